@@ -1,0 +1,39 @@
+# kavro: the two commands of the README, and their parts.
+#   make test   installs what is missing, builds, runs every test under Wine
+#   make demo   installs what is missing, builds, runs the gallery
+BUILD_DIR ?= build
+JOBS ?= 2
+CTEST_ARGS ?=
+SHOTS_DIR ?= $(BUILD_DIR)/screenshots
+
+.PHONY: all deps configure build test demo install clean help
+
+all: build
+
+help:
+	@echo "make test    - install missing packages, build, run all tests under Wine"
+	@echo "make demo    - install missing packages, build, run the gallery (screenshots when headless)"
+	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
+	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-R regex'"
+
+deps:
+	@tools/bootstrap.sh
+
+configure: deps
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset mingw -B $(BUILD_DIR)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	tools/run-tests.sh $(BUILD_DIR) -j 1 $(CTEST_ARGS)
+
+demo: build
+	tools/run-demo.sh $(BUILD_DIR) $(SHOTS_DIR)
+
+PREFIX ?= $(BUILD_DIR)/package
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,27 @@
+# Cross toolchain: Debian's MinGW-w64, 64-bit, posix thread model.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(_mingw x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER   ${_mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_mingw}-g++-posix)
+set(CMAKE_RC_COMPILER  ${_mingw}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+
+# DLLs are named as they ship (kavro.dll, not libkavro.dll).
+set(CMAKE_SHARED_LIBRARY_PREFIX "")
+# No MinGW runtime DLLs beside ours.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+# winpthread is linked statically too, so that nothing but system DLLs is needed.
+set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "-Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic")
+
+find_program(KAVRO_WINE wine)
+if(KAVRO_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KAVRO_WINE})
+endif()

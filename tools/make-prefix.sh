@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix named by $WINEPREFIX once: 64-bit, null-or-X11 graphics
+# driver, unmanaged windows, no crash dialog, Wine's own fonts linked in.
+set -euo pipefail
+: "${WINEPREFIX:?WINEPREFIX must be set}"
+export WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
+[ -f "$WINEPREFIX/.kavro-ready" ] && exit 0
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+[ -f "$WINEPREFIX/.kavro-ready" ] && exit 0
+
+echo "make-prefix: creating $WINEPREFIX" >&2
+wineboot --init >/dev/null 2>&1
+wineserver -w
+settings=$(mktemp --suffix=.reg)
+cat >"$settings" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Graphics"="x11,null"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"FontSmoothing"="0"
+REG
+wine regedit /S "$settings" >/dev/null 2>&1
+wineserver -w
+rm -f "$settings"
+ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+touch "$WINEPREFIX/.kavro-ready"
