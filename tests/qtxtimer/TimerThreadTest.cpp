@@ -1,0 +1,234 @@
+// Tests of TimerThread: deliveries through a real window's message queue.
+#include <qtx/TimerThread.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+LONGLONG NowUs()
+{
+	LARGE_INTEGER now, freq;
+	::QueryPerformanceCounter(&now);
+	::QueryPerformanceFrequency(&freq);
+	return now.QuadPart * 1000000 / freq.QuadPart;
+}
+
+const UINT WM_TIMER_TEST = WM_APP + 17;
+
+struct Delivery
+{
+	LONGLONG atUs;
+	WPARAM wParam;
+	LPARAM lParam;
+	DWORD threadId;
+};
+
+std::vector<Delivery> g_deliveries;
+
+LRESULT CALLBACK RecordingProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+	if (msg == WM_TIMER_TEST)
+	{
+		g_deliveries.push_back({ NowUs(), wParam, lParam, ::GetCurrentThreadId() });
+		return 0;
+	}
+	return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+}
+
+// Runs the thread's queue for a while, sleeping in the wait between messages.
+void Pump(DWORD ms)
+{
+	const LONGLONG end = NowUs() + LONGLONG(ms) * 1000;
+	for (LONGLONG now = NowUs(); now < end; now = NowUs())
+	{
+		::MsgWaitForMultipleObjects(0, NULL, FALSE, DWORD((end - now + 999) / 1000), QS_ALLINPUT);
+		MSG m;
+		while (::PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))
+			::DispatchMessageA(&m);
+	}
+}
+
+class TimerThreadTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		WNDCLASSA wc = {};
+		wc.lpfnWndProc = RecordingProc;
+		wc.hInstance = ::GetModuleHandleA(NULL);
+		wc.lpszClassName = "QtxTimerTestWnd";
+		::RegisterClassA(&wc);
+		m_hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10,
+			NULL, NULL, wc.hInstance, NULL);
+		ASSERT_NE(m_hWnd, (HWND)NULL);
+		g_deliveries.clear();
+	}
+	void TearDown() override
+	{
+		if (::IsWindow(m_hWnd))
+			::DestroyWindow(m_hWnd);
+	}
+
+	HWND m_hWnd = NULL;
+};
+
+TEST_F(TimerThreadTest, BurstOfRearmsDeliversOnceAfterTheLastOne)
+{
+	TimerThread timer(WM_TIMER_TEST, m_hWnd, 150, false, 7, -3);
+	LONGLONG lastArm = 0;
+	for (int i = 0; i < 5; ++i)
+	{
+		Pump(40);
+		EXPECT_TRUE(g_deliveries.empty()) << "delivered during the burst, re-arm " << i;
+		lastArm = NowUs();
+		timer.SetTimeout(150);
+	}
+	Pump(900);
+
+	ASSERT_EQ(g_deliveries.size(), 1u);
+	EXPECT_GE(g_deliveries[0].atUs - lastArm, 150000);
+	EXPECT_EQ(g_deliveries[0].wParam, WPARAM(7));
+	EXPECT_EQ(g_deliveries[0].lParam, LPARAM(-3));
+	EXPECT_EQ(g_deliveries[0].threadId, ::GetCurrentThreadId());
+
+	// One-shot: after the delivery it stays quiet until armed again.
+	Pump(300);
+	EXPECT_EQ(g_deliveries.size(), 1u);
+	lastArm = NowUs();
+	timer.SetTimeout(50);
+	Pump(500);
+	ASSERT_EQ(g_deliveries.size(), 2u);
+	EXPECT_GE(g_deliveries[1].atUs - lastArm, 50000);
+}
+
+TEST_F(TimerThreadTest, DisarmedTimerDeliversNothing)
+{
+	TimerThread created(WM_TIMER_TEST, m_hWnd, INFINITE, false, 0, 0);
+	TimerThread disarmed(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
+	disarmed.SetTimeout(INFINITE);
+	Pump(400);
+	EXPECT_TRUE(g_deliveries.empty());
+
+	// A timer made disarmed still works once armed.
+	created.SetTimeout(0);
+	Pump(300);
+	EXPECT_EQ(g_deliveries.size(), 1u);
+}
+
+TEST_F(TimerThreadTest, StopEndsTheWorkerAndSilencesIt)
+{
+	TimerThread timer(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
+	EXPECT_TRUE(timer.IsRunning());
+	EXPECT_TRUE(timer.SetPriority(THREAD_PRIORITY_BELOW_NORMAL));
+
+	EXPECT_TRUE(timer.Stop(INFINITE));
+	EXPECT_FALSE(timer.IsRunning());
+	EXPECT_FALSE(timer.SetPriority(THREAD_PRIORITY_NORMAL));
+	timer.SetTimeout(0);
+	Pump(400);
+	EXPECT_TRUE(g_deliveries.empty());
+	// Stopping twice is harmless.
+	EXPECT_TRUE(timer.Stop(0));
+}
+
+TEST_F(TimerThreadTest, StopWakesAWorkerWaitingOnALongTimeout)
+{
+	// The worker must be woken, not left to sleep out its 30 s wait; the
+	// bound is loose because the machine may be busy.
+	LONGLONG start = NowUs();
+	auto timer = std::make_unique<TimerThread>(WM_TIMER_TEST, m_hWnd, 30000, false, 0, 0);
+	Pump(50);
+	EXPECT_TRUE(timer->Stop(10000));
+	EXPECT_LT(NowUs() - start, 10000000);
+
+	// The destructor stops a worker that was never stopped.
+	start = NowUs();
+	timer = std::make_unique<TimerThread>(WM_TIMER_TEST, m_hWnd, 30000, false, 0, 0);
+	Pump(50);
+	timer.reset();
+	EXPECT_LT(NowUs() - start, 10000000);
+	EXPECT_TRUE(g_deliveries.empty());
+}
+
+TEST_F(TimerThreadTest, StoppingIsSafeWhileDueOrAfterTheWindowIsGone)
+{
+	// Stop racing a delivery that is due right now: either order is fine,
+	// but nothing may arrive after Stop has returned.
+	for (int i = 0; i < 20; ++i)
+	{
+		TimerThread timer(WM_TIMER_TEST, m_hWnd, 0, false, 0, 0);
+		timer.SetTimeout(i % 3);
+		EXPECT_TRUE(timer.Stop(INFINITE));
+	}
+	MSG m;
+	while (::PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))
+		::DispatchMessageA(&m);
+	const size_t before = g_deliveries.size();
+	EXPECT_LE(before, 20u);
+	Pump(200);
+	EXPECT_EQ(g_deliveries.size(), before);
+
+	// The window dies while the timer is armed; the post fails quietly.
+	TimerThread timer(WM_TIMER_TEST, m_hWnd, 50, false, 0, 0);
+	::DestroyWindow(m_hWnd);
+	Pump(200);
+	timer.SetTimeout(0);
+	Pump(100);
+	EXPECT_TRUE(timer.Stop(INFINITE));
+	EXPECT_EQ(g_deliveries.size(), before);
+}
+
+TEST_F(TimerThreadTest, PeriodicTimerRearmsItselfUntilDisarmed)
+{
+	TimerThread timer(WM_TIMER_TEST, m_hWnd, 60, true, 0, 0);
+	const LONGLONG start = NowUs();
+	Pump(1000);
+	timer.SetTimeout(INFINITE);
+	Pump(50);
+	const size_t count = g_deliveries.size();
+	ASSERT_GE(count, 3u);
+	// 1000 ms holds at most 16 periods of 60 ms.
+	EXPECT_LE(count, 17u);
+	EXPECT_GE(g_deliveries[0].atUs - start, 60000);
+	for (size_t i = 1; i < count; ++i)
+		EXPECT_GE(g_deliveries[i].atUs - g_deliveries[i - 1].atUs, 55000) << i;
+
+	Pump(300);
+	EXPECT_EQ(g_deliveries.size(), count);
+}
+
+ULONGLONG ProcessCpu100ns()
+{
+	FILETIME created, exited, kernel, user;
+	::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+	ULARGE_INTEGER k, u;
+	k.LowPart = kernel.dwLowDateTime;
+	k.HighPart = kernel.dwHighDateTime;
+	u.LowPart = user.dwLowDateTime;
+	u.HighPart = user.dwHighDateTime;
+	return k.QuadPart + u.QuadPart;
+}
+
+TEST_F(TimerThreadTest, IdleWorkersUseNoProcessorTime)
+{
+	// Four workers: disarmed, armed far in the future, and two that
+	// already delivered; none of them may spin or poll.
+	TimerThread disarmed(WM_TIMER_TEST, m_hWnd, INFINITE, false, 0, 0);
+	TimerThread waiting(WM_TIMER_TEST, m_hWnd, 60000, false, 0, 0);
+	TimerThread fired1(WM_TIMER_TEST, m_hWnd, 0, false, 0, 0);
+	TimerThread fired2(WM_TIMER_TEST, m_hWnd, 10, false, 0, 0);
+	Pump(200);
+	ASSERT_EQ(g_deliveries.size(), 2u);
+
+	const ULONGLONG before = ProcessCpu100ns();
+	::Sleep(1000);
+	const ULONGLONG used = ProcessCpu100ns() - before;
+	// A spinning worker would burn about a second; allow 5% for noise.
+	EXPECT_LT(used, 500000u) << "CPU time over an idle second, 100 ns units";
+}
+
+} // namespace
