@@ -593,8 +593,202 @@ def main(argv):
     return 0
 
 
+# --------------------------------------------------------------------------
+# The graphics library's button pictures. Picture n gets the resource ids
+# 2000 + 10 * n (normal), + 1 (hot) and + 2 (disabled); the check-box and
+# radio-button pictures are 2900..2903. imports/graphics/src/resource.h holds
+# the same numbers.
+
+RED_DARK, RED0, RED1 = rgb("8c1010"), rgb("ff6a5a"), rgb("d32020")
+
+
+def arrow(c, angle):
+    """A blue arrow pointing up, turned clockwise by angle degrees."""
+    a = math.radians(angle)
+    ca, sa = math.cos(a), math.sin(a)
+    pts = [(8, 1.0), (14.5, 7.5), (10.5, 7.5), (10.5, 14.8), (5.5, 14.8), (5.5, 7.5), (1.5, 7.5)]
+    pts = [(8 + (x - 8) * ca - (y - 8) * sa, 8 + (x - 8) * sa + (y - 8) * ca) for x, y in pts]
+    shape = poly(*pts)
+    tip = pts[0]
+    tail = (16 - tip[0], 16 - tip[1])
+    c.fill(shape, gradient(BLUE0, BLUE1, tip, tail))
+    c.stroke(shape, BLUE_DARK)
+
+
+def button_ok(c):
+    pts = [(2.2, 8.6), (6.2, 12.6), (13.8, 3.6)]
+    c.fill(line(pts, 4.2), GREEN_DARK)
+    c.fill(line(pts, 2.6), vgrad(GREEN0, GREEN1, 3, 13))
+
+
+def button_cancel(c):
+    for a, b in (((3.5, 3.5), (12.5, 12.5)), ((12.5, 3.5), (3.5, 12.5))):
+        c.fill(line([a, b], 4.2), RED_DARK)
+    for a, b in (((3.5, 3.5), (12.5, 12.5)), ((12.5, 3.5), (3.5, 12.5))):
+        c.fill(line([a, b], 2.6), vgrad(RED0, RED1, 3, 13))
+
+
+def sheet(c, x0, y0, x1, y1):
+    page = poly((x0, y0), (x1 - 3, y0), (x1, y0 + 3), (x1, y1), (x0, y1))
+    c.fill(page, vgrad(WHITE, rgb("e4e8f0"), y0, y1))
+    c.stroke(page, rgb("707888"))
+    c.fill(poly((x1 - 3, y0), (x1, y0 + 3), (x1 - 3, y0 + 3)), rgb("c8ccd8"))
+    for k in range(3):
+        y = y0 + 3.5 + 2.0 * k
+        c.fill(line([(x0 + 2, y), (x1 - 3.5, y)], 0.8), rgb("9aa4b8"))
+
+
+def button_apply(c):
+    sheet(c, 1.5, 0.5, 11.5, 14.5)
+    check_mark(c, 11.0, 11.0, 3.6)
+
+
+def button_add(c):
+    plus = rect(6, 1.5, 10, 14.5, 0.8) | rect(1.5, 6, 14.5, 10, 0.8)
+    c.fill(plus, vgrad(GREEN0, GREEN1, 1.5, 14.5))
+    c.stroke(plus, GREEN_DARK)
+
+
+def button_remove(c):
+    minus = rect(1.5, 6, 14.5, 10, 0.8)
+    c.fill(minus, vgrad(RED0, RED1, 6, 10))
+    c.stroke(minus, RED_DARK)
+
+
+def button_delete(c):
+    body = poly((3, 4.5), (13, 4.5), (12, 15), (4, 15))
+    c.fill(body, hgrad(rgb("d8dde6"), rgb("8a94a6"), 3, 13))
+    c.stroke(body, rgb("4a5262"))
+    for x0, x1 in ((5.6, 6.1), (8, 8), (10.4, 9.9)):
+        c.fill(line([(x0, 6.5), (x1, 13.2)], 0.9), rgb("5a6476"))
+    lid = rect(1.5, 2.5, 14.5, 4.8, 0.6)
+    c.fill(lid, vgrad(rgb("e8ecf2"), rgb("9aa4b4"), 2.5, 4.8))
+    c.stroke(lid, rgb("4a5262"))
+    c.stroke(rect(6, 0.8, 10, 3.0, 0.6), rgb("4a5262"))
+
+
+def button_open(c):
+    open_folder(c)
+
+
+def button_save(c):
+    disk = poly((1.5, 1.5), (12.5, 1.5), (14.5, 3.5), (14.5, 14.5), (1.5, 14.5))
+    c.fill(disk, vgrad(rgb("4d7fe0"), rgb("1c3f96"), 1.5, 14.5))
+    c.stroke(disk, rgb("0f2460"))
+    c.fill(rect(4, 1.5, 12, 6.5, 0.3), vgrad(rgb("f0f2f6"), rgb("b0b6c2"), 1.5, 6.5))
+    c.fill(rect(9.2, 2.3, 10.8, 5.7), rgb("3a4456"))
+    label = rect(3.5, 8.5, 12.5, 14.5, 0.4)
+    c.fill(label, WHITE)
+    c.fill(line([(5, 10.5), (11, 10.5)], 0.8), rgb("9aa4b8"))
+    c.fill(line([(5, 12.5), (11, 12.5)], 0.8), rgb("9aa4b8"))
+
+
+def button_print(c):
+    c.fill(rect(4, 0.8, 12, 6, 0.2), WHITE)
+    c.stroke(rect(4, 0.8, 12, 6, 0.2), rgb("707888"))
+    body = rect(0.8, 5, 15.2, 12, 1.2)
+    c.fill(body, vgrad(rgb("e0e2e6"), rgb("8c9098"), 5, 12))
+    c.stroke(body, rgb("3a3e46"))
+    c.fill(ellipse(12.8, 7.2, 0.8), rgb("3cd23c"))
+    c.fill(rect(3.5, 9.5, 12.5, 15.2, 0.2), WHITE)
+    c.stroke(rect(3.5, 9.5, 12.5, 15.2, 0.2), rgb("707888"))
+    for y in (11.6, 13.4):
+        c.fill(line([(5, y), (11, y)], 0.8), rgb("9aa4b8"))
+
+
+def button_help(c):
+    c.fill(ellipse(8, 8, 7.3), gradient(BLUE0, BLUE1, (4, 2), (12, 14)))
+    c.stroke(ellipse(8, 8, 7.3), BLUE_DARK)
+    hook = [(5.6, 6.0)] + [(8 + 2.5 * math.cos(math.radians(a)), 5.8 + 2.4 * math.sin(math.radians(a)))
+                           for a in range(-170, 91, 20)] + [(8, 8.4), (8, 9.6)]
+    c.fill(line(hook, 1.9), WHITE)
+    c.fill(ellipse(8, 12.3, 1.2), WHITE)
+
+
+BUTTON_PICTURES = [
+    (1, "ok", button_ok),
+    (2, "cancel", button_cancel),
+    (3, "apply", button_apply),
+    (4, "add", button_add),
+    (5, "remove", button_remove),
+    (6, "delete", button_delete),
+    (7, "open", button_open),
+    (8, "save", button_save),
+    (9, "print", button_print),
+    (10, "help", button_help),
+    (11, "up", lambda c: arrow(c, 0)),
+    (12, "down", lambda c: arrow(c, 180)),
+    (13, "left", lambda c: arrow(c, 270)),
+    (14, "right", lambda c: arrow(c, 90)),
+]
+
+
+def tone_hot(col):
+    # lighter and a little warmer, so the picture lights up under the mouse
+    r, g, b, a = col
+    return (r + (255 - r) * 0.28, g + (255 - g) * 0.22, b + (255 - b) * 0.16, a)
+
+
+def tone_disabled(col):
+    r, g, b, a = col
+    grey = 0.30 * r + 0.59 * g + 0.11 * b
+    grey = 150 + (grey - 128) * 0.45
+    return (grey, grey, grey, a * 0.8)
+
+
+VARIANTS = [(0, "normal", None), (1, "hot", tone_hot), (2, "disabled", tone_disabled)]
+
+
+def check_box(c, on):
+    box = rect(1.5, 1.5, 14.5, 14.5, 1.2)
+    c.fill(box, vgrad(rgb("e6eaf0"), WHITE, 1.5, 14.5))
+    c.stroke(box, rgb("39537a"))
+    if on:
+        pts = [(4.3, 8.2), (6.9, 10.9), (11.8, 5.0)]
+        c.fill(line(pts, 2.2), rgb("1a7a1a"))
+
+
+def radio_button(c, on):
+    ring = ellipse(8, 8, 6.6)
+    c.fill(ring, gradient(rgb("dfe4ec"), WHITE, (4, 3), (12, 13)))
+    c.stroke(ring, rgb("39537a"))
+    if on:
+        c.fill(ellipse(8, 8, 3.2), gradient(rgb("6fe36f"), rgb("168a16"), (6, 5.5), (10, 10.5)))
+        c.stroke(ellipse(8, 8, 3.2), rgb("0f5a0f"), 0.8)
+
+
+STATE_PICTURES = [
+    (2900, "check_on", lambda c: check_box(c, True)),
+    (2901, "check_off", lambda c: check_box(c, False)),
+    (2902, "radio_on", lambda c: radio_button(c, True)),
+    (2903, "radio_off", lambda c: radio_button(c, False)),
+]
+
+
 def write_graphics_icons():
-    return []
+    """Writes the icons and the resource script that lists them; returns
+    the preview rows."""
+    os.makedirs(GRAPHICS_DIR, exist_ok=True)
+    script = ["// Generated by tools/make_icons.py; do not edit.", ""]
+    rows_by_variant = {v: [] for _, v, _ in VARIANTS}
+    for number, name, draw in BUTTON_PICTURES:
+        for offset, variant, tone in VARIANTS:
+            ident = 2000 + 10 * number + offset
+            rows = render(draw, tone)
+            filename = "%s_%s.ico" % (name, variant)
+            write_icon(os.path.join(GRAPHICS_DIR, filename), rows)
+            script.append('%d ICON "%s"' % (ident, filename))
+            rows_by_variant[variant].append((str(ident), rows))
+    states = []
+    for ident, name, draw in STATE_PICTURES:
+        rows = render(draw)
+        filename = "%s.ico" % name
+        write_icon(os.path.join(GRAPHICS_DIR, filename), rows)
+        script.append('%d ICON "%s"' % (ident, filename))
+        states.append((str(ident), rows))
+    with open(os.path.join(GRAPHICS_DIR, "icons.rc2"), "w", newline="\n") as f:
+        f.write("\n".join(script) + "\n")
+    return [rows_by_variant[v] for _, v, _ in VARIANTS] + [states]
 
 
 if __name__ == "__main__":
