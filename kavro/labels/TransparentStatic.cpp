@@ -1,0 +1,272 @@
+// TransparentStatic.cpp - the transparent static text control.
+#include <afxwin.h>
+
+#include <kavro/TransparentStatic.h>
+#include <qtx/Support.h>
+
+// Pieces of the ellipsis code, built once when the library loads.
+static const CString s_strEllipsis("...");
+static const CString s_strBackslash("\\");
+static const CString s_strEmpty("");
+static const CString s_strEllipsisBackslash("...\\");
+static const CString s_strSlash("/");
+static const CString s_strEllipsisSlash(".../");
+static const CString s_strSeparators("\\/");
+
+// Width of one line of text in the font selected into the DC.
+static int MeasureLine(CDC* pDC, const CString& strText)
+{
+	SIZE size = { 0, 0 };
+	::GetTextExtentPoint32A(pDC->m_hDC, strText, strText.GetLength(), &size);
+	return size.cx;
+}
+
+IMPLEMENT_DYNAMIC(CTransparentStatic, CStatic)
+
+BEGIN_MESSAGE_MAP(CTransparentStatic, CStatic)
+	ON_WM_CTLCOLOR_REFLECT()
+	ON_WM_PAINT()
+	ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+CTransparentStatic::CTransparentStatic()
+	: m_bInTabCtrlPg(false)
+	, m_bShowUnderscore(false)
+	, m_nFormat(DT_WORDBREAK)
+	, m_crText(::GetSysColor(COLOR_BTNTEXT))
+	, m_eEllipsis(NoEllipsis)
+	, m_eContentType(TextContent)
+{
+}
+
+CTransparentStatic::~CTransparentStatic()
+{
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Operations
+
+void CTransparentStatic::SetWindowTextA(const char* lpszText, bool bRedraw)
+{
+	CWnd::SetWindowText(lpszText);
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::SetFormat(unsigned int nFormat, bool bRedraw)
+{
+	m_nFormat = nFormat;
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::SetTextColor(unsigned long crText, bool bRedraw)
+{
+	m_crText = crText;
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::UseEllipsis(Ellipsis eEllipsis, bool bRedraw)
+{
+	m_eEllipsis = eEllipsis;
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::SetContentType(ContentType eContentType, bool bRedraw)
+{
+	m_eContentType = eContentType;
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::EnableWindow(int bEnable, bool bRedraw)
+{
+	CWnd::EnableWindow(bEnable);
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::ShowUnderscore(bool bShow, bool bRedraw)
+{
+	if (bShow == m_bShowUnderscore)
+		return;
+	m_bShowUnderscore = bShow;
+	if (bRedraw)
+		RedrawCtrl();
+}
+
+void CTransparentStatic::IsInTabCtrlPg()
+{
+	m_bInTabCtrlPg = true;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Overrides
+
+void CTransparentStatic::PreSubclassWindow()
+{
+	CStatic::PreSubclassWindow();
+	// Siblings below and the parent paint first, so whatever they draw is
+	// there before our text goes on top.
+	ModifyStyleEx(0, WS_EX_TRANSPARENT);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Implementation
+
+void CTransparentStatic::RedrawCtrl()
+{
+	if (!::IsWindow(m_hWnd))
+		return;
+
+	CWnd* pParent = GetParent();
+	if (pParent == NULL) {
+		RedrawWindow();
+		return;
+	}
+	// A tab page does not paint its own background: the tab control does.
+	if (m_bInTabCtrlPg) {
+		CWnd* pGrandParent = pParent->GetParent();
+		if (pGrandParent != NULL)
+			pParent = pGrandParent;
+	}
+
+	// The parent repaints its background under us first; our own paint
+	// follows and puts the text over it.
+	CRect rect;
+	GetWindowRect(&rect);
+	pParent->ScreenToClient(&rect);
+	pParent->RedrawWindow(&rect, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CTransparentStatic::DoPaint(CPaintDC* pDC) const
+{
+	CRect rect;
+	GetClientRect(&rect);
+	DoPaint(pDC, rect);
+}
+
+void CTransparentStatic::DoPaint(CPaintDC* pDC, CRect& rect) const
+{
+	if (pDC == NULL || pDC->m_hDC == NULL)
+		return;
+
+	HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+	HGDIOBJ hOldFont = NULL;
+	if (hFont != NULL)
+		hOldFont = ::SelectObject(pDC->m_hDC, hFont);
+	const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
+	const bool bDisabled = (GetStyle() & WS_DISABLED) != 0;
+
+	CString strText;
+	GetWindowText(strText);
+	ApplyEllipsis(pDC, strText);
+	if (!m_bShowUnderscore)
+		StringUtils::RemoveSingleAmpersand(strText);
+
+	COLORREF crOldText;
+	if (bDisabled) {
+		// Embossed: a highlight copy one pixel down and right under the grey text.
+		crOldText = pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
+		rect.OffsetRect(1, 1);
+		pDC->DrawText(strText, &rect, m_nFormat);
+		pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+		rect.OffsetRect(-1, -1);
+	} else {
+		crOldText = pDC->SetTextColor(m_crText);
+	}
+	pDC->DrawText(strText, &rect, m_nFormat);
+
+	pDC->SetTextColor(crOldText);
+	pDC->SetBkMode(nOldBkMode);
+	if (hOldFont != NULL)
+		::SelectObject(pDC->m_hDC, hOldFont);
+}
+
+void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
+{
+	if (m_eEllipsis == NoEllipsis || strText.IsEmpty() || pDC == NULL || pDC->m_hDC == NULL)
+		return;
+
+	CRect rcClient;
+	GetClientRect(&rcClient);
+	const int cxClient = rcClient.right - rcClient.left;
+
+	int cxText = MeasureLine(pDC, strText);
+	// A text exactly as wide as the control touches the border: shorten it too.
+	if (cxText < cxClient)
+		return;
+
+	if (m_eEllipsis == LeadingEllipsis)
+		strText = s_strEllipsis + strText;
+	else if (m_eContentType == FileContent)
+		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
+	else
+		strText += s_strEllipsis;
+
+	bool bFirst = true;
+	int cxPrevious = -1;
+	do {
+		// A pass that changed nothing would change nothing the next time.
+		if (cxText == cxPrevious)
+			break;
+		cxPrevious = cxText;
+
+		if (m_eEllipsis == LeadingEllipsis) {
+			if (m_eContentType == TextContent || !bFirst)
+				strText = s_strEllipsis + strText.Mid(4);
+			if (m_eContentType != TextContent) {
+				const int nSep = strText.FindOneOf(s_strSeparators);
+				if (nSep >= 0)
+					strText = s_strEllipsis + strText.Mid(nSep);
+			}
+		} else if (m_eEllipsis == TrailingEllipsis) {
+			if (m_eContentType == TextContent) {
+				strText = strText.Left(strText.GetLength() - 4) + s_strEllipsis;
+			} else {
+				// Take out the marker of the previous pass so that one remains.
+				if (bFirst) {
+					strText.Replace(s_strEllipsisBackslash, s_strBackslash);
+					strText.Replace(s_strEllipsisSlash, s_strSlash);
+				} else {
+					strText.Replace(s_strEllipsisBackslash, s_strEmpty);
+					strText.Replace(s_strEllipsisSlash, s_strEmpty);
+				}
+				const CString strDir = DirUtils::ParseLastDir(strText);
+				int nPos = StringUtils::FindLast(strText, s_strBackslash + strDir + s_strBackslash);
+				if (nPos == -1)
+					nPos = StringUtils::FindLast(strText, s_strSlash + strDir + s_strSlash);
+				if (nPos != -1)
+					strText = strText.Left(nPos + 1) + s_strEllipsis +
+						strText.Mid(nPos + 1 + strDir.GetLength());
+			}
+		}
+
+		cxText = MeasureLine(pDC, strText);
+		bFirst = false;
+	} while (cxText >= cxClient);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Message handlers
+
+HBRUSH CTransparentStatic::CtlColor(CDC* pDC, UINT /*nCtlColor*/)
+{
+	pDC->SetBkMode(TRANSPARENT);
+	return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void CTransparentStatic::OnPaint()
+{
+	CPaintDC dc(this);
+	CRect rect;
+	GetClientRect(&rect);
+	DoPaint(&dc, rect);
+}
+
+BOOL CTransparentStatic::OnEraseBkgnd(CDC* /*pDC*/)
+{
+	return TRUE;
+}

@@ -1,0 +1,24 @@
+// CapturingLogger.h - an application logger that keeps the lines it is given,
+// for tests that check what the libraries write to the log.
+//   kt::CapturingLogger
+#pragma once
+
+#include <qtx/Support.h>
+
+#include <string>
+#include <vector>
+
+namespace kt {
+
+// While it lives it is the application's logger (AppLogger::m_pInstance).
+class CapturingLogger : public AppLogger
+{
+public:
+    void AddLine(const CString& line) override { m_lines.push_back(std::string(line)); }
+    const std::vector<std::string>& Lines() const { return m_lines; }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+}  // namespace kt

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Writes kavro/frame/FixedTexts.h and FixedTexts.cpp from kavro/frame/fixed-texts.txt
+# (lines "g_vecName<TAB>plain text"), enciphering each text with the support
+# library's own cipher through kavro-encipher.exe under Wine.
+# usage: tools/make-fixed-texts.sh <build-dir>
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(dirname "$here")
+build=$(realpath "${1:?usage: make-fixed-texts.sh <build-dir>}")
+cmake --build "$build" --target kavro-encipher >/dev/null
+list="$top/kavro/frame/fixed-texts.txt"
+h="$top/kavro/frame/FixedTexts.h"
+cpp="$top/kavro/frame/FixedTexts.cpp"
+{
+  echo "// FixedTexts.h - the library's fixed texts, held enciphered. Written by"
+  echo "// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit."
+  echo "#pragma once"
+  echo
+  echo "#include <vector>"
+  echo
+} >"$h"
+{
+  echo "// FixedTexts.cpp - the library's fixed texts, held enciphered. Written by"
+  echo "// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit."
+  echo "#include \"Frame.h\""
+  echo
+} >"$cpp"
+while IFS=$'\t' read -r name text; do
+  [ -z "$name" ] && continue
+  case "$name" in \#*) continue ;; esac
+  ints=$("$build/wine-run.sh" "$build/bin/kavro-encipher.exe" "$text" | tr -d '\r')
+  echo "extern AFX_EXT_DATA const std::vector<int> $name;" >>"$h"
+  echo "const std::vector<int> $name = $ints;" >>"$cpp"
+done <"$list"
+echo "wrote $h and $cpp" >&2
