@@ -1,0 +1,39 @@
+// GalleryDlg.h - the gallery's main window: a tab control over the pages.
+//   CGalleryDlg
+#pragma once
+
+#include <afxwin.h>
+
+#include "LabelsPage.h"
+#include "resource.h"
+
+class CGalleryDlg : public CDialog
+{
+// Construction
+public:
+	// With a folder, the gallery writes a PNG screenshot of every page there
+	// and closes by itself.
+	explicit CGalleryDlg(const CString& strShotsDir = CString());
+	enum { IDD = IDD_GALLERY };
+
+// Attributes
+public:
+	// Pages written to the screenshot folder; -1 when one could not be written.
+	int GetShotCount() const { return m_nShots; }
+
+// Implementation
+protected:
+	virtual BOOL OnInitDialog();
+	void ShowPage(int nPage);
+
+	CString m_strShotsDir;
+	int m_nShots;
+	CLabelsPage m_pageLabels;
+	CGalleryPage* m_pages[1];
+
+// Message handlers
+protected:
+	afx_msg void OnSelChangePages(NMHDR* pNotifyStruct, LRESULT* pResult);
+	afx_msg LRESULT OnTakeScreenshots(WPARAM wParam, LPARAM lParam);
+	DECLARE_MESSAGE_MAP()
+};

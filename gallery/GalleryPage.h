@@ -1,0 +1,32 @@
+// GalleryPage.h - a page of the gallery: a child dialog that paints a gradient
+// of its own, so that the transparent controls on it have something to show.
+//   CGalleryPage
+#pragma once
+
+#include <afxwin.h>
+
+class CGalleryPage : public CDialog
+{
+// Construction
+public:
+	CGalleryPage(UINT nIDTemplate, LPCTSTR lpszTitle);
+
+// Attributes
+public:
+	const CString& GetTitle() const { return m_strTitle; }
+	UINT GetTemplateID() const { return m_nIDTemplate; }
+
+// Implementation
+protected:
+	// Enter and Esc inside a page belong to the gallery window, not the page.
+	virtual void OnOK() {}
+	virtual void OnCancel() {}
+
+	UINT m_nIDTemplate;
+	CString m_strTitle;
+
+// Message handlers
+protected:
+	afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+	DECLARE_MESSAGE_MAP()
+};
