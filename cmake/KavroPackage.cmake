@@ -1,16 +1,23 @@
 # The relocatable package: cmake --install writes include/, lib/ (import
 # libraries), bin/ (the DLLs) and lib/cmake/kavro/, and a consumer project then
-# uses find_package(kavro CONFIG) and links kavro::kavro.
+# uses find_package(kavro CONFIG) and links kavro::kavro, which brings
+# kavro::afx and the five kavro::qtx* targets.
 include(CMakePackageConfigHelpers)
 
 set(_kavro_installed)
-foreach(_t kavroafx qtxsupport qtxgraphics qtxmenu qtxtimer qtxprint kavro)
+foreach(_t kavroafx kavroafx_main qtxsupport qtxgraphics qtxmenu qtxtimer qtxprint kavro)
   if(TARGET ${_t})
     list(APPEND _kavro_installed ${_t})
   endif()
 endforeach()
 if(NOT _kavro_installed)
   return()
+endif()
+if(TARGET kavroafx)
+  set_target_properties(kavroafx PROPERTIES EXPORT_NAME afx)
+endif()
+if(TARGET kavroafx_main)
+  set_target_properties(kavroafx_main PROPERTIES EXPORT_NAME afx_main)
 endif()
 
 install(TARGETS ${_kavro_installed} EXPORT kavroTargets
@@ -19,6 +26,17 @@ install(TARGETS ${_kavro_installed} EXPORT kavroTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT kavroTargets NAMESPACE kavro:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/kavro)
+
+# Public headers: the framework's at the top (as MFC's are), the modules'
+# under qtx/, the library's under kavro/.
+foreach(_dir afx/include imports/support/include imports/graphics/include imports/menu/include
+             imports/timer/include imports/print/include kavro/include)
+  if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/${_dir})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/${_dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+            FILES_MATCHING PATTERN "*.h")
+  endif()
+endforeach()
+
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/kavroConfig.cmake.in
   ${CMAKE_BINARY_DIR}/kavroConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/kavro)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/kavroConfigVersion.cmake
