@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Writes kavro/frame/FixedTexts.h and FixedTexts.cpp from kavro/frame/fixed-texts.txt
 # (lines "g_vecName<TAB>plain text"), enciphering each text with the support
-# library's own cipher through kavro-encipher.exe under Wine.
+# library's own cipher through qtxencipher.exe under Wine.
 # usage: tools/make-fixed-texts.sh <build-dir>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 build=$(realpath "${1:?usage: make-fixed-texts.sh <build-dir>}")
-cmake --build "$build" --target kavro-encipher >/dev/null
+cmake --build "$build" --target qtxencipher >/dev/null
 list="$top/kavro/frame/fixed-texts.txt"
 h="$top/kavro/frame/FixedTexts.h"
 cpp="$top/kavro/frame/FixedTexts.cpp"
@@ -28,7 +28,7 @@ cpp="$top/kavro/frame/FixedTexts.cpp"
 while IFS=$'\t' read -r name text; do
   [ -z "$name" ] && continue
   case "$name" in \#*) continue ;; esac
-  ints=$("$build/wine-run.sh" "$build/bin/kavro-encipher.exe" "$text" | tr -d '\r')
+  ints=$("$build/wine-run.sh" "$build/bin/qtxencipher.exe" "$text" | tr -d '\r' | grep '^{')
   echo "extern AFX_EXT_DATA const std::vector<int> $name;" >>"$h"
   echo "const std::vector<int> $name = $ints;" >>"$cpp"
 done <"$list"
