@@ -14,12 +14,8 @@
 #include <stddef.h>
 #include <tchar.h>
 
-#if __has_include("afxstr.h")
 #include "afxstr.h"
-#endif
-#if __has_include("atltypes.h")
 #include "atltypes.h"
-#endif
 
 #ifndef PASCAL
 #define PASCAL __stdcall

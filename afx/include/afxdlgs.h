@@ -1,0 +1,6 @@
+// afxdlgs.h - common dialog wrappers.
+#pragma once
+
+#include "afxwin.h"
+
+#include <commdlg.h>

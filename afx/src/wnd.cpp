@@ -1,0 +1,1115 @@
+// wnd.cpp - CWnd: binding objects to window handles, creation and
+// subclassing, destruction, and the everyday window operations.
+
+#include "afximpl_.h"
+
+#include <stdio.h>
+
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
+/////////////////////////////////////////////////////////////////////////////
+// Handle map
+
+static CWnd* NewTempWnd(HWND hWnd)
+{
+	// A temporary object only ever stands for a real window.
+	if (!::IsWindow(hWnd))
+		return NULL;
+	CWnd* pWnd = new CWnd;
+	pWnd->m_hWnd = hWnd;
+	return pWnd;
+}
+
+static void DeleteTempWnd(CWnd* pWnd)
+{
+	// The window belongs to somebody else: forget it before the destructor
+	// could destroy it.
+	pWnd->m_hWnd = NULL;
+	delete pWnd;
+}
+
+CHandleMap<CWnd, HWND>& AFXAPI AfxMapHWND()
+{
+	static thread_local CHandleMap<CWnd, HWND> map(&NewTempWnd, &DeleteTempWnd);
+	return map;
+}
+
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
+{
+	return AfxMapHWND().FromHandle(hWnd);
+}
+
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
+{
+	if (hWnd == NULL)
+		return NULL;
+	return AfxMapHWND().LookupPermanent(hWnd);
+}
+
+void PASCAL CWnd::DeleteTempMap()
+{
+	AfxMapHWND().DeleteTemp();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Construction and destruction
+
+CWnd::CWnd()
+	: m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndOwner(NULL)
+{
+}
+
+CWnd::CWnd(HWND hWnd)
+	: m_hWnd(hWnd), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndOwner(NULL)
+{
+}
+
+CWnd::~CWnd()
+{
+	// Only an object that owns its window destroys it; temporary wrappers
+	// and the wndTop family never do.
+	if (m_hWnd != NULL && ::IsWindow(m_hWnd) && FromHandlePermanent(m_hWnd) == this)
+		DestroyWindow();
+}
+
+HWND CWnd::GetSafeHwnd() const
+{
+	// Callers use it on pointers that may be NULL; read 'this' through a
+	// volatile so that the test is not optimised away.
+	const CWnd* volatile pThis = this;
+	return pThis == NULL ? NULL : pThis->m_hWnd;
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+	if (hWndNew == NULL || m_hWnd != NULL || !::IsWindow(hWndNew))
+		return FALSE;
+	// A window has at most one bound object.
+	if (FromHandlePermanent(hWndNew) != NULL)
+		return FALSE;
+	AfxMapHWND().SetPermanent(hWndNew, this);
+	m_hWnd = hWndNew;
+	return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+	HWND hWnd = m_hWnd;
+	if (hWnd != NULL)
+	{
+		if (FromHandlePermanent(hWnd) == this)
+			AfxMapHWND().RemoveHandle(hWnd);
+		m_hWnd = NULL;
+	}
+	return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+	if (!Attach(hWnd))
+		return FALSE;
+
+	// The control still runs its own procedure here, so whatever
+	// PreSubclassWindow sends reaches the original code.
+	PreSubclassWindow();
+
+	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+	if (pfnOld == &AfxWndProc)
+	{
+		// Already routed through the framework by an earlier object that was
+		// detached without unsubclassing; keep its original procedure.
+		return TRUE;
+	}
+	::SetLastError(0);
+	pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
+		reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+	if (pfnOld == NULL && ::GetLastError() != 0)
+	{
+		// Another process's window, for instance.
+		Detach();
+		return FALSE;
+	}
+	m_pfnSuper = pfnOld;
+	return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+	if (pParent == NULL || pParent->m_hWnd == NULL)
+		return FALSE;
+	HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+	if (hWndControl == NULL)
+		return FALSE;
+	return SubclassWindow(hWndControl);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+	if (m_hWnd == NULL)
+		return NULL;
+	if (m_pfnSuper != NULL &&
+		reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+	{
+		::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+	}
+	m_pfnSuper = NULL;
+	return Detach();
+}
+
+void CWnd::PreSubclassWindow()
+{
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+	if (cs.lpszClass == NULL)
+	{
+		cs.lpszClass = AfxDefaultWndClass();
+		if (cs.lpszClass == NULL)
+			return FALSE;
+	}
+	// A child needs an id; the object's address stands in when none is given.
+	if (cs.hMenu == NULL && (cs.style & WS_CHILD))
+		cs.hMenu = reinterpret_cast<HMENU>(this);
+	return TRUE;
+}
+
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+	const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+	// Create makes child windows only.
+	if (dwStyle & WS_POPUP)
+		return FALSE;
+	return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD,
+		rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+		pParentWnd->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+		static_cast<LPVOID>(pContext));
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+	DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+	return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle,
+		rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+		pParentWnd->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
+		lpParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+	DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+	HMENU nIDorHMenu, LPVOID lpParam)
+{
+	if (m_hWnd != NULL)
+		return FALSE;
+
+	CREATESTRUCTA cs;
+	cs.dwExStyle = dwExStyle;
+	cs.lpszClass = lpszClassName;
+	cs.lpszName = lpszWindowName;
+	cs.style = dwStyle;
+	cs.x = x;
+	cs.y = y;
+	cs.cx = nWidth;
+	cs.cy = nHeight;
+	cs.hwndParent = hWndParent;
+	cs.hMenu = nIDorHMenu;
+	cs.hInstance = AfxGetInstanceHandle();
+	cs.lpCreateParams = lpParam;
+
+	if (!PreCreateWindow(cs))
+	{
+		PostNcDestroy();
+		return FALSE;
+	}
+
+	AfxHookWindowCreate(this);
+	HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style,
+		cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+	if (!AfxUnhookWindowCreate())
+	{
+		// The window never came to life (unknown class, for instance), so
+		// nothing reached OnNcDestroy: finish the object here.
+		PostNcDestroy();
+	}
+	return hWnd != NULL;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+	if (m_hWnd == NULL)
+		return FALSE;
+
+	HWND hWndOrig = m_hWnd;
+	BOOL bPermanent = FromHandlePermanent(hWndOrig) == this;
+	BOOL bResult = ::DestroyWindow(hWndOrig);
+
+	if (!bPermanent)
+	{
+		// A temporary wrapper: it no longer stands for a window.
+		if (!::IsWindow(hWndOrig))
+			m_hWnd = NULL;
+		return bResult;
+	}
+	// A subclassed window was detached by OnNcDestroy, and PostNcDestroy may
+	// have deleted this object: look it up rather than touching members. An
+	// attached but not subclassed window never saw WM_NCDESTROY through us.
+	CWnd* pWnd = FromHandlePermanent(hWndOrig);
+	if (pWnd != NULL && !::IsWindow(hWndOrig))
+		pWnd->Detach();
+	return bResult;
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Creation hook
+//
+// A thread-local CBT hook catches the window that CreateEx is making before
+// its first message, binds it to the object, calls PreSubclassWindow and
+// installs AfxWndProc; WM_NCCREATE and WM_CREATE then reach the message map.
+
+LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	if (nCode == HCBT_CREATEWND && pState->m_pWndInit != NULL)
+	{
+		HWND hWnd = reinterpret_cast<HWND>(wParam);
+		// The system may make the thread's IME window inside our creation;
+		// it is not ours.
+		char szClass[16];
+		BOOL bIme = (::GetClassLongPtrA(hWnd, GCL_STYLE) & CS_IME) != 0 ||
+			(::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 &&
+			 lstrcmpiA(szClass, "IME") == 0);
+		if (!bIme)
+		{
+			CWnd* pWndInit = pState->m_pWndInit;
+			pState->m_pWndInit = NULL;
+			if (pWndInit->Attach(hWnd))
+			{
+				pWndInit->PreSubclassWindow();
+				WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd,
+					GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+				if (pfnOld != &AfxWndProc)
+					pWndInit->m_pfnSuper = pfnOld;
+			}
+		}
+	}
+	return ::CallNextHookEx(pState->m_hHookOldCbtFilter, nCode, wParam, lParam);
+}
+
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
+{
+	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	if (pState->m_hHookOldCbtFilter == NULL)
+	{
+		pState->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &_AfxCbtFilterHook, NULL,
+			::GetCurrentThreadId());
+	}
+	pState->m_pWndInit = pWnd;
+}
+
+BOOL AFXAPI AfxUnhookWindowCreate()
+{
+	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	if (pState->m_hHookOldCbtFilter != NULL)
+	{
+		::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
+		pState->m_hHookOldCbtFilter = NULL;
+	}
+	if (pState->m_pWndInit != NULL)
+	{
+		pState->m_pWndInit = NULL;
+		return FALSE;
+	}
+	return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Window classes
+
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor,
+	HBRUSH hbrBackground, HICON hIcon)
+{
+	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	LPSTR lpszName = pState->m_szTempClassName;
+	HINSTANCE hInst = AfxGetInstanceHandle();
+
+	// The name is made from the attributes alone, so the same attributes
+	// find the class registered the first time.
+	snprintf(lpszName, sizeof(pState->m_szTempClassName), "Afx:%p:%x:%p:%p:%p",
+		static_cast<void*>(hInst), nClassStyle, static_cast<void*>(hCursor),
+		static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+
+	WNDCLASSA wc;
+	if (::GetClassInfoA(hInst, lpszName, &wc))
+		return lpszName;
+
+	memset(&wc, 0, sizeof(wc));
+	wc.style = nClassStyle;
+	wc.lpfnWndProc = &::DefWindowProcA;
+	wc.hInstance = hInst;
+	wc.hIcon = hIcon;
+	wc.hCursor = hCursor;
+	wc.hbrBackground = hbrBackground;
+	wc.lpszClassName = lpszName;
+	if (!::RegisterClassA(&wc))
+		return NULL;
+	return lpszName;
+}
+
+LPCSTR AFXAPI AfxDefaultWndClass()
+{
+	// Double clicks for controls that want them; no background brush, so a
+	// window that does not erase stays transparent; no icon.
+	return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), NULL, NULL);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Styles, ids and text
+
+DWORD CWnd::GetStyle() const
+{
+	return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+	return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+}
+
+static BOOL ModifyStyleImpl(HWND hWnd, int nStyleOffset, DWORD dwRemove, DWORD dwAdd,
+	UINT nFlags)
+{
+	if (hWnd == NULL)
+		return FALSE;
+	DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtrA(hWnd, nStyleOffset));
+	DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+	if (dwStyle == dwNewStyle)
+		return FALSE;
+	::SetWindowLongPtrA(hWnd, nStyleOffset, static_cast<LONG_PTR>(dwNewStyle));
+	if (nFlags != 0)
+	{
+		::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+			SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+	}
+	return TRUE;
+}
+
+BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+	return ModifyStyleImpl(hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+	return ModifyStyleImpl(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+	return ModifyStyleImpl(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+	return ModifyStyleImpl(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+
+CWnd* CWnd::GetOwner() const
+{
+	if (m_hWndOwner != NULL)
+		return FromHandle(m_hWndOwner);
+	return GetParent();
+}
+
+void CWnd::SetOwner(CWnd* pOwnerWnd)
+{
+	m_hWndOwner = pOwnerWnd->GetSafeHwnd();
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+	return ::GetDlgCtrlID(m_hWnd);
+}
+
+int CWnd::SetDlgCtrlID(int nID)
+{
+	return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID));
+}
+
+void CWnd::SetWindowText(LPCTSTR lpszString)
+{
+	::SetWindowTextA(m_hWnd, lpszString);
+}
+
+int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+{
+	if (lpszStringBuf == NULL || nMaxCount <= 0)
+		return 0;
+	return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+	int nLen = ::GetWindowTextLengthA(m_hWnd);
+	if (nLen <= 0)
+	{
+		rString.Empty();
+		return;
+	}
+	// The length is an upper bound for multi-byte text; measure the result.
+	::GetWindowTextA(m_hWnd, rString.GetBufferSetLength(nLen), nLen + 1);
+	rString.ReleaseBuffer();
+}
+
+int CWnd::GetWindowTextLength() const
+{
+	return ::GetWindowTextLengthA(m_hWnd);
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+	::SendMessageA(m_hWnd, WM_SETFONT,
+		reinterpret_cast<WPARAM>(pFont != NULL ? pFont->GetSafeHandle() : NULL), bRedraw);
+}
+
+CFont* CWnd::GetFont() const
+{
+	HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+	return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
+}
+
+CMenu* CWnd::GetMenu() const
+{
+	return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+	return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL);
+}
+
+void CWnd::DrawMenuBar()
+{
+	::DrawMenuBar(m_hWnd);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+	return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON,
+		bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+HICON CWnd::GetIcon(BOOL bBigIcon) const
+{
+	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON,
+		bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Size, position and coordinates
+
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+	::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
+{
+	if (lpRect != NULL)
+		::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+			lpRect->bottom - lpRect->top, bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
+	UINT nFlags)
+{
+	return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL,
+		x, y, cx, cy, nFlags);
+}
+
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
+{
+	if (lpwndpl == NULL)
+		return FALSE;
+	lpwndpl->length = sizeof(WINDOWPLACEMENT);
+	return ::GetWindowPlacement(m_hWnd, lpwndpl);
+}
+
+BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
+{
+	if (lpwndpl == NULL)
+		return FALSE;
+	WINDOWPLACEMENT wp = *lpwndpl;
+	wp.length = sizeof(WINDOWPLACEMENT);
+	return ::SetWindowPlacement(m_hWnd, &wp);
+}
+
+void CWnd::BringWindowToTop()
+{
+	::BringWindowToTop(m_hWnd);
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+	if (m_hWnd == NULL)
+		return;
+	// Centre over the owner (or parent), or over the work area without one.
+	HWND hWndCenter = pAlternateOwner->GetSafeHwnd();
+	DWORD dwStyle = GetStyle();
+	if (hWndCenter == NULL)
+		hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+
+	RECT rcDlg;
+	::GetWindowRect(m_hWnd, &rcDlg);
+	RECT rcArea;
+	RECT rcCenter;
+	if (dwStyle & WS_CHILD)
+	{
+		HWND hWndParent = ::GetParent(m_hWnd);
+		::GetClientRect(hWndParent, &rcArea);
+		::GetClientRect(hWndCenter != NULL ? hWndCenter : hWndParent, &rcCenter);
+		::MapWindowPoints(hWndCenter != NULL ? hWndCenter : hWndParent, hWndParent,
+			reinterpret_cast<LPPOINT>(&rcCenter), 2);
+	}
+	else
+	{
+		::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
+		if (hWndCenter != NULL && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
+			::GetWindowRect(hWndCenter, &rcCenter);
+		else
+			rcCenter = rcArea;
+	}
+
+	int cx = rcDlg.right - rcDlg.left;
+	int cy = rcDlg.bottom - rcDlg.top;
+	int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
+	int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
+	// Keep the window inside the area.
+	if (x + cx > rcArea.right) x = rcArea.right - cx;
+	if (x < rcArea.left) x = rcArea.left;
+	if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
+	if (y < rcArea.top) y = rcArea.top;
+	::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
+void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+	::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
+	::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
+	// In a mirrored window the left edge maps to the right.
+	if (GetExStyle() & WS_EX_LAYOUTRTL)
+	{
+		LONG t = lpRect->left;
+		lpRect->left = lpRect->right;
+		lpRect->right = t;
+	}
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+	::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
+	::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
+	if (GetExStyle() & WS_EX_LAYOUTRTL)
+	{
+		LONG t = lpRect->left;
+		lpRect->left = lpRect->right;
+		lpRect->right = t;
+	}
+}
+
+void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+{
+	::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+}
+
+void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+{
+	::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+	DWORD dwExStyle = GetExStyle();
+	if (nAdjustType == 0)
+		dwExStyle &= ~WS_EX_CLIENTEDGE;
+	::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Painting
+
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+	return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
+
+void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
+{
+	::EndPaint(m_hWnd, lpPaint);
+}
+
+CDC* CWnd::GetDC()
+{
+	return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+CDC* CWnd::GetWindowDC()
+{
+	return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+
+CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
+{
+	return CDC::FromHandle(::GetDCEx(m_hWnd,
+		static_cast<HRGN>(prgnClip != NULL ? prgnClip->GetSafeHandle() : NULL), flags));
+}
+
+int CWnd::ReleaseDC(CDC* pDC)
+{
+	if (pDC == NULL)
+		return 0;
+	return ::ReleaseDC(m_hWnd, pDC->m_hDC);
+}
+
+void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+
+void CWnd::SetRedraw(BOOL bRedraw)
+{
+	::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0);
+}
+
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
+{
+	return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, NULL, bErase); }
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+	::InvalidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL), bErase);
+}
+
+void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+
+void CWnd::ValidateRgn(CRgn* pRgn)
+{
+	::ValidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL));
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+void CWnd::ShowOwnedPopups(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
+
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
+{
+	return ::RedrawWindow(m_hWnd, lpRectUpdate,
+		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL), flags);
+}
+
+BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+int CWnd::GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+
+/////////////////////////////////////////////////////////////////////////////
+// Timers, state, focus and capture
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+	void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
+{
+	return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
+
+CWnd* PASCAL CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+CWnd* PASCAL CWnd::GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
+CWnd* PASCAL CWnd::GetCapture() { return FromHandle(::GetCapture()); }
+CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* PASCAL CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* PASCAL CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+
+/////////////////////////////////////////////////////////////////////////////
+// Dialog items
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+
+void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
+{
+	::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+}
+
+int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
+{
+	for (int nID = nIDFirstButton; nID <= nIDLastButton; nID++)
+	{
+		if (::IsDlgButtonChecked(m_hWnd, nID))
+			return nID;
+	}
+	return 0;
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+	return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+void CWnd::GetDlgItem(int nID, HWND* phWnd) const
+{
+	if (phWnd != NULL)
+		*phWnd = ::GetDlgItem(m_hWnd, nID);
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
+{
+	return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+}
+
+int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+{
+	if (lpStr == NULL || nMaxCount <= 0)
+		return 0;
+	return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+	rString.Empty();
+	HWND hWndItem = ::GetDlgItem(m_hWnd, nID);
+	if (hWndItem == NULL)
+		return 0;
+	FromHandle(hWndItem)->GetWindowText(rString);
+	return rString.GetLength();
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+	return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+	return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+	return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
+
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam)
+{
+	return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+}
+
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+	::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
+
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+	::SetDlgItemTextA(m_hWnd, nID, lpszString);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Scrolling
+
+int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+{
+	::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+}
+
+void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
+{
+	::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+}
+
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+	return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
+{
+	::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
+
+void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
+{
+	::EnableScrollBar(m_hWnd, nBar, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+}
+
+CScrollBar* CWnd::GetScrollBarCtrl(int) const
+{
+	return NULL;
+}
+
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip,
+	CRgn* prgnUpdate, LPRECT lpRectUpdate, UINT flags)
+{
+	return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL),
+		lpRectUpdate, flags);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+	if (lpScrollInfo == NULL)
+		return FALSE;
+	lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+	::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+	return TRUE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+{
+	if (lpScrollInfo == NULL)
+		return FALSE;
+	lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+	lpScrollInfo->fMask = nMask;
+	return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+int CWnd::GetScrollLimit(int nBar)
+{
+	SCROLLINFO info;
+	if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
+		return 0;
+	int nLimit = info.nMax;
+	if (info.nPage > 0)
+		nLimit -= static_cast<int>(info.nPage) - 1;
+	return nLimit;
+}
+
+BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
+{
+	return ::EnableScrollBar(m_hWnd, static_cast<UINT>(nSBFlags), nArrowFlags);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Window tree
+
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const
+{
+	return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+}
+
+CWnd* CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
+{
+	return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+}
+
+CWnd* PASCAL CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
+{
+	return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
+}
+
+CWnd* CWnd::GetNextWindow(UINT nFlag) const
+{
+	return FromHandle(::GetWindow(m_hWnd, nFlag));
+}
+
+CWnd* CWnd::GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
+CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+CWnd* CWnd::GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
+
+BOOL CWnd::IsChild(const CWnd* pWnd) const
+{
+	return pWnd != NULL && ::IsChild(m_hWnd, pWnd->m_hWnd);
+}
+
+CWnd* CWnd::GetParent() const
+{
+	return FromHandle(::GetParent(m_hWnd));
+}
+
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+	return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+}
+
+// The parent of a child window, the owner of any other.
+static HWND GetParentOrOwner(HWND hWnd)
+{
+	if (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)
+		return ::GetParent(hWnd);
+	return ::GetWindow(hWnd, GW_OWNER);
+}
+
+CWnd* CWnd::GetTopLevelParent() const
+{
+	if (m_hWnd == NULL)
+		return NULL;
+	HWND hWnd = m_hWnd;
+	for (HWND hWndParent; (hWndParent = GetParentOrOwner(hWnd)) != NULL; )
+		hWnd = hWndParent;
+	return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetTopLevelOwner() const
+{
+	if (m_hWnd == NULL)
+		return NULL;
+	HWND hWnd = m_hWnd;
+	for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != NULL; )
+		hWnd = hWndOwner;
+	return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetParentOwner() const
+{
+	if (m_hWnd == NULL)
+		return NULL;
+	HWND hWnd = m_hWnd;
+	while (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)
+	{
+		HWND hWndParent = ::GetParent(hWnd);
+		if (hWndParent == NULL)
+			break;
+		hWnd = hWndParent;
+	}
+	return FromHandle(hWnd);
+}
+
+CWnd* PASCAL CWnd::WindowFromPoint(POINT point)
+{
+	return FromHandle(::WindowFromPoint(point));
+}
+
+static HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
+{
+	// Direct children first: that is where ids are unique.
+	HWND hWndChild = ::GetDlgItem(hWnd, nID);
+	if (hWndChild != NULL && ::GetParent(hWndChild) == hWnd &&
+		(!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != NULL))
+		return hWndChild;
+	for (hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
+		hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+	{
+		HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm);
+		if (hWndFound != NULL)
+			return hWndFound;
+	}
+	return NULL;
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+	if (m_hWnd == NULL)
+		return NULL;
+	HWND hWnd = FindDescendant(m_hWnd, nID, bOnlyPerm);
+	if (hWnd == NULL)
+		return NULL;
+	return bOnlyPerm ? FromHandlePermanent(hWnd) : FromHandle(hWnd);
+}
+
+static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+	BOOL bDeep, BOOL bOnlyPerm)
+{
+	for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
+		hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+	{
+		if (!bOnlyPerm)
+			::SendMessageA(hWndChild, message, wParam, lParam);
+		else if (CWnd* pWnd = CWnd::FromHandlePermanent(hWndChild))
+			AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
+		if (bDeep && ::GetTopWindow(hWndChild) != NULL)
+			SendToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
+	}
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
+	BOOL bDeep, BOOL bOnlyPerm)
+{
+	if (m_hWnd != NULL)
+		SendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Alerts, clipboard, caret and messages
+
+BOOL CWnd::FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
+
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+	if (lpszCaption == NULL)
+		lpszCaption = AfxGetAppName();
+	return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+}
+
+BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+
+void CWnd::CreateCaret(CBitmap* pBitmap)
+{
+	::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap != NULL ? pBitmap->GetSafeHandle() : NULL),
+		0, 0);
+}
+
+void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, NULL, nWidth, nHeight); }
+
+void CWnd::CreateGrayCaret(int nWidth, int nHeight)
+{
+	::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight);
+}
+
+CPoint PASCAL CWnd::GetCaretPos()
+{
+	CPoint point;
+	::GetCaretPos(&point);
+	return point;
+}
+
+void PASCAL CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
+void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+	return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+	return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+	return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam);
+}

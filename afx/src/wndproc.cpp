@@ -1,0 +1,609 @@
+// wndproc.cpp - how a message reaches a CWnd: the window procedure, message-map
+// dispatch, Default(), command and notification routing, reflection to bound
+// child controls, the base message handlers and the PreTranslateMessage walk.
+
+#include "afximpl_.h"
+#include "menu_impl_.h"
+
+/////////////////////////////////////////////////////////////////////////////
+// Window procedure
+
+WNDPROC AFXAPI AfxGetAfxWndProc()
+{
+	return &AfxWndProc;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+	CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+	if (pWnd == NULL || pWnd->m_hWnd != hWnd)
+		return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+	return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	// Messages nest (a handler sends another); each level sees its own.
+	MSG msgOuter = pState->m_lastSentMsg;
+	pState->m_lastSentMsg.hwnd = hWnd;
+	pState->m_lastSentMsg.message = nMsg;
+	pState->m_lastSentMsg.wParam = wParam;
+	pState->m_lastSentMsg.lParam = lParam;
+
+	LRESULT lResult = 0;
+	try
+	{
+		lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+	}
+	catch (...)
+	{
+		// Nothing may unwind through the system's dispatch code.
+		lResult = 0;
+	}
+
+	if (nMsg == WM_NCDESTROY)
+	{
+		// A handler that did not pass WM_NCDESTROY on to CWnd::OnNcDestroy
+		// would leave a dangling map entry; finish the job here. (When the base
+		// ran, the object may already be deleted, hence the lookup.)
+		CWnd* pStill = CWnd::FromHandlePermanent(hWnd);
+		if (pStill != NULL)
+		{
+			pStill->Detach();
+			pStill->PostNcDestroy();
+		}
+	}
+
+	pState->m_lastSentMsg = msgOuter;
+	return lResult;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+	LRESULT lResult = 0;
+	if (!OnWndMsg(message, wParam, lParam, &lResult))
+		lResult = DefWindowProc(message, wParam, lParam);
+	return lResult;
+}
+
+LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+	if (m_pfnSuper != NULL)
+		return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+	return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+	// The message's own parameters, whatever a handler did with its copies.
+	const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+	return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+	MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+	msg.time = static_cast<DWORD>(::GetMessageTime());
+	DWORD dwPos = ::GetMessagePos();
+	msg.pt.x = static_cast<short>(LOWORD(dwPos));
+	msg.pt.y = static_cast<short>(HIWORD(dwPos));
+	return &msg;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Message-map dispatch
+
+// The entry for a window message in one map, or NULL. An entry keyed
+// WM_CTLCOLOR stands for all seven WM_CTLCOLORxxx messages.
+static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry,
+	UINT message, UINT nAltMessage)
+{
+	for (; lpEntry->pfnDispatch != NULL; ++lpEntry)
+	{
+		if (lpEntry->nCode != 0 || lpEntry->nID != 0)
+			continue;
+		if (lpEntry->nMessage == message)
+			return lpEntry;
+		if (nAltMessage != 0 && lpEntry->nMessage == nAltMessage)
+			return lpEntry;
+		if (message >= 0xC000 && lpEntry->nMessage == 0xC000 &&
+			lpEntry->pnRegisteredMessage != NULL && *lpEntry->pnRegisteredMessage == message)
+			return lpEntry;
+	}
+	return NULL;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+	LRESULT lResult = 0;
+
+	if (message == WM_COMMAND)
+	{
+		if (!OnCommand(wParam, lParam))
+			return FALSE;
+		lResult = 1;
+	}
+	else if (message == WM_NOTIFY)
+	{
+		NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+		if (pNMHDR == NULL || pNMHDR->hwndFrom == NULL || !OnNotify(wParam, lParam, &lResult))
+			return FALSE;
+	}
+	else
+	{
+		AFX_MSGCALL call = { message, wParam, lParam, 0, 0, 0, NULL };
+		UINT nAltMessage = 0;
+		if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+		{
+			nAltMessage = WM_CTLCOLOR;
+			call.nCode = message - WM_CTLCOLORMSGBOX;
+		}
+
+		const AFX_MSGMAP_ENTRY* lpEntry = NULL;
+		for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL && lpEntry == NULL;
+			pMap = pMap->pfnGetBaseMap != NULL ? (*pMap->pfnGetBaseMap)() : NULL)
+		{
+			lpEntry = FindWindowMessageEntry(pMap->lpEntries, message, nAltMessage);
+		}
+		if (lpEntry == NULL || !(*lpEntry->pfnDispatch)(this, call))
+			return FALSE;
+		lResult = call.lResult;
+	}
+
+	if (pResult != NULL)
+		*pResult = lResult;
+	return TRUE;
+}
+
+BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+	return CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+	UINT nID = LOWORD(wParam);
+	HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+	int nCode = HIWORD(wParam);
+
+	if (hWndCtrl == NULL)
+	{
+		// A menu item or an accelerator: a plain command.
+		nCode = CN_COMMAND;
+	}
+	else
+	{
+		// A control notification: the control's object sees it first.
+		if (ReflectLastMsg(hWndCtrl))
+			return TRUE;
+		if (nID == 0)
+			return FALSE;
+	}
+	return OnCmdMsg(nID, nCode, NULL, NULL);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+	NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+	if (pNMHDR == NULL)
+		return FALSE;
+	HWND hWndCtrl = pNMHDR->hwndFrom;
+
+	if (ReflectLastMsg(hWndCtrl, pResult))
+		return TRUE;
+
+	UINT nID = static_cast<UINT>(::GetDlgCtrlID(hWndCtrl));
+	AFX_NOTIFY notify = { pResult, pNMHDR };
+	return OnCmdMsg(nID, static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, NULL);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Reflection
+
+BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
+{
+	// Only bound objects take part; a temporary wrapper has no handlers.
+	CWnd* pWnd = FromHandlePermanent(hWndChild);
+	if (pWnd == NULL)
+		return FALSE;
+	return pWnd->SendChildNotifyLastMsg(pResult);
+}
+
+BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult)
+{
+	const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+	return OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+	return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+	LRESULT lIgnored = 0;
+	switch (message)
+	{
+	case WM_HSCROLL:
+	case WM_VSCROLL:
+	case WM_PARENTNOTIFY:
+	case WM_DRAWITEM:
+	case WM_MEASUREITEM:
+	case WM_DELETEITEM:
+	case WM_VKEYTOITEM:
+	case WM_CHARTOITEM:
+	case WM_COMPAREITEM:
+		return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+
+	case WM_COMMAND:
+		if (CWnd::OnCmdMsg(0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)),
+				NULL, NULL))
+		{
+			if (pResult != NULL)
+				*pResult = 1;
+			return TRUE;
+		}
+		return FALSE;
+
+	case WM_NOTIFY:
+	{
+		NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+		if (pNMHDR == NULL)
+			return FALSE;
+		AFX_NOTIFY notify = { pResult != NULL ? pResult : &lIgnored, pNMHDR };
+		return CWnd::OnCmdMsg(0, static_cast<int>(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)),
+			&notify, NULL);
+	}
+
+	default:
+		if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+		{
+			AFX_CTLCOLOR ctl = { m_hWnd, reinterpret_cast<HDC>(wParam),
+				message - WM_CTLCOLORMSGBOX };
+			return CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0,
+				reinterpret_cast<LPARAM>(&ctl), pResult);
+		}
+		return FALSE;
+	}
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// PreTranslateMessage
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+	return FALSE;
+}
+
+BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+	if (pMsg == NULL)
+		return FALSE;
+	for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd))
+	{
+		CWnd* pWnd = FromHandlePermanent(hWnd);
+		if (pWnd != NULL && pWnd->PreTranslateMessage(pMsg))
+			return TRUE;
+		if (hWnd == hWndStop)
+			break;
+	}
+	return FALSE;
+}
+
+BOOL CWnd::IsDialogMessage(LPMSG lpMsg)
+{
+	if (lpMsg == NULL || m_hWnd == NULL)
+		return FALSE;
+	return ::IsDialogMessageA(m_hWnd, lpMsg);
+}
+
+BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
+{
+	// Only keyboard and mouse input is dialog navigation.
+	if ((lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST) &&
+		(lpMsg->message < WM_MOUSEFIRST || lpMsg->message > WM_MOUSELAST))
+		return FALSE;
+	return IsDialogMessage(lpMsg);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Dialog data and modal loops
+
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+	if (m_hWnd == NULL)
+		return FALSE;
+	CDataExchange dx(this, bSaveAndValidate);
+	DoDataExchange(&dx);
+	return !dx.m_bFailed;
+}
+
+BOOL CWnd::ContinueModal()
+{
+	return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
+
+void CWnd::EndModalLoop(int nResult)
+{
+	m_nModalResult = nResult;
+	if (m_nFlags & WF_CONTINUEMODAL)
+	{
+		m_nFlags &= ~WF_CONTINUEMODAL;
+		// Wake the loop if it waits for input.
+		PostMessage(WM_NULL);
+	}
+}
+
+int CWnd::RunModalLoop(DWORD dwFlags)
+{
+	BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+	HWND hWndParent = ::GetParent(m_hWnd);
+	m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+
+	BOOL bIdle = TRUE;
+	while (ContinueModal())
+	{
+		MSG msg;
+		if (!::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+		{
+			if (!bIdle)
+			{
+				::WaitMessage();
+				continue;
+			}
+			// The queue has just run dry: show the dialog, tell the owner we
+			// are idle (helpers answer dialogs from there), tidy up.
+			bIdle = FALSE;
+			if (bShowIdle)
+			{
+				ShowWindow(SW_SHOWNORMAL);
+				UpdateWindow();
+				bShowIdle = FALSE;
+			}
+			if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
+				::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
+					reinterpret_cast<LPARAM>(m_hWnd));
+			if (!(dwFlags & MLF_NOKICKIDLE) && ::IsWindow(m_hWnd))
+				SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+			DeleteTempMap();
+			continue;
+		}
+
+		if (!AfxPumpMessage())
+		{
+			// WM_QUIT: leave it for the outer loop.
+			AfxPostQuitMessage(0);
+			m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+			return -1;
+		}
+		if (bShowIdle && (msg.message == WM_SYSKEYDOWN || msg.message == 0x0118 /* WM_SYSTIMER */))
+		{
+			ShowWindow(SW_SHOWNORMAL);
+			UpdateWindow();
+			bShowIdle = FALSE;
+		}
+		if (msg.message != WM_PAINT && msg.message != 0x0118 && msg.message != WM_MOUSEMOVE &&
+			msg.message != WM_NCMOUSEMOVE)
+			bIdle = TRUE;
+	}
+	m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+	return m_nModalResult;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CWnd's own message map: what every window needs for reflection, owner-draw
+// menus and clean-up.
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+	ON_WM_CTLCOLOR()
+	ON_WM_DRAWITEM()
+	ON_WM_MEASUREITEM()
+	ON_WM_COMPAREITEM()
+	ON_WM_DELETEITEM()
+	ON_WM_CHARTOITEM()
+	ON_WM_VKEYTOITEM()
+	ON_WM_HSCROLL()
+	ON_WM_VSCROLL()
+	ON_WM_PARENTNOTIFY()
+	ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+/////////////////////////////////////////////////////////////////////////////
+// Handlers that reflect to the child control
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
+{
+	LRESULT lResult;
+	if (ReflectLastMsg(pWnd->GetSafeHwnd(), &lResult))
+		return reinterpret_cast<HBRUSH>(lResult);
+	return reinterpret_cast<HBRUSH>(Default());
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+	if (lpDrawItemStruct->CtlType == ODT_MENU)
+	{
+		if (_AfxDrawMenuItem(lpDrawItemStruct))
+			return;
+	}
+	else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
+	{
+		return;
+	}
+	Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+	if (lpMeasureItemStruct->CtlType == ODT_MENU)
+	{
+		if (_AfxMeasureMenuItem(m_hWnd, lpMeasureItemStruct))
+			return;
+	}
+	else
+	{
+		// The message names only the control's id.
+		CWnd* pChild = GetDescendantWindow(static_cast<int>(lpMeasureItemStruct->CtlID), TRUE);
+		if (pChild != NULL && pChild->SendChildNotifyLastMsg())
+			return;
+	}
+	Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+	LRESULT lResult;
+	if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+		return static_cast<int>(lResult);
+	return static_cast<int>(Default());
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
+{
+	if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+		return;
+	Default();
+}
+
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
+{
+	LRESULT lResult;
+	if (ReflectLastMsg(pListBox->GetSafeHwnd(), &lResult))
+		return static_cast<int>(lResult);
+	return static_cast<int>(Default());
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
+{
+	LRESULT lResult;
+	if (ReflectLastMsg(pListBox->GetSafeHwnd(), &lResult))
+		return static_cast<int>(lResult);
+	return static_cast<int>(Default());
+}
+
+void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar)
+{
+	// No scroll bar: the window's own bar, nothing to reflect.
+	if (pScrollBar != NULL && ReflectLastMsg(pScrollBar->GetSafeHwnd()))
+		return;
+	Default();
+}
+
+void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
+{
+	if (pScrollBar != NULL && ReflectLastMsg(pScrollBar->GetSafeHwnd()))
+		return;
+	Default();
+}
+
+void CWnd::OnParentNotify(UINT message, LPARAM lParam)
+{
+	if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
+		ReflectLastMsg(reinterpret_cast<HWND>(lParam)))
+		return;
+	Default();
+}
+
+void CWnd::OnNcDestroy()
+{
+	// The main window going away ends the thread's message loop.
+	CWinThread* pThread = AfxGetThread();
+	if (pThread != NULL)
+	{
+		if (pThread->m_pMainWnd == this)
+		{
+			AfxPostQuitMessage(0);
+			pThread->m_pMainWnd = NULL;
+		}
+		if (pThread->m_pActiveWnd == this)
+			pThread->m_pActiveWnd = NULL;
+	}
+
+	Default();
+
+	// Give the window its original procedure back for whatever the system
+	// still sends, then unbind and let the object finish itself.
+	if (m_pfnSuper != NULL &&
+		reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+	{
+		::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+	}
+	Detach();
+	PostNcDestroy();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Handlers that pass the message on unchanged
+
+void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
+void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnClipboardUpdate() { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnDropFiles(HDROP) { Default(); }
+void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }
+void CWnd::OnInitMenu(CMenu*) { Default(); }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
+void CWnd::OnMouseHWheel(UINT, short, CPoint) { Default(); }
+void CWnd::OnMouseLeave() { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
+void CWnd::OnMove(int, int) { Default(); }
+BOOL CWnd::OnNcActivate(BOOL) { return static_cast<BOOL>(Default()); }
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
+BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return static_cast<BOOL>(Default()); }
+LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
+void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnNcPaint() { Default(); }
+void CWnd::OnPaint() { Default(); }
+void CWnd::OnPrintClient(CDC*, UINT) { Default(); }
+void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnSizing(UINT, LPRECT) { Default(); }
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
+void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysColorChange() { Default(); }
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
+LRESULT CWnd::OnThemeChanged() { return Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
+void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
