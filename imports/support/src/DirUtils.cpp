@@ -271,8 +271,8 @@ CString DirUtils::ParseParentDir(const CString& path)
     CString parent = folder.Left(sep + 1);
     // C:\a\\b: the parent is C:\a\, not C:\a\\.
     CString trimmed = WithoutTrailingSeparators(parent);
-    if (!trimmed.IsEmpty() && !IsShareRoot(trimmed))
-        parent = trimmed + "\\";
+    if (!trimmed.IsEmpty())
+        parent = parent.Left(trimmed.GetLength() + 1);
     return parent;
 }
 

@@ -225,8 +225,8 @@ public:
     static bool IsDir(const CString& path, bool acceptRoot);
     // True when path names an existing folder (a drive root included).
     static bool DoesDirExist(const CString& path);
-    // True when the local folder is shared on the network. The list of shares
-    // is read at most once every two seconds.
+    // True when the folder exists and is shared on the network, as the shell
+    // sees it (the sharing hand in Explorer).
     static bool IsDirShared(const CString& path);
 
     // Appends a backslash unless path is empty or already ends with \ or /.
@@ -422,8 +422,9 @@ public:
 
     // seconds = now - start. False, with seconds 0, when either is not set.
     static bool ConvertDeltaToSeconds(const DateTime& now, const DateTime& start, __int64& seconds);
-    // A short reading of a duration in the two largest units that apply:
-    // "45 s", "2 min 5 s", "1 h 2 min", "3 d 4 h". Negative counts read as "0 s".
+    // A short reading of a duration in the two largest units that apply, the
+    // second left out when it is zero: "45 s", "2 min 5 s", "1 min", "1 h 2 min",
+    // "3 d 4 h". Negative counts read as "0 s".
     static CString ConvertSecondsToText(__int64 seconds);
 
 // Implementation
