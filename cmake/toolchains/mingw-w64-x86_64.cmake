@@ -15,11 +15,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # DLLs are named as they ship (kavro.dll, not libkavro.dll).
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
-# No MinGW runtime DLLs beside ours.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-# winpthread is linked statically too, so that nothing but system DLLs is needed.
-set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "-Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic")
+# No MinGW runtime DLL beside ours: libgcc, libstdc++ and winpthread (which
+# the posix thread model brings) are linked into every module.
+set(_kavro_static_runtime
+    "-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
 
 find_program(KAVRO_WINE wine)
 if(KAVRO_WINE)
