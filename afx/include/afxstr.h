@@ -26,6 +26,7 @@ public:
 	CString() throw();
 	CString(const CString& strSrc);
 	CString(CString&& strSrc) throw();
+	// A MAKEINTRESOURCE value loads that string table entry.
 	CString(PCXSTR pszSrc);
 	CString(PCXSTR pch, int nLength);
 	CString(XCHAR ch, int nRepeat = 1);

@@ -1,5 +1,5 @@
 // dc.cpp - CDC: device-context wrapper, attributes, selection and drawing.
-#include "afxgdi_.h"
+#include "afxwin.h"
 #include "handlemap_.h"
 
 namespace

@@ -1,18 +1,10 @@
 // gdi.cpp - CGdiObject and the pen, brush, font, bitmap and region wrappers.
-#include "afxgdi_.h"
+#include "afxwin.h"
 #include "handlemap_.h"
 
 #include <stdlib.h>
 #include <string.h>
 
-#if __has_include("afxwin.h")
-#include "afxwin.h"
-#else
-static HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR)
-{
-	return ::GetModuleHandleA(NULL);
-}
-#endif
 
 namespace
 {

@@ -1,15 +1,7 @@
 // imagelist.cpp - CImageList: owner of a common-controls image list.
-#include "afxgdi_.h"
+#include "afxwin.h"
 #include "handlemap_.h"
 
-#if __has_include("afxwin.h")
-#include "afxwin.h"
-#else
-static HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR)
-{
-	return ::GetModuleHandleA(NULL);
-}
-#endif
 
 namespace
 {

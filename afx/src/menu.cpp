@@ -1,16 +1,7 @@
 // menu.cpp - CMenu: menu wrapper, item operations and owner-draw dispatch.
-#include "afxgdi_.h"
+#include "afxwin.h"
 #include "handlemap_.h"
 #include "menu_impl_.h"
-
-#if __has_include("afxwin.h")
-#include "afxwin.h"
-#else
-static HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR)
-{
-	return ::GetModuleHandleA(NULL);
-}
-#endif
 
 namespace
 {
@@ -42,6 +33,33 @@ namespace
 // Set while CMenu::TrackPopupMenu runs on the thread.
 static thread_local CMenu* g_pTrackedMenu = NULL;
 static thread_local HWND g_hTrackingWindow = NULL;
+
+namespace
+{
+	// Records the tracked popup and its owner for the owner's WM_MEASUREITEM,
+	// which names no menu. A handler may track another popup meanwhile, so
+	// the previous pair comes back afterwards.
+	class CTrackingScope
+	{
+	public:
+		CTrackingScope(CMenu* pMenu, CWnd* pWnd)
+			: m_pOldMenu(g_pTrackedMenu), m_hOldWnd(g_hTrackingWindow)
+		{
+			g_pTrackedMenu = pMenu;
+			g_hTrackingWindow = pWnd != NULL ? pWnd->m_hWnd : NULL;
+		}
+		~CTrackingScope()
+		{
+			g_pTrackedMenu = m_pOldMenu;
+			g_hTrackingWindow = m_hOldWnd;
+		}
+		HWND Owner() const { return g_hTrackingWindow; }
+
+	private:
+		CMenu* m_pOldMenu;
+		HWND m_hOldWnd;
+	};
+}
 
 CMenu* AFXAPI AfxGetTrackedMenu()
 {
@@ -147,6 +165,18 @@ BOOL CMenu::DestroyMenu()
 
 /////////////////////////////////////////////////////////////////////////////
 // Items
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+	CTrackingScope scope(this, pWnd);
+	return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, scope.Owner(), lpRect);
+}
+
+BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm)
+{
+	CTrackingScope scope(this, pWnd);
+	return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, scope.Owner(), lptpm);
+}
 
 BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
 {

@@ -1,20 +1,11 @@
 // str.cpp - CString storage, assignment, concatenation and formatting.
-#include "afxstr.h"
+#include "afxwin.h"
 
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
-#if __has_include("afxwin.h")
-#include "afxwin.h"
-#else
-// Until the module chain exists, string tables come from the executable.
-static HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR)
-{
-	return ::GetModuleHandleA(NULL);
-}
-#endif
 
 namespace
 {
@@ -58,7 +49,11 @@ CString::CString(CString&& strSrc) throw()
 CString::CString(PCXSTR pszSrc)
 	: m_pszData(NilData())
 {
-	SetString(pszSrc);
+	// CString(MAKEINTRESOURCE(IDS_...)) loads that string table entry.
+	if (pszSrc != NULL && IS_INTRESOURCE(pszSrc))
+		LoadString(static_cast<UINT>(reinterpret_cast<UINT_PTR>(pszSrc)));
+	else
+		SetString(pszSrc);
 }
 
 CString::CString(PCXSTR pch, int nLength)
@@ -503,10 +498,7 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
 	const wchar_t* pszRes = NULL;
 	int nLength = ::LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&pszRes), 0);
 	if (nLength <= 0 || pszRes == NULL)
-	{
-		Empty();
 		return FALSE;
-	}
 	AssignWide(pszRes, nLength);
 	return TRUE;
 }
