@@ -1,13 +1,12 @@
 // Text and file lists on the real clipboard, including damaged file lists and
 // a clipboard that another thread holds open.
 #include <kavrotest/TestSupport.h>
-#include <qtx/Support.h>
+
+#include "SupportTestUtil.h"
 
 #include <shlobj.h>
 
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -70,14 +69,6 @@ std::vector<BYTE> DropBlock(const std::vector<std::basic_string<Char>>& names, b
     return block;
 }
 
-std::vector<CString> Items(const TextArray& list)
-{
-    std::vector<CString> items;
-    for (__int64 i = 0; i < list.GetCount(); ++i)
-        items.push_back(list.GetCopyAt(i));
-    return items;
-}
-
 bool PutFiles(const std::vector<BYTE>& block)
 {
     ClipboardWriter writer;
@@ -92,16 +83,17 @@ TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 
     // Read it back independently of the library.
     ASSERT_TRUE(::OpenClipboard(NULL));
-    const char* raw = static_cast<const char*>(::GlobalLock(::GetClipboardData(CF_TEXT)));
-    ASSERT_NE(raw, nullptr);
-    EXPECT_STREQ(raw, "first\r\nsecond\n\nfourth\rfifth\r\n");
-    ::GlobalUnlock(::GetClipboardData(CF_TEXT));
+    HANDLE hText = ::GetClipboardData(CF_TEXT);
+    const char* raw = static_cast<const char*>(::GlobalLock(hText));
+    std::string copied = raw != NULL ? raw : "";
+    ::GlobalUnlock(hText);
     ::CloseClipboard();
+    EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
 
     TextArray lines;
     lines.Add("stale");
     ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-    EXPECT_EQ(Items(lines), (std::vector<CString>{ "first", "second", "~", "fourth", "fifth" }));
+    EXPECT_EQ(Items(lines), Texts({ "first", "second", "~", "fourth", "fifth" }));
 
     ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
     EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
@@ -139,7 +131,7 @@ TEST(Clipboard, FileListsWithTheirDropEffect)
         TextArray files;
         bool copy = !c.copy, link = !c.link;
         ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link)) << c.effect;
-        EXPECT_EQ(Items(files), (std::vector<CString>{ "C:\\data\\one.txt", "C:\\data\\two dir" }));
+        EXPECT_EQ(Items(files), Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
         EXPECT_EQ(copy, c.copy) << c.effect;
         EXPECT_EQ(link, c.link) << c.effect;
     }
@@ -148,13 +140,13 @@ TEST(Clipboard, FileListsWithTheirDropEffect)
     TextArray files;
     bool copy = false, link = true;
     ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link));
-    EXPECT_EQ(Items(files), (std::vector<CString>{ "D:\\narrow.bin" }));
+    EXPECT_EQ(Items(files), Texts({ "D:\\narrow.bin" }));
 
     if (::GetACP() == 1252)
     {
         ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
         ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link));
-        EXPECT_EQ(Items(files), (std::vector<CString>{ "C:\\caf\xE9.txt" }));
+        EXPECT_EQ(Items(files), Texts({ "C:\\caf\xE9.txt" }));
     }
 }
 

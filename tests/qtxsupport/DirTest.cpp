@@ -1,37 +1,30 @@
 // Folder listings on real folders, path handling and file queries.
 #include <kavrotest/TestSupport.h>
-#include <qtx/Support.h>
+
+#include "SupportTestUtil.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::vector<CString> Sorted(const TextArray& list)
+std::vector<CString> Sorted(std::vector<CString> items)
+{
+    std::sort(items.begin(), items.end(), [](const CString& a, const CString& b) { return strcmp(a, b) < 0; });
+    return items;
+}
+
+// dir + name + "\\" for each name, in the given order.
+std::vector<CString> Paths(const std::string& dir, std::initializer_list<const char*> names)
 {
     std::vector<CString> items;
-    for (__int64 i = 0; i < list.GetCount(); ++i)
-        items.push_back(list.GetCopyAt(i));
-    std::sort(items.begin(), items.end(), [](const CString& a, const CString& b) { return strcmp(a, b) < 0; });
+    for (const char* name : names)
+        items.push_back((dir + name + "\\").c_str());
     return items;
 }
 
 std::vector<CString> Under(const std::string& dir, std::initializer_list<const char*> names)
 {
-    TextArray list;
-    for (const char* name : names)
-        list.Add((dir + name + "\\").c_str());
-    return Sorted(list);
-}
-
-std::wstring Widen(const std::string& text)
-{
-    int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, NULL, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], n);
-    wide.resize(static_cast<size_t>(n) - 1);
-    return wide;
+    return Sorted(Paths(dir, names));
 }
 
 // Removes a tree through the wide API; the test support's ANSI removal cannot
@@ -44,10 +37,9 @@ void RemoveTreeW(const std::wstring& dir)
     {
         do
         {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..")
+            std::wstring child = dir + L"\\" + fd.cFileName;
+            if (wcscmp(fd.cFileName, L".") == 0 || wcscmp(fd.cFileName, L"..") == 0)
                 continue;
-            std::wstring child = dir + L"\\" + name;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTreeW(child);
             else
@@ -56,17 +48,6 @@ void RemoveTreeW(const std::wstring& dir)
         ::FindClose(h);
     }
     ::RemoveDirectoryW(dir.c_str());
-}
-
-char UnusedDriveLetter()
-{
-    DWORD drives = ::GetLogicalDrives();
-    for (char letter = 'Y'; letter > 'D'; --letter)
-    {
-        if (!(drives & (1u << (letter - 'A'))))
-            return letter;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -87,19 +68,19 @@ TEST(DirListing, FlagsChooseHiddenAndSystemFolders)
 
     TextArray list;
     EXPECT_EQ(DirUtils::GetDirectoryList(dir.c_str(), list, 0), 2);
-    EXPECT_EQ(Sorted(list), Under(dir, { "One", "Two" }));
+    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two" }));
     DirUtils::GetDirectoryList(dir.c_str(), list, DirUtils::ListHidden);
-    EXPECT_EQ(Sorted(list), Under(dir, { "One", "Two", "Hidden" }));
+    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Hidden" }));
     DirUtils::GetDirectoryList(dir.c_str(), list, DirUtils::ListSystem | DirUtils::ListSkipLinks);
-    EXPECT_EQ(Sorted(list), Under(dir, { "One", "Two", "Sys" }));
+    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Sys" }));
     // The directory tree shows system folders with 0x0C.
     DirUtils::GetDirectoryList(dir.c_str(), list, 0x0C | DirUtils::ListSkipLinks);
-    EXPECT_EQ(Sorted(list), Under(dir, { "One", "Two", "Hidden", "Sys", "Both" }));
+    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Hidden", "Sys", "Both" }));
 
     // Without the trailing backslash the entries still begin with dir as given.
     std::string bare = dir.substr(0, dir.size() - 1);
     DirUtils::GetDirectoryList(bare.c_str(), list, 0);
-    EXPECT_EQ(Sorted(list), Under(dir, { "One", "Two" }));
+    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two" }));
 
     EXPECT_TRUE(DirUtils::HasSubdirectory(dir.c_str(), 0));
     EXPECT_FALSE(DirUtils::HasSubdirectory((dir + "One").c_str(), 0));
@@ -113,11 +94,7 @@ TEST(DirListing, SortedFlagAndHiddenOnlyContent)
         tmp.MakeDir(name);
     TextArray list;
     DirUtils::GetDirectoryList(tmp.Path().c_str(), list, 0x11);
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list.GetCopyAt(0), (tmp.Path() + "a\\").c_str());
-    EXPECT_EQ(list.GetCopyAt(1), (tmp.Path() + "B2\\").c_str());
-    EXPECT_EQ(list.GetCopyAt(2), (tmp.Path() + "b10\\").c_str());
-    EXPECT_EQ(list.GetCopyAt(3), (tmp.Path() + "c\\").c_str());
+    EXPECT_EQ(Items(list), Paths(tmp.Path(), { "a", "B2", "b10", "c" }));
 
     std::string only = tmp.MakeDir("c\\only");
     ASSERT_TRUE(::SetFileAttributesA(only.c_str(), FILE_ATTRIBUTE_HIDDEN));
@@ -147,11 +124,11 @@ TEST(DirListing, PathsBeyondMaxPath)
     for (int level = 0; level < 5; ++level)
         deep += segment + std::to_string(level) + "\\";
     ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
-    std::wstring wideDeep = L"\\\\?\\" + Widen(deep);
-    std::wstring walk = L"\\\\?\\" + Widen(tmp.Path());
+    std::wstring wideDeep = L"\\\\?\\" + WideOf(deep);
+    std::wstring walk = L"\\\\?\\" + WideOf(tmp.Path());
     for (int level = 0; level < 5; ++level)
     {
-        walk += Widen(segment + std::to_string(level)) + L"\\";
+        walk += WideOf(segment + std::to_string(level)) + L"\\";
         ASSERT_TRUE(::CreateDirectoryW(walk.c_str(), NULL));
     }
     ASSERT_TRUE(::CreateDirectoryW((wideDeep + L"leaf").c_str(), NULL));
@@ -173,7 +150,7 @@ TEST(DirListing, PathsBeyondMaxPath)
     EXPECT_EQ(size, 10u);
     EXPECT_TRUE(modified.IsSet());
 
-    RemoveTreeW(L"\\\\?\\" + Widen(tmp.Path() + segment + "0"));
+    RemoveTreeW(L"\\\\?\\" + WideOf(tmp.Path() + segment + "0"));
 }
 
 TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
@@ -181,7 +158,7 @@ TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
     if (::GetACP() != 1252)
         GTEST_SKIP() << "expects the Western code page";
     kt::TempDir tmp;
-    std::wstring base = Widen(tmp.Path());
+    std::wstring base = WideOf(tmp.Path());
     ASSERT_TRUE(::CreateDirectoryW((base + L"caf\u00E9").c_str(), NULL));
     ASSERT_TRUE(::CreateDirectoryW((base + L"\u03A9mega").c_str(), NULL));
     ASSERT_TRUE(::CreateDirectoryW((base + L"\u4E2D").c_str(), NULL));
@@ -210,8 +187,9 @@ TEST(DirPaths, ExistenceAndRoots)
 
     EXPECT_TRUE(DirUtils::IsDir("C:\\", false));
     EXPECT_TRUE(DirUtils::IsDir("c:", true));
-    char letter = UnusedDriveLetter();
-    ASSERT_NE(letter, 0);
+    char letter = 'Y';
+    while (letter > 'D' && (::GetLogicalDrives() & (1u << (letter - 'A'))))
+        --letter;
     CString missingRoot;
     missingRoot.Format("%c:\\", letter);
     EXPECT_FALSE(DirUtils::IsDir(missingRoot, true));
@@ -229,14 +207,8 @@ TEST(DirPaths, ExistenceAndRoots)
 
 TEST(DirPaths, ParsingAndSeparators)
 {
-    struct Case
-    {
-        const char* path;
-        const char* lastDir;
-        const char* parent;
-        const char* folderOfFile;
-    };
-    const Case cases[] = {
+    // path, ParseLastDir, ParseParentDir, ParsePathFromFile
+    const char* cases[][4] = {
         { "C:\\a\\b\\", "b", "C:\\a\\", "C:\\a\\b\\" },
         { "C:\\a\\b\\file.txt", "b", "C:\\a\\b\\", "C:\\a\\b\\" },
         { "C:\\a\\b", "a", "C:\\a\\", "C:\\a\\" },
@@ -248,11 +220,11 @@ TEST(DirPaths, ParsingAndSeparators)
         { "name", "", "", "" },
         { "", "", "", "" },
     };
-    for (const Case& c : cases)
+    for (auto& c : cases)
     {
-        EXPECT_EQ(DirUtils::ParseLastDir(c.path), c.lastDir) << c.path;
-        EXPECT_EQ(DirUtils::ParseParentDir(c.path), c.parent) << c.path;
-        EXPECT_EQ(DirUtils::ParsePathFromFile(c.path), c.folderOfFile) << c.path;
+        EXPECT_EQ(DirUtils::ParseLastDir(c[0]), c[1]) << c[0];
+        EXPECT_EQ(DirUtils::ParseParentDir(c[0]), c[2]) << c[0];
+        EXPECT_EQ(DirUtils::ParsePathFromFile(c[0]), c[3]) << c[0];
     }
 
     CString path("C:\\a");

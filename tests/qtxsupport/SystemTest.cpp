@@ -1,32 +1,19 @@
-// Moments and durations, system settings and error texts, modifier keys, the
-// application log and font descriptions.
+// Moments and durations, system settings and error texts, the application log.
 #include <kavrotest/TestSupport.h>
-#include <qtx/Support.h>
+
+#include "SupportTestUtil.h"
 
 #include <fstream>
 #include <sstream>
-#include <string>
 
 TEST(DateTimeTest, ValidityRanges)
 {
-    DateTime unset;
-    EXPECT_EQ(unset.GetDay(), 0);
-    EXPECT_EQ(unset.GetSecond(), -1);
-    EXPECT_FALSE(unset.IsSet());
-
-    EXPECT_FALSE(DateTime::IsValidDay(0));
-    EXPECT_TRUE(DateTime::IsValidDay(1));
-    EXPECT_TRUE(DateTime::IsValidDay(3652061));
-    EXPECT_FALSE(DateTime::IsValidDay(3652062));
-    EXPECT_FALSE(DateTime::IsValidSecond(-1));
-    EXPECT_TRUE(DateTime::IsValidSecond(0));
-    EXPECT_TRUE(DateTime::IsValidSecond(86399));
-    EXPECT_FALSE(DateTime::IsValidSecond(86400));
+    EXPECT_EQ(DateTime(), DateTime(0, -1));
+    EXPECT_FALSE(DateTime().IsSet());
     EXPECT_TRUE(DateTime(1, 0).IsSet());
     EXPECT_TRUE(DateTime(3652061, 86399).IsSet());
-    EXPECT_FALSE(DateTime(1, 86400).IsSet());
-    EXPECT_FALSE(DateTime(-5, 10).IsSet());
-
+    for (const DateTime& bad : { DateTime(0, 0), DateTime(3652062, 0), DateTime(1, 86400), DateTime(1, -1) })
+        EXPECT_FALSE(bad.IsSet()) << bad.GetDay() << " " << bad.GetSecond();
     DateTime moment(5, 5);
     moment.SetUnset();
     EXPECT_EQ(moment, DateTime());
@@ -131,23 +118,6 @@ TEST(SystemUtilsTest, WheelLinesAndErrorTexts)
     EXPECT_EQ(SystemUtils::GetLastError(0x2FFFFFFF), "Error 805306367");
 }
 
-TEST(KeyboardTest, ModifierStateOfTheThread)
-{
-    BYTE saved[256];
-    ASSERT_TRUE(::GetKeyboardState(saved));
-    BYTE state[256] = {};
-    state[VK_SHIFT] = 0x80;
-    ASSERT_TRUE(::SetKeyboardState(state));
-    EXPECT_TRUE(Keyboard::IsShiftKeyDown());
-    EXPECT_FALSE(Keyboard::IsCtrlKeyDown());
-    state[VK_SHIFT] = 0;
-    state[VK_CONTROL] = 0x80;
-    ASSERT_TRUE(::SetKeyboardState(state));
-    EXPECT_FALSE(Keyboard::IsShiftKeyDown());
-    EXPECT_TRUE(Keyboard::IsCtrlKeyDown());
-    ::SetKeyboardState(saved);
-}
-
 namespace {
 
 class CountingLogger : public AppLogger
@@ -163,6 +133,14 @@ public:
 
 }  // namespace
 
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
 TEST(AppLoggerTest, InstanceLinesAndFile)
 {
     AppLogger* before = AppLogger::m_pInstance;
@@ -174,35 +152,25 @@ TEST(AppLoggerTest, InstanceLinesAndFile)
         EXPECT_EQ(logger.GetFilePath(), path.c_str());
         AppLogger::m_pInstance->AddLine("{313B83F6-A402-4327-977B-F35D59EB079F}");
         logger.AddLine("second line");
-        TextArray lines = logger.GetLines();
-        ASSERT_EQ(lines.GetCount(), 2);
-        EXPECT_EQ(lines.GetCopyAt(0), "{313B83F6-A402-4327-977B-F35D59EB079F}");
+        EXPECT_EQ(Items(logger.GetLines()), Texts({ "{313B83F6-A402-4327-977B-F35D59EB079F}", "second line" }));
     }
     EXPECT_EQ(AppLogger::m_pInstance, nullptr);
 
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    std::string text = content.str();
     // Each line: "YYYY-MM-DD hh:mm:ss  " and the text, ended by CR LF.
+    std::string text = ReadWholeFile(path);
     size_t first = text.find("\r\n");
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(text.substr(21, first - 21), "{313B83F6-A402-4327-977B-F35D59EB079F}");
     EXPECT_EQ(text[4], '-');
     EXPECT_EQ(text[13], ':');
     EXPECT_EQ(text.substr(first + 2 + 21), "second line\r\n");
-
-    // Appending to an existing file keeps what is there.
     {
         AppLogger again(path.c_str());
         again.AddLine("third");
     }
-    std::ifstream reread(path, std::ios::binary);
-    std::stringstream all;
-    all << reread.rdbuf();
-    EXPECT_EQ(all.str().substr(0, text.size()), text);
-    EXPECT_NE(all.str().find("third\r\n"), std::string::npos);
-
+    std::string all = ReadWholeFile(path);
+    EXPECT_EQ(all.substr(0, text.size()), text);  // appended, not rewritten
+    EXPECT_EQ(all.substr(all.size() - 7), "third\r\n");
     AppLogger::m_pInstance = before;
 }
 
@@ -214,14 +182,10 @@ TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
         AppLogger logger((tmp.Path() + "missing\\app.log").c_str());
         EXPECT_EQ(logger.GetFilePath(), "");
         for (int i = 0; i < AppLogger::MaxKeptLines + 5; ++i)
-        {
-            CString line;
-            line.Format("line %d", i);
-            logger.AddLine(line);
-        }
+            logger.AddLine(CString('x', i));
         TextArray lines = logger.GetLines();
         EXPECT_EQ(lines.GetCount(), AppLogger::MaxKeptLines);
-        EXPECT_EQ(lines.GetCopyAt(0), "line 5");
+        EXPECT_EQ(lines.GetCopyAt(0), CString('x', 5));
     }
     {
         CountingLogger counting;
@@ -231,26 +195,4 @@ TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
         EXPECT_EQ(counting.GetLines().GetCopyAt(0), "counted x");
     }
     AppLogger::m_pInstance = before;
-}
-
-TEST(FontDefTest, DefaultsAndAccessors)
-{
-    FontDef def;
-    EXPECT_NE(def.GetLogFont().lfFaceName[0], '\0');
-    EXPECT_NE(def.GetLogFont().lfHeight, 0);
-    EXPECT_EQ(def.GetTextColor(), RGB(0, 0, 0));
-
-    LOGFONTA lf = {};
-    lf.lfHeight = -20;
-    lf.lfWeight = FW_BOLD;
-    lstrcpyA(lf.lfFaceName, "Tahoma");
-    FontDef bold(lf, RGB(10, 20, 30));
-    EXPECT_EQ(bold.GetLogFont().lfWeight, FW_BOLD);
-    EXPECT_STREQ(bold.GetLogFont().lfFaceName, "Tahoma");
-    EXPECT_EQ(bold.GetTextColor(), RGB(10, 20, 30));
-    bold.SetTextColor(RGB(1, 2, 3));
-    lf.lfHeight = -9;
-    bold.SetLogFont(lf);
-    EXPECT_EQ(bold.GetTextColor(), RGB(1, 2, 3));
-    EXPECT_EQ(bold.GetLogFont().lfHeight, -9);
 }
