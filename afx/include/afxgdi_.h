@@ -363,8 +363,8 @@ public:
 	void InvertRect(LPCRECT lpRect);
 	BOOL DrawIcon(int x, int y, HICON hIcon);
 	BOOL DrawIcon(POINT point, HICON hIcon);
-	// A literal NULL brush is ambiguous between the HBRUSH and CBrush* forms;
-	// leave the argument out instead.
+	// Each form comes with an HBRUSH and a CBrush* variant, both defaulted:
+	// without a brush, pass a typed one, (HBRUSH)NULL.
 	BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags,
 		HBRUSH hBrush = NULL);
 	BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags,

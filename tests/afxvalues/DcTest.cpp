@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resource.h"
+
 namespace {
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -111,6 +113,35 @@ TEST(DcTest, TextOutputMatchesPlainGdi)
         pDC->SelectObject(pOld);
     });
     EXPECT_GT(expected.Count(RGB(0, 0, 128)), 20);
+    EXPECT_EQ(0, actual.CountDiff(expected));
+    CDC::DeleteTempMap();
+}
+
+TEST(DcTest, DrawStateFormsMatchPlainGdi)
+{
+    HICON hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(IDB_VALUES_BITMAP));
+    HBITMAP hBitmap = bitmap;
+    CBrush grey(RGB(128, 128, 128));
+    HBRUSH hGrey = grey;
+
+    kt::Snapshot expected = kt::Snapshot::Draw(kCx, kCy, kWhite, [&](HDC hdc) {
+        ::DrawStateA(hdc, NULL, NULL, reinterpret_cast<LPARAM>(hIcon), 0, 0, 0, 32, 32, DST_ICON);
+        ::DrawStateA(hdc, NULL, NULL, reinterpret_cast<LPARAM>(hBitmap), 0, 40, 0, 4, 2,
+                     DST_BITMAP | DSS_NORMAL);
+        ::DrawStateA(hdc, hGrey, NULL, reinterpret_cast<LPARAM>("&Text"), 0, 50, 4, 60, 20,
+                     DST_PREFIXTEXT | DSS_MONO);
+    });
+    kt::Snapshot actual = kt::Snapshot::Draw(kCx, kCy, kWhite, [&](HDC hdc) {
+        CDC* pDC = CDC::FromHandle(hdc);
+        // Both brush forms default their brush, so "no brush" must be typed.
+        EXPECT_TRUE(pDC->DrawState(CPoint(0, 0), CSize(32, 32), hIcon, DSS_NORMAL,
+                                   static_cast<HBRUSH>(NULL)));
+        EXPECT_TRUE(pDC->DrawState(CPoint(40, 0), CSize(4, 2), &bitmap, DSS_NORMAL));
+        EXPECT_TRUE(pDC->DrawState(CPoint(50, 4), CSize(60, 20), "&Text", DSS_MONO, TRUE, 0, &grey));
+    });
+    EXPECT_GT(expected.CountDiff(kt::Snapshot::Draw(kCx, kCy, kWhite, nullptr)), 100);
     EXPECT_EQ(0, actual.CountDiff(expected));
     CDC::DeleteTempMap();
 }
