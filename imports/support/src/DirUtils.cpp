@@ -57,7 +57,7 @@ CString WithoutTrailingSeparators(const CString& path)
 
 // Walks the sub-folders of dir that the flags admit. With a list, every one
 // is added; without, the walk stops at the first. Returns how many it met.
-__int64 WalkSubdirectories(const CString& dir, DWORD flags, TextArray* list)
+__int64 WalkSubdirectoriesUnguarded(const CString& dir, DWORD flags, TextArray* list)
 {
     if (StringUtils::IsEffectivelyEmpty(dir))
         return 0;
@@ -110,6 +110,19 @@ __int64 WalkSubdirectories(const CString& dir, DWORD flags, TextArray* list)
     } while (::FindNextFileW(hFind, &fd));
     ::FindClose(hFind);
     return count;
+}
+
+__int64 WalkSubdirectories(const CString& dir, DWORD flags, TextArray* list)
+{
+    try
+    {
+        return WalkSubdirectoriesUnguarded(dir, flags, list);
+    }
+    catch (...)
+    {
+        // Out of memory for the search pattern: report nothing found.
+        return 0;
+    }
 }
 
 } // namespace
