@@ -29,6 +29,17 @@ namespace
 	{
 		return pObject != NULL ? pObject->m_hObject : NULL;
 	}
+
+	// Attribute setters apply to the output context, when it is a separate
+	// one, and then to the attribute context, whose answer callers get.
+	template <class TSetter>
+	void OnBothContexts(const CDC* pDC, TSetter setter)
+	{
+		if (pDC->m_hDC != pDC->m_hAttribDC && pDC->m_hDC != NULL)
+			setter(pDC->m_hDC);
+		if (pDC->m_hAttribDC != NULL)
+			setter(pDC->m_hAttribDC);
+	}
 }
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -172,10 +183,7 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 		return NULL;
 	// Select into both contexts; the previous object is the attribute one's.
 	HGDIOBJ hOld = NULL;
-	if (m_hDC != m_hAttribDC && m_hDC != NULL)
-		hOld = ::SelectObject(m_hDC, h);
-	if (m_hAttribDC != NULL)
-		hOld = ::SelectObject(m_hAttribDC, h);
+	OnBothContexts(this, [&](HDC hDC) { hOld = ::SelectObject(hDC, h); });
 	return CGdiObject::FromHandle(hOld);
 }
 
@@ -210,10 +218,7 @@ int CDC::SelectObject(CRgn* pRgn)
 	if (h == NULL || m_hDC == NULL)
 		return ERROR;
 	int nRetVal = ERROR;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(m_hDC, h)));
-	if (m_hAttribDC != NULL)
-		nRetVal = static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(m_hAttribDC, h)));
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(hDC, h))); });
 	return nRetVal;
 }
 
@@ -223,10 +228,7 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 	if (h == NULL)
 		return NULL;
 	HGDIOBJ hOld = NULL;
-	if (m_hDC != m_hAttribDC && m_hDC != NULL)
-		hOld = ::SelectObject(m_hDC, h);
-	if (m_hAttribDC != NULL)
-		hOld = ::SelectObject(m_hAttribDC, h);
+	OnBothContexts(this, [&](HDC hDC) { hOld = ::SelectObject(hDC, h); });
 	return CGdiObject::FromHandle(hOld);
 }
 
@@ -275,8 +277,7 @@ COLORREF CDC::GetNearestColor(COLORREF crColor) const
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Drawing attributes. Setters change both contexts and return the previous
-// value of the attribute one.
+// Drawing attributes
 
 COLORREF CDC::GetBkColor() const
 {
@@ -306,50 +307,35 @@ COLORREF CDC::GetTextColor() const
 COLORREF CDC::SetBkColor(COLORREF crColor)
 {
 	COLORREF crOld = CLR_INVALID;
-	if (m_hDC != m_hAttribDC)
-		crOld = ::SetBkColor(m_hDC, crColor);
-	if (m_hAttribDC != NULL)
-		crOld = ::SetBkColor(m_hAttribDC, crColor);
+	OnBothContexts(this, [&](HDC hDC) { crOld = ::SetBkColor(hDC, crColor); });
 	return crOld;
 }
 
 int CDC::SetBkMode(int nBkMode)
 {
 	int nOld = 0;
-	if (m_hDC != m_hAttribDC)
-		nOld = ::SetBkMode(m_hDC, nBkMode);
-	if (m_hAttribDC != NULL)
-		nOld = ::SetBkMode(m_hAttribDC, nBkMode);
+	OnBothContexts(this, [&](HDC hDC) { nOld = ::SetBkMode(hDC, nBkMode); });
 	return nOld;
 }
 
 int CDC::SetROP2(int nDrawMode)
 {
 	int nOld = 0;
-	if (m_hDC != m_hAttribDC)
-		nOld = ::SetROP2(m_hDC, nDrawMode);
-	if (m_hAttribDC != NULL)
-		nOld = ::SetROP2(m_hAttribDC, nDrawMode);
+	OnBothContexts(this, [&](HDC hDC) { nOld = ::SetROP2(hDC, nDrawMode); });
 	return nOld;
 }
 
 int CDC::SetStretchBltMode(int nStretchMode)
 {
 	int nOld = 0;
-	if (m_hDC != m_hAttribDC)
-		nOld = ::SetStretchBltMode(m_hDC, nStretchMode);
-	if (m_hAttribDC != NULL)
-		nOld = ::SetStretchBltMode(m_hAttribDC, nStretchMode);
+	OnBothContexts(this, [&](HDC hDC) { nOld = ::SetStretchBltMode(hDC, nStretchMode); });
 	return nOld;
 }
 
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
 	COLORREF crOld = CLR_INVALID;
-	if (m_hDC != m_hAttribDC)
-		crOld = ::SetTextColor(m_hDC, crColor);
-	if (m_hAttribDC != NULL)
-		crOld = ::SetTextColor(m_hAttribDC, crColor);
+	OnBothContexts(this, [&](HDC hDC) { crOld = ::SetTextColor(hDC, crColor); });
 	return crOld;
 }
 
@@ -361,10 +347,7 @@ UINT CDC::GetTextAlign() const
 UINT CDC::SetTextAlign(UINT nFlags)
 {
 	UINT nOld = GDI_ERROR;
-	if (m_hDC != m_hAttribDC)
-		nOld = ::SetTextAlign(m_hDC, nFlags);
-	if (m_hAttribDC != NULL)
-		nOld = ::SetTextAlign(m_hAttribDC, nFlags);
+	OnBothContexts(this, [&](HDC hDC) { nOld = ::SetTextAlign(hDC, nFlags); });
 	return nOld;
 }
 
@@ -379,10 +362,7 @@ int CDC::GetMapMode() const
 int CDC::SetMapMode(int nMapMode)
 {
 	int nOld = 0;
-	if (m_hDC != m_hAttribDC)
-		nOld = ::SetMapMode(m_hDC, nMapMode);
-	if (m_hAttribDC != NULL)
-		nOld = ::SetMapMode(m_hAttribDC, nMapMode);
+	OnBothContexts(this, [&](HDC hDC) { nOld = ::SetMapMode(hDC, nMapMode); });
 	return nOld;
 }
 
@@ -396,10 +376,7 @@ CPoint CDC::GetViewportOrg() const
 CPoint CDC::SetViewportOrg(int x, int y)
 {
 	CPoint point;
-	if (m_hDC != m_hAttribDC)
-		::SetViewportOrgEx(m_hDC, x, y, &point);
-	if (m_hAttribDC != NULL)
-		::SetViewportOrgEx(m_hAttribDC, x, y, &point);
+	OnBothContexts(this, [&](HDC hDC) { ::SetViewportOrgEx(hDC, x, y, &point); });
 	return point;
 }
 
@@ -411,10 +388,7 @@ CPoint CDC::SetViewportOrg(POINT point)
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
 	CPoint point;
-	if (m_hDC != m_hAttribDC)
-		::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &point);
-	if (m_hAttribDC != NULL)
-		::OffsetViewportOrgEx(m_hAttribDC, nWidth, nHeight, &point);
+	OnBothContexts(this, [&](HDC hDC) { ::OffsetViewportOrgEx(hDC, nWidth, nHeight, &point); });
 	return point;
 }
 
@@ -428,10 +402,7 @@ CSize CDC::GetViewportExt() const
 CSize CDC::SetViewportExt(int cx, int cy)
 {
 	CSize size;
-	if (m_hDC != m_hAttribDC)
-		::SetViewportExtEx(m_hDC, cx, cy, &size);
-	if (m_hAttribDC != NULL)
-		::SetViewportExtEx(m_hAttribDC, cx, cy, &size);
+	OnBothContexts(this, [&](HDC hDC) { ::SetViewportExtEx(hDC, cx, cy, &size); });
 	return size;
 }
 
@@ -450,10 +421,7 @@ CPoint CDC::GetWindowOrg() const
 CPoint CDC::SetWindowOrg(int x, int y)
 {
 	CPoint point;
-	if (m_hDC != m_hAttribDC)
-		::SetWindowOrgEx(m_hDC, x, y, &point);
-	if (m_hAttribDC != NULL)
-		::SetWindowOrgEx(m_hAttribDC, x, y, &point);
+	OnBothContexts(this, [&](HDC hDC) { ::SetWindowOrgEx(hDC, x, y, &point); });
 	return point;
 }
 
@@ -465,10 +433,7 @@ CPoint CDC::SetWindowOrg(POINT point)
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
 	CPoint point;
-	if (m_hDC != m_hAttribDC)
-		::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &point);
-	if (m_hAttribDC != NULL)
-		::OffsetWindowOrgEx(m_hAttribDC, nWidth, nHeight, &point);
+	OnBothContexts(this, [&](HDC hDC) { ::OffsetWindowOrgEx(hDC, nWidth, nHeight, &point); });
 	return point;
 }
 
@@ -482,10 +447,7 @@ CSize CDC::GetWindowExt() const
 CSize CDC::SetWindowExt(int cx, int cy)
 {
 	CSize size;
-	if (m_hDC != m_hAttribDC)
-		::SetWindowExtEx(m_hDC, cx, cy, &size);
-	if (m_hAttribDC != NULL)
-		::SetWindowExtEx(m_hAttribDC, cx, cy, &size);
+	OnBothContexts(this, [&](HDC hDC) { ::SetWindowExtEx(hDC, cx, cy, &size); });
 	return size;
 }
 
@@ -591,10 +553,7 @@ int CDC::SelectClipRgn(CRgn* pRgn)
 	// A NULL region removes the clipping region.
 	int nRetVal = ERROR;
 	HRGN hRgn = pRgn != NULL ? static_cast<HRGN>(pRgn->m_hObject) : NULL;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = ::SelectClipRgn(m_hDC, hRgn);
-	if (m_hAttribDC != NULL)
-		nRetVal = ::SelectClipRgn(m_hAttribDC, hRgn);
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = ::SelectClipRgn(hDC, hRgn); });
 	return nRetVal;
 }
 
@@ -602,20 +561,14 @@ int CDC::SelectClipRgn(CRgn* pRgn, int nMode)
 {
 	int nRetVal = ERROR;
 	HRGN hRgn = pRgn != NULL ? static_cast<HRGN>(pRgn->m_hObject) : NULL;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = ::ExtSelectClipRgn(m_hDC, hRgn, nMode);
-	if (m_hAttribDC != NULL)
-		nRetVal = ::ExtSelectClipRgn(m_hAttribDC, hRgn, nMode);
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = ::ExtSelectClipRgn(hDC, hRgn, nMode); });
 	return nRetVal;
 }
 
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
 {
 	int nRetVal = ERROR;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
-	if (m_hAttribDC != NULL)
-		nRetVal = ::ExcludeClipRect(m_hAttribDC, x1, y1, x2, y2);
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = ::ExcludeClipRect(hDC, x1, y1, x2, y2); });
 	return nRetVal;
 }
 
@@ -629,10 +582,7 @@ int CDC::ExcludeClipRect(LPCRECT lpRect)
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
 {
 	int nRetVal = ERROR;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
-	if (m_hAttribDC != NULL)
-		nRetVal = ::IntersectClipRect(m_hAttribDC, x1, y1, x2, y2);
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = ::IntersectClipRect(hDC, x1, y1, x2, y2); });
 	return nRetVal;
 }
 
@@ -646,10 +596,7 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
 int CDC::OffsetClipRgn(int x, int y)
 {
 	int nRetVal = ERROR;
-	if (m_hDC != m_hAttribDC)
-		nRetVal = ::OffsetClipRgn(m_hDC, x, y);
-	if (m_hAttribDC != NULL)
-		nRetVal = ::OffsetClipRgn(m_hAttribDC, x, y);
+	OnBothContexts(this, [&](HDC hDC) { nRetVal = ::OffsetClipRgn(hDC, x, y); });
 	return nRetVal;
 }
 
@@ -671,10 +618,7 @@ CPoint CDC::GetCurrentPosition() const
 CPoint CDC::MoveTo(int x, int y)
 {
 	CPoint point;
-	if (m_hDC != m_hAttribDC)
-		::MoveToEx(m_hDC, x, y, &point);
-	if (m_hAttribDC != NULL)
-		::MoveToEx(m_hAttribDC, x, y, &point);
+	OnBothContexts(this, [&](HDC hDC) { ::MoveToEx(hDC, x, y, &point); });
 	return point;
 }
 
