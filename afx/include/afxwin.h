@@ -1072,6 +1072,9 @@ AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 // The module that holds the resource: the current resource module first,
 // then the extension DLLs of the resource chain.
 AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+// The same search for one string: strings are stored sixteen to a block, and
+// a module may hold the block but not the string. NULL when nobody has it.
+AFX_CORE_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 
 // A window class with the given attributes, registered on first use; the
 // same attributes always give the same class. The name lives in a per-thread

@@ -108,18 +108,17 @@ CDynLinkLibrary::~CDynLinkLibrary()
 /////////////////////////////////////////////////////////////////////////////
 // Resource chain
 
-HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+// Walks the chain in search order: the current resource module first (the
+// application's own resources override those of its libraries), then the
+// extension DLLs, ordinary ones before system ones. NULL when no module has
+// what bHas looks for.
+template <class Pred>
+static HINSTANCE SearchResourceChain(Pred bHas)
 {
 	HINSTANCE hInstCurrent = AfxGetResourceHandle();
-	if (lpszName == NULL || lpszType == NULL)
+	if (bHas(hInstCurrent))
 		return hInstCurrent;
 
-	// The current resource module first: the application's own resources
-	// override those of its libraries.
-	if (::FindResourceA(hInstCurrent, lpszName, lpszType) != NULL)
-		return hInstCurrent;
-
-	// Then the extension DLLs, ordinary ones before system ones.
 	HINSTANCE hFound = NULL;
 	AcquireSRWLockShared(&g_libraryLock);
 	for (int nPass = 0; nPass < 2 && hFound == NULL; nPass++)
@@ -129,7 +128,7 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 			pDLL = pDLL->m_pNextDLL)
 		{
 			if ((pDLL->m_bSystem != FALSE) == bSystemPass && pDLL->m_hResource != NULL &&
-				::FindResourceA(pDLL->m_hResource, lpszName, lpszType) != NULL)
+				bHas(pDLL->m_hResource))
 			{
 				hFound = pDLL->m_hResource;
 				break;
@@ -137,7 +136,25 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 		}
 	}
 	ReleaseSRWLockShared(&g_libraryLock);
+	return hFound;
+}
 
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+{
+	if (lpszName == NULL || lpszType == NULL)
+		return AfxGetResourceHandle();
+	HINSTANCE hFound = SearchResourceChain([=](HINSTANCE hInst)
+		{ return ::FindResourceA(hInst, lpszName, lpszType) != NULL; });
 	// Not found anywhere: the caller's load fails on the current module.
-	return hFound != NULL ? hFound : hInstCurrent;
+	return hFound != NULL ? hFound : AfxGetResourceHandle();
+}
+
+HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
+{
+	return SearchResourceChain([=](HINSTANCE hInst)
+	{
+		// With a zero size LoadStringW gives the length without copying.
+		LPCWSTR pszText = NULL;
+		return ::LoadStringW(hInst, nID, reinterpret_cast<LPWSTR>(&pszText), 0) > 0;
+	});
 }

@@ -1,0 +1,267 @@
+// Message maps: dispatch from the most derived map up, registered messages,
+// Default() and the previous window procedure, commands and CCmdUI.
+
+#include <afxwin.h>
+
+#include <kavrotest/TestSupport.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Assigned after the maps below are first used: entries read it late.
+UINT g_nRegisteredMsg = 0;
+
+class CBaseWnd : public CWnd
+{
+public:
+	std::vector<std::string> m_calls;
+
+protected:
+	afx_msg void OnTimer(UINT_PTR nIDEvent) { m_calls.push_back("base-timer" + std::to_string(nIDEvent)); }
+	afx_msg void OnSize(UINT, int cx, int cy) { m_calls.push_back("base-size" + std::to_string(cx) + "x" + std::to_string(cy)); }
+	afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { m_calls.push_back("registered"); return wParam + 1; }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
+	ON_WM_TIMER()
+	ON_WM_SIZE()
+	ON_REGISTERED_MESSAGE(g_nRegisteredMsg, OnRegistered)
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd
+{
+protected:
+	afx_msg void OnTimer(UINT_PTR nIDEvent) { m_calls.push_back("derived-timer" + std::to_string(nIDEvent)); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+	ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
+{
+	g_nRegisteredMsg = 0;
+	CDerivedWnd wnd;
+	ASSERT_TRUE(wnd.CreateEx(0, NULL, "maps", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+	wnd.m_calls.clear();
+
+	wnd.SendMessage(WM_TIMER, 7);
+	wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 20));
+	EXPECT_EQ((std::vector<std::string>{ "derived-timer7", "base-size30x20" }), wnd.m_calls);
+
+	// The variable behind ON_REGISTERED_MESSAGE is read when a message comes.
+	g_nRegisteredMsg = ::RegisterWindowMessageA("kavro.afx.tests.registered");
+	EXPECT_EQ(42, wnd.SendMessage(g_nRegisteredMsg, 41));
+	EXPECT_EQ("registered", wnd.m_calls.back());
+	wnd.DestroyWindow();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Default() reaches the procedure that was in place before subclassing.
+
+struct OriginalCall
+{
+	UINT message;
+	WPARAM wParam;
+	LPARAM lParam;
+};
+std::vector<OriginalCall> g_originalCalls;
+
+LRESULT CALLBACK OriginalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+	if (message == WM_KEYDOWN || message == WM_APP || message == WM_APP + 1)
+	{
+		g_originalCalls.push_back({ message, wParam, lParam });
+		return 1000 + static_cast<LRESULT>(wParam);
+	}
+	return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+HWND CreateOriginalWindow()
+{
+	WNDCLASSA wc = {};
+	wc.lpfnWndProc = &OriginalProc;
+	wc.hInstance = ::GetModuleHandleA(NULL);
+	wc.lpszClassName = "KavroAfxOriginal";
+	::RegisterClassA(&wc);
+	return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+		wc.hInstance, NULL);
+}
+
+class CDefaultWnd : public CWnd
+{
+public:
+	LRESULT m_lNested = 0;
+	const MSG* m_pCurrent = NULL;
+	MSG m_current = {};
+
+protected:
+	afx_msg void OnKeyDown(UINT, UINT, UINT)
+	{
+		// Changed arguments do not travel: the base passes the message's own.
+		CWnd::OnKeyDown('Z', 99, 99);
+	}
+	afx_msg LRESULT OnApp(WPARAM, LPARAM)
+	{
+		// A nested message has its own current message; ours comes back.
+		m_lNested = SendMessage(WM_APP + 1, 5, 6);
+		m_pCurrent = GetCurrentMessage();
+		m_current = *m_pCurrent;
+		return Default();
+	}
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDefaultWnd, CWnd)
+	ON_WM_KEYDOWN()
+	ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+TEST(MessageMap, DefaultPassesTheOriginalArgumentsToThePreviousProcedure)
+{
+	HWND hWnd = CreateOriginalWindow();
+	ASSERT_NE(nullptr, hWnd);
+	CDefaultWnd wnd;
+	ASSERT_TRUE(wnd.SubclassWindow(hWnd));
+	g_originalCalls.clear();
+
+	::SendMessageA(hWnd, WM_KEYDOWN, 'A', 0x001E0001);
+	ASSERT_EQ(1u, g_originalCalls.size());
+	EXPECT_EQ(static_cast<WPARAM>('A'), g_originalCalls[0].wParam);
+	EXPECT_EQ(0x001E0001, g_originalCalls[0].lParam);
+
+	g_originalCalls.clear();
+	EXPECT_EQ(1003, ::SendMessageA(hWnd, WM_APP, 3, 4));
+	EXPECT_EQ(1005, wnd.m_lNested);
+	ASSERT_EQ(2u, g_originalCalls.size());
+	EXPECT_EQ(static_cast<UINT>(WM_APP + 1), g_originalCalls[0].message);
+	EXPECT_EQ(static_cast<UINT>(WM_APP), g_originalCalls[1].message);
+	EXPECT_EQ(3u, g_originalCalls[1].wParam);
+	EXPECT_EQ(4, g_originalCalls[1].lParam);
+	EXPECT_EQ(static_cast<UINT>(WM_APP), wnd.m_current.message);
+	EXPECT_EQ(hWnd, wnd.m_current.hwnd);
+
+	// Messages without an entry go straight to the original procedure.
+	g_originalCalls.clear();
+	EXPECT_EQ(1009, ::SendMessageA(hWnd, WM_APP + 1, 9, 0));
+	EXPECT_EQ(1u, g_originalCalls.size());
+
+	EXPECT_EQ(hWnd, wnd.UnsubclassWindow());
+	EXPECT_EQ(reinterpret_cast<LONG_PTR>(&OriginalProc), ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+	::DestroyWindow(hWnd);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Commands and update requests
+
+enum { ID_RANGE_FIRST = 100, ID_RANGE_LAST = 110 };
+
+class CCommandWnd : public CWnd
+{
+public:
+	int m_nCopy = 0;
+	UINT m_nRangeID = 0;
+	BOOL m_bEnableCut = TRUE;
+
+protected:
+	afx_msg void OnEditCopy() { m_nCopy++; }
+	afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableCut); pCmdUI->SetCheck(1); }
+	afx_msg void OnEditCut() {}
+	afx_msg void OnRange(UINT nID) { m_nRangeID = nID; }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
+	ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+	ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+	ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+	ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRange)
+END_MESSAGE_MAP()
+
+TEST(Commands, MenuCommandsAndRangesReachOnCmdMsg)
+{
+	CCommandWnd wnd;
+	ASSERT_TRUE(wnd.CreateEx(0, NULL, "commands", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+
+	// A menu item (code 0) and an accelerator (code 1) have no control.
+	wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_EDIT_COPY, 0), 0);
+	wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_EDIT_COPY, 1), 0);
+	EXPECT_EQ(2, wnd.m_nCopy);
+
+	wnd.SendMessage(WM_COMMAND, MAKEWPARAM(105, 0), 0);
+	EXPECT_EQ(105u, wnd.m_nRangeID);
+	wnd.m_nRangeID = 0;
+	EXPECT_FALSE(wnd.OnCmdMsg(ID_RANGE_LAST + 1, CN_COMMAND, NULL, NULL));
+	EXPECT_EQ(0u, wnd.m_nRangeID);
+
+	// Asking who handles a command fills the info and calls nothing.
+	AFX_CMDHANDLERINFO info = { NULL, NULL };
+	EXPECT_TRUE(wnd.OnCmdMsg(ID_EDIT_COPY, CN_COMMAND, NULL, &info));
+	EXPECT_EQ(&wnd, info.pTarget);
+	EXPECT_TRUE(info.pmf != NULL);
+	EXPECT_EQ(2, wnd.m_nCopy);
+	EXPECT_FALSE(wnd.OnCmdMsg(ID_EDIT_PASTE, CN_COMMAND, NULL, NULL));
+	wnd.DestroyWindow();
+}
+
+TEST(Commands, UpdateRequestsSetTheStateOfMenuItems)
+{
+	CCommandWnd wnd;
+	ASSERT_TRUE(wnd.CreateEx(0, NULL, "update", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+	CMenu menu;
+	ASSERT_TRUE(menu.CreatePopupMenu());
+	menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "Copy");
+	menu.AppendMenu(MF_STRING, ID_EDIT_CUT, "Cut");
+	menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, "Paste");
+
+	wnd.m_bEnableCut = FALSE;
+	for (UINT nIndex = 0; nIndex < 3; nIndex++)
+	{
+		CCmdUI state;
+		state.m_pMenu = &menu;
+		state.m_nIndex = nIndex;
+		state.m_nIndexMax = 3;
+		state.m_nID = ::GetMenuItemID(menu.m_hMenu, static_cast<int>(nIndex));
+		state.DoUpdate(&wnd, TRUE);
+	}
+	// Copy has a handler and no update entry; Cut's update entry disables and
+	// checks it; Paste has no handler at all.
+	UINT nCopy = ::GetMenuState(menu.m_hMenu, 0, MF_BYPOSITION);
+	UINT nCut = ::GetMenuState(menu.m_hMenu, 1, MF_BYPOSITION);
+	UINT nPaste = ::GetMenuState(menu.m_hMenu, 2, MF_BYPOSITION);
+	EXPECT_EQ(0u, nCopy & MF_GRAYED);
+	EXPECT_NE(0u, nCut & MF_GRAYED);
+	EXPECT_NE(0u, nCut & MF_CHECKED);
+	EXPECT_NE(0u, nPaste & MF_GRAYED);
+
+	// A negative code is an update request: it never runs the command.
+	CCmdUI state;
+	state.m_nID = ID_EDIT_COPY;
+	EXPECT_FALSE(wnd.OnCmdMsg(ID_EDIT_COPY, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, NULL));
+	EXPECT_EQ(0, wnd.m_nCopy);
+	wnd.DestroyWindow();
+}
+
+TEST(Commands, WaitCursorIsCountedThroughTheApplication)
+{
+	CWinApp* pApp = AfxGetApp();
+	ASSERT_NE(nullptr, pApp);
+	CCmdTarget target;
+	int nBefore = pApp->m_nWaitCursorCount;
+	target.BeginWaitCursor();
+	target.BeginWaitCursor();
+	EXPECT_EQ(nBefore + 2, pApp->m_nWaitCursorCount);
+	EXPECT_EQ(::LoadCursor(NULL, IDC_WAIT), ::GetCursor());
+	target.EndWaitCursor();
+	target.EndWaitCursor();
+	EXPECT_EQ(nBefore, pApp->m_nWaitCursorCount);
+	// One end too many does not go below zero.
+	target.EndWaitCursor();
+	EXPECT_EQ(0, pApp->m_nWaitCursorCount);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// Run-time class information across modules, and the extension DLL's place
+// in the class list and the resource chain while it is loaded.
+
+#include <afxwin.h>
+#include <afxext.h>
+
+#include <kavrotest/TestSupport.h>
+
+#include "ext/ExtModule.h"
+#include "resource.h"
+
+namespace {
+
+class CCreatable : public CObject
+{
+	DECLARE_DYNCREATE(CCreatable)
+public:
+	int m_nValue = 17;
+};
+
+IMPLEMENT_DYNCREATE(CCreatable, CObject)
+
+class CMyDialog : public CDialog
+{
+	DECLARE_DYNAMIC(CMyDialog)
+};
+
+IMPLEMENT_DYNAMIC(CMyDialog, CDialog)
+
+class CMyForm : public CFormView
+{
+public:
+	CMyForm() : CFormView(1u) {}
+};
+
+TEST(RuntimeClass, HierarchyAndIdentity)
+{
+	// One record per class: what this module names and what the framework
+	// finds by name are the same object.
+	EXPECT_EQ(RUNTIME_CLASS(CDialog), CRuntimeClass::FromName("CDialog"));
+	EXPECT_EQ(RUNTIME_CLASS(CWnd), CRuntimeClass::FromName("CWnd"));
+	EXPECT_STREQ("CDialog", RUNTIME_CLASS(CDialog)->m_lpszClassName);
+
+	CMyDialog dlg;
+	EXPECT_EQ(RUNTIME_CLASS(CMyDialog), dlg.GetRuntimeClass());
+	EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CDialog)));
+	EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CWnd)));
+	EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CCmdTarget)));
+	EXPECT_TRUE(dlg.IsKindOf(RUNTIME_CLASS(CObject)));
+	EXPECT_FALSE(dlg.IsKindOf(RUNTIME_CLASS(CButton)));
+	EXPECT_FALSE(dlg.IsKindOf(NULL));
+	EXPECT_TRUE(RUNTIME_CLASS(CButton)->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
+	EXPECT_FALSE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(RUNTIME_CLASS(CButton)));
+
+	CMyForm form;
+	EXPECT_TRUE(form.IsKindOf(RUNTIME_CLASS(CFormView)));
+	EXPECT_FALSE(form.IsKindOf(RUNTIME_CLASS(CDialog)));
+
+	CWnd* pWnd = &dlg;
+	EXPECT_EQ(&dlg, DYNAMIC_DOWNCAST(CDialog, pWnd));
+	EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CButton, pWnd));
+	EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CButton, static_cast<CWnd*>(NULL)));
+}
+
+TEST(RuntimeClass, DynamicCreationByRecordAndByName)
+{
+	CObject* pObject = RUNTIME_CLASS(CCreatable)->CreateObject();
+	ASSERT_NE(nullptr, pObject);
+	EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CCreatable)));
+	EXPECT_EQ(17, static_cast<CCreatable*>(pObject)->m_nValue);
+	delete pObject;
+
+	pObject = CRuntimeClass::CreateObject("CWnd");
+	ASSERT_NE(nullptr, pObject);
+	EXPECT_EQ(RUNTIME_CLASS(CWnd), pObject->GetRuntimeClass());
+	delete pObject;
+
+	// Not dynamically creatable, or unknown.
+	EXPECT_EQ(nullptr, RUNTIME_CLASS(CDialog)->CreateObject());
+	EXPECT_EQ(nullptr, CRuntimeClass::CreateObject("NoSuchClass"));
+	EXPECT_EQ(nullptr, CRuntimeClass::FromName(NULL));
+	EXPECT_EQ(nullptr, CRuntimeClass::FromName(""));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The test extension DLL
+
+class ExtensionDllTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		ASSERT_EQ(nullptr, CRuntimeClass::FromName("CExtWidget"));
+		m_hDll = ::LoadLibraryA("afx_testext.dll");
+		ASSERT_NE(nullptr, m_hDll);
+	}
+
+	void TearDown() override
+	{
+		if (m_hDll != NULL)
+			::FreeLibrary(m_hDll);
+	}
+
+	template <class T>
+	T Proc(const char* pszName)
+	{
+		return reinterpret_cast<T>(reinterpret_cast<void*>(::GetProcAddress(m_hDll, pszName)));
+	}
+
+	static HINSTANCE FindString(UINT nID)
+	{
+		return AfxFindResourceHandle(MAKEINTRESOURCEA(nID / 16 + 1), RT_STRING);
+	}
+
+	HMODULE m_hDll = NULL;
+};
+
+TEST_F(ExtensionDllTest, ClassesOfTheDllAreKnownByName)
+{
+	CRuntimeClass* pClass = CRuntimeClass::FromName("CExtWidget");
+	ASSERT_NE(nullptr, pClass);
+	EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
+	// The module record captured it while the DLL loaded.
+	EXPECT_EQ(pClass, Proc<PFN_EXTCLASS>("ExtFirstSharedClass")());
+
+	CObject* pObject = pClass->CreateObject();
+	ASSERT_NE(nullptr, pObject);
+	EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CWnd)));
+	delete pObject;
+
+	// The DLL sees the framework's classes as this module does.
+	CMyDialog dlg;
+	EXPECT_EQ(RUNTIME_CLASS(CDialog), Proc<PFN_EXTCLASS>("ExtDialogClass")());
+	EXPECT_TRUE(Proc<PFN_EXTISDIALOG>("ExtIsDialog")(&dlg));
+	CWnd wnd;
+	EXPECT_FALSE(Proc<PFN_EXTISDIALOG>("ExtIsDialog")(&wnd));
+
+	// Unloading takes its classes out of the list.
+	::FreeLibrary(m_hDll);
+	m_hDll = NULL;
+	EXPECT_EQ(nullptr, CRuntimeClass::FromName("CExtWidget"));
+}
+
+TEST_F(ExtensionDllTest, DllSharesTheApplicationsModuleState)
+{
+	HINSTANCE hExe = ::GetModuleHandleA(NULL);
+	EXPECT_EQ(hExe, Proc<PFN_EXTHANDLE>("ExtInstanceHandle")());
+	EXPECT_EQ(hExe, Proc<PFN_EXTHANDLE>("ExtModuleStateInstance")());
+	EXPECT_EQ(hExe, AfxGetInstanceHandle());
+	EXPECT_EQ(hExe, AfxGetResourceHandle());
+}
+
+TEST_F(ExtensionDllTest, ResourceChainSearchesTheApplicationFirstThenTheDll)
+{
+	HINSTANCE hExe = ::GetModuleHandleA(NULL);
+	EXPECT_EQ(hExe, FindString(IDS_SHARED));
+	EXPECT_EQ(m_hDll, FindString(IDS_EXT_BLOCK));
+	EXPECT_EQ(m_hDll, AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_EXT_MENU), RT_MENU));
+	EXPECT_EQ(m_hDll, AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_EXT_DIALOG), RT_DIALOG));
+
+	// Strings are looked up one by one: the executable holds the block of
+	// IDS_EXT_ONLY but not the string.
+	EXPECT_EQ(hExe, FindString(IDS_EXT_ONLY));
+	EXPECT_EQ(m_hDll, AfxFindStringResourceHandle(IDS_EXT_ONLY));
+	EXPECT_EQ(hExe, AfxFindStringResourceHandle(IDS_SHARED));
+	EXPECT_EQ(nullptr, AfxFindStringResourceHandle(IDS_SHARED + 1000));
+
+	// The framework's own loads go through the chain.
+	CString str;
+	EXPECT_TRUE(str.LoadString(IDS_EXT_BLOCK));
+	EXPECT_EQ(CString("in the extension's own block"), str);
+	EXPECT_TRUE(str.LoadString(IDS_SHARED));
+	EXPECT_EQ(CString("shared from the executable"), str);
+	CMenu menu;
+	EXPECT_TRUE(menu.LoadMenu(IDR_EXT_MENU));
+	kt::HostWindow host;
+	CDialog dlg;
+	EXPECT_TRUE(dlg.Create(IDD_EXT_DIALOG, &host));
+	dlg.DestroyWindow();
+
+	// With the DLL as the current resource module it comes first.
+	AfxSetResourceHandle(m_hDll);
+	EXPECT_EQ(m_hDll, FindString(IDS_SHARED));
+	AfxSetResourceHandle(hExe);
+
+	// Unloaded: out of the chain.
+	::FreeLibrary(m_hDll);
+	m_hDll = NULL;
+	EXPECT_EQ(hExe, FindString(IDS_EXT_BLOCK));
+	EXPECT_EQ(nullptr, AfxFindStringResourceHandle(IDS_EXT_ONLY));
+	EXPECT_FALSE(str.LoadString(IDS_EXT_BLOCK));
+}
+
+}  // namespace
