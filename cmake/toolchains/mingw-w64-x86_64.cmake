@@ -16,12 +16,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 # DLLs are named as they ship (kavro.dll, not libkavro.dll).
 set(CMAKE_SHARED_LIBRARY_PREFIX "")
 # No MinGW runtime DLL beside ours: libgcc, libstdc++ and winpthread (which
-# the posix thread model brings) are linked into every module.
-set(_kavro_static_runtime
-    "-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "${_kavro_static_runtime}")
+# the posix thread model brings) are linked into every module. -static does
+# it in the right order; the system's import libraries are plain .a files, and
+# our own import libraries are linked by full path, so both are still found.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
 
 find_program(KAVRO_WINE wine)
 if(KAVRO_WINE)
