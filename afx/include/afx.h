@@ -124,11 +124,12 @@ public:
 	virtual ~CObject();
 
 	// Allocation goes through the framework DLL so that an object made in one
-	// module may be deleted in another.
-	void* PASCAL operator new(size_t nSize);
-	void* PASCAL operator new(size_t, void* p) { return p; }
-	void PASCAL operator delete(void* p);
-	void PASCAL operator delete(void*, void*) {}
+	// module may be deleted in another. Out of memory, new gives NULL rather
+	// than an exception, which could not cross the DLL boundary.
+	void* PASCAL operator new(size_t nSize) noexcept;
+	void* PASCAL operator new(size_t, void* p) noexcept { return p; }
+	void PASCAL operator delete(void* p) noexcept;
+	void PASCAL operator delete(void*, void*) noexcept {}
 
 protected:
 // Construction

@@ -6,8 +6,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <new>
-
 /////////////////////////////////////////////////////////////////////////////
 // Class list
 //
@@ -153,17 +151,12 @@ CObject::~CObject()
 {
 }
 
-void* PASCAL CObject::operator new(size_t nSize)
+void* PASCAL CObject::operator new(size_t nSize) noexcept
 {
-	// Keep the throwing contract of operator new: the framework's own callers
-	// never hit this, the allocations are tiny.
-	void* p = malloc(nSize != 0 ? nSize : 1);
-	if (p == NULL)
-		throw std::bad_alloc();
-	return p;
+	return malloc(nSize != 0 ? nSize : 1);
 }
 
-void PASCAL CObject::operator delete(void* p)
+void PASCAL CObject::operator delete(void* p) noexcept
 {
 	free(p);
 }

@@ -21,7 +21,8 @@ static CWnd* NewTempWnd(HWND hWnd)
 	if (!::IsWindow(hWnd))
 		return NULL;
 	CWnd* pWnd = new CWnd;
-	pWnd->m_hWnd = hWnd;
+	if (pWnd != NULL)
+		pWnd->m_hWnd = hWnd;
 	return pWnd;
 }
 
