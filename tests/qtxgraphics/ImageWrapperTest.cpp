@@ -15,10 +15,25 @@ std::string WriteImage(const kt::TempDir& dir, const std::string& name, const wc
 	int cy)
 {
 	std::string path = dir.Path() + name;
-	Gdiplus::Bitmap bitmap(cx, cy, PixelFormat32bppRGB);
+	const Gdiplus::Color color(GetRValue(kImage), GetGValue(kImage), GetBValue(kImage));
+	// Some GIF encoders take only palette images; an indexed one suits them all.
+	const bool indexed = ::lstrcmpiW(mime, L"image/gif") == 0;
+	Gdiplus::Bitmap bitmap(cx, cy, indexed ? PixelFormat8bppIndexed : PixelFormat32bppRGB);
+	if (indexed)
+	{
+		struct { UINT flags, count; Gdiplus::ARGB entries[1]; } palette = { 0, 1, { color.GetValue() } };
+		bitmap.SetPalette(reinterpret_cast<Gdiplus::ColorPalette*>(&palette));
+		Gdiplus::BitmapData data;
+		Gdiplus::Rect all(0, 0, cx, cy);
+		bitmap.LockBits(&all, Gdiplus::ImageLockModeWrite, PixelFormat8bppIndexed, &data);
+		for (int y = 0; y < cy; ++y)
+			::memset(static_cast<BYTE*>(data.Scan0) + y * data.Stride, 0, cx);
+		bitmap.UnlockBits(&data);
+	}
+	else
 	{
 		Gdiplus::Graphics g(&bitmap);
-		Gdiplus::SolidBrush brush(Gdiplus::Color(GetRValue(kImage), GetGValue(kImage), GetBValue(kImage)));
+		Gdiplus::SolidBrush brush(color);
 		g.FillRectangle(&brush, 0, 0, cx, cy);
 	}
 	UINT count = 0, size = 0;
