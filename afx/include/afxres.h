@@ -36,6 +36,6 @@
 #define ID_APP_EXIT          0xE141
 #define ID_HELP              0xE146
 
-// Dialog button identifiers as MFC names them (same values as IDOK ...)
+// Other names of the dialog buttons
 #define ID_OK                IDOK
 #define ID_CANCEL            IDCANCEL

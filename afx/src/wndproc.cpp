@@ -39,6 +39,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
 	catch (...)
 	{
 		// Nothing may unwind through the system's dispatch code.
+		::OutputDebugStringA("kavroafx: exception in a message handler, message dropped\n");
 		lResult = 0;
 	}
 
@@ -427,6 +428,11 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
+	if (lpDrawItemStruct == NULL)
+	{
+		Default();
+		return;
+	}
 	if (lpDrawItemStruct->CtlType == ODT_MENU)
 	{
 		if (_AfxDrawMenuItem(lpDrawItemStruct))
@@ -441,6 +447,11 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
+	if (lpMeasureItemStruct == NULL)
+	{
+		Default();
+		return;
+	}
 	if (lpMeasureItemStruct->CtlType == ODT_MENU)
 	{
 		if (_AfxMeasureMenuItem(m_hWnd, lpMeasureItemStruct))
@@ -459,14 +470,14 @@ void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
 {
 	LRESULT lResult;
-	if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+	if (lpCompareItemStruct != NULL && ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
 		return static_cast<int>(lResult);
 	return static_cast<int>(Default());
 }
 
 void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
 {
-	if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+	if (lpDeleteItemStruct != NULL && ReflectLastMsg(lpDeleteItemStruct->hwndItem))
 		return;
 	Default();
 }
