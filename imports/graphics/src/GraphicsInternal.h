@@ -16,6 +16,9 @@ bool IsGdiplusRunning();
 // The class id of the GDI+ encoder for a MIME type such as "image/png".
 bool FindEncoder(const wchar_t* mimeType, CLSID& clsid);
 
+// A 32-bit top-down DIB section; pBits receives its pixels.
+HBITMAP CreateTopDownDib(int width, int height, void** pBits);
+
 // The module that holds this library's resources.
 HINSTANCE GetModule();
 

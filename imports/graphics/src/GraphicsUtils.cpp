@@ -53,6 +53,18 @@ bool FindEncoder(const wchar_t* mimeType, CLSID& clsid)
 	return false;
 }
 
+HBITMAP CreateTopDownDib(int width, int height, void** pBits)
+{
+	BITMAPINFO bmi = {};
+	bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+	bmi.bmiHeader.biWidth = width;
+	bmi.bmiHeader.biHeight = -height;
+	bmi.bmiHeader.biPlanes = 1;
+	bmi.bmiHeader.biBitCount = 32;
+	bmi.bmiHeader.biCompression = BI_RGB;
+	return ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, pBits, nullptr, 0);
+}
+
 }  // namespace qtxgraphics
 
 using namespace qtxgraphics;
@@ -69,19 +81,6 @@ struct ClipboardPicture
 
 // Largest picture taken from the clipboard: 16384 x 16384.
 const int kMaxSide = 16384;
-
-// A 32-bit top-down DIB section of width x height; pBits receives its pixels.
-HBITMAP CreateCanvas(int width, int height, void** pBits)
-{
-	BITMAPINFO bmi = {};
-	bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-	bmi.bmiHeader.biWidth = width;
-	bmi.bmiHeader.biHeight = -height;
-	bmi.bmiHeader.biPlanes = 1;
-	bmi.bmiHeader.biBitCount = 32;
-	bmi.bmiHeader.biCompression = BI_RGB;
-	return ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, pBits, nullptr, 0);
-}
 
 // Renders a packed DIB (as CF_DIB holds it) into picture; GDI converts every
 // uncompressed, bit-field and run-length format. False when the block is
@@ -136,7 +135,7 @@ bool ReadPackedDib(const BYTE* data, SIZE_T size, ClipboardPicture& picture)
 		return false;
 
 	void* canvasBits = nullptr;
-	HBITMAP canvas = CreateCanvas(width, height, &canvasBits);
+	HBITMAP canvas = CreateTopDownDib(width, height, &canvasBits);
 	if (canvas == nullptr)
 		return false;
 	HDC hdc = ::CreateCompatibleDC(nullptr);

@@ -1,6 +1,6 @@
 // Shade.cpp - shaded faces: light-level maps per kind, a palette and a DIB section.
 
-#include <qtx/Graphics.h>
+#include "GraphicsInternal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -229,15 +229,8 @@ void Shade::BuildPicture()
 		return;
 	if (m_hBitmap == nullptr)
 	{
-		BITMAPINFO bmi = {};
-		bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-		bmi.bmiHeader.biWidth = m_nWidth;
-		bmi.bmiHeader.biHeight = -m_nHeight;
-		bmi.bmiHeader.biPlanes = 1;
-		bmi.bmiHeader.biBitCount = 32;
-		bmi.bmiHeader.biCompression = BI_RGB;
 		void* bits = nullptr;
-		m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+		m_hBitmap = qtxgraphics::CreateTopDownDib(m_nWidth, m_nHeight, &bits);
 		if (m_hBitmap == nullptr)
 			return;
 		m_pBits = static_cast<DWORD*>(bits);
