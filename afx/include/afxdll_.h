@@ -10,13 +10,15 @@ class COleObjectFactory;
 /////////////////////////////////////////////////////////////////////////////
 // AFX_EXTENSION_MODULE - one static object per extension DLL
 
+// DLLs write "static AFX_EXTENSION_MODULE extModule = { FALSE, NULL };"; the
+// defaults keep that initialiser complete.
 struct AFX_EXTENSION_MODULE
 {
-	BOOL bInitialized;
-	HMODULE hModule;
-	HMODULE hResource;
-	CRuntimeClass* pFirstSharedClass;
-	COleObjectFactory* pFirstSharedFactory;
+	BOOL bInitialized = FALSE;
+	HMODULE hModule = NULL;
+	HMODULE hResource = NULL;
+	CRuntimeClass* pFirstSharedClass = NULL;
+	COleObjectFactory* pFirstSharedFactory = NULL;
 };
 
 /////////////////////////////////////////////////////////////////////////////

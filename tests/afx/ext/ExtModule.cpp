@@ -6,7 +6,7 @@
 
 #include "ExtModule.h"
 
-static AFX_EXTENSION_MODULE extModule;
+static AFX_EXTENSION_MODULE extModule = { FALSE, NULL };
 
 class AFX_EXT_CLASS CExtWidget : public CWnd
 {
