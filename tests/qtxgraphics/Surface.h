@@ -57,6 +57,8 @@ private:
 	DWORD* m_bits = nullptr;
 };
 
+// The process's GDI objects; 0 on systems that do not count them (Wine),
+// where the tests check the released handles themselves.
 inline int GdiObjectCount()
 {
 	return static_cast<int>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));

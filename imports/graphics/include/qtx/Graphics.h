@@ -261,7 +261,9 @@ public:
 		LayoutVCenter = 0x2,       // centre vertically in the rectangle
 		LayoutEnlarge = 0x4        // scale small images up to fill the rectangle
 	};
-	// How DrawImage places the image: Layout flags.
+	// How DrawImage places the image: Layout flags. Set directly; 3
+	// (LayoutHCenter | LayoutVCenter) centres the image in its rectangle
+	// without enlarging it, as a photo field shows pictures.
 	unsigned int m_nLayout;
 
 	CString GetImageFile() const { return m_strFile; }
