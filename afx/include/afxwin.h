@@ -1085,6 +1085,9 @@ AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCurso
 AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance,
 	LPTSTR lpCmdLine, int nCmdShow);
 AFX_CORE_API void AFXAPI AfxWinTerm();
+// Runs the application object: AfxWinInit, InitInstance, then Run, or
+// ExitInstance when InitInstance returns FALSE. GUI applications without a
+// WinMain of their own get one that calls it by linking kavro::afx_main.
 AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
 	LPTSTR lpCmdLine, int nCmdShow);
 
