@@ -3,7 +3,6 @@
 #include "GraphicsInternal.h"
 
 #include <cmath>
-#include <memory>
 #include <vector>
 
 namespace qtxgraphics {

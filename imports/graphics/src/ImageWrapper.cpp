@@ -2,7 +2,6 @@
 
 #include "GraphicsInternal.h"
 
-#include <memory>
 
 namespace {
 
