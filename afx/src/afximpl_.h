@@ -16,6 +16,11 @@ struct AFX_THREAD_STATE
 	// the CBT hook that binds it.
 	CWnd* m_pWndInit;
 	HHOOK m_hHookOldCbtFilter;
+	// The extended style PreSubclassWindow left on the window being created.
+	// The system resets it from the creation parameters after the CBT hook,
+	// so it is applied again when WM_NCCREATE arrives.
+	HWND m_hWndExStyleInit;
+	DWORD m_dwExStyleInit;
 
 	// The thread object of this thread (the CWinApp on the main thread).
 	CWinThread* m_pCurrentWinThread;

@@ -295,6 +295,11 @@ LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 			if (pWndInit->Attach(hWnd))
 			{
 				pWndInit->PreSubclassWindow();
+				// An extended style set by PreSubclassWindow (ModifyStyleEx)
+				// does not survive the rest of the creation; AfxWndProc puts
+				// it back at WM_NCCREATE.
+				pState->m_hWndExStyleInit = hWnd;
+				pState->m_dwExStyleInit = static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_EXSTYLE));
 				WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd,
 					GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
 				if (pfnOld != &AfxWndProc)
@@ -319,6 +324,8 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 BOOL AFXAPI AfxUnhookWindowCreate()
 {
 	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	// Creation is over: a window that never saw WM_NCCREATE keeps nothing.
+	pState->m_hWndExStyleInit = NULL;
 	if (pState->m_hHookOldCbtFilter != NULL)
 	{
 		::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);

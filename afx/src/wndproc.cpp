@@ -18,6 +18,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 	CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
 	if (pWnd == NULL || pWnd->m_hWnd != hWnd)
 		return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+	if (nMsg == WM_NCCREATE)
+	{
+		AFX_THREAD_STATE* pState = AfxGetThreadState();
+		if (pState->m_hWndExStyleInit == hWnd)
+		{
+			::SetWindowLongA(hWnd, GWL_EXSTYLE, static_cast<LONG>(pState->m_dwExStyleInit));
+			pState->m_hWndExStyleInit = NULL;
+		}
+	}
 	return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 

@@ -80,6 +80,34 @@ TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndCallsPreSubclassOnce)
 	EXPECT_EQ(nullptr, popup.m_hWnd);
 }
 
+// Adjusts its styles when bound, as transparent controls do.
+class CRestyledStatic : public CStatic
+{
+public:
+	void PreSubclassWindow() override
+	{
+		ModifyStyleEx(0, WS_EX_TRANSPARENT);
+		ModifyStyle(0, SS_NOTIFY);
+	}
+};
+
+TEST(Lifetime, StylesSetInPreSubclassWindowSurviveCreation)
+{
+	kt::HostWindow host;
+	CRestyledStatic created;
+	ASSERT_TRUE(created.Create("created", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &host, 12));
+	EXPECT_NE(0u, created.GetExStyle() & WS_EX_TRANSPARENT);
+	EXPECT_NE(0u, created.GetStyle() & SS_NOTIFY);
+	EXPECT_NE(0u, created.GetStyle() & WS_VISIBLE);
+
+	HWND hWnd = ::CreateWindowExA(0, "STATIC", "bound", WS_CHILD | WS_VISIBLE, 0, 30, 40, 20,
+		host.m_hWnd, NULL, NULL, NULL);
+	CRestyledStatic bound;
+	ASSERT_TRUE(bound.SubclassWindow(hWnd));
+	EXPECT_NE(0u, bound.GetExStyle() & WS_EX_TRANSPARENT);
+	EXPECT_NE(0u, bound.GetStyle() & SS_NOTIFY);
+}
+
 TEST(Lifetime, FailedCreationLeavesNothingBound)
 {
 	CTracedWnd wnd;
