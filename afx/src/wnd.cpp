@@ -251,9 +251,13 @@ BOOL CWnd::DestroyWindow()
 
 	if (!bPermanent)
 	{
-		// A temporary wrapper: it no longer stands for a window.
+		// A temporary wrapper no longer stands for a window; the handle's
+		// value may come back for another one.
 		if (!::IsWindow(hWndOrig))
+		{
+			AfxMapHWND().RemoveHandle(hWndOrig);
 			m_hWnd = NULL;
+		}
 		return bResult;
 	}
 	// A subclassed window was detached by OnNcDestroy, and PostNcDestroy may

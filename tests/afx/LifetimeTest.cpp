@@ -273,6 +273,15 @@ TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 		::DestroyWindow(hWnd);
 	}
 
+	// Destroyed through its temporary object: the handle is forgotten at once.
+	HWND hWndGone = ::CreateWindowExA(0, "BUTTON", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+	CWnd* pTemp = CWnd::FromHandle(hWndGone);
+	ASSERT_NE(nullptr, pTemp);
+	EXPECT_TRUE(pTemp->DestroyWindow());
+	EXPECT_EQ(nullptr, pTemp->m_hWnd);
+	EXPECT_EQ(nullptr, CWnd::FromHandle(hWndGone));
+	CWnd::DeleteTempMap();
+
 	// No object for what is not a window.
 	EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
 	EXPECT_EQ(nullptr, CWnd::FromHandle(reinterpret_cast<HWND>(0x7FFF1234)));
