@@ -236,6 +236,12 @@ TEST(ImageMenuTrack, StackMenuBuiltWithAppendMenuIsRestoredAfterClosing)
 	kt::PumpPending();
 	EXPECT_EQ(owner.m_commands, std::vector<UINT>{ ID_TEST_WRAP });
 
+	// Owner-drawn items still answer their mnemonics.
+	owner.m_onMenuIdle = [&] { ::PostMessageA(owner.GetSafeHwnd(), WM_CHAR, 'o', 1); };
+	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
+	kt::PumpPending();
+	EXPECT_EQ(owner.m_commands, (std::vector<UINT>{ ID_TEST_WRAP, ID_TEST_OPEN }));
+
 	mii.dwItemData = 0;
 	mii.fMask = MIIM_DATA | MIIM_FTYPE;
 	ASSERT_TRUE(::GetMenuItemInfoA(menu.GetSafeHmenu(), ID_TEST_WRAP, FALSE, &mii));
