@@ -13,7 +13,7 @@ unset DISPLAY WAYLAND_DISPLAY
 
 # A warm, persistent server keeps each test start near 0.1 s and stops Wine's
 # helper processes from holding CTest's output pipes.
-wineserver -p
+wineserver -p 2>/dev/null || true  # one may already be running for this prefix
 wine wineboot >/dev/null 2>&1 || true
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 ctest --test-dir "$build" --output-on-failure --no-tests=error "$@"

@@ -3,7 +3,7 @@
 #include <afxwin.h>
 #include <afxdllx.h>
 
-static AFX_EXTENSION_MODULE s_kavroDLL = { FALSE, NULL };
+static AFX_EXTENSION_MODULE s_kavroDLL;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/)
 {

@@ -4,6 +4,8 @@
 #include <kavro/TransparentStatic.h>
 #include <qtx/Support.h>
 
+#include <vector>
+
 // Pieces of the ellipsis code, built once when the library loads.
 static const CString s_strEllipsis("...");
 static const CString s_strBackslash("\\");
@@ -19,6 +21,70 @@ static int MeasureLine(CDC* pDC, const CString& strText)
 	SIZE size = { 0, 0 };
 	::GetTextExtentPoint32A(pDC->m_hDC, strText, strText.GetLength(), &size);
 	return size.cx;
+}
+
+// Texts longer than this are shortened by replaying the passes on indexes.
+static const int s_nReplayLength = 512;
+
+// The pass-by-pass shortening measures the whole text on every pass, which is
+// quadratic in its length. Where every form the text takes is the ellipsis and
+// a piece of the original (a leading ellipsis, or a trailing one on plain
+// text), the widths of all forms follow from one measurement of the running
+// extents, so the same passes, with the same stop conditions, are replayed on
+// indexes and only the result is built. Returns false when it does not apply.
+static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
+	bool bLeading, bool bTextContent)
+{
+	const int nLength = strText.GetLength();
+	if (nLength <= s_nReplayLength || (!bLeading && !bTextContent))
+		return false;
+	std::vector<int> extents(nLength);
+	SIZE size = { 0, 0 };
+	if (!::GetTextExtentExPointA(pDC->m_hDC, strText, nLength, 0, NULL, extents.data(), &size))
+		return false;
+	const int cxEllipsis = MeasureLine(pDC, s_strEllipsis);
+	// Width of the first n characters.
+	auto prefix = [&extents](int n) { return n > 0 ? extents[n - 1] : 0; };
+
+	int cxPrevious = -1;
+	int cx = cxText;
+	if (bLeading) {
+		// The text is "..." followed by the original from index nStart on.
+		int nStart = 0;
+		// Where the search for the next separator goes on; it only moves on.
+		int nSep = 0;
+		bool bFirst = true;
+		do {
+			if (cx == cxPrevious)
+				break;
+			cxPrevious = cx;
+			if (bTextContent || !bFirst)
+				nStart = nStart < nLength ? nStart + 1 : nLength;
+			if (!bTextContent) {
+				if (nSep < nStart)
+					nSep = nStart;
+				while (nSep < nLength && strText[nSep] != '\\' && strText[nSep] != '/')
+					++nSep;
+				if (nSep < nLength)
+					nStart = nSep;
+			}
+			cx = cxEllipsis + prefix(nLength) - prefix(nStart);
+			bFirst = false;
+		} while (cx >= cxClient);
+		strText = s_strEllipsis + strText.Mid(nStart);
+	} else {
+		// The text is the original's first nKeep characters and "...".
+		int nKeep = nLength;
+		do {
+			if (cx == cxPrevious)
+				break;
+			cxPrevious = cx;
+			nKeep = nKeep > 0 ? nKeep - 1 : 0;
+			cx = prefix(nKeep) + cxEllipsis;
+		} while (cx >= cxClient);
+		strText = strText.Left(nKeep) + s_strEllipsis;
+	}
+	return true;
 }
 
 IMPLEMENT_DYNAMIC(CTransparentStatic, CStatic)
@@ -199,15 +265,25 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 	if (cxText < cxClient)
 		return;
 
-	if (m_eEllipsis == LeadingEllipsis)
-		strText = s_strEllipsis + strText;
-	else if (m_eContentType == FileContent)
-		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
-	else
-		strText += s_strEllipsis;
-
 	bool bFirst = true;
 	int cxPrevious = -1;
+	if ((m_eEllipsis == LeadingEllipsis || m_eEllipsis == TrailingEllipsis) &&
+		ReplayEllipsis(pDC, strText, cxText, cxClient, m_eEllipsis == LeadingEllipsis,
+			m_eContentType == TextContent)) {
+		cxText = MeasureLine(pDC, strText);
+		if (cxText < cxClient)
+			return;
+		// The whole measured differently from the sum of its parts: finish
+		// pass by pass from here.
+		bFirst = false;
+	} else if (m_eEllipsis == LeadingEllipsis) {
+		strText = s_strEllipsis + strText;
+	} else if (m_eContentType == FileContent) {
+		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
+	} else {
+		strText += s_strEllipsis;
+	}
+
 	do {
 		// A pass that changed nothing would change nothing the next time.
 		if (cxText == cxPrevious)

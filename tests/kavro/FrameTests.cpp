@@ -184,8 +184,9 @@ TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
         const CString plain = StringUtils::DecryptText(*cipher);
         ASSERT_FALSE(plain.IsEmpty());
         // Long enough not to occur by chance.
-        if (plain.GetLength() >= 5)
+        if (plain.GetLength() >= 5) {
             EXPECT_EQ(image.find(std::string(plain)), std::string::npos) << plain;
+        }
     }
     EXPECT_EQ(StringUtils::DecryptText(g_vecTextCtrlWindow), CString("kavro control"));
 }

@@ -195,21 +195,24 @@ TEST_F(TransparentStaticTest, AmpersandsAreRemovedUnlessUnderscoresAreShown)
 {
     CTransparentStatic ctrl;
     const CRect rc(20, 20, 200, 50);
-    Make(ctrl, "&Name && more", rc);
+    Make(ctrl, "&Name", rc);
     const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
     kt::Snapshot hidden = Shot(rc);
-    EXPECT_EQ(hidden.CountDiff(Expected(rc, "Name & more", cr, DT_WORDBREAK | DT_NOPREFIX)), 0);
+    EXPECT_EQ(hidden.CountDiff(Expected(rc, "Name", cr)), 0);
 
     ctrl.ShowUnderscore(true, true);
     kt::PumpPending();
     kt::Snapshot shown = Shot(rc);
     // DrawText itself turns the single ampersand into an underline.
-    EXPECT_EQ(shown.CountDiff(Expected(rc, "&Name && more", cr)), 0);
+    EXPECT_EQ(shown.CountDiff(Expected(rc, "&Name", cr)), 0);
     EXPECT_GT(shown.CountDiff(hidden), 0);
 }
 
 // ---------------------------------------------------------------------------
 // Ellipsis
+
+struct EllipsisCase;
+void PrintTo(const EllipsisCase& c, std::ostream* os);
 
 struct EllipsisCase
 {
@@ -222,6 +225,11 @@ struct EllipsisCase
     std::vector<std::string> forms;
     size_t fit;
 };
+
+void PrintTo(const EllipsisCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TransparentStaticEllipsis : public TransparentStaticTest,
                                   public ::testing::WithParamInterface<EllipsisCase>
@@ -266,11 +274,11 @@ INSTANTIATE_TEST_SUITE_P(
         EllipsisCase{ "LeadingFileLikeAPath", CTransparentStatic::LeadingEllipsis, CTransparentStatic::FileContent,
                       "C:\\a\\b\\file.txt", { "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt" }, 2 },
         EllipsisCase{ "TrailingPathFoldsDirectoriesNearestTheEnd", CTransparentStatic::TrailingEllipsis,
-                      CTransparentStatic::PathContent, "C:\\abc\\def\\ghi\\file.txt",
-                      { "C:\\abc\\def\\...\\file.txt...", "C:\\abc\\...\\file.txt..." }, 1 },
+                      CTransparentStatic::PathContent, "C:\\alpha\\beta\\gamma\\file.txt",
+                      { "C:\\alpha\\beta\\...\\file.txt...", "C:\\alpha\\...\\file.txt..." }, 1 },
         EllipsisCase{ "TrailingPathWithSlashes", CTransparentStatic::TrailingEllipsis,
-                      CTransparentStatic::PathContent, "C:/abc/def/ghi/file.txt",
-                      { "C:/abc/def/.../file.txt...", "C:/abc/.../file.txt..." }, 1 },
+                      CTransparentStatic::PathContent, "C:/alpha/beta/gamma/file.txt",
+                      { "C:/alpha/beta/.../file.txt...", "C:/alpha/.../file.txt..." }, 1 },
         EllipsisCase{ "TrailingFileKeepsTheFolderPart", CTransparentStatic::TrailingEllipsis,
                       CTransparentStatic::FileContent, "C:\\abc\\def\\ghi\\file.txt",
                       { "C:\\abc\\def\\ghi\\...", "C:\\abc\\def\\...\\..." }, 1 }),
@@ -310,6 +318,53 @@ TEST_F(TransparentStaticTest, EllipsisLoopStopsWhenNothingIsLeftToRemove)
     const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
     EXPECT_EQ(Shot(rc1).CountDiff(Expected(rc1, "...", cr)), 0);
     EXPECT_EQ(Shot(rc2).CountDiff(Expected(rc2, "...", cr)), 0);
+}
+
+TEST_F(TransparentStaticTest, LongTextsEndInTheSameFormAsPassByPassShortening)
+{
+    // Long enough to be shortened by replaying the passes; the forms that
+    // result are the ones the passes define.
+    std::string text, path;
+    for (int i = 0; i < 60; ++i)
+        text += "Lorem ipsum ";
+    for (int i = 0; i < 60; ++i)
+        path += "folder" + std::to_string(i) + "\\";
+    path += "name.txt";
+    const int cx = 160;
+    const CRect rc(10, 10, 10 + cx, 30);
+    const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
+    auto fits = [&](const std::string& s) { return TextWidth(s.c_str()) < cx; };
+
+    std::string leading, trailing, leadingPath;
+    for (size_t k = 1; k <= text.size() && leading.empty(); ++k)
+        if (fits("..." + text.substr(k)))
+            leading = "..." + text.substr(k);
+    for (size_t m = text.size() - 1; m > 0 && trailing.empty(); --m)
+        if (fits(text.substr(0, m) + "..."))
+            trailing = text.substr(0, m) + "...";
+    // A path loses a directory per pass, so it ends at a separator.
+    for (size_t k = path.find('\\'); k != std::string::npos && leadingPath.empty(); k = path.find('\\', k + 1))
+        if (fits("..." + path.substr(k)))
+            leadingPath = "..." + path.substr(k);
+    ASSERT_FALSE(leading.empty());
+    ASSERT_FALSE(trailing.empty());
+    ASSERT_FALSE(leadingPath.empty());
+
+    struct { CTransparentStatic::Ellipsis mode; CTransparentStatic::ContentType content; const std::string* text;
+             const std::string* want; } cases[] = {
+        { CTransparentStatic::LeadingEllipsis, CTransparentStatic::TextContent, &text, &leading },
+        { CTransparentStatic::TrailingEllipsis, CTransparentStatic::TextContent, &text, &trailing },
+        { CTransparentStatic::LeadingEllipsis, CTransparentStatic::PathContent, &path, &leadingPath },
+    };
+    for (const auto& c : cases) {
+        CTransparentStatic ctrl;
+        ctrl.UseEllipsis(c.mode, false);
+        ctrl.SetContentType(c.content, false);
+        ctrl.SetFormat(DT_SINGLELINE, false);
+        Make(ctrl, c.text->c_str(), rc);
+        EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, c.want->c_str(), cr, DT_SINGLELINE)), 0) << *c.want;
+        ctrl.DestroyWindow();
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -462,8 +517,10 @@ TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaintInReasonableTime)
             CTransparentStatic ctrl;
             ctrl.UseEllipsis(mode, false);
             ctrl.SetContentType(content, false);
+            Make(ctrl, "", CRect(10, 40, 200, 60));
             const ULONGLONG start = ::GetTickCount64();
-            Make(ctrl, huge.c_str(), CRect(10, 40, 200, 60));
+            ctrl.SetWindowTextA(huge.c_str(), true);
+            kt::PumpPending();
             // A generous bound: the point is that it ends, not how fast.
             EXPECT_LT(::GetTickCount64() - start, 20000u) << mode << "/" << content;
             ctrl.DestroyWindow();
