@@ -27,7 +27,7 @@ BOOL CGalleryDlg::OnInitDialog()
 	CRect rcPage;
 	pTabs->GetWindowRect(&rcPage);
 	ScreenToClient(&rcPage);
-	for (int i = 0; i < _countof(m_pages); ++i) {
+	for (int i = 0; i < PageCount; ++i) {
 		TCITEMA item = {};
 		item.mask = TCIF_TEXT;
 		item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_pages[i]->GetTitle()));
@@ -35,7 +35,7 @@ BOOL CGalleryDlg::OnInitDialog()
 	}
 	// The pages cover the tab control's display area, above it in Z order.
 	pTabs->SendMessage(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rcPage));
-	for (int i = 0; i < _countof(m_pages); ++i) {
+	for (int i = 0; i < PageCount; ++i) {
 		m_pages[i]->Create(m_pages[i]->GetTemplateID(), this);
 		m_pages[i]->SetWindowPos(&wndTop, rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(),
 			SWP_NOACTIVATE);
@@ -49,7 +49,7 @@ BOOL CGalleryDlg::OnInitDialog()
 
 void CGalleryDlg::ShowPage(int nPage)
 {
-	for (int i = 0; i < _countof(m_pages); ++i)
+	for (int i = 0; i < PageCount; ++i)
 		m_pages[i]->ShowWindow(i == nPage ? SW_SHOW : SW_HIDE);
 	GetDlgItem(IDC_PAGES)->SendMessage(TCM_SETCURSEL, nPage);
 }
@@ -63,7 +63,10 @@ void CGalleryDlg::OnSelChangePages(NMHDR* /*pNotifyStruct*/, LRESULT* pResult)
 LRESULT CGalleryDlg::OnTakeScreenshots(WPARAM, LPARAM)
 {
 	::CreateDirectoryA(m_strShotsDir, NULL);
-	for (int i = 0; i < _countof(m_pages); ++i) {
+	// The modal loop shows the dialog only once it is idle; this message
+	// comes first.
+	ShowWindow(SW_SHOWNORMAL);
+	for (int i = 0; i < PageCount; ++i) {
 		ShowPage(i);
 		RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 		CString strName(m_pages[i]->GetTitle());

@@ -28,8 +28,9 @@ protected:
 
 	CString m_strShotsDir;
 	int m_nShots;
+	enum { PageCount = 1 };
 	CLabelsPage m_pageLabels;
-	CGalleryPage* m_pages[1];
+	CGalleryPage* m_pages[PageCount];
 
 // Message handlers
 protected:
