@@ -1,7 +1,106 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
+//   class CRichEditCtrl
 #pragma once
 
 #include "afxwin.h"
 
 #include <commctrl.h>
 #include <richedit.h>
+
+// Loads Msftedit.dll, whose RICHEDIT50W class CRichEditCtrl::Create then
+// prefers over the riched20.dll classes that AfxInitRichEdit2 loads.
+AFX_CORE_API BOOL AFXAPI AfxInitRichEdit5();
+
+/////////////////////////////////////////////////////////////////////////////
+// CRichEditCtrl - a rich edit control
+//
+// Works with any of the rich edit window classes, bound by Create, Attach or
+// subclassing. Text goes in and out as ANSI strings whatever the class: for
+// the Unicode classes the wrappers convert the messages that the system does
+// not convert by itself.
+
+class AFX_CORE_API CRichEditCtrl : public CWnd
+{
+	DECLARE_DYNAMIC(CRichEditCtrl)
+
+public:
+// Construction
+	CRichEditCtrl();
+	virtual ~CRichEditCtrl();
+
+	// RICHEDIT50W when Msftedit.dll is loaded, else RichEdit20A (loading
+	// riched20.dll when nobody has yet).
+	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+// Attributes
+	BOOL CanUndo() const;
+	BOOL CanPaste(UINT nFormat = 0) const;
+	int GetLineCount() const;
+	BOOL GetModify() const;
+	void SetModify(BOOL bModified = TRUE);
+	int GetFirstVisibleLine() const;
+	CPoint GetCharPos(long lChar) const;
+
+	long GetEventMask() const;
+	DWORD SetEventMask(DWORD dwEventMask);
+	UINT GetOptions() const;
+	void SetOptions(WORD wOp, DWORD dwFlags);
+	long GetLimitText() const;
+	BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+	// Returns the previous background colour.
+	COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr);
+	BOOL SetTargetDevice(HDC hDC, long lLineWidth);
+	BOOL SetTargetDevice(CDC& dc, long lLineWidth);
+
+	void GetSel(long& nStartChar, long& nEndChar) const;
+	void GetSel(CHARRANGE& cr) const;
+	CString GetSelText() const;
+	long GetTextLength() const;
+	// Characters nFirst up to (not including) nLast; nLast -1 reads to the
+	// end. Returns the length of refString.
+	int GetTextRange(int nFirst, int nLast, CString& refString) const;
+
+	// The formats set cbSize themselves; the return is the valid dwMask.
+	DWORD GetDefaultCharFormat(CHARFORMAT& cf) const;
+	DWORD GetDefaultCharFormat(CHARFORMAT2& cf) const;
+	BOOL SetDefaultCharFormat(CHARFORMAT& cf);
+	BOOL SetDefaultCharFormat(CHARFORMAT2& cf);
+	DWORD GetSelectionCharFormat(CHARFORMAT& cf) const;
+	DWORD GetSelectionCharFormat(CHARFORMAT2& cf) const;
+	BOOL SetSelectionCharFormat(CHARFORMAT& cf);
+	BOOL SetSelectionCharFormat(CHARFORMAT2& cf);
+
+// Operations
+	void LimitText(long nChars = 0);
+	long LineFromChar(long nIndex) const;
+	int LineIndex(int nLine = -1) const;
+	int LineLength(int nLine = -1) const;
+	void LineScroll(int nLines, int nChars = 0);
+
+	void SetSel(long nStartChar, long nEndChar);
+	void SetSel(CHARRANGE& cr);
+	void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
+	void HideSelection(BOOL bHide, BOOL bPerm);
+
+	// EM_FORMATRANGE: the first character that did not fit; a NULL pfr
+	// frees the control's cached layout.
+	long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE);
+	BOOL DisplayBand(LPRECT pDisplayRect);
+
+	long StreamIn(int nFormat, EDITSTREAM& es);
+	long StreamOut(int nFormat, EDITSTREAM& es);
+
+	BOOL Undo();
+	void EmptyUndoBuffer();
+	void Clear();
+	void Copy();
+	void Cut();
+	void Paste();
+	void PasteSpecial(UINT nClipFormat, DWORD dvAspect = 0, HMETAFILE hMF = 0);
+
+// Implementation
+protected:
+	// TRUE when the control's own procedure takes Unicode text, so that
+	// messages the system leaves alone need wide buffers.
+	BOOL IsUnicodeControl() const;
+};
