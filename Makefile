@@ -6,7 +6,7 @@ JOBS ?= 2
 CTEST_ARGS ?=
 SHOTS_DIR ?= $(BUILD_DIR)/screenshots
 
-.PHONY: all deps configure build test demo install clean help
+.PHONY: all deps configure build test demo bench install clean help
 
 all: build
 
@@ -14,6 +14,7 @@ help:
 	@echo "make test    - install missing packages, build, run all tests under Wine"
 	@echo "make demo    - install missing packages, build, run the gallery (screenshots when headless)"
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
+	@echo "make bench   - run the benchmarks (they print ratios)"
 	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-R regex'"
 
 deps:
@@ -30,6 +31,10 @@ test: build
 
 demo: build
 	tools/run-demo.sh $(BUILD_DIR) $(SHOTS_DIR)
+
+# Benchmarks print ratios; they are not part of the test suite.
+bench: build
+	$(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build
