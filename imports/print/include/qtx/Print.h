@@ -99,14 +99,9 @@ private:
 };
 
 /////////////////////////////////////////////////////////////////////////////
-// RichTextEditPrinter - prints the whole content of a rich edit control.
-//
-// The control paginates and draws its own content (EM_FORMATRANGE), with all
-// its formatting. A control that cannot format for another device (it
-// answers EM_FORMATRANGE with no progress on a non-empty text, as some rich
-// edit implementations do) is printed as plain text instead: its text,
-// word-wrapped to the body width, in the control's default character format.
-// The control must outlive the printer; its selection and scroll position are
+// RichTextEditPrinter - prints the whole content of a rich edit control, laid
+// out page by page by the control itself (CRichEditCtrl::FormatRange). The
+// control must outlive the printer; its selection and scroll position are
 // left alone.
 
 class QTXPRINT_API RichTextEditPrinter : public UIPrinter
@@ -128,16 +123,12 @@ private:
 	RichTextEditPrinter(const RichTextEditPrinter&) = delete;
 	RichTextEditPrinter& operator=(const RichTextEditPrinter&) = delete;
 
-	struct PlainText;           // the plain-text layout of the fallback
-
-	bool CanFormatRange(HDC hdc);
-	bool PrintPlainPage(HDC hdc, bool bDraw);
+	bool IsEditAlive() const;
 
 	CRichEditCtrl* m_pEdit;
-	HWND m_hWndEdit;            // the control's window while a job runs
+	bool m_bPrinting;           // between BeginPrinting and EndPrinting
 	RECT m_rcPage;
 	RECT m_rcBody;
-	LONG m_cpNext;              // first character of the next page
-	LONG m_cpEnd;               // number of characters in the control
-	PlainText* m_pPlain;        // set while a job prints plain text
+	long m_cpNext;              // first character of the next page
+	long m_cpEnd;               // number of characters in the control
 };
