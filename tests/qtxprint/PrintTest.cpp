@@ -96,30 +96,6 @@ TEST_F(RichTextPrintTest, PaginatesTheWholeTextIntoABitmapInsideTheMargins)
 	EXPECT_GE(longer.m_nPagesPrinted, 2 * nPages - 1);
 }
 
-TEST_F(RichTextPrintTest, LongParagraphsWrapInsideTheBody)
-{
-	std::string text;
-	for (int i = 0; i < 20; ++i)
-		text += "wrapping words ";
-	::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
-
-	PrintInfo info;
-	info.m_rcMargins.SetRect(500, 500, 500, 500);
-	bool bOK = false;
-	const kt::Snapshot page = PrintToBitmap(info, 400, 300, &bOK);
-	ASSERT_TRUE(bOK);
-	EXPECT_EQ(info.m_nPagesPrinted, 1u);
-
-	HDC hdcScreen = ::GetDC(NULL);
-	const int margin = ::GetDeviceCaps(hdcScreen, LOGPIXELSX) / 2;
-	::ReleaseDC(NULL, hdcScreen);
-	const RECT rcInk = page.Bounds(kWhite);
-	EXPECT_GE(rcInk.left, margin - 1);
-	EXPECT_LE(rcInk.right, 400 - margin + 1);
-	// Three hundred characters do not fit on one line of three inches.
-	EXPECT_GT(rcInk.bottom - rcInk.top, 3 * 12);
-}
-
 TEST_F(RichTextPrintTest, PageRangeSelectsWhatIsDrawn)
 {
 	FillLines(120);
