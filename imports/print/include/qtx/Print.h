@@ -21,8 +21,9 @@ class CRichEditCtrl;
 // a printer.
 //
 // The target is, in this order of preference:
-//   - m_hDC, a device context the application owns. A printer DC gets a real
-//     document (StartDoc, StartPage/EndPage per page, EndDoc). Any other DC
+//   - m_hDC, a device context the application owns. A printer DC gets a
+//     document of its own (StartDoc, StartPage/EndPage per page, EndDoc), so
+//     the application must not have started one on it. Any other DC
 //     (a memory DC over a bitmap, an enhanced-metafile DC, a window DC) has
 //     no pages: each page of the range is drawn in turn over the same page
 //     area, which is filled white first, so the DC ends up holding the last
@@ -41,8 +42,8 @@ public:
 public:
 	HDC m_hDC;                  // target DC, not owned; NULL: use a printer
 	CString m_strPrinter;       // printer name when m_hDC is NULL; empty: the default printer
-	CString m_strDocName;       // name of the document in the spooler
-	CRect m_rcMargins;          // left, top, right, bottom, in thousandths of an inch
+	CString m_strDocName;       // name of the document in the spooler; empty: "Document"
+	CRect m_rcMargins;          // left, top, right, bottom, in thousandths of an inch (1000 each)
 	// Paper size in thousandths of an inch for a DC that is not a printer;
 	// (0, 0) takes the DC's own area (the bitmap selected into a memory DC,
 	// the reference device's screen for the others). Printers use their paper.
