@@ -5,6 +5,7 @@
 
 #include <errno.h>
 #include <limits.h>
+#include <stdio.h>
 #include <stdlib.h>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -388,6 +389,25 @@ static BOOL CanExchange(CDataExchange* pDX)
 	return pDX != NULL && !pDX->m_bFailed && pDX->m_pDlgWnd != NULL;
 }
 
+// The control an exchange works on; NULL when there is nothing to do, which
+// fails the exchange when the dialog has no such control.
+static HWND PrepareExchange(CDataExchange* pDX, int nIDC, BOOL bEdit)
+{
+	if (!CanExchange(pDX))
+		return NULL;
+	HWND hWndCtrl = bEdit ? pDX->PrepareEditCtrl(nIDC) : pDX->PrepareCtrl(nIDC);
+	if (hWndCtrl == NULL)
+		pDX->Fail();
+	return hWndCtrl;
+}
+
+static void GetControlText(HWND hWndCtrl, CString& value)
+{
+	int nLen = ::GetWindowTextLengthA(hWndCtrl);
+	::GetWindowTextA(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
+	value.ReleaseBuffer();
+}
+
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
 	if (!CanExchange(pDX) || rControl.m_hWnd != NULL)
@@ -399,24 +419,13 @@ void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, TRUE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
 	if (pDX->m_bSaveAndValidate)
-	{
-		int nLen = ::GetWindowTextLengthA(hWndCtrl);
-		::GetWindowTextA(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
-		value.ReleaseBuffer();
-	}
+		GetControlText(hWndCtrl, value);
 	else
-	{
 		::SetWindowTextA(hWndCtrl, value);
-	}
 }
 
 // Reads a whole number from the control; FALSE when the text is not one.
@@ -439,72 +448,50 @@ static BOOL ReadNumber(HWND hWndCtrl, BOOL bSigned, long long& nValue)
 	return *pszEnd == '\0';
 }
 
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+// Exchanges a whole number that must lie in nMin..nMax; a text that is not
+// such a number fails the exchange and leaves nValue alone.
+static BOOL ExchangeNumber(CDataExchange* pDX, int nIDC, long long& nValue,
+	long long nMin, long long nMax)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, TRUE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
-		return;
-	}
-	if (pDX->m_bSaveAndValidate)
-	{
-		long long nValue = 0;
-		if (!ReadNumber(hWndCtrl, TRUE, nValue) || nValue < INT_MIN || nValue > INT_MAX)
-		{
-			pDX->Fail();
-			return;
-		}
-		value = static_cast<int>(nValue);
-	}
-	else
+		return FALSE;
+	if (!pDX->m_bSaveAndValidate)
 	{
 		char szText[32];
-		wsprintfA(szText, "%d", value);
+		snprintf(szText, sizeof(szText), "%lld", nValue);
 		::SetWindowTextA(hWndCtrl, szText);
+		return FALSE;
 	}
+	long long nRead = 0;
+	if (!ReadNumber(hWndCtrl, nMin < 0, nRead) || nRead < nMin || nRead > nMax)
+	{
+		pDX->Fail();
+		return FALSE;
+	}
+	nValue = nRead;
+	return TRUE;
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+	long long nValue = value;
+	if (ExchangeNumber(pDX, nIDC, nValue, INT_MIN, INT_MAX))
+		value = static_cast<int>(nValue);
 }
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
-		return;
-	}
-	if (pDX->m_bSaveAndValidate)
-	{
-		long long nValue = 0;
-		if (!ReadNumber(hWndCtrl, FALSE, nValue) || nValue > static_cast<long long>(UINT_MAX))
-		{
-			pDX->Fail();
-			return;
-		}
+	long long nValue = value;
+	if (ExchangeNumber(pDX, nIDC, nValue, 0, UINT_MAX))
 		value = static_cast<UINT>(nValue);
-	}
-	else
-	{
-		char szText[32];
-		wsprintfA(szText, "%u", value);
-		::SetWindowTextA(hWndCtrl, szText);
-	}
 }
 
 void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
 	if (pDX->m_bSaveAndValidate)
 		value = static_cast<int>(::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0));
 	else if (value >= BST_UNCHECKED && value <= BST_INDETERMINATE)
@@ -513,14 +500,9 @@ void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 
 void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
 	// The group runs from nIDC to the next control with WS_GROUP; its radio
 	// buttons are numbered from 0.
 	if (pDX->m_bSaveAndValidate)
@@ -547,14 +529,9 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 
 static void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index, UINT nGetMsg, UINT nSetMsg)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
 	if (pDX->m_bSaveAndValidate)
 		index = static_cast<int>(::SendMessageA(hWndCtrl, nGetMsg, 0, 0));
 	else
@@ -573,14 +550,9 @@ void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 
 void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
 	if (pDX->m_bSaveAndValidate)
 	{
 		int nIndex = static_cast<int>(::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0));
@@ -603,22 +575,13 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 
 void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
-	if (!CanExchange(pDX))
-		return;
-	HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
 	if (hWndCtrl == NULL)
-	{
-		pDX->Fail();
 		return;
-	}
+	// The edit part holds the text for every style but the drop list, where
+	// the window text is the selection's.
 	if (pDX->m_bSaveAndValidate)
-	{
-		// The edit part holds the text for every style but the drop list,
-		// where the window text is the selection's.
-		int nLen = ::GetWindowTextLengthA(hWndCtrl);
-		::GetWindowTextA(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
-		value.ReleaseBuffer();
-	}
+		GetControlText(hWndCtrl, value);
 	else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
 			reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == CB_ERR)
 	{
