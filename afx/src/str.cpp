@@ -24,6 +24,22 @@ namespace
 	const int kMaxLength = INT_MAX / 2 - 64;
 
 	char* NilData() throw() { return &g_nilString.chNil; }
+
+	// The length of a C string, 0 for NULL, never beyond kMaxLength.
+	int SafeLength(const char* psz) throw()
+	{
+		return psz == NULL ? 0 : static_cast<int>(strnlen(psz, kMaxLength));
+	}
+
+	// first + second, for the operands that CString's constructors and
+	// operator+= take.
+	template <class TFirst, class TSecond>
+	CString Concat(const TFirst& first, const TSecond& second)
+	{
+		CString s(first);
+		s += second;
+		return s;
+	}
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -206,7 +222,7 @@ void CString::Empty() throw()
 
 void CString::SetString(PCXSTR pszSrc)
 {
-	Assign(pszSrc, pszSrc == NULL ? 0 : static_cast<int>(strnlen(pszSrc, kMaxLength)));
+	Assign(pszSrc, SafeLength(pszSrc));
 }
 
 void CString::SetString(PCXSTR pszSrc, int nLength)
@@ -298,8 +314,7 @@ CString& CString::operator+=(XCHAR ch)
 
 void CString::Append(PCXSTR pszSrc)
 {
-	if (pszSrc != NULL)
-		AppendRaw(pszSrc, static_cast<int>(strnlen(pszSrc, kMaxLength)));
+	AppendRaw(pszSrc, SafeLength(pszSrc));
 }
 
 void CString::Append(PCXSTR pszSrc, int nLength)
@@ -336,30 +351,22 @@ CString AFXAPI operator+(const CString& str1, const CString& str2)
 
 CString AFXAPI operator+(const CString& str1, CString::PCXSTR psz2)
 {
-	CString s(str1);
-	s.Append(psz2);
-	return s;
+	return Concat(str1, psz2);
 }
 
 CString AFXAPI operator+(CString::PCXSTR psz1, const CString& str2)
 {
-	CString s(psz1);
-	s.Append(str2);
-	return s;
+	return Concat(psz1, str2);
 }
 
 CString AFXAPI operator+(const CString& str1, CString::XCHAR ch2)
 {
-	CString s(str1);
-	s.AppendChar(ch2);
-	return s;
+	return Concat(str1, ch2);
 }
 
 CString AFXAPI operator+(CString::XCHAR ch1, const CString& str2)
 {
-	CString s(ch1);
-	s.Append(str2);
-	return s;
+	return Concat(ch1, str2);
 }
 
 /////////////////////////////////////////////////////////////////////////////
