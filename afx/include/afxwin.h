@@ -17,19 +17,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#if __has_include("afxgdi_.h")
 #include "afxgdi_.h"
-#else
-class CGdiObject;
-class CPen;
-class CBrush;
-class CFont;
-class CBitmap;
-class CRgn;
-class CDC;
-class CMenu;
-class CImageList;
-#endif
 
 #include "afxres.h"
 #include "afxstat_.h"
@@ -695,6 +683,51 @@ protected:
 
 /////////////////////////////////////////////////////////////////////////////
 // Standard controls
+//
+// Members that two controls have alike are declared once here; each control
+// implements them with its own messages.
+
+// The picture of a static control or a button.
+#define AFX_DECLARE_CTRL_IMAGES() \
+	HICON SetIcon(HICON hIcon); \
+	HICON GetIcon() const; \
+	HBITMAP SetBitmap(HBITMAP hBitmap); \
+	HBITMAP GetBitmap() const; \
+	HCURSOR SetCursor(HCURSOR hCursor); \
+	HCURSOR GetCursor();
+
+// The items of a list box or of a combo box's list.
+#define AFX_DECLARE_LIST_ITEMS() \
+	int GetCount() const; \
+	int GetCurSel() const; \
+	int SetCurSel(int nSelect); \
+	LCID GetLocale() const; \
+	LCID SetLocale(LCID nNewLocale); \
+	int GetTopIndex() const; \
+	int SetTopIndex(int nIndex); \
+	int InitStorage(int nItems, UINT nBytes); \
+	DWORD_PTR GetItemData(int nIndex) const; \
+	int SetItemData(int nIndex, DWORD_PTR dwItemData); \
+	void* GetItemDataPtr(int nIndex) const; \
+	int SetItemDataPtr(int nIndex, void* pData); \
+	int SetItemHeight(int nIndex, UINT cyItemHeight); \
+	int GetItemHeight(int nIndex) const; \
+	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const; \
+	int AddString(LPCTSTR lpszString); \
+	int DeleteString(UINT nIndex); \
+	int InsertString(int nIndex, LPCTSTR lpszString); \
+	void ResetContent(); \
+	int Dir(UINT attr, LPCTSTR lpszWildCard); \
+	int FindString(int nStartAfter, LPCTSTR lpszString) const; \
+	int SelectString(int nStartAfter, LPCTSTR lpszString);
+
+// What the owner of an owner-drawn list or combo box is asked for each item;
+// the defaults do nothing.
+#define AFX_DECLARE_OWNERDRAW_ITEMS() \
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct); \
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct); \
+	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct); \
+	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
 class AFX_CORE_API CStatic : public CWnd
 {
@@ -708,12 +741,7 @@ public:
 		CWnd* pParentWnd, UINT nID = 0xffff);
 
 // Operations
-	HICON SetIcon(HICON hIcon);
-	HICON GetIcon() const;
-	HBITMAP SetBitmap(HBITMAP hBitmap);
-	HBITMAP GetBitmap() const;
-	HCURSOR SetCursor(HCURSOR hCursor);
-	HCURSOR GetCursor();
+	AFX_DECLARE_CTRL_IMAGES()
 	HENHMETAFILE SetEnhMetaFile(HENHMETAFILE hMetaFile);
 	HENHMETAFILE GetEnhMetaFile() const;
 
@@ -742,12 +770,7 @@ public:
 	void SetCheck(int nCheck);
 	UINT GetButtonStyle() const;
 	void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
-	HICON SetIcon(HICON hIcon);
-	HICON GetIcon() const;
-	HBITMAP SetBitmap(HBITMAP hBitmap);
-	HBITMAP GetBitmap() const;
-	HCURSOR SetCursor(HCURSOR hCursor);
-	HCURSOR GetCursor();
+	AFX_DECLARE_CTRL_IMAGES()
 
 // Overrides
 	// Paints a BS_OWNERDRAW button; the default paints nothing.
@@ -767,20 +790,14 @@ public:
 	virtual ~CListBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-// Attributes
-	int GetCount() const;
+// Attributes and operations
+	// Shared with CComboBox; GetCurSel and SetCurSel are for single-selection
+	// list boxes.
+	AFX_DECLARE_LIST_ITEMS()
+
 	int GetHorizontalExtent() const;
 	void SetHorizontalExtent(int cxExtent);
-	int GetTopIndex() const;
-	int SetTopIndex(int nIndex);
-	LCID GetLocale() const;
-	LCID SetLocale(LCID nNewLocale);
-	int InitStorage(int nItems, UINT nBytes);
 	UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
-
-	// Single-selection list boxes
-	int GetCurSel() const;
-	int SetCurSel(int nSelect);
 
 	// Multiple-selection list boxes
 	int GetSel(int nIndex) const;
@@ -790,10 +807,6 @@ public:
 	void SetAnchorIndex(int nIndex);
 	int GetAnchorIndex() const;
 
-	DWORD_PTR GetItemData(int nIndex) const;
-	int SetItemData(int nIndex, DWORD_PTR dwItemData);
-	void* GetItemDataPtr(int nIndex) const;
-	int SetItemDataPtr(int nIndex, void* pData);
 	int GetItemRect(int nIndex, LPRECT lpRect) const;
 	int GetText(int nIndex, LPTSTR lpszBuffer) const;
 	void GetText(int nIndex, CString& rString) const;
@@ -804,27 +817,12 @@ public:
 	void SetTabStops();
 	BOOL SetTabStops(const int& cxEachStop);
 
-	int SetItemHeight(int nIndex, UINT cyItemHeight);
-	int GetItemHeight(int nIndex) const;
-	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
 	int GetCaretIndex() const;
 	int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
-
-// Operations
-	int AddString(LPCTSTR lpszItem);
-	int DeleteString(UINT nIndex);
-	int InsertString(int nIndex, LPCTSTR lpszItem);
-	void ResetContent();
-	int Dir(UINT attr, LPCTSTR lpszWildCard);
-	int FindString(int nStartAfter, LPCTSTR lpszItem) const;
-	int SelectString(int nStartAfter, LPCTSTR lpszItem);
 	int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
 
 // Overrides
-	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+	AFX_DECLARE_OWNERDRAW_ITEMS()
 	virtual int VKeyToItem(UINT nKey, UINT nIndex);
 	virtual int CharToItem(UINT nKey, UINT nIndex);
 
@@ -842,15 +840,11 @@ public:
 	virtual ~CComboBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-// Attributes
-	int GetCount() const;
-	int GetCurSel() const;
-	int SetCurSel(int nSelect);
-	LCID GetLocale() const;
-	LCID SetLocale(LCID nNewLocale);
-	int GetTopIndex() const;
-	int SetTopIndex(int nIndex);
-	int InitStorage(int nItems, UINT nBytes);
+// Attributes and operations
+	// Shared with CListBox; nIndex -1 of SetItemHeight and GetItemHeight is
+	// the selection field, 0 every item of a fixed list.
+	AFX_DECLARE_LIST_ITEMS()
+
 	void SetHorizontalExtent(UINT nExtent);
 	UINT GetHorizontalExtent() const;
 	int SetDroppedWidth(UINT nWidth);
@@ -860,42 +854,22 @@ public:
 	BOOL LimitText(int nMaxChars);
 	BOOL SetEditSel(int nStartChar, int nEndChar);
 
-	DWORD_PTR GetItemData(int nIndex) const;
-	int SetItemData(int nIndex, DWORD_PTR dwItemData);
-	void* GetItemDataPtr(int nIndex) const;
-	int SetItemDataPtr(int nIndex, void* pData);
 	int GetLBText(int nIndex, LPTSTR lpszText) const;
 	void GetLBText(int nIndex, CString& rString) const;
 	int GetLBTextLen(int nIndex) const;
 
-	// nIndex -1 is the selection field; 0 sets every item of a fixed list.
-	int SetItemHeight(int nIndex, UINT cyItemHeight);
-	int GetItemHeight(int nIndex) const;
-	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
 	int SetExtendedUI(BOOL bExtended = TRUE);
 	BOOL GetExtendedUI() const;
 	void GetDroppedControlRect(LPRECT lprect) const;
 	BOOL GetDroppedState() const;
-
-// Operations
 	void ShowDropDown(BOOL bShowIt = TRUE);
-	int AddString(LPCTSTR lpszString);
-	int DeleteString(UINT nIndex);
-	int InsertString(int nIndex, LPCTSTR lpszString);
-	void ResetContent();
-	int Dir(UINT attr, LPCTSTR lpszWildCard);
-	int FindString(int nStartAfter, LPCTSTR lpszString) const;
-	int SelectString(int nStartAfter, LPCTSTR lpszString);
 	void Clear();
 	void Copy();
 	void Cut();
 	void Paste();
 
 // Overrides
-	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+	AFX_DECLARE_OWNERDRAW_ITEMS()
 
 protected:
 	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);

@@ -15,6 +15,89 @@ IMPLEMENT_DYNAMIC(CFormView, CWnd)
 // Shorthand for the wrappers below: a message to the control itself.
 #define SEND(msg, wp, lp) ::SendMessageA(m_hWnd, (msg), (WPARAM)(wp), (LPARAM)(lp))
 
+// The members that CListBox and CComboBox share, each sent as the box's own
+// message: prefix is LB_ or CB_.
+#define IMPLEMENT_LIST_MEMBERS(theClass, prefix) \
+	int theClass::GetCount() const { return (int)SEND(prefix##GETCOUNT, 0, 0); } \
+	int theClass::GetCurSel() const { return (int)SEND(prefix##GETCURSEL, 0, 0); } \
+	int theClass::SetCurSel(int nSelect) { return (int)SEND(prefix##SETCURSEL, nSelect, 0); } \
+	LCID theClass::GetLocale() const { return (LCID)SEND(prefix##GETLOCALE, 0, 0); } \
+	LCID theClass::SetLocale(LCID nNewLocale) { return (LCID)SEND(prefix##SETLOCALE, nNewLocale, 0); } \
+	int theClass::GetTopIndex() const { return (int)SEND(prefix##GETTOPINDEX, 0, 0); } \
+	int theClass::SetTopIndex(int nIndex) { return (int)SEND(prefix##SETTOPINDEX, nIndex, 0); } \
+	int theClass::InitStorage(int nItems, UINT nBytes) { return (int)SEND(prefix##INITSTORAGE, nItems, nBytes); } \
+	DWORD_PTR theClass::GetItemData(int nIndex) const { return (DWORD_PTR)SEND(prefix##GETITEMDATA, nIndex, 0); } \
+	int theClass::SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SEND(prefix##SETITEMDATA, nIndex, dwItemData); } \
+	void* theClass::GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); } \
+	int theClass::SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); } \
+	int theClass::SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SEND(prefix##SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); } \
+	int theClass::GetItemHeight(int nIndex) const { return (int)SEND(prefix##GETITEMHEIGHT, nIndex, 0); } \
+	int theClass::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return (int)SEND(prefix##FINDSTRINGEXACT, nIndexStart, lpszFind); } \
+	int theClass::AddString(LPCTSTR lpszString) { return (int)SEND(prefix##ADDSTRING, 0, lpszString); } \
+	int theClass::DeleteString(UINT nIndex) { return (int)SEND(prefix##DELETESTRING, nIndex, 0); } \
+	int theClass::InsertString(int nIndex, LPCTSTR lpszString) { return (int)SEND(prefix##INSERTSTRING, nIndex, lpszString); } \
+	void theClass::ResetContent() { SEND(prefix##RESETCONTENT, 0, 0); } \
+	int theClass::Dir(UINT attr, LPCTSTR lpszWildCard) { return (int)SEND(prefix##DIR, attr, lpszWildCard); } \
+	int theClass::FindString(int nStartAfter, LPCTSTR lpszString) const { return (int)SEND(prefix##FINDSTRING, nStartAfter, lpszString); } \
+	int theClass::SelectString(int nStartAfter, LPCTSTR lpszString) { return (int)SEND(prefix##SELECTSTRING, nStartAfter, lpszString); } \
+	void theClass::DrawItem(LPDRAWITEMSTRUCT) {} \
+	void theClass::MeasureItem(LPMEASUREITEMSTRUCT) {} \
+	int theClass::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; } \
+	void theClass::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+// Ends a reflected message that the control handled itself.
+static BOOL HandledChildNotify(LRESULT* pResult, LRESULT lResult)
+{
+	if (pResult != NULL)
+		*pResult = lResult;
+	return TRUE;
+}
+
+// WM_DRAWITEM reflected to an owner-drawn control ends in its DrawItem;
+// FALSE for any other message.
+template <class TCtrl>
+static BOOL ReflectDrawItem(TCtrl* pCtrl, UINT message, LPARAM lParam, LRESULT* pResult)
+{
+	if (message != WM_DRAWITEM)
+		return FALSE;
+	pCtrl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+	return HandledChildNotify(pResult, TRUE);
+}
+
+// Owner-draw messages reflected to a list or combo box end in its virtual
+// functions; FALSE for any other message.
+template <class TBox>
+static BOOL ReflectOwnerDraw(TBox* pBox, UINT message, LPARAM lParam, LRESULT* pResult)
+{
+	switch (message)
+	{
+	case WM_DRAWITEM:
+		return ReflectDrawItem(pBox, message, lParam, pResult);
+	case WM_MEASUREITEM:
+		pBox->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+		return HandledChildNotify(pResult, TRUE);
+	case WM_COMPAREITEM:
+		return HandledChildNotify(pResult, pBox->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)));
+	case WM_DELETEITEM:
+		pBox->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+		return HandledChildNotify(pResult, TRUE);
+	}
+	return FALSE;
+}
+
+// The text of item nIndex, or empty when there is no such item.
+static void GetItemText(HWND hWnd, UINT nLenMsg, UINT nTextMsg, int nIndex, CString& rString)
+{
+	int nLen = (int)::SendMessageA(hWnd, nLenMsg, nIndex, 0);
+	if (nLen < 0)
+	{
+		rString.Empty();
+		return;
+	}
+	::SendMessageA(hWnd, nTextMsg, nIndex, (LPARAM)rString.GetBufferSetLength(nLen));
+	rString.ReleaseBuffer();
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // CStatic
 
@@ -51,12 +134,8 @@ void CStatic::DrawItem(LPDRAWITEMSTRUCT)
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
 	// An SS_OWNERDRAW static paints through DrawItem.
-	if (message != WM_DRAWITEM)
-		return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-	DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-	if (pResult != NULL)
-		*pResult = TRUE;
-	return TRUE;
+	return ReflectDrawItem(this, message, lParam, pResult) ||
+		CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -91,12 +170,8 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT)
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
 	// WM_DRAWITEM of a BS_OWNERDRAW button ends in the virtual DrawItem.
-	if (message != WM_DRAWITEM)
-		return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-	DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-	if (pResult != NULL)
-		*pResult = TRUE;
-	return TRUE;
+	return ReflectDrawItem(this, message, lParam, pResult) ||
+		CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -110,14 +185,10 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 	return CWnd::Create("LISTBOX", NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-int CListBox::GetCount() const { return (int)SEND(LB_GETCOUNT, 0, 0); }
+IMPLEMENT_LIST_MEMBERS(CListBox, LB_)
+
 int CListBox::GetHorizontalExtent() const { return (int)SEND(LB_GETHORIZONTALEXTENT, 0, 0); }
 void CListBox::SetHorizontalExtent(int cxExtent) { SEND(LB_SETHORIZONTALEXTENT, cxExtent, 0); }
-int CListBox::GetTopIndex() const { return (int)SEND(LB_GETTOPINDEX, 0, 0); }
-int CListBox::SetTopIndex(int nIndex) { return (int)SEND(LB_SETTOPINDEX, nIndex, 0); }
-LCID CListBox::GetLocale() const { return (LCID)SEND(LB_GETLOCALE, 0, 0); }
-LCID CListBox::SetLocale(LCID nNewLocale) { return (LCID)SEND(LB_SETLOCALE, nNewLocale, 0); }
-int CListBox::InitStorage(int nItems, UINT nBytes) { return (int)SEND(LB_INITSTORAGE, nItems, nBytes); }
 
 UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 {
@@ -126,8 +197,6 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 	return LOWORD(dw);
 }
 
-int CListBox::GetCurSel() const { return (int)SEND(LB_GETCURSEL, 0, 0); }
-int CListBox::SetCurSel(int nSelect) { return (int)SEND(LB_SETCURSEL, nSelect, 0); }
 int CListBox::GetSel(int nIndex) const { return (int)SEND(LB_GETSEL, nIndex, 0); }
 int CListBox::SetSel(int nIndex, BOOL bSelect) { return (int)SEND(LB_SETSEL, bSelect, nIndex); }
 int CListBox::GetSelCount() const { return (int)SEND(LB_GETSELCOUNT, 0, 0); }
@@ -141,10 +210,6 @@ int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
 
 void CListBox::SetAnchorIndex(int nIndex) { SEND(LB_SETANCHORINDEX, nIndex, 0); }
 int CListBox::GetAnchorIndex() const { return (int)SEND(LB_GETANCHORINDEX, 0, 0); }
-DWORD_PTR CListBox::GetItemData(int nIndex) const { return (DWORD_PTR)SEND(LB_GETITEMDATA, nIndex, 0); }
-int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SEND(LB_SETITEMDATA, nIndex, dwItemData); }
-void* CListBox::GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
-int CListBox::SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
 int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const { return (int)SEND(LB_GETITEMRECT, nIndex, lpRect); }
 
 int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const
@@ -156,14 +221,7 @@ int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-	int nLen = GetTextLen(nIndex);
-	if (nLen == LB_ERR)
-	{
-		rString.Empty();
-		return;
-	}
-	SEND(LB_GETTEXT, nIndex, rString.GetBufferSetLength(nLen));
-	rString.ReleaseBuffer();
+	GetItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 
 int CListBox::GetTextLen(int nIndex) const { return (int)SEND(LB_GETTEXTLEN, nIndex, 0); }
@@ -171,63 +229,25 @@ void CListBox::SetColumnWidth(int cxWidth) { SEND(LB_SETCOLUMNWIDTH, cxWidth, 0)
 BOOL CListBox::SetTabStops(int nTabStops, LPINT rgTabStops) { return (BOOL)SEND(LB_SETTABSTOPS, nTabStops, rgTabStops); }
 void CListBox::SetTabStops() { SEND(LB_SETTABSTOPS, 0, 0); }
 BOOL CListBox::SetTabStops(const int& cxEachStop) { return (BOOL)SEND(LB_SETTABSTOPS, 1, &cxEachStop); }
-int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SEND(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); }
-int CListBox::GetItemHeight(int nIndex) const { return (int)SEND(LB_GETITEMHEIGHT, nIndex, 0); }
-int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return (int)SEND(LB_FINDSTRINGEXACT, nIndexStart, lpszFind); }
 int CListBox::GetCaretIndex() const { return (int)SEND(LB_GETCARETINDEX, 0, 0); }
 int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) { return (int)SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0)); }
-int CListBox::AddString(LPCTSTR lpszItem) { return (int)SEND(LB_ADDSTRING, 0, lpszItem); }
-int CListBox::DeleteString(UINT nIndex) { return (int)SEND(LB_DELETESTRING, nIndex, 0); }
-int CListBox::InsertString(int nIndex, LPCTSTR lpszItem) { return (int)SEND(LB_INSERTSTRING, nIndex, lpszItem); }
-void CListBox::ResetContent() { SEND(LB_RESETCONTENT, 0, 0); }
-int CListBox::Dir(UINT attr, LPCTSTR lpszWildCard) { return (int)SEND(LB_DIR, attr, lpszWildCard); }
-int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const { return (int)SEND(LB_FINDSTRING, nStartAfter, lpszItem); }
-int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem) { return (int)SEND(LB_SELECTSTRING, nStartAfter, lpszItem); }
 
 int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem)
 {
 	return (int)SEND(LB_SELITEMRANGEEX, bSelect ? nFirstItem : nLastItem, bSelect ? nLastItem : nFirstItem);
 }
 
-void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
-void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 int CListBox::VKeyToItem(UINT, UINT) { return -1; }
 int CListBox::CharToItem(UINT, UINT) { return -1; }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-	// Owner-draw messages end in the virtual functions.
-	switch (message)
-	{
-	case WM_DRAWITEM:
-		DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-		break;
-	case WM_MEASUREITEM:
-		MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-		break;
-	case WM_COMPAREITEM:
-		if (pResult != NULL)
-			*pResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-		return TRUE;
-	case WM_DELETEITEM:
-		DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-		break;
-	case WM_VKEYTOITEM:
-		if (pResult != NULL)
-			*pResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-		return TRUE;
-	case WM_CHARTOITEM:
-		if (pResult != NULL)
-			*pResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-		return TRUE;
-	default:
-		return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-	}
-	if (pResult != NULL)
-		*pResult = TRUE;
-	return TRUE;
+	if (message == WM_VKEYTOITEM)
+		return HandledChildNotify(pResult, VKeyToItem(LOWORD(wParam), HIWORD(wParam)));
+	if (message == WM_CHARTOITEM)
+		return HandledChildNotify(pResult, CharToItem(LOWORD(wParam), HIWORD(wParam)));
+	return ReflectOwnerDraw(this, message, lParam, pResult) ||
+		CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -241,14 +261,8 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 	return CWnd::Create("COMBOBOX", NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-int CComboBox::GetCount() const { return (int)SEND(CB_GETCOUNT, 0, 0); }
-int CComboBox::GetCurSel() const { return (int)SEND(CB_GETCURSEL, 0, 0); }
-int CComboBox::SetCurSel(int nSelect) { return (int)SEND(CB_SETCURSEL, nSelect, 0); }
-LCID CComboBox::GetLocale() const { return (LCID)SEND(CB_GETLOCALE, 0, 0); }
-LCID CComboBox::SetLocale(LCID nNewLocale) { return (LCID)SEND(CB_SETLOCALE, nNewLocale, 0); }
-int CComboBox::GetTopIndex() const { return (int)SEND(CB_GETTOPINDEX, 0, 0); }
-int CComboBox::SetTopIndex(int nIndex) { return (int)SEND(CB_SETTOPINDEX, nIndex, 0); }
-int CComboBox::InitStorage(int nItems, UINT nBytes) { return (int)SEND(CB_INITSTORAGE, nItems, nBytes); }
+IMPLEMENT_LIST_MEMBERS(CComboBox, CB_)
+
 void CComboBox::SetHorizontalExtent(UINT nExtent) { SEND(CB_SETHORIZONTALEXTENT, nExtent, 0); }
 UINT CComboBox::GetHorizontalExtent() const { return (UINT)SEND(CB_GETHORIZONTALEXTENT, 0, 0); }
 int CComboBox::SetDroppedWidth(UINT nWidth) { return (int)SEND(CB_SETDROPPEDWIDTH, nWidth, 0); }
@@ -256,10 +270,6 @@ int CComboBox::GetDroppedWidth() const { return (int)SEND(CB_GETDROPPEDWIDTH, 0,
 DWORD CComboBox::GetEditSel() const { return (DWORD)SEND(CB_GETEDITSEL, 0, 0); }
 BOOL CComboBox::LimitText(int nMaxChars) { return (BOOL)SEND(CB_LIMITTEXT, nMaxChars, 0); }
 BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) { return (BOOL)SEND(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar)); }
-DWORD_PTR CComboBox::GetItemData(int nIndex) const { return (DWORD_PTR)SEND(CB_GETITEMDATA, nIndex, 0); }
-int CComboBox::SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SEND(CB_SETITEMDATA, nIndex, dwItemData); }
-void* CComboBox::GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
-int CComboBox::SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
 
 int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const
 {
@@ -270,65 +280,25 @@ int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-	int nLen = GetLBTextLen(nIndex);
-	if (nLen == CB_ERR)
-	{
-		rString.Empty();
-		return;
-	}
-	SEND(CB_GETLBTEXT, nIndex, rString.GetBufferSetLength(nLen));
-	rString.ReleaseBuffer();
+	GetItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 
 int CComboBox::GetLBTextLen(int nIndex) const { return (int)SEND(CB_GETLBTEXTLEN, nIndex, 0); }
-int CComboBox::SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)SEND(CB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); }
-int CComboBox::GetItemHeight(int nIndex) const { return (int)SEND(CB_GETITEMHEIGHT, nIndex, 0); }
-int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return (int)SEND(CB_FINDSTRINGEXACT, nIndexStart, lpszFind); }
 int CComboBox::SetExtendedUI(BOOL bExtended) { return (int)SEND(CB_SETEXTENDEDUI, bExtended, 0); }
 BOOL CComboBox::GetExtendedUI() const { return (BOOL)SEND(CB_GETEXTENDEDUI, 0, 0); }
 void CComboBox::GetDroppedControlRect(LPRECT lprect) const { SEND(CB_GETDROPPEDCONTROLRECT, 0, lprect); }
 BOOL CComboBox::GetDroppedState() const { return (BOOL)SEND(CB_GETDROPPEDSTATE, 0, 0); }
 void CComboBox::ShowDropDown(BOOL bShowIt) { SEND(CB_SHOWDROPDOWN, bShowIt, 0); }
-int CComboBox::AddString(LPCTSTR lpszString) { return (int)SEND(CB_ADDSTRING, 0, lpszString); }
-int CComboBox::DeleteString(UINT nIndex) { return (int)SEND(CB_DELETESTRING, nIndex, 0); }
-int CComboBox::InsertString(int nIndex, LPCTSTR lpszString) { return (int)SEND(CB_INSERTSTRING, nIndex, lpszString); }
-void CComboBox::ResetContent() { SEND(CB_RESETCONTENT, 0, 0); }
-int CComboBox::Dir(UINT attr, LPCTSTR lpszWildCard) { return (int)SEND(CB_DIR, attr, lpszWildCard); }
-int CComboBox::FindString(int nStartAfter, LPCTSTR lpszString) const { return (int)SEND(CB_FINDSTRING, nStartAfter, lpszString); }
-int CComboBox::SelectString(int nStartAfter, LPCTSTR lpszString) { return (int)SEND(CB_SELECTSTRING, nStartAfter, lpszString); }
 void CComboBox::Clear() { SEND(WM_CLEAR, 0, 0); }
 void CComboBox::Copy() { SEND(WM_COPY, 0, 0); }
 void CComboBox::Cut() { SEND(WM_CUT, 0, 0); }
 void CComboBox::Paste() { SEND(WM_PASTE, 0, 0); }
 
-void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
-void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
-void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-	switch (message)
-	{
-	case WM_DRAWITEM:
-		DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-		break;
-	case WM_MEASUREITEM:
-		MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-		break;
-	case WM_COMPAREITEM:
-		if (pResult != NULL)
-			*pResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
-		return TRUE;
-	case WM_DELETEITEM:
-		DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-		break;
-	default:
-		return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-	}
-	if (pResult != NULL)
-		*pResult = TRUE;
-	return TRUE;
+	return ReflectOwnerDraw(this, message, lParam, pResult) ||
+		CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -394,9 +364,7 @@ void CEdit::SetRect(LPCRECT lpRect) { SEND(EM_SETRECT, 0, lpRect); }
 void CEdit::SetRectNP(LPCRECT lpRect) { SEND(EM_SETRECTNP, 0, lpRect); }
 void CEdit::SetSel(DWORD dwSelection, BOOL bNoScroll)
 {
-	SEND(EM_SETSEL, (short)LOWORD(dwSelection), (short)HIWORD(dwSelection));
-	if (!bNoScroll)
-		SEND(EM_SCROLLCARET, 0, 0);
+	SetSel((short)LOWORD(dwSelection), (short)HIWORD(dwSelection), bNoScroll);
 }
 void CEdit::SetSel(int nStartChar, int nEndChar, BOOL bNoScroll)
 {
