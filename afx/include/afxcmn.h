@@ -1,4 +1,5 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
+//   class CTreeCtrl
 //   class CRichEditCtrl
 #pragma once
 
@@ -10,6 +11,82 @@
 // Loads Msftedit.dll, whose RICHEDIT50W class CRichEditCtrl::Create then
 // prefers over the riched20.dll classes that AfxInitRichEdit2 loads.
 AFX_CORE_API BOOL AFXAPI AfxInitRichEdit5();
+
+/////////////////////////////////////////////////////////////////////////////
+// CTreeCtrl - a tree view control
+//
+// Its notifications reach the parent in their ANSI forms (TVN_SELCHANGEDA
+// ...) because the framework's windows answer WM_NOTIFYFORMAT with NFR_ANSI;
+// a derived class takes them with ON_NOTIFY_REFLECT.
+
+class AFX_CORE_API CTreeCtrl : public CWnd
+{
+	DECLARE_DYNAMIC(CTreeCtrl)
+
+public:
+// Construction
+	CTreeCtrl();
+	virtual ~CTreeCtrl();
+
+	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+// Attributes
+	UINT GetCount() const;
+	UINT GetVisibleCount() const;
+	UINT GetIndent() const;
+	COLORREF SetBkColor(COLORREF clr);
+
+	// The image lists are owned by the caller; the results are temporary
+	// objects when the caller never bound the list.
+	CImageList* GetImageList(UINT nImageList) const;
+	CImageList* SetImageList(CImageList* pImageList, int nImageListType);
+
+	HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const;
+	HTREEITEM GetChildItem(HTREEITEM hItem) const;
+	HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const;
+	HTREEITEM GetPrevSiblingItem(HTREEITEM hItem) const;
+	HTREEITEM GetParentItem(HTREEITEM hItem) const;
+	HTREEITEM GetRootItem() const;
+	HTREEITEM GetSelectedItem() const;
+	HTREEITEM GetFirstVisibleItem() const;
+	HTREEITEM GetNextVisibleItem(HTREEITEM hItem) const;
+
+	BOOL GetItem(TVITEM* pItem) const;
+	BOOL SetItem(TVITEM* pItem);
+	BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage,
+		int nSelectedImage, UINT nState, UINT nStateMask, LPARAM lParam);
+	CString GetItemText(HTREEITEM hItem) const;
+	BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem);
+	BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
+	BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
+	UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const;
+	BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
+	BOOL ItemHasChildren(HTREEITEM hItem) const;
+
+	// FALSE, with lpRect untouched, when the item is not visible (inside a
+	// collapsed branch).
+	BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
+
+// Operations
+	HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct);
+	HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
+		UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+	HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT,
+		HTREEITEM hInsertAfter = TVI_LAST);
+	HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage,
+		HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
+	BOOL DeleteItem(HTREEITEM hItem);
+	BOOL DeleteAllItems();
+
+	BOOL Expand(HTREEITEM hItem, UINT nCode);
+	BOOL Select(HTREEITEM hItem, UINT nCode);
+	BOOL SelectItem(HTREEITEM hItem);
+	BOOL EnsureVisible(HTREEITEM hItem);
+	BOOL SortChildren(HTREEITEM hItem);
+
+	HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL) const;
+	HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const;
+};
 
 /////////////////////////////////////////////////////////////////////////////
 // CRichEditCtrl - a rich edit control

@@ -1,0 +1,191 @@
+// Tests of CTreeCtrl: items and their navigation, expansion, geometry and hit
+// testing, painting, and notifications reflected to a derived tree.
+#include <kavrotest/TestSupport.h>
+
+#include <afxcmn.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const UINT kTreeID = 200;
+
+// A tree that takes its notifications itself, as the directory tree does.
+class CNotifyTree : public CTreeCtrl
+{
+public:
+	std::vector<NMTREEVIEW> m_selChanged;
+	std::vector<NMTREEVIEW> m_expanding;
+	int m_nExpanded = 0;
+	bool m_bVetoExpand = false;
+
+protected:
+	afx_msg void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
+	{
+		EXPECT_EQ(static_cast<UINT>(TVN_SELCHANGEDA), pNMHDR->code);
+		m_selChanged.push_back(*reinterpret_cast<NMTREEVIEW*>(pNMHDR));
+		*pResult = 0;
+	}
+	afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)
+	{
+		m_expanding.push_back(*reinterpret_cast<NMTREEVIEW*>(pNMHDR));
+		*pResult = m_bVetoExpand;
+	}
+	afx_msg void OnItemExpanded(NMHDR*, LRESULT*) { ++m_nExpanded; }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyTree, CTreeCtrl)
+	ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelChanged)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, OnItemExpanding)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, OnItemExpanded)
+END_MESSAGE_MAP()
+
+class TreeCtrlTest : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		const RECT rc = { 0, 0, 300, 180 };
+		ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
+			TVS_LINESATROOT | TVS_SHOWSELALWAYS, rc, &m_host, kTreeID));
+		m_hFruit = m_tree.InsertItem("Fruit");
+		m_hApple = m_tree.InsertItem("Apple", m_hFruit);
+		m_hPear = m_tree.InsertItem("Pear", m_hFruit);
+		m_hVeg = m_tree.InsertItem("Vegetables");
+	}
+
+	kt::HostWindow m_host;
+	CNotifyTree m_tree;
+	HTREEITEM m_hFruit = NULL, m_hApple = NULL, m_hPear = NULL, m_hVeg = NULL;
+};
+
+TEST_F(TreeCtrlTest, ItemsNavigateAndKeepTheirData)
+{
+	EXPECT_EQ(4u, m_tree.GetCount());
+	EXPECT_EQ(m_hFruit, m_tree.GetRootItem());
+	EXPECT_EQ(m_hFruit, m_tree.GetPrevSiblingItem(m_tree.GetNextSiblingItem(m_hFruit)));
+	EXPECT_EQ(m_hFruit, m_tree.GetParentItem(m_hPear));
+	EXPECT_TRUE(m_tree.ItemHasChildren(m_hFruit));
+	EXPECT_FALSE(m_tree.ItemHasChildren(m_hVeg));
+
+	// Labels longer than the first read buffer come back whole.
+	const std::string strLong(700, 'x');
+	EXPECT_TRUE(m_tree.SetItemText(m_hPear, strLong.c_str()));
+	EXPECT_STREQ(strLong.c_str(), m_tree.GetItemText(m_hPear));
+	EXPECT_STREQ("Apple", m_tree.GetItemText(m_hApple));
+
+	// Sorting reorders the children.
+	HTREEITEM hBanana = m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, "Banana", 0, 0, 0, 0, 42,
+		m_hFruit, TVI_FIRST);
+	EXPECT_EQ(hBanana, m_tree.GetChildItem(m_hFruit));
+	EXPECT_TRUE(m_tree.SortChildren(m_hFruit));
+	EXPECT_EQ(m_hApple, m_tree.GetChildItem(m_hFruit));
+	EXPECT_EQ(hBanana, m_tree.GetNextSiblingItem(m_hApple));
+
+	TVITEM item = {};
+	item.mask = TVIF_PARAM;
+	item.hItem = hBanana;
+	ASSERT_TRUE(m_tree.GetItem(&item));
+	EXPECT_EQ(42, item.lParam);
+
+	int nImage = -1, nSelected = -1;
+	EXPECT_TRUE(m_tree.SetItemImage(m_hVeg, 3, 4));
+	EXPECT_TRUE(m_tree.GetItemImage(m_hVeg, nImage, nSelected) && nImage == 3 && nSelected == 4);
+	EXPECT_TRUE(m_tree.SetItemState(m_hVeg, TVIS_BOLD, TVIS_BOLD));
+	EXPECT_EQ(static_cast<UINT>(TVIS_BOLD), m_tree.GetItemState(m_hVeg, TVIS_BOLD | TVIS_CUT));
+
+	CImageList images;
+	ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 0, 4));
+	EXPECT_EQ(NULL, m_tree.SetImageList(&images, TVSIL_NORMAL));
+	EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));
+	m_tree.SetImageList(NULL, TVSIL_NORMAL);
+
+	EXPECT_TRUE(m_tree.DeleteItem(m_hFruit));
+	EXPECT_EQ(m_hVeg, m_tree.GetRootItem());
+	EXPECT_TRUE(m_tree.DeleteAllItems());
+	EXPECT_EQ(0u, m_tree.GetCount());
+}
+
+TEST_F(TreeCtrlTest, ExpandedChildrenHaveRectanglesHitsAndPaint)
+{
+	// Inside a collapsed branch an item has no rectangle.
+	RECT rcChild = { -7, -7, -7, -7 };
+	EXPECT_FALSE(m_tree.GetItemRect(m_hApple, &rcChild, FALSE));
+	EXPECT_EQ(-7, rcChild.left);
+	EXPECT_FALSE(m_tree.GetItemRect(m_hApple, NULL, FALSE));
+
+	EXPECT_TRUE(m_tree.Expand(m_hFruit, TVE_EXPAND));
+	EXPECT_TRUE(m_tree.GetItemState(m_hFruit, TVIS_EXPANDED) & TVIS_EXPANDED);
+	EXPECT_EQ(m_hApple, m_tree.GetNextVisibleItem(m_tree.GetFirstVisibleItem()));
+	EXPECT_GE(m_tree.GetVisibleCount(), 4u);
+
+	RECT rcRoot = {}, rcLabel = {};
+	ASSERT_TRUE(m_tree.GetItemRect(m_hFruit, &rcRoot, FALSE));
+	ASSERT_TRUE(m_tree.GetItemRect(m_hApple, &rcChild, FALSE));
+	ASSERT_TRUE(m_tree.GetItemRect(m_hApple, &rcLabel, TRUE));
+	EXPECT_NEAR(rcRoot.bottom, rcChild.top, 1);
+	EXPECT_GT(rcLabel.left, rcChild.left);
+	EXPECT_LT(rcLabel.right, rcChild.right);
+	EXPECT_GE(rcLabel.left, static_cast<LONG>(m_tree.GetIndent()));
+
+	UINT nFlags = 0;
+	CPoint ptLabel((rcLabel.left + rcLabel.right) / 2, (rcLabel.top + rcLabel.bottom) / 2);
+	EXPECT_EQ(m_hApple, m_tree.HitTest(ptLabel, &nFlags));
+	EXPECT_TRUE(nFlags & TVHT_ONITEMLABEL);
+	EXPECT_EQ(NULL, m_tree.HitTest(CPoint(150, 170), &nFlags));
+	EXPECT_TRUE(nFlags & TVHT_NOWHERE);
+	EXPECT_EQ(NULL, m_tree.HitTest(NULL));
+
+	// Collapsing hides the children again; the rest is background.
+	EXPECT_TRUE(m_tree.Expand(m_hFruit, TVE_COLLAPSE));
+	EXPECT_FALSE(m_tree.GetItemRect(m_hApple, &rcChild, FALSE));
+	m_tree.SetBkColor(RGB(0, 128, 0));
+	m_tree.RedrawWindow();
+	EXPECT_EQ(RGB(0, 128, 0), kt::Snapshot(m_tree.GetSafeHwnd()).At(250, 170));
+}
+
+TEST_F(TreeCtrlTest, SelectionChangesAreReflectedToTheTree)
+{
+	EXPECT_TRUE(m_tree.SelectItem(m_hVeg));
+	EXPECT_EQ(m_hVeg, m_tree.GetSelectedItem());
+	ASSERT_EQ(1u, m_tree.m_selChanged.size());
+	EXPECT_EQ(m_hVeg, m_tree.m_selChanged[0].itemNew.hItem);
+	EXPECT_EQ(static_cast<UINT>(TVC_UNKNOWN), m_tree.m_selChanged[0].action);
+
+	// A click selects too.
+	m_tree.Expand(m_hFruit, TVE_EXPAND);
+	RECT rc = {};
+	ASSERT_TRUE(m_tree.GetItemRect(m_hPear, &rc, TRUE));
+	const LPARAM lParam = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+	// The button-up is queued first: the tree waits for it after the
+	// button-down to tell a click from a drag.
+	m_tree.PostMessage(WM_LBUTTONUP, 0, lParam);
+	m_tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+	kt::PumpPending();
+	EXPECT_EQ(m_hPear, m_tree.GetSelectedItem());
+	ASSERT_EQ(2u, m_tree.m_selChanged.size());
+	EXPECT_EQ(m_hVeg, m_tree.m_selChanged[1].itemOld.hItem);
+	EXPECT_EQ(m_hPear, m_tree.m_selChanged[1].itemNew.hItem);
+	EXPECT_EQ(static_cast<UINT>(TVC_BYMOUSE), m_tree.m_selChanged[1].action);
+}
+
+TEST_F(TreeCtrlTest, ExpansionCanBeRefusedByTheReflectedHandler)
+{
+	m_tree.m_bVetoExpand = true;
+	m_tree.Expand(m_hFruit, TVE_EXPAND);
+	ASSERT_EQ(1u, m_tree.m_expanding.size());
+	EXPECT_EQ(m_hFruit, m_tree.m_expanding[0].itemNew.hItem);
+	EXPECT_EQ(static_cast<UINT>(TVE_EXPAND), m_tree.m_expanding[0].action);
+	EXPECT_FALSE(m_tree.GetItemState(m_hFruit, TVIS_EXPANDED) & TVIS_EXPANDED);
+	EXPECT_EQ(0, m_tree.m_nExpanded);
+
+	m_tree.m_bVetoExpand = false;
+	EXPECT_TRUE(m_tree.Expand(m_hFruit, TVE_EXPAND));
+	EXPECT_TRUE(m_tree.GetItemState(m_hFruit, TVIS_EXPANDED) & TVIS_EXPANDED);
+	EXPECT_EQ(1, m_tree.m_nExpanded);
+}
+
+}  // namespace
