@@ -5,6 +5,8 @@
 
 #include <kavro/TransparentStatic.h>
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 
@@ -397,10 +399,12 @@ TEST_F(TransparentStaticTest, RedrawRepaintsTheParentUnderTheControlOnly)
 
 TEST_F(TransparentStaticTest, RedrawGoesToTheGrandparentOnATabPage)
 {
-    // host -> page -> label, the page painting nothing of its own.
+    // host -> tab control -> page -> label, the page painting nothing of its own.
+    CWnd tabs;
+    ASSERT_TRUE(tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 320, 150), m_host.get(), 301));
     CWnd page;
-    ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(20, 20, 300, 140),
-                            m_host.get(), 300));
+    ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(10, 30, 300, 130),
+                            &tabs, 300));
     CTransparentStatic ctrl;
     Make(ctrl, "on a page", CRect(10, 10, 120, 30), &page);
 
@@ -415,9 +419,9 @@ TEST_F(TransparentStaticTest, RedrawGoesToTheGrandparentOnATabPage)
     ctrl.SetWindowTextA("now the tab control paints", true);
     kt::PumpPending();
     EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 1);
-    // The grandparent's area covers the page, which is repainted over it.
+    // The tab control's area covers the page, which is repainted over it.
     EXPECT_GE(onPage.Count(WM_PAINT), 1);
-    page.DestroyWindow();
+    tabs.DestroyWindow();
 }
 
 TEST_F(TransparentStaticTest, TabPageFlagWithoutGrandparentFallsBackToTheParent)
