@@ -1,117 +1,67 @@
-// The double-buffered DC: nothing reaches the target before the buffer goes.
+// CMemDC: nothing reaches the target before the buffer goes, and the buffer goes cleanly.
 
-#include "Surface.h"
-
-#include <kavrotest/TestSupport.h>
+#include "GraphicsTestUtil.h"
 
 namespace {
 
-void FillBox(HDC hdc, int left, int top, int right, int bottom, COLORREF color)
-{
-	RECT rc = { left, top, right, bottom };
-	HBRUSH brush = ::CreateSolidBrush(color);
-	::FillRect(hdc, &rc, brush);
-	::DeleteObject(brush);
-}
-
 const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlue = RGB(0, 0, 255);
 
 }  // namespace
 
-TEST(MemDC, WholeAreaReachesTargetOnlyAtDestruction)
+TEST(MemDC, WholeClientAreaReachesTheWindowOnlyAtDestruction)
 {
-	Surface target(60, 40, kWhite);
-	CDC dc;
-	dc.Attach(target.Dc());
-	{
-		CMemDC mem(&dc);
-		ASSERT_TRUE(mem.IsValid());
-		EXPECT_EQ(CRect(0, 0, 60, 40), mem.GetBufferRect());
-		FillBox(mem.GetSafeHdc(), 10, 10, 30, 30, kRed);
-		EXPECT_EQ(kWhite, target.At(20, 20)) << "drawn on the target too early";
-		EXPECT_EQ(kRed, ::GetPixel(mem.GetSafeHdc(), 20, 20));
-	}
-	EXPECT_EQ(kRed, target.At(20, 20));
-	EXPECT_EQ(kWhite, target.At(5, 5));
-	dc.Detach();
-}
-
-TEST(MemDC, RectangleUsesTargetCoordinatesAndKeepsTheRest)
-{
-	Surface target(60, 40, kWhite);
-	FillBox(target.Dc(), 0, 0, 60, 40, RGB(0, 0, 255));
-	CDC dc;
-	dc.Attach(target.Dc());
-	{
-		CMemDC mem(&dc, CRect(20, 10, 50, 30));
-		ASSERT_TRUE(mem.IsValid());
-		// the buffer starts as what the target shows
-		EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(mem.GetSafeHdc(), 25, 15));
-		FillBox(mem.GetSafeHdc(), 0, 0, 40, 20, kRed);  // reaches outside the rectangle
-	}
-	dc.Detach();
-	EXPECT_EQ(kRed, target.At(20, 10));
-	EXPECT_EQ(kRed, target.At(39, 19));
-	EXPECT_EQ(RGB(0, 0, 255), target.At(40, 20)) << "untouched buffer pixels come back unchanged";
-	EXPECT_EQ(RGB(0, 0, 255), target.At(5, 5)) << "outside the rectangle nothing changes";
-	EXPECT_EQ(RGB(0, 0, 255), target.At(55, 35));
-}
-
-TEST(MemDC, PaintsAWindowThroughItsClientDC)
-{
-	kt::HostWindow host(80, 50, kWhite);
+	kt::HostWindow host(80, 50, kBlue);
 	{
 		CClientDC client(&host);
 		CMemDC mem(&client);
 		ASSERT_TRUE(mem.IsValid());
-		FillBox(mem.GetSafeHdc(), 0, 0, 40, 50, kRed);
-		EXPECT_EQ(kWhite, kt::Snapshot(host.GetSafeHwnd()).At(10, 10));
+		EXPECT_EQ(CRect(0, 0, 80, 50), mem.GetBufferRect());
+		mem.FillSolidRect(0, 0, 40, 50, kRed);
+		EXPECT_EQ(kBlue, kt::Snapshot(host.GetSafeHwnd()).At(10, 10)) << "drawn on the target too early";
 	}
 	kt::Snapshot shot(host.GetSafeHwnd());
 	EXPECT_EQ(kRed, shot.At(10, 10));
-	EXPECT_EQ(kWhite, shot.At(60, 10));
+	EXPECT_EQ(kBlue, shot.At(60, 10));
 }
 
-TEST(MemDC, InvalidTargetsAreLeftAlone)
+TEST(MemDC, RectangleUsesTargetCoordinatesAndKeepsTheRest)
 {
+	kt::Snapshot shot = kt::Snapshot::Draw(60, 40, kBlue, [](HDC hdc) {
+		CDC dc;
+		dc.Attach(hdc);
+		{
+			CMemDC mem(&dc, CRect(20, 10, 50, 30));
+			ASSERT_TRUE(mem.IsValid());
+			EXPECT_EQ(kBlue, mem.GetPixel(25, 15)) << "the buffer starts as the target";
+			mem.FillSolidRect(0, 0, 40, 20, kRed);  // reaches outside the rectangle
+			EXPECT_EQ(kBlue, ::GetPixel(hdc, 25, 15));
+		}
+		EXPECT_FALSE(CMemDC(&dc, CRect(5, 5, 5, 15)).IsValid());
+		dc.Detach();
+	});
+	EXPECT_EQ(CRect(20, 10, 40, 20), CRect(shot.Bounds(kBlue))) << "only the buffer's drawing arrives";
+	EXPECT_EQ(kRed, shot.At(39, 19));
+
 	CMemDC none(nullptr);
 	EXPECT_FALSE(none.IsValid());
 	EXPECT_EQ(nullptr, none.GetSafeHdc());
-
 	CDC empty;
-	CMemDC noHandle(&empty);
-	EXPECT_FALSE(noHandle.IsValid());
-
-	Surface target(20, 20, kWhite);
-	CDC dc;
-	dc.Attach(target.Dc());
-	{
-		CMemDC flat(&dc, CRect(5, 5, 5, 15));
-		EXPECT_FALSE(flat.IsValid());
-	}
-	EXPECT_EQ(kWhite, target.At(5, 5));
-	dc.Detach();
+	EXPECT_FALSE(CMemDC(&empty).IsValid());
 }
 
 TEST(MemDC, ReleasesItsDCAndBitmap)
 {
-	Surface target(30, 30);
-	CDC dc;
-	dc.Attach(target.Dc());
-	const int before = GdiObjectCount();
+	kt::HostWindow host(30, 30);
+	CClientDC client(&host);
 	HDC memDc = nullptr;
 	HGDIOBJ memBitmap = nullptr;
 	for (int i = 0; i < 50; ++i)
 	{
-		CMemDC mem(&dc);
+		CMemDC mem(&client);
 		memDc = mem.GetSafeHdc();
 		memBitmap = ::GetCurrentObject(memDc, OBJ_BITMAP);
 	}
-	dc.Detach();
 	EXPECT_EQ(0u, ::GetObjectType(memDc));
 	EXPECT_EQ(0u, ::GetObjectType(memBitmap));
-	EXPECT_EQ(before, GdiObjectCount());
-	// the target's own bitmap is still selected and alive
-	EXPECT_EQ(DWORD(OBJ_BITMAP), ::GetObjectType(::GetCurrentObject(target.Dc(), OBJ_BITMAP)));
 }

@@ -1,167 +1,114 @@
-// Shaded faces: direction of each kind, caching per size, palette blending, handles.
+// Shade: each kind lit from its side, contrast and palette blending, size, and its picture's handles.
 
-#include "Surface.h"
+#include "GraphicsTestUtil.h"
+
+#include <vector>
 
 namespace {
 
 const COLORREF kFace = RGB(120, 140, 200);
+const COLORREF kBlack = RGB(0, 0, 0);
 
-// Draws a shade of the given kind at (0, 0) of a fresh surface.
-struct Face
+// What the shade draws at (x, y) of a black cx x cy picture.
+kt::Snapshot Paint(const Shade& shade, int cx, int cy, int x = 0, int y = 0)
 {
-	Face(unsigned int kind, int cx, int cy, unsigned char contrast = 50)
-		: surface(cx, cy, RGB(0, 0, 0))
-	{
-		EXPECT_TRUE(shade.SetSize(cx, cy));
-		EXPECT_TRUE(shade.SetShadeProps(ShadeProps(kind, kFace, 30, contrast)));
-		EXPECT_TRUE(shade.Draw(surface.Dc(), 0, 0));
-	}
-	int Light(int x, int y) const { return Brightness(surface.At(x, y)); }
+	return kt::Snapshot::Draw(cx, cy, kBlack, [&](HDC hdc) { shade.Draw(hdc, x, y); });
+}
 
+kt::Snapshot Face(unsigned int kind, int cx, int cy, unsigned char contrast = 50)
+{
 	Shade shade;
-	Surface surface;
-};
+	EXPECT_TRUE(shade.SetSize(cx, cy) && shade.SetShadeProps(ShadeProps(kind, kFace, 30, contrast)));
+	return Paint(shade, cx, cy);
+}
 
 }  // namespace
 
-TEST(Shade, GradientsRunFromTheLightSide)
+TEST(Shade, EachKindIsLitFromItsSide)
 {
-	Face vertical(ShadeProps::ShadeVertical, 60, 30);
-	EXPECT_GT(vertical.Light(30, 2), vertical.Light(30, 15));
-	EXPECT_GT(vertical.Light(30, 15), vertical.Light(30, 27));
-	EXPECT_EQ(vertical.Light(3, 10), vertical.Light(56, 10)) << "rows are even";
-
-	Face horizontal(ShadeProps::ShadeHorizontal, 60, 30);
-	EXPECT_GT(horizontal.Light(2, 15), horizontal.Light(30, 15));
-	EXPECT_GT(horizontal.Light(30, 15), horizontal.Light(57, 15));
-	EXPECT_EQ(horizontal.Light(20, 2), horizontal.Light(20, 27)) << "columns are even";
-
-	Face diagonal(ShadeProps::ShadeDiagonal, 60, 60);
-	EXPECT_GT(diagonal.Light(2, 2), diagonal.Light(30, 30));
-	EXPECT_GT(diagonal.Light(30, 30), diagonal.Light(57, 57));
-	EXPECT_EQ(diagonal.Light(57, 2), diagonal.Light(2, 57)) << "light falls along the diagonal";
-}
-
-TEST(Shade, MetalPillowAndNoiseLooks)
-{
-	// metal: the brightest rows sit above the middle, not at an edge
-	Face metal(ShadeProps::ShadeMetal, 40, 40);
-	int brightest = 0, best = -1;
-	for (int y = 0; y < 40; ++y)
+	// a lit point, the middle, a dark point, and two points lit alike
+	const struct { unsigned int kind; POINT lit, middle, dark, same1, same2; } kinds[] = {
+		{ ShadeProps::ShadeVertical, { 30, 2 }, { 30, 30 }, { 30, 57 }, { 3, 10 }, { 56, 10 } },
+		{ ShadeProps::ShadeHorizontal, { 2, 30 }, { 30, 30 }, { 57, 30 }, { 20, 2 }, { 20, 57 } },
+		{ ShadeProps::ShadeDiagonal, { 2, 2 }, { 30, 30 }, { 57, 57 }, { 57, 2 }, { 2, 57 } },
+		{ ShadeProps::ShadePillow, { 1, 30 }, { 30, 30 }, { 58, 30 }, { 1, 30 }, { 30, 1 } },
+	};
+	for (const auto& k : kinds)
 	{
-		int row = 0;
-		for (int x = 0; x < 40; ++x)
-			row += metal.Light(x, y);
-		if (row > best)
-			best = row, brightest = y;
+		kt::Snapshot face = Face(k.kind, 60, 60);
+		auto light = [&](POINT pt) { return Brightness(face.At(pt.x, pt.y)); };
+		EXPECT_GT(light(k.lit), light(k.middle)) << "kind " << k.kind;
+		EXPECT_GT(light(k.middle), light(k.dark)) << "kind " << k.kind;
+		EXPECT_EQ(light(k.same1), light(k.same2)) << "kind " << k.kind;
 	}
-	EXPECT_GE(brightest, 6);
-	EXPECT_LE(brightest, 20);
-	EXPECT_GT(metal.Light(20, brightest), metal.Light(20, 39));
-
-	Face pillow(ShadeProps::ShadePillow, 40, 40);
-	EXPECT_GT(pillow.Light(1, 20), pillow.Light(20, 20));
-	EXPECT_GT(pillow.Light(20, 1), pillow.Light(20, 20));
-	EXPECT_LT(pillow.Light(38, 20), pillow.Light(20, 20));
-	EXPECT_LT(pillow.Light(20, 38), pillow.Light(20, 20));
-
-	Face noise(ShadeProps::ShadeNoise, 20, 20);
-	int distinct = 0;
+	// Metal: a bright band above the middle over a fall to the bottom; noise: grain.
+	kt::Snapshot metal = Face(ShadeProps::ShadeMetal, 60, 60);
+	EXPECT_GT(Brightness(metal.At(30, 20)), Brightness(metal.At(30, 5)));
+	EXPECT_GT(Brightness(metal.At(30, 5)), Brightness(metal.At(30, 58)));
+	kt::Snapshot noise = Face(ShadeProps::ShadeNoise, 20, 20);
+	int changes = 0;
 	for (int x = 1; x < 20; ++x)
-		distinct += noise.Light(x, 5) != noise.Light(x - 1, 5);
-	EXPECT_GT(distinct, 5);
+		changes += noise.At(x, 5) != noise.At(x - 1, 5);
+	EXPECT_GT(changes, 5);
 }
 
-TEST(Shade, ColourAndContrast)
+TEST(Shade, ContrastAndPaletteBlending)
 {
-	Face flat(ShadeProps::ShadeVertical, 10, 10, 0);
-	EXPECT_EQ(kFace, flat.surface.At(0, 0));
-	EXPECT_EQ(kFace, flat.surface.At(9, 9));
+	EXPECT_EQ(100, Face(ShadeProps::ShadeVertical, 10, 10, 0).Count(kFace)) << "no contrast: flat";
+	kt::Snapshot full = Face(ShadeProps::ShadeVertical, 10, 11, 100);
+	EXPECT_TRUE(Near(RGB(255, 255, 255), full.At(5, 0), 2));
+	EXPECT_TRUE(Near(kFace, full.At(5, 5), 1)) << "the middle keeps the colour";
+	EXPECT_TRUE(Near(kBlack, full.At(5, 10), 1));
 
-	Face full(ShadeProps::ShadeVertical, 10, 11, 100);
-	EXPECT_TRUE(Near(RGB(255, 255, 255), full.surface.At(5, 0), 2));
-	EXPECT_TRUE(Near(kFace, full.surface.At(5, 5), 1)) << "the middle keeps the colour";
-	EXPECT_TRUE(Near(RGB(0, 0, 0), full.surface.At(5, 10), 1));
+	Shade shade;
+	shade.SetSize(20, 20);
+	shade.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, kFace));
+	const COLORREF before = Paint(shade, 20, 20).At(10, 0);
+	shade.BlendPalette(RGB(255, 0, 0), 50);
+	const COLORREF after = Paint(shade, 20, 20).At(10, 0);
+	EXPECT_EQ(RGB((GetRValue(before) + 255) / 2, GetGValue(before) / 2, GetBValue(before) / 2), after);
+	shade.BlendPalette(RGB(0, 128, 0), 100);
+	EXPECT_EQ(400, Paint(shade, 20, 20).Count(RGB(0, 128, 0)));
 }
 
-TEST(Shade, BlendPaletteMovesEveryPixel)
-{
-	Face face(ShadeProps::ShadeVertical, 20, 20);
-	const COLORREF topBefore = face.surface.At(10, 0);
-	face.shade.BlendPalette(RGB(255, 0, 0), 50);
-	face.shade.Draw(face.surface.Dc(), 0, 0);
-	const COLORREF top = face.surface.At(10, 0);
-	EXPECT_EQ((GetRValue(topBefore) + 255) / 2, GetRValue(top));
-	EXPECT_EQ(GetGValue(topBefore) / 2, GetGValue(top));
-
-	face.shade.BlendPalette(RGB(0, 128, 0), 100);
-	face.shade.Draw(face.surface.Dc(), 0, 0);
-	EXPECT_EQ(RGB(0, 128, 0), face.surface.At(0, 0));
-	EXPECT_EQ(RGB(0, 128, 0), face.surface.At(19, 19));
-}
-
-TEST(Shade, DrawCoversExactlyItsSizeAtTheOffset)
+TEST(Shade, DrawsExactlyItsSizeAtTheOffsetOrNothing)
 {
 	Shade shade;
 	shade.SetSize(10, 6);
 	ASSERT_TRUE(shade.SetShadeProps(ShadeProps(ShadeProps::ShadeHorizontal, kFace)));
-	Surface surface(30, 20, RGB(0, 0, 0));
-	ASSERT_TRUE(shade.Draw(surface.Dc(), 7, 5));
-	EXPECT_EQ(RGB(0, 0, 0), surface.At(6, 5));
-	EXPECT_EQ(RGB(0, 0, 0), surface.At(7, 4));
-	EXPECT_NE(RGB(0, 0, 0), surface.At(7, 5));
-	EXPECT_NE(RGB(0, 0, 0), surface.At(16, 10));
-	EXPECT_EQ(RGB(0, 0, 0), surface.At(17, 10));
-	EXPECT_EQ(RGB(0, 0, 0), surface.At(16, 11));
-}
-
-TEST(Shade, NoneUnknownAndBadSizesDrawNothing)
-{
-	Surface surface(10, 10, RGB(0, 0, 0));
-	Shade shade;
-	EXPECT_FALSE(shade.Draw(surface.Dc(), 0, 0)) << "a new shade has nothing to draw";
-	shade.SetSize(10, 10);
-	EXPECT_FALSE(shade.SetShadeProps(ShadeProps(ShadeProps::ShadeNone, kFace)));
-	EXPECT_FALSE(shade.Draw(surface.Dc(), 0, 0));
-	EXPECT_FALSE(shade.SetShadeProps(ShadeProps(99, kFace)));
-	EXPECT_FALSE(shade.Draw(surface.Dc(), 0, 0));
-	EXPECT_EQ(RGB(0, 0, 0), surface.At(5, 5));
-
-	EXPECT_TRUE(shade.SetShadeProps(ShadeProps(ShadeProps::ShadeMetal, kFace)));
-	EXPECT_TRUE(shade.Draw(surface.Dc(), 0, 0));
+	EXPECT_EQ(CRect(7, 5, 17, 11), CRect(Paint(shade, 30, 20, 7, 5).Bounds(kBlack)));
 	EXPECT_FALSE(shade.Draw(nullptr, 0, 0));
-	for (auto size : { std::make_pair(0, 10), std::make_pair(10, -3), std::make_pair(100000, 10) })
+	for (unsigned int kind : { unsigned(ShadeProps::ShadeNone), 99u })
 	{
-		EXPECT_FALSE(shade.SetSize(size.first, size.second));
+		EXPECT_FALSE(shade.SetShadeProps(ShadeProps(kind, kFace)));
+		EXPECT_EQ(400, Paint(shade, 20, 20).Count(kBlack));
+	}
+	ASSERT_TRUE(shade.SetShadeProps(ShadeProps(ShadeProps::ShadeMetal, kFace)));
+	for (SIZE bad : { SIZE{ 0, 10 }, SIZE{ 10, -3 }, SIZE{ 100000, 10 } })
+	{
+		ASSERT_TRUE(shade.SetSize(10, 10) && shade.GetBitmap() != nullptr);
+		EXPECT_FALSE(shade.SetSize(bad.cx, bad.cy));
 		EXPECT_EQ(nullptr, shade.GetBitmap());
 	}
 }
 
 TEST(Shade, PictureIsCachedPerSizeAndReleased)
 {
-	const int before = GdiObjectCount();
-	std::vector<HBITMAP> released;
+	std::vector<HBITMAP> pictures;
 	{
 		Shade shade;
 		shade.SetShadeProps(ShadeProps(ShadeProps::ShadeDiagonal, kFace));
-		shade.SetSize(50, 20);
-		HBITMAP first = shade.GetBitmap();
-		ASSERT_NE(nullptr, first);
-		shade.SetSize(50, 20);
-		EXPECT_EQ(first, shade.GetBitmap()) << "same size: no new picture";
-
-		for (int w = 51; w < 80; ++w)
+		for (int w = 50; w < 80; ++w)
 		{
-			released.push_back(shade.GetBitmap());
 			ASSERT_TRUE(shade.SetSize(w, 20));
+			pictures.push_back(shade.GetBitmap());
+			shade.SetSize(w, 20);
+			EXPECT_EQ(pictures.back(), shade.GetBitmap()) << "same size: no new picture";
 		}
 		BITMAP bm = {};
 		ASSERT_NE(0, ::GetObjectA(shade.GetBitmap(), sizeof(bm), &bm));
-		EXPECT_EQ(79, bm.bmWidth);
-		EXPECT_EQ(20, bm.bmHeight);
-		released.push_back(shade.GetBitmap());
+		EXPECT_TRUE(bm.bmWidth == 79 && bm.bmHeight == 20);
 	}
-	for (HBITMAP bitmap : released)
+	for (HBITMAP bitmap : pictures)
 		EXPECT_EQ(0u, ::GetObjectType(bitmap));
-	EXPECT_EQ(before, GdiObjectCount());
 }
