@@ -10,42 +10,20 @@
 
 namespace {
 
-// Puts raw blocks on the clipboard, the way another application would.
-class ClipboardWriter
+// Puts a block on the clipboard that the caller has open, the way another
+// application would.
+bool Put(UINT format, const void* data, size_t size)
 {
-public:
-    ClipboardWriter()
-        : m_hWnd(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL))
-    {
-        m_bOpen = ::OpenClipboard(m_hWnd) && ::EmptyClipboard();
-    }
-    ~ClipboardWriter()
-    {
-        if (m_bOpen)
-            ::CloseClipboard();
-        ::DestroyWindow(m_hWnd);
-    }
-    bool Put(UINT format, const void* data, size_t size)
-    {
-        HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-        if (hData == NULL)
-            return false;
-        memcpy(::GlobalLock(hData), data, size);
-        ::GlobalUnlock(hData);
-        if (m_bOpen && ::SetClipboardData(format, hData))
-            return true;
-        ::GlobalFree(hData);
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (hData == NULL)
         return false;
-    }
-    bool PutEffect(DWORD effect)
-    {
-        return Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), &effect, sizeof(effect));
-    }
-
-private:
-    HWND m_hWnd;
-    bool m_bOpen;
-};
+    memcpy(::GlobalLock(hData), data, size);
+    ::GlobalUnlock(hData);
+    if (::SetClipboardData(format, hData))
+        return true;
+    ::GlobalFree(hData);
+    return false;
+}
 
 // A DROPFILES block: the header, then the names, each ending with a zero,
 // then the zero that ends the list.
@@ -69,10 +47,25 @@ std::vector<BYTE> DropBlock(const std::vector<std::basic_string<Char>>& names, b
     return block;
 }
 
-bool PutFiles(const std::vector<BYTE>& block)
+// A file list alone, or with the drop effect that Copy, Cut or a link gave it.
+bool PutFiles(const std::vector<BYTE>& block, const DWORD* effect = NULL)
 {
-    ClipboardWriter writer;
-    return writer.Put(CF_HDROP, block.data(), block.size());
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && Put(CF_HDROP, block.data(), block.size()) &&
+              (effect == NULL || Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
+    ::CloseClipboard();
+    ::DestroyWindow(hWnd);
+    return ok;
+}
+
+// The file list on the clipboard; false when there is none.
+bool ReadFiles(std::vector<CString>& files, bool& copy, bool& link)
+{
+    TextArray list;
+    list.Add("stale");
+    bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
+    files = Items(list);
+    return ok;
 }
 
 }  // namespace
@@ -102,62 +95,39 @@ TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 
 TEST(Clipboard, FileListsWithTheirDropEffect)
 {
-    std::vector<std::wstring> wideNames = { L"C:\\data\\one.txt", L"C:\\data\\two dir" };
-    struct Case
+    const std::vector<BYTE> block = DropBlock<wchar_t>({ L"C:\\data\\one.txt", L"C:\\data\\two dir" });
+    // drop effect (none: no such format), copy, link
+    const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
+                               { DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
+                               { DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
+    std::vector<CString> files;
+    for (const auto& c : cases)
     {
-        bool withEffect;
-        DWORD effect;
-        bool copy;
-        bool link;
-    };
-    const Case cases[] = {
-        { false, 0, true, false },
-        { true, DROPEFFECT_COPY, true, false },
-        { true, DROPEFFECT_MOVE, false, false },
-        { true, DROPEFFECT_LINK, false, true },
-        { true, DROPEFFECT_COPY | DROPEFFECT_LINK, true, true },
-    };
-    for (const Case& c : cases)
-    {
-        {
-            ClipboardWriter writer;
-            std::vector<BYTE> block = DropBlock(wideNames);
-            ASSERT_TRUE(writer.Put(CF_HDROP, block.data(), block.size()));
-            if (c.withEffect)
-            {
-                ASSERT_TRUE(writer.PutEffect(c.effect));
-            }
-        }
-        TextArray files;
-        bool copy = !c.copy, link = !c.link;
-        ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link)) << c.effect;
-        EXPECT_EQ(Items(files), Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
-        EXPECT_EQ(copy, c.copy) << c.effect;
-        EXPECT_EQ(link, c.link) << c.effect;
+        ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
+        bool copy = !c[1], link = !c[2];
+        ASSERT_TRUE(ReadFiles(files, copy, link)) << c[0];
+        EXPECT_EQ(files, Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
+        EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
     }
 
+    bool copy, link;
     ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
-    TextArray files;
-    bool copy = false, link = true;
-    ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link));
-    EXPECT_EQ(Items(files), Texts({ "D:\\narrow.bin" }));
-
+    ASSERT_TRUE(ReadFiles(files, copy, link));
+    EXPECT_EQ(files, Texts({ "D:\\narrow.bin" }));
     if (::GetACP() == 1252)
     {
         ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
-        ASSERT_TRUE(ClipboardUtils::ParseClipboardFilesList(files, copy, link));
-        EXPECT_EQ(Items(files), Texts({ "C:\\caf\xE9.txt" }));
+        ASSERT_TRUE(ReadFiles(files, copy, link));
+        EXPECT_EQ(files, Texts({ "C:\\caf\xE9.txt" }));
     }
 }
 
 TEST(Clipboard, DamagedFileListsGiveNothing)
 {
     std::vector<BYTE> good = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" });
-
     std::vector<BYTE> tooShort(good.begin(), good.begin() + 8);
-    std::vector<BYTE> offsetOutside = good;
+    std::vector<BYTE> offsetOutside = good, offsetInHeader = good;
     reinterpret_cast<DROPFILES*>(offsetOutside.data())->pFiles = static_cast<DWORD>(good.size() + 40);
-    std::vector<BYTE> offsetInHeader = good;
     reinterpret_cast<DROPFILES*>(offsetInHeader.data())->pFiles = 4;
     std::vector<BYTE> noListEnd = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" }, false);
     // The last name runs to the end of the block without its zero.
@@ -165,24 +135,22 @@ TEST(Clipboard, DamagedFileListsGiveNothing)
     std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
     narrowNoEnd.pop_back();
 
+    std::vector<CString> files;
+    bool copy, link;
     for (const std::vector<BYTE>* block : { &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd,
                                             &narrowNoEnd })
     {
         ASSERT_TRUE(PutFiles(*block));
-        TextArray files;
-        files.Add("stale");
-        bool copy = false, link = false;
-        EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(files, copy, link)) << block->size();
-        EXPECT_TRUE(files.IsEmpty()) << block->size();
+        EXPECT_FALSE(ReadFiles(files, copy, link)) << block->size();
+        EXPECT_TRUE(files.empty()) << block->size();
     }
 
     // With text on the clipboard there is no file list, and with a file list no text.
     ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
-    TextArray files;
-    bool copy, link;
-    EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(files, copy, link));
+    EXPECT_FALSE(ReadFiles(files, copy, link));
     ASSERT_TRUE(PutFiles(good));
-    EXPECT_FALSE(ClipboardUtils::ParseClipboardText(files, "~"));
+    TextArray lines;
+    EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
 }
 
 TEST(Clipboard, HeldOpenElsewhereFailsQuickly)

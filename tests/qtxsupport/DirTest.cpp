@@ -22,84 +22,51 @@ std::vector<CString> Paths(const std::string& dir, std::initializer_list<const c
     return items;
 }
 
-std::vector<CString> Under(const std::string& dir, std::initializer_list<const char*> names)
+// The listing of dir with flags, in name order.
+std::vector<CString> Listed(const std::string& dir, DWORD flags)
 {
-    return Sorted(Paths(dir, names));
-}
-
-// Removes a tree through the wide API; the test support's ANSI removal cannot
-// reach names outside the code page or paths beyond MAX_PATH.
-void RemoveTreeW(const std::wstring& dir)
-{
-    WIN32_FIND_DATAW fd;
-    HANDLE h = ::FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            std::wstring child = dir + L"\\" + fd.cFileName;
-            if (wcscmp(fd.cFileName, L".") == 0 || wcscmp(fd.cFileName, L"..") == 0)
-                continue;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTreeW(child);
-            else
-                ::DeleteFileW(child.c_str());
-        } while (::FindNextFileW(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryW(dir.c_str());
+    TextArray list;
+    DirUtils::GetDirectoryList(dir.c_str(), list, flags);
+    return Sorted(Items(list));
 }
 
 }  // namespace
 
-TEST(DirListing, FlagsChooseHiddenAndSystemFolders)
+TEST(DirListing, FlagsChooseHiddenSystemAndSortedFolders)
 {
     kt::TempDir tmp;
     const std::string& dir = tmp.Path();
     tmp.MakeDir("One");
     tmp.MakeDir("Two\\Deeper");
-    std::string hidden = tmp.MakeDir("Hidden");
-    std::string system = tmp.MakeDir("Sys");
-    std::string both = tmp.MakeDir("Both");
     tmp.MakeFile("file.txt", "x");
-    ASSERT_TRUE(::SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    ASSERT_TRUE(::SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM));
-    ASSERT_TRUE(::SetFileAttributesA(both.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    const struct { const char* name; DWORD attributes; } special[] = {
+        { "Hidden", FILE_ATTRIBUTE_HIDDEN }, { "Sys", FILE_ATTRIBUTE_SYSTEM },
+        { "Both", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM } };
+    for (const auto& folder : special)
+        ASSERT_TRUE(::SetFileAttributesA(tmp.MakeDir(folder.name).c_str(), folder.attributes));
 
     TextArray list;
     EXPECT_EQ(DirUtils::GetDirectoryList(dir.c_str(), list, 0), 2);
-    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two" }));
-    DirUtils::GetDirectoryList(dir.c_str(), list, DirUtils::ListHidden);
-    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Hidden" }));
-    DirUtils::GetDirectoryList(dir.c_str(), list, DirUtils::ListSystem | DirUtils::ListSkipLinks);
-    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Sys" }));
+    EXPECT_EQ(Sorted(Items(list)), Sorted(Paths(dir, { "One", "Two" })));
+    EXPECT_EQ(Listed(dir, DirUtils::ListHidden), Sorted(Paths(dir, { "One", "Two", "Hidden" })));
+    EXPECT_EQ(Listed(dir, DirUtils::ListSystem | DirUtils::ListSkipLinks), Sorted(Paths(dir, { "One", "Two", "Sys" })));
     // The directory tree shows system folders with 0x0C.
-    DirUtils::GetDirectoryList(dir.c_str(), list, 0x0C | DirUtils::ListSkipLinks);
-    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two", "Hidden", "Sys", "Both" }));
-
+    EXPECT_EQ(Listed(dir, 0x0C), Sorted(Paths(dir, { "One", "Two", "Hidden", "Sys", "Both" })));
     // Without the trailing backslash the entries still begin with dir as given.
-    std::string bare = dir.substr(0, dir.size() - 1);
-    DirUtils::GetDirectoryList(bare.c_str(), list, 0);
-    EXPECT_EQ(Sorted(Items(list)), Under(dir, { "One", "Two" }));
+    EXPECT_EQ(Listed(dir.substr(0, dir.size() - 1), 0), Sorted(Paths(dir, { "One", "Two" })));
 
     EXPECT_TRUE(DirUtils::HasSubdirectory(dir.c_str(), 0));
     EXPECT_FALSE(DirUtils::HasSubdirectory((dir + "One").c_str(), 0));
     EXPECT_TRUE(DirUtils::HasSubdirectory((dir + "Two").c_str(), 0));
-}
+    ASSERT_TRUE(::SetFileAttributesA((dir + "Two\\Deeper").c_str(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_FALSE(DirUtils::HasSubdirectory((dir + "Two").c_str(), 0));
+    EXPECT_TRUE(DirUtils::HasSubdirectory((dir + "Two").c_str(), DirUtils::ListHidden));
 
-TEST(DirListing, SortedFlagAndHiddenOnlyContent)
-{
-    kt::TempDir tmp;
+    // Sorted: by name as paths sort, ignoring case.
     for (const char* name : { "c", "b10", "B2", "a" })
-        tmp.MakeDir(name);
-    TextArray list;
-    DirUtils::GetDirectoryList(tmp.Path().c_str(), list, 0x11);
-    EXPECT_EQ(Items(list), Paths(tmp.Path(), { "a", "B2", "b10", "c" }));
-
-    std::string only = tmp.MakeDir("c\\only");
-    ASSERT_TRUE(::SetFileAttributesA(only.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_FALSE(DirUtils::HasSubdirectory((tmp.Path() + "c").c_str(), 0));
-    EXPECT_TRUE(DirUtils::HasSubdirectory((tmp.Path() + "c").c_str(), DirUtils::ListHidden));
+        tmp.MakeDir(std::string("Two\\") + name);
+    DirUtils::GetDirectoryList((dir + "Two").c_str(), list, DirUtils::ListSorted | DirUtils::ListSkipLinks);
+    EXPECT_EQ(Items(list), Paths(dir + "Two\\", { "a", "B2", "b10", "c" }));
 }
 
 TEST(DirListing, MissingFolderFileOrEmptyPathGiveEmptyList)
@@ -119,20 +86,20 @@ TEST(DirListing, MissingFolderFileOrEmptyPathGiveEmptyList)
 TEST(DirListing, PathsBeyondMaxPath)
 {
     kt::TempDir tmp;
-    std::string segment(60, 'L');
     std::string deep = tmp.Path();
-    for (int level = 0; level < 5; ++level)
-        deep += segment + std::to_string(level) + "\\";
-    ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
-    std::wstring wideDeep = L"\\\\?\\" + WideOf(deep);
-    std::wstring walk = L"\\\\?\\" + WideOf(tmp.Path());
+    // Made and removed through the wide API: the test support's ANSI calls
+    // cannot reach paths beyond MAX_PATH.
+    std::vector<std::wstring> made;
     for (int level = 0; level < 5; ++level)
     {
-        walk += WideOf(segment + std::to_string(level)) + L"\\";
-        ASSERT_TRUE(::CreateDirectoryW(walk.c_str(), NULL));
+        deep += std::string(60, 'L') + std::to_string(level) + "\\";
+        made.push_back(L"\\\\?\\" + WideOf(deep));
+        ASSERT_TRUE(::CreateDirectoryW(made.back().c_str(), NULL));
     }
-    ASSERT_TRUE(::CreateDirectoryW((wideDeep + L"leaf").c_str(), NULL));
-    HANDLE hFile = ::CreateFileW((wideDeep + L"data.bin").c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
+    ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
+    made.push_back(made.back() + L"leaf");
+    ASSERT_TRUE(::CreateDirectoryW(made.back().c_str(), NULL));
+    HANDLE hFile = ::CreateFileW((made[4] + L"data.bin").c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
     ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     ::WriteFile(hFile, "0123456789", 10, &written, NULL);
@@ -147,10 +114,11 @@ TEST(DirListing, PathsBeyondMaxPath)
     unsigned __int64 size = 0;
     DateTime modified;
     EXPECT_TRUE(FileUtils::GetFileInfoCore((deep + "data.bin").c_str(), size, modified));
-    EXPECT_EQ(size, 10u);
-    EXPECT_TRUE(modified.IsSet());
+    EXPECT_TRUE(size == 10u && modified.IsSet());
 
-    RemoveTreeW(L"\\\\?\\" + WideOf(tmp.Path() + segment + "0"));
+    ::DeleteFileW((made[4] + L"data.bin").c_str());
+    for (auto dir = made.rbegin(); dir != made.rend(); ++dir)
+        ::RemoveDirectoryW(dir->c_str());
 }
 
 TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
@@ -158,21 +126,18 @@ TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
     if (::GetACP() != 1252)
         GTEST_SKIP() << "expects the Western code page";
     kt::TempDir tmp;
-    std::wstring base = WideOf(tmp.Path());
-    ASSERT_TRUE(::CreateDirectoryW((base + L"caf\u00E9").c_str(), NULL));
-    ASSERT_TRUE(::CreateDirectoryW((base + L"\u03A9mega").c_str(), NULL));
-    ASSERT_TRUE(::CreateDirectoryW((base + L"\u4E2D").c_str(), NULL));
+    const std::wstring base = WideOf(tmp.Path());
+    const std::wstring made[] = { base + L"caf\u00E9", base + L"caf\u00E9\\\u03A9", base + L"\u03A9mega", base + L"\u4E2D" };
+    for (const std::wstring& dir : made)
+        ASSERT_TRUE(::CreateDirectoryW(dir.c_str(), NULL));
 
     TextArray list;
     EXPECT_EQ(DirUtils::GetDirectoryList(tmp.Path().c_str(), list, 0), 1);
     EXPECT_EQ(list.GetCopyAt(0), (tmp.Path() + "caf\xE9\\").c_str());
-
-    RemoveTreeW(base + L"\u03A9mega");
-    RemoveTreeW(base + L"\u4E2D");
     // A folder holding only unreachable names has no sub-folder to offer.
-    ASSERT_TRUE(::CreateDirectoryW((base + L"caf\u00E9\\\u03A9").c_str(), NULL));
     EXPECT_FALSE(DirUtils::HasSubdirectory((tmp.Path() + "caf\xE9").c_str(), 0));
-    RemoveTreeW(base + L"caf\u00E9");
+    for (int i = 3; i >= 0; --i)
+        ::RemoveDirectoryW(made[i].c_str());
 }
 
 TEST(DirPaths, ExistenceAndRoots)
@@ -201,8 +166,7 @@ TEST(DirPaths, ExistenceAndRoots)
     EXPECT_FALSE(DirUtils::IsDirShared((tmp.Path() + "nope\\").c_str()));
 
     CString temp = DirUtils::GetTempDir();
-    EXPECT_TRUE(temp.Right(1) == "\\");
-    EXPECT_TRUE(DirUtils::DoesDirExist(temp));
+    EXPECT_TRUE(temp.Right(1) == "\\" && DirUtils::DoesDirExist(temp));
 }
 
 TEST(DirPaths, ParsingAndSeparators)
@@ -227,48 +191,33 @@ TEST(DirPaths, ParsingAndSeparators)
         EXPECT_EQ(DirUtils::ParsePathFromFile(c[0]), c[3]) << c[0];
     }
 
-    CString path("C:\\a");
-    EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), "C:\\a\\");
-    EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), "C:\\a\\");
-    path = "D:/x/";
-    EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), "D:/x/");
-    path.Empty();
-    EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), "");
-    path = "C:\\a\\\\/";
-    EXPECT_EQ(DirUtils::RemoveTrailingSlash(path), "C:\\a");
-    path = "C:\\";
-    EXPECT_EQ(DirUtils::RemoveTrailingSlash(path), "C:");
+    // path, with a trailing backslash ensured, with trailing separators removed
+    const char* ends[][3] = { { "C:\\a", "C:\\a\\", "C:\\a" }, { "D:/x/", "D:/x/", "D:/x" }, { "", "", "" },
+                              { "C:\\a\\\\/", "C:\\a\\\\/", "C:\\a" }, { "C:\\", "C:\\", "C:" } };
+    for (auto& c : ends)
+    {
+        CString path(c[0]), other(c[0]);
+        EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), c[1]) << c[0];
+        EXPECT_EQ(DirUtils::RemoveTrailingSlash(other), c[2]) << c[0];
+    }
 }
 
 TEST(DirPaths, BreakUpAndMakeRelative)
 {
     TextArray levels;
-    EXPECT_TRUE(DirUtils::BreakUpDirs("C:\\Windows\\System32\\", levels));
-    ASSERT_EQ(levels.GetCount(), 3);
-    EXPECT_EQ(levels.GetCopyAt(0), "C:");
-    EXPECT_EQ(levels.GetCopyAt(1), "Windows");
-    EXPECT_EQ(levels.GetCopyAt(2), "System32");
+    EXPECT_TRUE(DirUtils::BreakUpDirs("C:\\Windows\\\\System32\\", levels));
+    EXPECT_EQ(Items(levels), Texts({ "C:", "Windows", "System32" }));
     EXPECT_TRUE(DirUtils::BreakUpDirs("C:\\", levels));
-    ASSERT_EQ(levels.GetCount(), 1);
-    EXPECT_EQ(levels.GetCopyAt(0), "C:");
+    EXPECT_EQ(Items(levels), Texts({ "C:" }));
     EXPECT_TRUE(DirUtils::BreakUpDirs("\\\\srv\\share\\a", levels));
-    ASSERT_EQ(levels.GetCount(), 2);
-    EXPECT_EQ(levels.GetCopyAt(0), "\\\\srv\\share");
-    EXPECT_EQ(levels.GetCopyAt(1), "a");
+    EXPECT_EQ(Items(levels), Texts({ "\\\\srv\\share", "a" }));
     EXPECT_FALSE(DirUtils::BreakUpDirs("\\\\", levels));
     EXPECT_TRUE(levels.IsEmpty());
     EXPECT_FALSE(DirUtils::BreakUpDirs("", levels));
 
-    TextArray list;
-    list.Add("C:\\Data\\Top\\");
-    list.Add("c:\\data\\Other\\Sub\\");
-    list.Add("D:\\Elsewhere\\");
-    list.Add("C:\\Database\\");
+    TextArray list = MakeList({ "C:\\Data\\Top\\", "c:\\data\\Other\\Sub\\", "D:\\Elsewhere\\", "C:\\Database\\" });
     EXPECT_EQ(DirUtils::MakePathsRelative("C:\\Data", list), 2);
-    EXPECT_EQ(list.GetCopyAt(0), "Top\\");
-    EXPECT_EQ(list.GetCopyAt(1), "Other\\Sub\\");
-    EXPECT_EQ(list.GetCopyAt(2), "D:\\Elsewhere\\");
-    EXPECT_EQ(list.GetCopyAt(3), "C:\\Database\\");
+    EXPECT_EQ(Items(list), Texts({ "Top\\", "Other\\Sub\\", "D:\\Elsewhere\\", "C:\\Database\\" }));
 }
 
 TEST(Files, ExistenceExtensionInfoAndTempNames)
@@ -297,15 +246,13 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
     DateTime modified;
     ASSERT_TRUE(FileUtils::GetFileInfoCore(file.c_str(), size, modified));
     EXPECT_EQ(size, 1234u);
-    EXPECT_EQ(modified.GetDay(), 737853);
-    EXPECT_EQ(modified.GetSecond(), 5 * 3600 + 6 * 60 + 7);
+    EXPECT_EQ(modified, DateTime(737853, 5 * 3600 + 6 * 60 + 7));
 
     size = 7;
     DateTime untouched;
     EXPECT_FALSE(FileUtils::GetFileInfoCore(tmp.Path().c_str(), size, untouched));
     EXPECT_FALSE(FileUtils::GetFileInfoCore((tmp.Path() + "none").c_str(), size, untouched));
-    EXPECT_EQ(size, 7u);
-    EXPECT_FALSE(untouched.IsSet());
+    EXPECT_TRUE(size == 7u && !untouched.IsSet());
 
     unsigned int number = 0;
     CString first = FileUtils::GetTempFile(tmp.Path().c_str(), "clip", number);

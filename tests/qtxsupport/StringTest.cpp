@@ -3,12 +3,12 @@
 
 #include "SupportTestUtil.h"
 
-TEST(Cipher, RoundTripsEveryCharacterAndLength)
+TEST(Cipher, RoundTripsAndRefusesUnsuitableText)
 {
     std::string all;
     for (int ch = 1; ch < 256; ++ch)
         all += static_cast<char>(ch);
-    for (const CString& text : { CString("A"), CString("Time left"), CString(all.c_str()), CString('x', 5000) })
+    for (const CString& text : { CString("A"), CString(all.c_str()), CString('x', 5000) })
     {
         std::vector<int> cipher = StringUtils::EncryptText(text);
         ASSERT_EQ(cipher.size(), static_cast<size_t>(text.GetLength()) + 1);
@@ -50,86 +50,66 @@ TEST(Cipher, DamagedOrRandomSequencesGiveEmptyText)
     }
 }
 
-TEST(StringUtilsTest, ConvertToWCHARCopiesThroughTheBuffer)
+TEST(StringUtilsTest, ConversionAmpersandsBlanksAndSearching)
 {
-    const char* texts[] = { "Progress 42%", "", ::GetACP() == 1252 ? "caf\xE9" : "cafe" };
-    const wchar_t* wides[] = { L"Progress 42%", L"", ::GetACP() == 1252 ? L"caf\u00E9" : L"cafe" };
-    for (int i = 0; i < 3; ++i)
-    {
-        CString text(texts[i]);
-        wchar_t* wide = StringUtils::ConvertToWCHAR(text);
-        ASSERT_NE(wide, nullptr);
-        EXPECT_STREQ(wide, wides[i]);
-        delete[] wide;
-        text.ReleaseBuffer(-1);
-        EXPECT_EQ(text, texts[i]);
-    }
-}
+    const bool western = ::GetACP() == 1252;
+    CString text(western ? "caf\xE9 42%" : "cafe 42%");
+    wchar_t* wide = StringUtils::ConvertToWCHAR(text);
+    ASSERT_NE(wide, nullptr);
+    EXPECT_STREQ(wide, western ? L"caf\u00E9 42%" : L"cafe 42%");
+    delete[] wide;
+    text.ReleaseBuffer(-1);
+    EXPECT_EQ(text, western ? "caf\xE9 42%" : "cafe 42%");
 
-TEST(StringUtilsTest, AmpersandsAndBlanks)
-{
-    const char* cases[][2] = { { "&File", "File" }, { "Save && Exit", "Save & Exit" }, { "a&&&b", "a&b" },
-                               { "&&&", "&" },      { "end&", "end" },                 { "", "" } };
-    for (auto& c : cases)
+    const char* ampersands[][2] = { { "&File", "File" }, { "Save && Exit", "Save & Exit" }, { "a&&&b", "a&b" },
+                                    { "end&", "end" } };
+    for (auto& c : ampersands)
     {
-        CString text(c[0]);
+        text = c[0];
         StringUtils::RemoveSingleAmpersand(text);
         EXPECT_EQ(text, c[1]) << c[0];
     }
-    CString text(" \t x  y \r\n");
+    text = " \t x  y \r\n";
     EXPECT_EQ(StringUtils::Trim(text), "x  y");
     EXPECT_EQ(text, "x  y");
-    EXPECT_TRUE(StringUtils::IsEffectivelyEmpty(" \t\r\n"));
-    EXPECT_TRUE(StringUtils::IsEffectivelyEmpty(""));
+    EXPECT_TRUE(StringUtils::IsEffectivelyEmpty(" \t\r\n") && StringUtils::IsEffectivelyEmpty(""));
     EXPECT_FALSE(StringUtils::IsEffectivelyEmpty("  .  "));
-}
 
-TEST(StringUtilsTest, SearchingAndCase)
-{
     EXPECT_EQ(StringUtils::FindLast("C:\\a\\b\\a\\x", "\\a\\"), 6);
-    EXPECT_EQ(StringUtils::FindLast("abc", "abc"), 0);
     EXPECT_EQ(StringUtils::FindLast("abc", "abcd"), -1);
     EXPECT_EQ(StringUtils::FindLast("abc", ""), -1);
-
     EXPECT_TRUE(StringUtils::MatchLastChars("C:\\Folder.LNK", ".lnk", false));
     EXPECT_FALSE(StringUtils::MatchLastChars("C:\\Folder.LNK", ".lnk", true));
-    EXPECT_TRUE(StringUtils::MatchLastChars("C:\\Folder.LNK", ".LNK", true));
     EXPECT_FALSE(StringUtils::MatchLastChars("lnk", ".lnk", false));
     EXPECT_FALSE(StringUtils::MatchLastChars("abc", "", false));
 
-    EXPECT_EQ(StringUtils::m_tableUppercase[static_cast<unsigned char>('q')], 'Q');
-    EXPECT_EQ(StringUtils::m_tableLowercase[static_cast<unsigned char>('Q')], 'q');
-    EXPECT_EQ(StringUtils::m_tableUppercase[static_cast<unsigned char>('7')], '7');
-    if (::GetACP() == 1252)
-    {
-        EXPECT_EQ(StringUtils::m_tableUppercase[0xE9], '\xC9');
-    }
     EXPECT_EQ(StringUtils::CompareNoCase("Windows", "wINDOWS"), 0);
     EXPECT_LT(StringUtils::CompareNoCase("apple", "Banana"), 0);
     EXPECT_GT(StringUtils::CompareNoCase("abc", "AB"), 0);
+    if (western)
+    {
+        EXPECT_EQ(StringUtils::CompareNoCase("caf\xE9", "CAF\xC9"), 0);
+    }
 }
 
 TEST(TextArrayTest, EditingBoundsAndCopies)
 {
     TextArray list;
-    EXPECT_TRUE(list.IsEmpty());
     EXPECT_FALSE(list.IsLast(0));
     EXPECT_EQ(list.Add("b"), 0);
     EXPECT_EQ(list.Add("d"), 1);
     EXPECT_TRUE(list.InsertAt(0, "a") && list.InsertAt(2, "c") && list.InsertAt(4, "e"));
     EXPECT_FALSE(list.InsertAt(6, "x") || list.InsertAt(-1, "x") || list.SetAt(5, "x") || list.RemoveAt(5));
     EXPECT_EQ(Items(list), Texts({ "a", "b", "c", "d", "e" }));
-    EXPECT_TRUE(list.IsLast(4));
-    EXPECT_FALSE(list.IsLast(3));
+    EXPECT_TRUE(list.IsLast(4) && !list.IsLast(3));
     EXPECT_EQ(list.GetCopyAt(5), "");
     EXPECT_EQ(list.GetCopyAt(-1), "");
     EXPECT_TRUE(list.SetAt(0, "A") && list.RemoveAt(1));
-    EXPECT_EQ(Items(list), Texts({ "A", "c", "d", "e" }));
 
     TextArray copy(list), assigned;
     assigned = list;
     list.RemoveAll();
-    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(Items(copy), Texts({ "A", "c", "d", "e" }));
     EXPECT_EQ(Items(assigned), Items(copy));
 
@@ -140,8 +120,7 @@ TEST(TextArrayTest, EditingBoundsAndCopies)
     EXPECT_EQ(names.Find("ALPHA\\", false, found), 0);
     EXPECT_EQ(names.Find("alpha", false, found), -1);
     EXPECT_FALSE(found);
-    EXPECT_TRUE(names.Have("BETA\\", false));
-    EXPECT_FALSE(names.Have("BETA\\", true));
+    EXPECT_TRUE(names.Have("BETA\\", false) && !names.Have("BETA\\", true));
 }
 
 TEST(TextArrayTest, SortOrders)
