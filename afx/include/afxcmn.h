@@ -159,14 +159,12 @@ public:
 	void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
 	void HideSelection(BOOL bHide, BOOL bPerm);
 
-	// Lays out (and with bDisplay draws) one page of pfr->chrg into pfr->rc
-	// (twips) on pfr->hdc; returns the first character that did not fit. A
-	// NULL pfr frees the layout kept for the device. Controls that have no
-	// page layout of their own get a plain-text one in the default character
-	// format.
+	// The control lays out (and with bDisplay draws) one page of pfr->chrg
+	// into pfr->rc (twips) on pfr->hdc and answers the first character that
+	// did not fit. A NULL pfr frees the layout it keeps for the device.
 	long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE);
-	// Draws the part inside pDisplayRect (device units) of the page that the
-	// last FormatRange measured without drawing.
+	// The control draws the part inside pDisplayRect (device units) of the
+	// page that the last FormatRange measured without drawing.
 	BOOL DisplayBand(LPRECT pDisplayRect);
 
 	long StreamIn(int nFormat, EDITSTREAM& es);
@@ -185,11 +183,4 @@ protected:
 	// TRUE when the control's own procedure takes Unicode text, so that
 	// messages the system leaves alone need wide buffers.
 	BOOL IsUnicodeControl() const;
-
-	// The plain-text page layout behind FormatRange and DisplayBand, clipped
-	// to lpClip when given.
-	long LayOutRange(const FORMATRANGE& fr, BOOL bDisplay, LPCRECT lpClip);
-
-	FORMATRANGE m_frBand;   // the page last measured by LayOutRange, for DisplayBand
-	BOOL m_bBandLaidOut;
 };

@@ -26,10 +26,7 @@ BOOL AFXAPI AfxInitRichEdit5()
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CRichEditCtrl::CRichEditCtrl()
-	: m_frBand(), m_bBandLaidOut(FALSE)
-{
-}
+CRichEditCtrl::CRichEditCtrl() {}
 CRichEditCtrl::~CRichEditCtrl() {}
 
 BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -233,135 +230,14 @@ void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm) { SEND(EM_HIDESELECTIO
 
 long CRichEditCtrl::FormatRange(FORMATRANGE* pfr, BOOL bDisplay)
 {
-	m_bBandLaidOut = FALSE;
-	const long cpNext = (long)SEND(EM_FORMATRANGE, bDisplay, pfr);
-	// A control with a page layout answers at least cpMin, and more once a
-	// line fits; 0 otherwise means it has none (some rich edit builds leave
-	// the message unimplemented).
-	if (pfr == NULL || cpNext != 0)
-		return cpNext;
-	const long cpLaidOut = LayOutRange(*pfr, bDisplay, NULL);
-	if (!bDisplay)
-	{
-		m_frBand = *pfr;
-		m_bBandLaidOut = TRUE;
-	}
-	return cpLaidOut;
+	return (long)SEND(EM_FORMATRANGE, bDisplay, pfr);
 }
 
 BOOL CRichEditCtrl::DisplayBand(LPRECT pDisplayRect)
 {
 	if (pDisplayRect == NULL)
 		return FALSE;
-	if (m_bBandLaidOut)
-	{
-		LayOutRange(m_frBand, TRUE, pDisplayRect);
-		return TRUE;
-	}
 	return (BOOL)SEND(EM_DISPLAYBAND, 0, pDisplayRect);
-}
-
-long CRichEditCtrl::LayOutRange(const FORMATRANGE& fr, BOOL bDisplay, LPCRECT lpClip)
-{
-	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-	const long nLength = (long)SEND(EM_GETTEXTLENGTHEX, &gtl, 0);
-	const long cpEnd = (fr.chrg.cpMax < 0 || fr.chrg.cpMax > nLength) ? nLength : fr.chrg.cpMax;
-	long cp = fr.chrg.cpMin > 0 ? fr.chrg.cpMin : 0;
-	HDC hdc = fr.hdc;
-	if (hdc == NULL || cp >= cpEnd)
-		return cp;
-
-	// UTF-16 text has one element per character position, whatever the
-	// class; tabs are laid out as spaces.
-	std::unique_ptr<WCHAR[]> text(new (std::nothrow) WCHAR[nLength + 1]);
-	if (!text)
-		return cp;
-	GETTEXTEX gt = { static_cast<DWORD>((nLength + 1) * sizeof(WCHAR)), GT_DEFAULT, 1200, NULL, NULL };
-	if ((long)SEND(EM_GETTEXTEX, &gt, text.get()) < cpEnd)
-		return cp;
-	for (long i = cp; i < cpEnd; ++i)
-		if (text[i] == L'\t')
-			text[i] = L' ';
-
-	const int dpiX = ::GetDeviceCaps(hdc, LOGPIXELSX);
-	const int dpiY = ::GetDeviceCaps(hdc, LOGPIXELSY);
-	const RECT rc = { ::MulDiv(fr.rc.left, dpiX, 1440), ::MulDiv(fr.rc.top, dpiY, 1440),
-		::MulDiv(fr.rc.right, dpiX, 1440), ::MulDiv(fr.rc.bottom, dpiY, 1440) };
-
-	CHARFORMAT2 cf = {};
-	GetDefaultCharFormat(cf);
-	LOGFONTA lf = {};
-	lf.lfHeight = -::MulDiv(cf.yHeight, dpiY, 1440);
-	lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
-	lf.lfItalic = (cf.dwEffects & CFE_ITALIC) != 0;
-	lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) != 0;
-	lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) != 0;
-	lf.lfCharSet = cf.bCharSet;
-	lf.lfPitchAndFamily = cf.bPitchAndFamily;
-	::lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
-	HFONT hFont = ::CreateFontIndirectA(&lf);
-	if (hFont == NULL)
-		return cp;
-
-	// SaveDC brings back the caller's font, colours, alignment and clipping.
-	const int nSavedDC = ::SaveDC(hdc);
-	::SelectObject(hdc, hFont);
-	::SetBkMode(hdc, TRANSPARENT);
-	::SetTextAlign(hdc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-	::SetTextColor(hdc, (cf.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor);
-	if (lpClip != NULL)
-		::IntersectClipRect(hdc, lpClip->left, lpClip->top, lpClip->right, lpClip->bottom);
-	TEXTMETRICW tm = {};
-	::GetTextMetricsW(hdc, &tm);
-	const int cyLine = tm.tmHeight > 0 ? tm.tmHeight : 1;
-
-	auto isBreak = [](WCHAR ch) { return ch == L'\r' || ch == L'\n' || ch == L'\v'; };
-	for (int y = rc.top; cp < cpEnd && y + cyLine <= rc.bottom; y += cyLine)
-	{
-		long cpPara = cp;
-		while (cpPara < cpEnd && !isBreak(text[cpPara]))
-			++cpPara;
-
-		// As much of the paragraph as the width takes, broken after a space
-		// where there is one, else inside the word (at least one character).
-		const int nRest = static_cast<int>(cpPara - cp);
-		int nFit = 0;
-		SIZE size = {};
-		::GetTextExtentExPointW(hdc, &text[cp], nRest, rc.right - rc.left, &nFit, NULL, &size);
-		int nLine = nRest;
-		if (nFit < nRest)
-		{
-			nLine = nFit;
-			while (nLine > 0 && text[cp + nLine] != L' ')
-				--nLine;
-			if (nLine == 0)
-				nLine = nFit > 0 ? nFit : 1;
-		}
-
-		if (bDisplay)
-		{
-			int nDraw = nLine;
-			while (nDraw > 0 && text[cp + nDraw - 1] == L' ')
-				--nDraw;
-			::ExtTextOutW(hdc, rc.left, y, 0, NULL, &text[cp], nDraw, NULL);
-		}
-
-		// Spaces at a wrap belong to the line; a paragraph mark (CR LF in
-		// the old format) ends it.
-		cp += nLine;
-		while (cp < cpPara && text[cp] == L' ')
-			++cp;
-		if (cp == cpPara && cp < cpEnd)
-		{
-			if (text[cp] == L'\r' && cp + 1 < cpEnd && text[cp + 1] == L'\n')
-				++cp;
-			++cp;
-		}
-	}
-
-	::RestoreDC(hdc, nSavedDC);
-	::DeleteObject(hFont);
-	return cp;
 }
 
 long CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es) { return (long)SEND(EM_STREAMIN, nFormat, &es); }

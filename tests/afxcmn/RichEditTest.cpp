@@ -1,6 +1,6 @@
 // Tests of CRichEditCtrl on both kinds of rich edit class: text and selection
-// round trips, character formats, limits, streams and pages drawn into a
-// memory DC.
+// round trips, character formats, limits, streams and the page layout messages
+// passed on to the control.
 #include <kavrotest/TestSupport.h>
 
 #include <afxcmn.h>
@@ -193,70 +193,46 @@ TEST_P(RichEditTest, RtfStreamsKeepTheFormats)
 	EXPECT_FALSE(cf.dwEffects & CFE_ITALIC);
 }
 
-// Pages of text into a memory bitmap, as a print job lays them out.
-TEST_P(RichEditTest, FormatRangeDrawsPagesAndReportsTheBreaks)
+// The page layout is the control's: the wrappers pass the job on and bring
+// back its answer, and measuring a page draws nothing.
+TEST_P(RichEditTest, FormatRangeAndDisplayBandAreTheControls)
 {
-	std::string text;
-	for (int i = 0; i < 60; ++i)
-		text += "Printed line " + std::to_string(i) + "\r\n";
-	m_edit.SetWindowText(text.c_str());
-	// In character positions: the empty last line starts at the end.
-	const long nEnd = m_edit.LineIndex(m_edit.GetLineCount() - 1);
-
-	const RECT rcPixels = { 0, 0, 300, 300 };
+	m_edit.SetWindowText("Printed line one\r\nPrinted line two");
 	const COLORREF kWhite = RGB(255, 255, 255);
-	HDC hdcScreen = ::GetDC(NULL);
-	HDC hdc = ::CreateCompatibleDC(hdcScreen);
-	HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, 300, 300);
-	::ReleaseDC(NULL, hdcScreen);
-	HGDIOBJ hbmOld = ::SelectObject(hdc, hbm);
-	auto clear = [&] { ::FillRect(hdc, &rcPixels, (HBRUSH)::GetStockObject(WHITE_BRUSH)); };
-	auto ink = [&](const RECT& rc) {
-		return (rc.right - rc.left) * (rc.bottom - rc.top) - kt::Snapshot(hdc, rcPixels).Count(kWhite, rc);
-	};
-
 	FORMATRANGE fr = {};
-	fr.hdc = fr.hdcTarget = hdc;
-	fr.rcPage = { 0, 0, MulDiv(300, 1440, ::GetDeviceCaps(hdc, LOGPIXELSX)),
-		MulDiv(300, 1440, ::GetDeviceCaps(hdc, LOGPIXELSY)) };
+	fr.rcPage = { 0, 0, 4320, 4320 };  // three inches
 	fr.rc = fr.rcPage;
 	fr.chrg = { 0, -1 };
-
-	// Measuring draws nothing; drawing gives the same break, at a line start.
-	clear();
-	const long nBreak = m_edit.FormatRange(&fr, FALSE);
-	EXPECT_GT(nBreak, 0);
-	EXPECT_LT(nBreak, nEnd);
-	EXPECT_EQ(0, ink(rcPixels));
-	EXPECT_EQ(nBreak, m_edit.FormatRange(&fr, TRUE));
-	EXPECT_GT(ink(rcPixels), 0);
-	CString str;
-	m_edit.GetTextRange(nBreak - 1, nBreak + 7, str);
-	EXPECT_STREQ("\rPrinted", str);
-
-	// A band of the measured page draws only inside its rectangle.
-	clear();
-	m_edit.FormatRange(&fr, FALSE);
 	RECT rcBand = { 0, 0, 300, 100 };
-	EXPECT_TRUE(m_edit.DisplayBand(&rcBand));
-	EXPECT_GT(ink(rcBand), 0);
-	EXPECT_EQ(0, ink({ 0, 100, 300, 300 }));
 
-	// Each page goes on from the previous break, up to the end.
-	int nPages = 1;
-	for (long cp = nBreak; cp < nEnd; ++nPages)
-	{
-		fr.chrg.cpMin = cp;
-		const long cpNext = m_edit.FormatRange(&fr, TRUE);
-		ASSERT_GT(cpNext, cp);
-		cp = cpNext;
-	}
-	EXPECT_GE(nPages, 3);
-	m_edit.FormatRange(NULL, FALSE);
-
-	::SelectObject(hdc, hbmOld);
-	::DeleteObject(hbm);
-	::DeleteDC(hdc);
+	kt::MessageRecorder recorder(m_edit.GetSafeHwnd());
+	long nMeasured = -1, nControl = -2;
+	BOOL bBand = -1, bControlBand = -2;
+	kt::Snapshot measured;
+	const kt::Snapshot banded = kt::Snapshot::Draw(300, 300, kWhite, [&](HDC hdc) {
+		fr.hdc = fr.hdcTarget = hdc;
+		nMeasured = m_edit.FormatRange(&fr, FALSE);
+		nControl = (long)m_edit.SendMessage(EM_FORMATRANGE, FALSE, (LPARAM)&fr);
+		measured = kt::Snapshot(hdc, { 0, 0, 300, 300 });
+		bBand = m_edit.DisplayBand(&rcBand);
+		bControlBand = (BOOL)m_edit.SendMessage(EM_DISPLAYBAND, 0, (LPARAM)&rcBand);
+		m_edit.FormatRange(NULL, FALSE);
+	});
+	EXPECT_EQ(nControl, nMeasured);
+	EXPECT_EQ(bControlBand, bBand);
+	EXPECT_FALSE(m_edit.DisplayBand(NULL));
+	m_edit.FormatRange(NULL);
+	EXPECT_TRUE(recorder.Matches({
+		{ EM_FORMATRANGE, kt::sent | kt::wparam | kt::lparam, FALSE, (LPARAM)&fr },
+		{ EM_FORMATRANGE, kt::sent | kt::wparam | kt::lparam, FALSE, (LPARAM)&fr },
+		{ EM_DISPLAYBAND, kt::sent | kt::lparam, 0, (LPARAM)&rcBand },
+		{ EM_DISPLAYBAND, kt::sent | kt::lparam, 0, (LPARAM)&rcBand },
+		{ EM_FORMATRANGE, kt::sent | kt::wparam | kt::lparam, FALSE, 0 },
+		{ EM_FORMATRANGE, kt::sent | kt::wparam | kt::lparam, TRUE, 0 },
+	}));
+	// Measuring draws nothing; a band of the page draws only inside itself.
+	EXPECT_EQ(300 * 300, measured.Count(kWhite));
+	EXPECT_EQ(300 * 200, banded.Count(kWhite, { 0, 100, 300, 300 }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, RichEditTest, ::testing::Values("RichEdit20A", "RICHEDIT50W"));

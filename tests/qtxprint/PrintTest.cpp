@@ -1,5 +1,6 @@
 // Tests of the print library: a multi-page rich edit printed into bitmaps and
-// enhanced metafiles.
+// enhanced metafiles, through the control's own page layout and through the
+// plain-text one the library falls back on.
 #include <qtx/Print.h>
 
 #include <kavrotest/TestSupport.h>
@@ -7,10 +8,70 @@
 #include <afxcmn.h>
 #include <richedit.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace
 {
+
+// Stands in for the control's page layout: each page takes s_nCharsPerPage
+// more characters and draws nothing; 0 answers every page with 0, as a
+// control without a page layout does.
+WNDPROC s_pfnEditProc = NULL;
+long s_nCharsPerPage = 0;
+
+LRESULT CALLBACK StandInLayoutProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+	if (message == EM_FORMATRANGE)
+	{
+		const FORMATRANGE* pfr = reinterpret_cast<const FORMATRANGE*>(lParam);
+		if (pfr == NULL || s_nCharsPerPage == 0)
+			return 0;
+		GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
+		const long nEnd = static_cast<long>(
+			::CallWindowProcA(s_pfnEditProc, hWnd, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+		return std::min(pfr->chrg.cpMin + s_nCharsPerPage, nEnd);
+	}
+	if (message == EM_DISPLAYBAND)
+		return FALSE;
+	return ::CallWindowProcA(s_pfnEditProc, hWnd, message, wParam, lParam);
+}
+
+// One text output of an enhanced metafile: its characters and where it went.
+struct TextRun
+{
+	std::wstring text;
+	POINTL pt;
+};
+
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+	std::vector<TextRun>& runs = *reinterpret_cast<std::vector<TextRun>*>(lParam);
+	if (pRecord->iType == EMR_EXTTEXTOUTW)
+	{
+		const EMREXTTEXTOUTW* p = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
+		const wchar_t* chars = reinterpret_cast<const wchar_t*>(
+			reinterpret_cast<const BYTE*>(p) + p->emrtext.offString);
+		runs.push_back({ std::wstring(chars, p->emrtext.nChars), p->emrtext.ptlReference });
+	}
+	else if (pRecord->iType == EMR_EXTTEXTOUTA)
+	{
+		const EMREXTTEXTOUTA* p = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
+		const char* chars = reinterpret_cast<const char*>(p) + p->emrtext.offString;
+		runs.push_back({ std::wstring(chars, chars + p->emrtext.nChars), p->emrtext.ptlReference });
+	}
+	return 1;
+}
+
+std::wstring Join(const std::vector<TextRun>& runs)
+{
+	std::wstring text;
+	for (const TextRun& run : runs)
+		text += run.text;
+	return text;
+}
 
 class RichTextPrintTest : public ::testing::Test
 {
@@ -34,8 +95,30 @@ protected:
 	{
 		std::string text;
 		for (int i = 1; i <= nLines; ++i)
-			text += "Line " + std::to_string(i) + " of the printed text\r\n";
+			text += LineText(i) + "\r\n";
 		::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
+	}
+	static std::string LineText(int nLine)
+	{
+		return "Line " + std::to_string(nLine) + " of the printed text";
+	}
+
+	// Replaces the control's page layout with the stand-in, in a known
+	// default character format.
+	void StandInLayout(long nCharsPerPage, LONG yHeight = 200, COLORREF crText = CLR_INVALID)
+	{
+		s_nCharsPerPage = nCharsPerPage;
+		const HWND hWnd = m_edit.GetSafeHwnd();
+		if (::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(StandInLayoutProc))
+			s_pfnEditProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
+				reinterpret_cast<LONG_PTR>(StandInLayoutProc)));
+		CHARFORMAT cf = {};
+		cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
+		cf.dwEffects = crText == CLR_INVALID ? CFE_AUTOCOLOR : 0;
+		cf.crTextColor = crText == CLR_INVALID ? 0 : crText;
+		cf.yHeight = yHeight;
+		strcpy(cf.szFaceName, "Tahoma");
+		ASSERT_TRUE(m_edit.SetDefaultCharFormat(cf));
 	}
 
 	// Prints into a white bitmap of the given size and returns its pixels.
@@ -47,6 +130,24 @@ protected:
 			UIPrinter& job = printer;
 			*pResult = job.Print(&info);
 		});
+	}
+
+	// Prints on 4 x 3 inch pages of an enhanced metafile, each drawn over the
+	// last, and returns the text it drew.
+	std::vector<TextRun> PrintToMetafile(PrintInfo& info, bool* pResult)
+	{
+		std::vector<TextRun> runs;
+		HDC hdcEmf = ::CreateEnhMetaFileA(NULL, NULL, NULL, "kavro print test");
+		if (hdcEmf == NULL)
+			return runs;
+		info.m_hDC = hdcEmf;
+		info.m_sizePaper = CSize(4000, 3000);
+		RichTextEditPrinter printer(&m_edit);
+		*pResult = printer.Print(&info);
+		HENHMETAFILE hEmf = ::CloseEnhMetaFile(hdcEmf);
+		::EnumEnhMetaFile(NULL, hEmf, CollectText, &runs, NULL);
+		::DeleteEnhMetaFile(hEmf);
+		return runs;
 	}
 
 	kt::HostWindow m_host;
@@ -139,49 +240,163 @@ TEST_F(RichTextPrintTest, PageRangeSelectsWhatIsDrawn)
 	EXPECT_EQ(blank.Count(kWhite), 400 * 300);
 }
 
-// Collects the text an enhanced metafile draws.
-int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
-{
-	std::wstring& text = *reinterpret_cast<std::wstring*>(lParam);
-	if (pRecord->iType == EMR_EXTTEXTOUTW)
-	{
-		const EMREXTTEXTOUTW* p = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
-		const wchar_t* chars = reinterpret_cast<const wchar_t*>(
-			reinterpret_cast<const BYTE*>(p) + p->emrtext.offString);
-		text.append(chars, p->emrtext.nChars);
-	}
-	else if (pRecord->iType == EMR_EXTTEXTOUTA)
-	{
-		const EMREXTTEXTOUTA* p = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
-		const char* chars = reinterpret_cast<const char*>(p) + p->emrtext.offString;
-		for (DWORD i = 0; i < p->emrtext.nChars; ++i)
-			text += static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
-	}
-	return 1;
-}
-
 TEST_F(RichTextPrintTest, PrintsEveryPageIntoAnEnhancedMetafile)
 {
 	FillLines(120);
-	HDC hdcEmf = ::CreateEnhMetaFileA(NULL, NULL, NULL, "kavro print test");
-	ASSERT_NE(hdcEmf, (HDC)NULL);
-
 	PrintInfo info;
-	info.m_hDC = hdcEmf;
-	info.m_sizePaper = CSize(4000, 3000);  // 4 x 3 inches
 	info.m_rcMargins.SetRect(250, 250, 250, 250);
-	RichTextEditPrinter printer(&m_edit);
-	EXPECT_TRUE(printer.Print(&info));
+	bool bOK = false;
+	const std::wstring text = Join(PrintToMetafile(info, &bOK));
+	EXPECT_TRUE(bOK);
 	EXPECT_GT(info.m_nPagesPrinted, 2u);
-
-	HENHMETAFILE hEmf = ::CloseEnhMetaFile(hdcEmf);
-	ASSERT_NE(hEmf, (HENHMETAFILE)NULL);
-	std::wstring text;
-	::EnumEnhMetaFile(NULL, hEmf, CollectText, &text, NULL);
-	::DeleteEnhMetaFile(hEmf);
 	// Every page went in, the first line and the last.
 	EXPECT_NE(text.find(L"Line 1 of"), std::wstring::npos);
 	EXPECT_NE(text.find(L"Line 120 of"), std::wstring::npos);
+}
+
+TEST_F(RichTextPrintTest, PaginatesWithTheControlsOwnLayout)
+{
+	FillLines(20);
+	StandInLayout(100);
+	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
+	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+	ASSERT_GT(nLength, 500);
+
+	// The control's pages are the job's pages, and what it draws (nothing
+	// here) is all that is drawn.
+	PrintInfo info;
+	bool bOK = false;
+	const kt::Snapshot page = PrintToBitmap(info, 400, 300, &bOK);
+	EXPECT_TRUE(bOK);
+	EXPECT_EQ(info.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
+	EXPECT_EQ(page.Count(kWhite), 400 * 300);
+}
+
+// Without a page layout in the control, the library lays out the text itself.
+
+TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
+{
+	std::string text;
+	for (int i = 0; i < 20; ++i)
+		text += "wrapping words ";
+	const std::string longWord(120, 'x');
+	text += "\r\n" + longWord;
+	::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
+	StandInLayout(0);
+
+	PrintInfo info;
+	info.m_rcMargins.SetRect(500, 500, 500, 500);
+	bool bOK = false;
+	const std::vector<TextRun> runs = PrintToMetafile(info, &bOK);
+	ASSERT_TRUE(bOK);
+	EXPECT_EQ(info.m_nPagesPrinted, 1u);
+
+	// Lines of whole words without the spaces at the breaks, then the word
+	// too long for any line, cut where the line is full.
+	auto endsWith = [](const std::wstring& str, const std::wstring& end) {
+		return str.size() >= end.size() && str.compare(str.size() - end.size(), end.size(), end) == 0;
+	};
+	std::wstring words, cut;
+	int nWordLines = 0, nCutLines = 0;
+	for (const TextRun& run : runs)
+	{
+		ASSERT_FALSE(run.text.empty());
+		if (run.text[0] == L'x')
+		{
+			cut += run.text;
+			++nCutLines;
+			continue;
+		}
+		EXPECT_TRUE(run.text.rfind(L"wrapping ", 0) == 0 || run.text.rfind(L"words ", 0) == 0) << run.text.c_str();
+		EXPECT_TRUE(endsWith(run.text, L" words") || endsWith(run.text, L" wrapping")) << run.text.c_str();
+		words += (words.empty() ? L"" : L" ") + run.text;
+		++nWordLines;
+	}
+	EXPECT_GT(nWordLines, 2);
+	EXPECT_EQ(std::wstring(text.begin(), text.begin() + text.find(" \r")), words);
+	EXPECT_GT(nCutLines, 1);
+	EXPECT_EQ(std::wstring(longWord.begin(), longWord.end()), cut);
+
+	// The same page in a bitmap stays inside the half-inch margins.
+	const kt::Snapshot page = PrintToBitmap(info, 400, 300, &bOK);
+	HDC hdcScreen = ::GetDC(NULL);
+	const int margin = ::GetDeviceCaps(hdcScreen, LOGPIXELSX) / 2;
+	::ReleaseDC(NULL, hdcScreen);
+	const RECT rcInk = page.Bounds(kWhite);
+	ASSERT_FALSE(::IsRectEmpty(&rcInk));
+	EXPECT_GE(rcInk.left, margin - 1);
+	EXPECT_LE(rcInk.right, 400 - margin + 1);
+	EXPECT_GE(rcInk.top, margin - 1);
+}
+
+TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
+{
+	FillLines(60);
+	StandInLayout(0);
+
+	// The whole job: every line once, whole and in order, and a new page
+	// (back at the top of the body) starts with a line of its own.
+	PrintInfo all;
+	all.m_rcMargins.SetRect(250, 250, 250, 250);
+	bool bOK = false;
+	const std::vector<TextRun> runs = PrintToMetafile(all, &bOK);
+	ASSERT_TRUE(bOK);
+	ASSERT_GT(all.m_nPagesPrinted, 2u);
+	ASSERT_EQ(runs.size(), 60u);
+	std::vector<size_t> pageStarts = { 0 };
+	for (size_t i = 0; i < runs.size(); ++i)
+	{
+		const std::string line = LineText(static_cast<int>(i + 1));
+		EXPECT_EQ(std::wstring(line.begin(), line.end()), runs[i].text);
+		if (i > 0 && runs[i].pt.y < runs[i - 1].pt.y)
+		{
+			EXPECT_EQ(runs[i].pt.y, runs[0].pt.y);
+			pageStarts.push_back(i);
+		}
+	}
+	ASSERT_EQ(pageStarts.size(), all.m_nPagesPrinted);
+
+	// Pages before the range are only measured: page 2 alone draws exactly
+	// its own lines.
+	PrintInfo second = all;
+	second.m_nFromPage = second.m_nToPage = 2;
+	const std::vector<TextRun> page2 = PrintToMetafile(second, &bOK);
+	EXPECT_TRUE(bOK);
+	EXPECT_EQ(second.m_nPagesPrinted, 1u);
+	ASSERT_EQ(page2.size(), pageStarts[2] - pageStarts[1]);
+	for (size_t i = 0; i < page2.size(); ++i)
+		EXPECT_EQ(runs[pageStarts[1] + i].text, page2[i].text);
+}
+
+TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
+{
+	FillLines(60);
+	StandInLayout(0, 200, RGB(200, 0, 0));
+	PrintInfo small;
+	bool bOK = false;
+	const kt::Snapshot page = PrintToBitmap(small, 400, 300, &bOK);
+	ASSERT_TRUE(bOK);
+
+	// Red ink only (blended with the white paper at most).
+	int nRed = 0, nOther = 0;
+	for (int y = 0; y < page.Height(); ++y)
+		for (int x = 0; x < page.Width(); ++x)
+		{
+			const COLORREF cr = page.At(x, y);
+			if (GetGValue(cr) != GetBValue(cr) || GetRValue(cr) < GetGValue(cr))
+				++nOther;
+			else if (GetRValue(cr) - GetGValue(cr) > 100)
+				++nRed;
+		}
+	EXPECT_GT(nRed, 100);
+	EXPECT_EQ(nOther, 0);
+
+	// Twice the size takes about twice the pages.
+	StandInLayout(0, 400, RGB(200, 0, 0));
+	PrintInfo large;
+	PrintToBitmap(large, 400, 300, &bOK);
+	EXPECT_TRUE(bOK);
+	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * small.m_nPagesPrinted);
 }
 
 TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)

@@ -1,14 +1,15 @@
 // RichTextEditPrinter.cpp - prints a rich edit control's content, page by page.
 #include <qtx/Print.h>
 
-#include <afxcmn.h>
-#include <richedit.h>
+#include "PlainTextLayout.h"
+
+#include <new>
 
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
 RichTextEditPrinter::RichTextEditPrinter(CRichEditCtrl* pEdit)
-	: m_pEdit(pEdit), m_bPrinting(false), m_cpNext(0), m_cpEnd(0)
+	: m_pEdit(pEdit), m_bPrinting(false), m_cpNext(0), m_cpEnd(0), m_pPlainText(NULL)
 {
 	::SetRectEmpty(&m_rcPage);
 	::SetRectEmpty(&m_rcBody);
@@ -16,6 +17,7 @@ RichTextEditPrinter::RichTextEditPrinter(CRichEditCtrl* pEdit)
 
 RichTextEditPrinter::~RichTextEditPrinter()
 {
+	delete m_pPlainText;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -29,6 +31,8 @@ bool RichTextEditPrinter::BeginPrinting(HDC /*hdc*/, const RECT& rcPage, const R
 	m_rcPage = rcPage;
 	m_rcBody = rcBody;
 	m_cpNext = 0;
+	delete m_pPlainText;
+	m_pPlainText = NULL;
 
 	// Counted in character positions, the unit FormatRange answers in (a
 	// paragraph break is one position, not CR LF).
@@ -55,7 +59,22 @@ bool RichTextEditPrinter::PrintNextPage(HDC hdc, bool bDraw)
 	fr.rcPage = m_rcPage;
 	fr.chrg.cpMin = m_cpNext;
 	fr.chrg.cpMax = -1;
-	const long cpNext = m_pEdit->FormatRange(&fr, bDraw ? TRUE : FALSE);
+	long cpNext = 0;
+	if (m_pPlainText != NULL)
+		cpNext = m_pPlainText->FormatRange(fr, bDraw);
+	else
+	{
+		// A control with a page layout answers at least cpMin, and more
+		// once a line fits; 0 for text that is there means it has none.
+		cpNext = m_pEdit->FormatRange(&fr, bDraw ? TRUE : FALSE);
+		if (cpNext == 0 && m_cpNext < m_cpEnd)
+		{
+			m_pPlainText = new (std::nothrow) PlainTextLayout;
+			if (m_pPlainText == NULL || !m_pPlainText->Create(*m_pEdit, hdc))
+				return false;
+			cpNext = m_pPlainText->FormatRange(fr, bDraw);
+		}
+	}
 	// A page that takes no character (not even one line fits) would repeat
 	// forever.
 	if (cpNext <= m_cpNext)
@@ -70,6 +89,8 @@ void RichTextEditPrinter::EndPrinting(HDC /*hdc*/)
 	if (m_bPrinting && IsEditAlive())
 		m_pEdit->FormatRange(NULL, FALSE);
 	m_bPrinting = false;
+	delete m_pPlainText;
+	m_pPlainText = NULL;
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -15,6 +15,7 @@
 #endif
 
 class CRichEditCtrl;
+class PlainTextLayout;
 
 /////////////////////////////////////////////////////////////////////////////
 // PrintInfo - one print job, filled by the application and passed through to
@@ -101,9 +102,12 @@ private:
 
 /////////////////////////////////////////////////////////////////////////////
 // RichTextEditPrinter - prints the whole content of a rich edit control, laid
-// out page by page by the control itself (CRichEditCtrl::FormatRange). The
-// control must outlive the printer; its selection and scroll position are
-// left alone.
+// out page by page by the control itself (CRichEditCtrl::FormatRange), with
+// all its formatting. A control that has no page layout (it answers
+// EM_FORMATRANGE with 0 for text that is there) is printed as plain text
+// instead: its text, word-wrapped to the body, in its default character
+// format. The control must outlive the printer; its selection and scroll
+// position are left alone.
 
 class QTXPRINT_API RichTextEditPrinter : public UIPrinter
 {
@@ -132,4 +136,5 @@ private:
 	RECT m_rcBody;
 	long m_cpNext;              // first character of the next page
 	long m_cpEnd;               // number of characters in the control
+	PlainTextLayout* m_pPlainText;  // set while a job prints a control without a page layout
 };
