@@ -5,7 +5,7 @@
 include(CMakePackageConfigHelpers)
 
 set(_kavro_installed)
-foreach(_t kavroafx kavroafx_main qtxsupport qtxgraphics qtxmenu qtxtimer qtxprint kavro)
+foreach(_t kavro_mfc kavroafx kavroafx_main qtxsupport qtxgraphics qtxmenu qtxtimer qtxprint kavro)
   if(TARGET ${_t})
     list(APPEND _kavro_installed ${_t})
   endif()
