@@ -1,17 +1,10 @@
-// afxpriv.h - framework internals that controls may use: the reflected-message
-// base and the idle messages.
+// afxpriv.h - framework internals that controls may use. WM_REFLECT_BASE
+// (afxmsg_.h) and WM_KICKIDLE come with afxwin.h; this adds the idle update
+// message.
 #pragma once
 
 #include "afxwin.h"
 
-// A reflected message arrives at the child keyed WM_REFLECT_BASE + message.
-#ifndef WM_REFLECT_BASE
-#define WM_REFLECT_BASE 0xBC00
-#endif
-
-#ifndef WM_KICKIDLE
-#define WM_KICKIDLE 0x036A
-#endif
 #ifndef WM_IDLEUPDATECMDUI
 #define WM_IDLEUPDATECMDUI 0x0363
 #endif
