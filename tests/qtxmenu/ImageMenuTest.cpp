@@ -21,7 +21,6 @@ public:
 	std::vector<UINT> m_commands;
 	std::function<void()> m_onMenuIdle;  // run once, on the first WM_ENTERIDLE
 	int m_nMeasured = 0;                 // menu items the menu measured
-	int m_nDrawn = 0;                    // WM_DRAWITEM messages for menu items
 
 protected:
 	afx_msg void OnUpdateDisable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -40,14 +39,7 @@ protected:
 			m_commands.push_back(LOWORD(wParam));
 		const LRESULT result = kt::HostWindow::WindowProc(message, wParam, lParam);
 		if (message == WM_MEASUREITEM)
-		{
-			auto* pMIS = reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam);
-			if (pMIS->CtlType == ODT_MENU && pMIS->itemWidth > 0)
-				++m_nMeasured;
-		}
-		else if (message == WM_DRAWITEM
-			&& reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->CtlType == ODT_MENU)
-			++m_nDrawn;
+			m_nMeasured += reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->itemWidth > 0;
 		return result;
 	}
 
@@ -75,14 +67,17 @@ std::string ItemText(HMENU hMenu, int nPos)
 	return sz;
 }
 
-UINT ItemType(HMENU hMenu, int nPos)
+MENUITEMINFOA ItemInfo(HMENU hMenu, UINT nItem, BOOL bByPos = TRUE)
 {
 	MENUITEMINFOA mii = {};
 	mii.cbSize = sizeof(mii);
-	mii.fMask = MIIM_FTYPE;
-	::GetMenuItemInfoA(hMenu, nPos, TRUE, &mii);
-	return mii.fType;
+	mii.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_ID;
+	::GetMenuItemInfoA(hMenu, nItem, bByPos, &mii);
+	return mii;
 }
+
+bool IsGrayed(HMENU hMenu, UINT nID) { return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_GRAYED) != 0; }
+bool IsChecked(HMENU hMenu, UINT nID) { return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
 // Presses keys in the open menu: posted to the thread's queue, which the
 // menu's own loop reads.
@@ -99,24 +94,13 @@ void PostKeys(HWND hWnd, std::initializer_list<UINT> keys)
 HICON MakeIcon(COLORREF cr)
 {
 	const int size = ::GetSystemMetrics(SM_CXSMICON);
-	HDC hdcScreen = ::GetDC(NULL);
-	HDC hdc = ::CreateCompatibleDC(hdcScreen);
-	HBITMAP hbmColor = ::CreateCompatibleBitmap(hdcScreen, size, size);
-	HBITMAP hbmMask = ::CreateBitmap(size, size, 1, 1, NULL);
-	RECT rc = { 0, 0, size, size };
-	HGDIOBJ hOld = ::SelectObject(hdc, hbmColor);
-	HBRUSH hbr = ::CreateSolidBrush(cr);
-	::FillRect(hdc, &rc, hbr);
-	::DeleteObject(hbr);
-	::SelectObject(hdc, hbmMask);
-	::PatBlt(hdc, 0, 0, size, size, BLACKNESS);
-	::SelectObject(hdc, hOld);
-	ICONINFO ii = { TRUE, 0, 0, hbmMask, hbmColor };
+	const std::vector<DWORD> color(size * size, 0xFF000000 | RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr)));
+	const std::vector<WORD> mask(size * ((size + 15) / 16), 0);
+	ICONINFO ii = { TRUE, 0, 0, ::CreateBitmap(size, size, 1, 1, mask.data()),
+		::CreateBitmap(size, size, 1, 32, color.data()) };
 	HICON hIcon = ::CreateIconIndirect(&ii);
-	::DeleteObject(hbmColor);
-	::DeleteObject(hbmMask);
-	::DeleteDC(hdc);
-	::ReleaseDC(NULL, hdcScreen);
+	::DeleteObject(ii.hbmMask);
+	::DeleteObject(ii.hbmColor);
 	return hIcon;
 }
 
@@ -129,51 +113,39 @@ TEST(ImageMenuLoad, AppliesTheOwnersUpdateHandlersAndTidiesSeparators)
 	std::unique_ptr<CImageMenu> pMenu(CImageMenu::LoadFilteredPopupMenu(IDR_CONTEXT, &owner));
 	ASSERT_NE(pMenu, nullptr);
 	HMENU hMenu = pMenu->GetSafeHmenu();
-	EXPECT_EQ(CMenu::FromHandlePermanent(hMenu), pMenu.get());
 
 	// Leading, doubled and trailing separators and the sub-menu that held
 	// only a separator are gone.
 	ASSERT_EQ(::GetMenuItemCount(hMenu), 5);
 	EXPECT_EQ(ItemText(hMenu, 0), "&Open\tCtrl+O");
-	EXPECT_TRUE(ItemType(hMenu, 1) & MFT_SEPARATOR);
+	EXPECT_TRUE(ItemInfo(hMenu, 1).fType & MFT_SEPARATOR);
 	EXPECT_EQ(ItemText(hMenu, 2), "&Delete\tDel");
 	EXPECT_EQ(ItemText(hMenu, 3), "&Wrap lines");
 	EXPECT_EQ(ItemText(hMenu, 4), "&Sort");
 
-	EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_OPEN, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
-	EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_DELETE, MF_BYCOMMAND) & MF_GRAYED);
-	EXPECT_TRUE(::GetMenuState(hMenu, ID_TEST_WRAP, MF_BYCOMMAND) & MF_CHECKED);
-	EXPECT_FALSE(::GetMenuState(hMenu, ID_TEST_WRAP, MF_BYCOMMAND) & MF_GRAYED);
-
+	EXPECT_FALSE(IsGrayed(hMenu, ID_TEST_OPEN) || IsChecked(hMenu, ID_TEST_OPEN));
+	EXPECT_TRUE(IsGrayed(hMenu, ID_TEST_DELETE));
+	EXPECT_TRUE(IsChecked(hMenu, ID_TEST_WRAP));
+	EXPECT_FALSE(IsGrayed(hMenu, ID_TEST_WRAP));
 	// Sub-menus are filtered too.
 	HMENU hSort = ::GetSubMenu(hMenu, 4);
-	ASSERT_NE(hSort, (HMENU)NULL);
 	ASSERT_EQ(::GetMenuItemCount(hSort), 3);
-	EXPECT_TRUE(::GetMenuState(hSort, 0, MF_BYPOSITION) & MF_GRAYED);
-	EXPECT_FALSE(::GetMenuState(hSort, 2, MF_BYPOSITION) & MF_GRAYED);
+	EXPECT_TRUE(IsGrayed(hSort, ID_TEST_ASCENDING));
+	EXPECT_FALSE(IsGrayed(hSort, ID_TEST_DESCENDING));
 
-	// Without an owner, or with one that has no update handlers, the items
-	// stay as the resource has them.
-	kt::HostWindow plain;
-	for (CWnd* pOwner : { (CWnd*)NULL, (CWnd*)&plain })
-	{
-		std::unique_ptr<CImageMenu> pAll(CImageMenu::LoadFilteredPopupMenu(IDR_CONTEXT, pOwner));
-		ASSERT_NE(pAll, nullptr);
-		EXPECT_EQ(::GetMenuItemCount(pAll->GetSafeHmenu()), 5);
-		EXPECT_FALSE(::GetMenuState(pAll->GetSafeHmenu(), ID_TEST_DELETE, MF_BYCOMMAND) & MF_GRAYED);
-		EXPECT_FALSE(::GetMenuState(pAll->GetSafeHmenu(), ID_TEST_WRAP, MF_BYCOMMAND) & MF_CHECKED);
-	}
-}
+	// Without an owner the items stay as the resource has them, tidied all
+	// the same.
+	pMenu.reset(CImageMenu::LoadFilteredPopupMenu(IDR_CONTEXT, NULL));
+	ASSERT_NE(pMenu, nullptr);
+	EXPECT_EQ(::GetMenuItemCount(pMenu->GetSafeHmenu()), 5);
+	EXPECT_FALSE(IsGrayed(pMenu->GetSafeHmenu(), ID_TEST_DELETE) || IsChecked(pMenu->GetSafeHmenu(), ID_TEST_WRAP));
 
-TEST(ImageMenuLoad, GivesNullWhenThereIsNothingToShow)
-{
-	MenuOwner owner;
+	// Nothing to show gives NULL; the first popup is taken even when a plain
+	// item stands before it.
 	EXPECT_EQ(CImageMenu::LoadFilteredPopupMenu(IDR_SEPARATORS_ONLY, &owner), nullptr);
 	EXPECT_EQ(CImageMenu::LoadFilteredPopupMenu(IDR_NO_POPUP, &owner), nullptr);
 	EXPECT_EQ(CImageMenu::LoadFilteredPopupMenu(999, &owner), nullptr);
-
-	// The first popup is taken even when a plain item stands before it.
-	std::unique_ptr<CImageMenu> pMenu(CImageMenu::LoadFilteredPopupMenu(IDR_SECOND_POPUP, &owner));
+	pMenu.reset(CImageMenu::LoadFilteredPopupMenu(IDR_SECOND_POPUP, &owner));
 	ASSERT_NE(pMenu, nullptr);
 	ASSERT_EQ(::GetMenuItemCount(pMenu->GetSafeHmenu()), 1);
 	EXPECT_EQ(ItemText(pMenu->GetSafeHmenu(), 0), "&Open");
@@ -182,37 +154,12 @@ TEST(ImageMenuLoad, GivesNullWhenThereIsNothingToShow)
 /////////////////////////////////////////////////////////////////////////////
 // Tracking
 
-TEST(ImageMenuTrack, ChosenCommandReachesTheOwnerAndItemsAreOwnerDrawnMeanwhile)
-{
-	MenuOwner owner;
-	std::unique_ptr<CImageMenu> pMenu(CImageMenu::LoadFilteredPopupMenu(IDR_CONTEXT, &owner));
-	ASSERT_NE(pMenu, nullptr);
-	HMENU hMenu = pMenu->GetSafeHmenu();
-
-	UINT typeWhileOpen = 0;
-	owner.m_onMenuIdle = [&] {
-		typeWhileOpen = ItemType(hMenu, 0);
-		PostKeys(owner.GetSafeHwnd(), { VK_DOWN, VK_RETURN });
-	};
-	pMenu->TrackPopupMenu(0, 60, 60, &owner, NULL);
-	kt::PumpPending();
-
-	EXPECT_TRUE(typeWhileOpen & MFT_OWNERDRAW);
-	EXPECT_GT(owner.m_nMeasured, 0);
-	EXPECT_GT(owner.m_nDrawn, 0);
-	EXPECT_EQ(owner.m_commands, std::vector<UINT>{ ID_TEST_OPEN });
-
-	// Closed again, the items are plain strings as loaded.
-	EXPECT_FALSE(ItemType(hMenu, 0) & MFT_OWNERDRAW);
-	EXPECT_EQ(ItemText(hMenu, 0), "&Open\tCtrl+O");
-	EXPECT_EQ(ItemText(hMenu, 3), "&Wrap lines");
-}
-
-TEST(ImageMenuTrack, StackMenuBuiltWithAppendMenuIsRestoredAfterClosing)
+TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 {
 	MenuOwner owner;
 	CImageMenu menu;
 	ASSERT_TRUE(menu.Attach(::CreatePopupMenu()));
+	HMENU hMenu = menu.GetSafeHmenu();
 	menu.AppendMenu(MF_BYPOSITION, ID_TEST_OPEN, "&Open");
 	menu.AppendMenu(MF_SEPARATOR | MF_BYPOSITION, 0, (LPCTSTR)NULL);
 	menu.AppendMenu(MF_BYPOSITION, ID_TEST_WRAP, "&Wrap\tF2");
@@ -221,34 +168,31 @@ TEST(ImageMenuTrack, StackMenuBuiltWithAppendMenuIsRestoredAfterClosing)
 	mii.cbSize = sizeof(mii);
 	mii.fMask = MIIM_DATA;
 	mii.dwItemData = 0x1234;
-	::SetMenuItemInfoA(menu.GetSafeHmenu(), ID_TEST_WRAP, FALSE, &mii);
+	::SetMenuItemInfoA(hMenu, ID_TEST_WRAP, FALSE, &mii);
 
-	// Closed without a choice: no command.
-	owner.m_onMenuIdle = [] { ::EndMenu(); };
+	// The keyboard skips the separator; owner-drawn items still answer their
+	// mnemonics. The owner's messages reach the menu's MeasureItem.
+	UINT typeWhileOpen = 0;
+	owner.m_onMenuIdle = [&] {
+		typeWhileOpen = ItemInfo(hMenu, ID_TEST_WRAP, FALSE).fType;
+		PostKeys(owner.GetSafeHwnd(), { VK_DOWN, VK_DOWN, VK_RETURN });
+	};
 	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
 	kt::PumpPending();
-	EXPECT_TRUE(owner.m_commands.empty());
-
-	// The keyboard skips the separator; the item keeps the application's
-	// data and text.
-	owner.m_onMenuIdle = [&] { PostKeys(owner.GetSafeHwnd(), { VK_DOWN, VK_DOWN, VK_RETURN }); };
-	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
-	kt::PumpPending();
-	EXPECT_EQ(owner.m_commands, std::vector<UINT>{ ID_TEST_WRAP });
-
-	// Owner-drawn items still answer their mnemonics.
 	owner.m_onMenuIdle = [&] { ::PostMessageA(owner.GetSafeHwnd(), WM_CHAR, 'o', 1); };
 	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
 	kt::PumpPending();
+	EXPECT_TRUE(typeWhileOpen & MFT_OWNERDRAW);
+	EXPECT_GT(owner.m_nMeasured, 0);
 	EXPECT_EQ(owner.m_commands, (std::vector<UINT>{ ID_TEST_WRAP, ID_TEST_OPEN }));
 
-	mii.dwItemData = 0;
-	mii.fMask = MIIM_DATA | MIIM_FTYPE;
-	ASSERT_TRUE(::GetMenuItemInfoA(menu.GetSafeHmenu(), ID_TEST_WRAP, FALSE, &mii));
+	// Closed, each item has the application's data, type, text and state.
+	mii = ItemInfo(hMenu, ID_TEST_WRAP, FALSE);
 	EXPECT_EQ(mii.dwItemData, 0x1234u);
 	EXPECT_FALSE(mii.fType & MFT_OWNERDRAW);
-	EXPECT_EQ(ItemText(menu.GetSafeHmenu(), 2), "&Wrap\tF2");
-	EXPECT_TRUE(::GetMenuState(menu.GetSafeHmenu(), ID_TEST_DELETE, MF_BYCOMMAND) & MF_GRAYED);
+	EXPECT_EQ(ItemText(hMenu, 0), "&Open");
+	EXPECT_EQ(ItemText(hMenu, 2), "&Wrap\tF2");
+	EXPECT_TRUE(IsGrayed(hMenu, ID_TEST_DELETE));
 
 	EXPECT_TRUE(menu.DestroyMenu());
 	EXPECT_FALSE(menu.TrackPopupMenu(0, 0, 0, &owner, NULL));
@@ -265,13 +209,7 @@ protected:
 		ASSERT_TRUE(m_menu.Attach(::CreatePopupMenu()));
 		m_menu.AppendMenu(MF_STRING, ID_TEST_OPEN, "&Open\tCtrl+O");
 		m_menu.AppendMenu(MF_STRING, ID_TEST_WRAP, "Wrap");
-		m_menu.AppendMenu(MF_STRING, ID_TEST_ASCENDING, "Ascending");
-		MENUITEMINFOA mii = {};
-		mii.cbSize = sizeof(mii);
-		mii.fMask = MIIM_FTYPE;
-		mii.fType = MFT_STRING | MFT_RADIOCHECK;
-		::SetMenuItemInfoA(m_menu.GetSafeHmenu(), ID_TEST_ASCENDING, FALSE, &mii);
-		m_hIcon = MakeIcon(kIcon);
+		m_menu.AppendMenu(MF_STRING | MFT_RADIOCHECK, ID_TEST_ASCENDING, "Ascending");
 		ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_OPEN, m_hIcon));
 		m_menu.BeginOwnerDraw();
 	}
@@ -283,27 +221,20 @@ protected:
 	}
 
 	// Draws item nPos into a magenta bitmap, as the menu window would.
-	kt::Snapshot Draw(int nPos, UINT state, ULONG_PTR* pData = NULL)
+	kt::Snapshot Draw(int nPos, UINT state, ULONG_PTR dwData = 0)
 	{
-		MENUITEMINFOA mii = {};
-		mii.cbSize = sizeof(mii);
-		mii.fMask = MIIM_DATA | MIIM_ID;
-		::GetMenuItemInfoA(m_menu.GetSafeHmenu(), nPos, TRUE, &mii);
+		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
 		return kt::Snapshot::Draw(kWidth, kHeight, kMagenta, [&](HDC hdc) {
 			DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
-				(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
-				pData != NULL ? *pData : mii.dwItemData };
+				(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight }, dwData ? dwData : mii.dwItemData };
 			m_menu.DrawItem(&dis);
 		});
 	}
 
-	MEASUREITEMSTRUCT Measure(int nPos)
+	MEASUREITEMSTRUCT Measure(int nPos, ULONG_PTR dwData = 0)
 	{
-		MENUITEMINFOA mii = {};
-		mii.cbSize = sizeof(mii);
-		mii.fMask = MIIM_DATA | MIIM_ID;
-		::GetMenuItemInfoA(m_menu.GetSafeHmenu(), nPos, TRUE, &mii);
-		MEASUREITEMSTRUCT mis = { ODT_MENU, 0, mii.wID, 0, 0, mii.dwItemData };
+		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
+		MEASUREITEMSTRUCT mis = { ODT_MENU, 0, mii.wID, 0, 0, dwData ? dwData : mii.dwItemData };
 		m_menu.MeasureItem(&mis);
 		return mis;
 	}
@@ -315,17 +246,16 @@ protected:
 	const RECT kImageColumn = { 0, 0, 22, kHeight };
 	const RECT kLabel = { 28, 0, 120, kHeight };
 	const RECT kAccel = { 150, 0, kWidth, kHeight };
-
-	TestMenu m_menu;
-	HICON m_hIcon = NULL;
-};
-
-TEST_F(ImageMenuDraw, NormalAndSelectedItemsShowImageLabelAndAccelerator)
-{
-	const int size = ::GetSystemMetrics(SM_CXSMICON);
 	const COLORREF crMenu = ::GetSysColor(COLOR_MENU);
 	const COLORREF crText = ::GetSysColor(COLOR_MENUTEXT);
 
+	TestMenu m_menu;
+	HICON m_hIcon = MakeIcon(kIcon);
+};
+
+TEST_F(ImageMenuDraw, ItemStatesShowImageLabelAcceleratorAndMarks)
+{
+	const int size = ::GetSystemMetrics(SM_CXSMICON);
 	kt::Snapshot normal = Draw(0, 0);
 	EXPECT_EQ(normal.Count(kMagenta), 0) << "the whole item is painted";
 	EXPECT_EQ(normal.At(kWidth - 1, 0), crMenu);
@@ -342,35 +272,23 @@ TEST_F(ImageMenuDraw, NormalAndSelectedItemsShowImageLabelAndAccelerator)
 	kt::Snapshot other = Draw(1, 0);
 	EXPECT_GT(other.CountDiff(normal, kLabel), 10);
 	EXPECT_EQ(other.Count(kIcon), 0) << "no image registered for this command";
-}
 
-TEST_F(ImageMenuDraw, DisabledItemIsGreyAndEmbossed)
-{
+	// Disabled: grey embossed text, the image in its disabled look, no bar.
 	kt::Snapshot disabled = Draw(0, ODS_GRAYED | ODS_SELECTED);
-	EXPECT_EQ(disabled.Count(kIcon), 0) << "the image is drawn in its disabled look";
-	EXPECT_EQ(disabled.At(kWidth - 1, 0), ::GetSysColor(COLOR_MENU)) << "no highlight bar";
+	EXPECT_EQ(disabled.Count(kIcon), 0);
+	EXPECT_LT(disabled.Count(crMenu, kImageColumn), 22 * kHeight) << "something is drawn for the image";
+	EXPECT_EQ(disabled.At(kWidth - 1, 0), crMenu);
 	EXPECT_GT(disabled.Count(::GetSysColor(COLOR_GRAYTEXT), kLabel), 10);
-	EXPECT_EQ(disabled.Count(::GetSysColor(COLOR_MENUTEXT), kLabel), 0);
-	if (::GetSysColor(COLOR_BTNHIGHLIGHT) != ::GetSysColor(COLOR_MENU))
-	{
-		EXPECT_GT(disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel), 10);
-	}
-	// Something is drawn where the image goes.
-	EXPECT_LT(disabled.Count(::GetSysColor(COLOR_MENU), kImageColumn), 22 * kHeight);
-}
+	EXPECT_EQ(disabled.Count(crText, kLabel), 0);
+	EXPECT_TRUE(::GetSysColor(COLOR_BTNHIGHLIGHT) == crMenu
+		|| disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel) > 10) << "embossed";
 
-TEST_F(ImageMenuDraw, CheckedItemsShowAMarkOrAFramedImage)
-{
-	const COLORREF crMenu = ::GetSysColor(COLOR_MENU);
-	const int columnArea = 22 * kHeight;
-
-	kt::Snapshot unchecked = Draw(1, 0);
-	EXPECT_EQ(unchecked.Count(crMenu, kImageColumn), columnArea);
-
+	// Checked: a tick or a bullet where there is no image, else a frame.
+	EXPECT_EQ(other.Count(crMenu, kImageColumn), 22 * kHeight);
 	kt::Snapshot check = Draw(1, ODS_CHECKED);
-	EXPECT_GT(check.Count(::GetSysColor(COLOR_MENUTEXT), kImageColumn), 5);
+	EXPECT_GT(check.Count(crText, kImageColumn), 5);
 	kt::Snapshot bullet = Draw(2, ODS_CHECKED);
-	EXPECT_GT(bullet.Count(::GetSysColor(COLOR_MENUTEXT), kImageColumn), 5);
+	EXPECT_GT(bullet.Count(crText, kImageColumn), 5);
 	EXPECT_GT(bullet.CountDiff(check, kImageColumn), 5) << "radio items get a bullet, not a tick";
 
 	kt::Snapshot framed = Draw(0, ODS_CHECKED);
@@ -380,11 +298,9 @@ TEST_F(ImageMenuDraw, CheckedItemsShowAMarkOrAFramedImage)
 
 TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneAndSizesFollowTheText)
 {
-	ULONG_PTR foreign = 0x4321;
-	EXPECT_EQ(Draw(0, 0, &foreign).Count(kMagenta), kWidth * kHeight);
-	MEASUREITEMSTRUCT mis = { ODT_MENU, 0, ID_TEST_OPEN, 0, 0, foreign };
-	m_menu.MeasureItem(&mis);
-	EXPECT_EQ(mis.itemWidth, 0u);
+	const ULONG_PTR foreign = 0x4321;
+	EXPECT_EQ(Draw(0, 0, foreign).Count(kMagenta), kWidth * kHeight);
+	EXPECT_EQ(Measure(0, foreign).itemWidth, 0u);
 
 	const MEASUREITEMSTRUCT open = Measure(0);   // "&Open" and "Ctrl+O"
 	const MEASUREITEMSTRUCT wrap = Measure(1);   // "Wrap"
@@ -397,7 +313,6 @@ TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneAndSizesFollowTheText)
 
 TEST_F(ImageMenuDraw, TheImageTableKeepsItsOwnCopy)
 {
-	// The caller's icon may go once it is registered.
 	HICON hIcon = MakeIcon(RGB(20, 160, 60));
 	ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, hIcon));
 	::DestroyIcon(hIcon);
