@@ -121,135 +121,93 @@ protected:
 		ASSERT_TRUE(m_edit.SetDefaultCharFormat(cf));
 	}
 
-	// Prints into a white bitmap of the given size and returns its pixels.
-	kt::Snapshot PrintToBitmap(PrintInfo& info, int cx, int cy, bool* pResult)
+	// Prints into a white 400 x 300 bitmap and returns its pixels.
+	kt::Snapshot PrintToBitmap(PrintInfo& info)
 	{
-		return kt::Snapshot::Draw(cx, cy, RGB(255, 255, 255), [&](HDC hdc) {
+		return kt::Snapshot::Draw(400, 300, kWhite, [&](HDC hdc) {
 			info.m_hDC = hdc;
 			RichTextEditPrinter printer(&m_edit);
-			UIPrinter& job = printer;
-			*pResult = job.Print(&info);
+			EXPECT_TRUE(static_cast<UIPrinter&>(printer).Print(&info));
 		});
 	}
 
 	// Prints on 4 x 3 inch pages of an enhanced metafile, each drawn over the
 	// last, and returns the text it drew.
-	std::vector<TextRun> PrintToMetafile(PrintInfo& info, bool* pResult)
+	std::vector<TextRun> PrintToMetafile(PrintInfo& info)
 	{
 		std::vector<TextRun> runs;
-		HDC hdcEmf = ::CreateEnhMetaFileA(NULL, NULL, NULL, "kavro print test");
-		if (hdcEmf == NULL)
-			return runs;
-		info.m_hDC = hdcEmf;
+		info.m_hDC = ::CreateEnhMetaFileA(NULL, NULL, NULL, "kavro print test");
 		info.m_sizePaper = CSize(4000, 3000);
 		RichTextEditPrinter printer(&m_edit);
-		*pResult = printer.Print(&info);
-		HENHMETAFILE hEmf = ::CloseEnhMetaFile(hdcEmf);
+		EXPECT_TRUE(printer.Print(&info));
+		HENHMETAFILE hEmf = ::CloseEnhMetaFile(info.m_hDC);
 		::EnumEnhMetaFile(NULL, hEmf, CollectText, &runs, NULL);
 		::DeleteEnhMetaFile(hEmf);
 		return runs;
 	}
 
+	// Expects the ink of a page inside margins given in thousandths of an inch.
+	static void ExpectInkInside(const kt::Snapshot& page, int nMils)
+	{
+		HDC hdcScreen = ::GetDC(NULL);
+		const int margin = ::MulDiv(::GetDeviceCaps(hdcScreen, LOGPIXELSX), nMils, 1000);
+		::ReleaseDC(NULL, hdcScreen);
+		const RECT rcInk = page.Bounds(kWhite);
+		ASSERT_FALSE(::IsRectEmpty(&rcInk));
+		EXPECT_GE(rcInk.left, margin - 1);
+		EXPECT_GE(rcInk.top, margin - 1);
+		EXPECT_LE(rcInk.right, page.Width() - margin + 1);
+		EXPECT_LE(rcInk.bottom, page.Height() - margin + 1);
+	}
+
+	static constexpr COLORREF kWhite = RGB(255, 255, 255);
 	kt::HostWindow m_host;
 	CRichEditCtrl m_edit;
 };
 
-const COLORREF kWhite = RGB(255, 255, 255);
-
-TEST_F(RichTextPrintTest, PaginatesTheWholeTextIntoABitmapInsideTheMargins)
+TEST_F(RichTextPrintTest, PaginatesTheWholeTextAndDrawsThePageRange)
 {
 	FillLines(120);
-	CHARRANGE selBefore = { 3, 9 };
-	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXSETSEL, 0, (LPARAM)&selBefore);
+	CHARRANGE sel = { 3, 9 };
+	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXSETSEL, 0, (LPARAM)&sel);
 
 	// 400 x 300 pixels at the bitmap's resolution, a quarter-inch margin.
-	PrintInfo info;
-	info.m_rcMargins.SetRect(250, 250, 250, 250);
-	bool bOK = false;
-	kt::Snapshot lastPage = PrintToBitmap(info, 400, 300, &bOK);
-	ASSERT_TRUE(bOK);
-	const UINT nPages = info.m_nPagesPrinted;
-	EXPECT_GT(nPages, 2u);
-
-	// Printing leaves the control's selection alone.
-	CHARRANGE selAfter = {};
-	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXGETSEL, 0, (LPARAM)&selAfter);
-	EXPECT_EQ(selAfter.cpMin, 3);
-	EXPECT_EQ(selAfter.cpMax, 9);
-
-	// The last page is what a memory DC keeps; text stays inside the margins.
-	HDC hdcScreen = ::GetDC(NULL);
-	const int margin = ::GetDeviceCaps(hdcScreen, LOGPIXELSX) / 4;
-	::ReleaseDC(NULL, hdcScreen);
-	RECT rcInk = lastPage.Bounds(kWhite);
-	ASSERT_FALSE(::IsRectEmpty(&rcInk));
-	EXPECT_GE(rcInk.left, margin - 1);
-	EXPECT_GE(rcInk.top, margin - 1);
-	EXPECT_LE(rcInk.right, 400 - margin + 1);
-	EXPECT_LE(rcInk.bottom, 300 - margin + 1);
-
-	// Twice the text takes more pages.
-	FillLines(240);
-	PrintInfo longer;
-	longer.m_rcMargins = info.m_rcMargins;
-	PrintToBitmap(longer, 400, 300, &bOK);
-	EXPECT_TRUE(bOK);
-	EXPECT_GE(longer.m_nPagesPrinted, 2 * nPages - 1);
-}
-
-TEST_F(RichTextPrintTest, PageRangeSelectsWhatIsDrawn)
-{
-	FillLines(120);
 	PrintInfo all;
 	all.m_rcMargins.SetRect(250, 250, 250, 250);
-	bool bOK = false;
-	const kt::Snapshot last = PrintToBitmap(all, 400, 300, &bOK);
-	ASSERT_TRUE(bOK);
+	const kt::Snapshot last = PrintToBitmap(all);
 	const UINT nPages = all.m_nPagesPrinted;
 	ASSERT_GT(nPages, 2u);
+	ExpectInkInside(last, 250);
 
-	PrintInfo first = all;
-	first.m_nFromPage = 1;
-	first.m_nToPage = 1;
-	const kt::Snapshot page1 = PrintToBitmap(first, 400, 300, &bOK);
-	EXPECT_TRUE(bOK);
-	EXPECT_EQ(first.m_nPagesPrinted, 1u);
+	// Printing leaves the control's selection alone.
+	sel = {};
+	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXGETSEL, 0, (LPARAM)&sel);
+	EXPECT_EQ(sel.cpMin, 3);
+	EXPECT_EQ(sel.cpMax, 9);
 
-	PrintInfo second = all;
-	second.m_nFromPage = 2;
-	second.m_nToPage = 2;
-	const kt::Snapshot page2 = PrintToBitmap(second, 400, 300, &bOK);
-	EXPECT_EQ(second.m_nPagesPrinted, 1u);
-
-	PrintInfo tail = all;
-	tail.m_nFromPage = nPages;
-	const kt::Snapshot lastAgain = PrintToBitmap(tail, 400, 300, &bOK);
-	EXPECT_EQ(tail.m_nPagesPrinted, 1u);
-
-	// Full pages carry the same amount of ink but different lines; the last
-	// page is a part page and matches what the whole job left behind.
-	EXPECT_GT(page1.CountDiff(page2), 0);
+	// Full pages carry different lines; the last page is a part page and
+	// matches what the whole job left behind; past the end nothing is drawn.
+	PrintInfo range = all;
+	range.m_nFromPage = range.m_nToPage = 1;
+	const kt::Snapshot page1 = PrintToBitmap(range);
+	EXPECT_EQ(range.m_nPagesPrinted, 1u);
+	range.m_nFromPage = range.m_nToPage = 2;
+	EXPECT_GT(PrintToBitmap(range).CountDiff(page1), 0);
+	EXPECT_EQ(range.m_nPagesPrinted, 1u);
 	EXPECT_GT(last.Count(kWhite), page1.Count(kWhite));
-	EXPECT_EQ(lastAgain.CountDiff(last), 0);
+	range.m_nFromPage = nPages;
+	range.m_nToPage = 0;
+	EXPECT_EQ(PrintToBitmap(range).CountDiff(last), 0);
+	EXPECT_EQ(range.m_nPagesPrinted, 1u);
+	range.m_nFromPage = nPages + 1;
+	EXPECT_EQ(PrintToBitmap(range).Count(kWhite), 400 * 300);
+	EXPECT_EQ(range.m_nPagesPrinted, 0u);
 
-	PrintInfo beyond = all;
-	beyond.m_nFromPage = nPages + 1;
-	const kt::Snapshot blank = PrintToBitmap(beyond, 400, 300, &bOK);
-	EXPECT_TRUE(bOK);
-	EXPECT_EQ(beyond.m_nPagesPrinted, 0u);
-	EXPECT_EQ(blank.Count(kWhite), 400 * 300);
-}
-
-TEST_F(RichTextPrintTest, PrintsEveryPageIntoAnEnhancedMetafile)
-{
-	FillLines(120);
-	PrintInfo info;
-	info.m_rcMargins.SetRect(250, 250, 250, 250);
-	bool bOK = false;
-	const std::wstring text = Join(PrintToMetafile(info, &bOK));
-	EXPECT_TRUE(bOK);
-	EXPECT_GT(info.m_nPagesPrinted, 2u);
-	// Every page went in, the first line and the last.
+	// Every page goes into a metafile, the first line and the last.
+	PrintInfo emf;
+	emf.m_rcMargins = all.m_rcMargins;
+	const std::wstring text = Join(PrintToMetafile(emf));
+	EXPECT_GT(emf.m_nPagesPrinted, 2u);
 	EXPECT_NE(text.find(L"Line 1 of"), std::wstring::npos);
 	EXPECT_NE(text.find(L"Line 120 of"), std::wstring::npos);
 }
@@ -265,11 +223,8 @@ TEST_F(RichTextPrintTest, PaginatesWithTheControlsOwnLayout)
 	// The control's pages are the job's pages, and what it draws (nothing
 	// here) is all that is drawn.
 	PrintInfo info;
-	bool bOK = false;
-	const kt::Snapshot page = PrintToBitmap(info, 400, 300, &bOK);
-	EXPECT_TRUE(bOK);
+	EXPECT_EQ(PrintToBitmap(info).Count(kWhite), 400 * 300);
 	EXPECT_EQ(info.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
-	EXPECT_EQ(page.Count(kWhite), 400 * 300);
 }
 
 // Without a page layout in the control, the library lays out the text itself.
@@ -286,16 +241,11 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 
 	PrintInfo info;
 	info.m_rcMargins.SetRect(500, 500, 500, 500);
-	bool bOK = false;
-	const std::vector<TextRun> runs = PrintToMetafile(info, &bOK);
-	ASSERT_TRUE(bOK);
+	const std::vector<TextRun> runs = PrintToMetafile(info);
 	EXPECT_EQ(info.m_nPagesPrinted, 1u);
 
 	// Lines of whole words without the spaces at the breaks, then the word
 	// too long for any line, cut where the line is full.
-	auto endsWith = [](const std::wstring& str, const std::wstring& end) {
-		return str.size() >= end.size() && str.compare(str.size() - end.size(), end.size(), end) == 0;
-	};
 	std::wstring words, cut;
 	int nWordLines = 0, nCutLines = 0;
 	for (const TextRun& run : runs)
@@ -307,8 +257,6 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 			++nCutLines;
 			continue;
 		}
-		EXPECT_TRUE(run.text.rfind(L"wrapping ", 0) == 0 || run.text.rfind(L"words ", 0) == 0) << run.text.c_str();
-		EXPECT_TRUE(endsWith(run.text, L" words") || endsWith(run.text, L" wrapping")) << run.text.c_str();
 		words += (words.empty() ? L"" : L" ") + run.text;
 		++nWordLines;
 	}
@@ -318,15 +266,7 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 	EXPECT_EQ(std::wstring(longWord.begin(), longWord.end()), cut);
 
 	// The same page in a bitmap stays inside the half-inch margins.
-	const kt::Snapshot page = PrintToBitmap(info, 400, 300, &bOK);
-	HDC hdcScreen = ::GetDC(NULL);
-	const int margin = ::GetDeviceCaps(hdcScreen, LOGPIXELSX) / 2;
-	::ReleaseDC(NULL, hdcScreen);
-	const RECT rcInk = page.Bounds(kWhite);
-	ASSERT_FALSE(::IsRectEmpty(&rcInk));
-	EXPECT_GE(rcInk.left, margin - 1);
-	EXPECT_LE(rcInk.right, 400 - margin + 1);
-	EXPECT_GE(rcInk.top, margin - 1);
+	ExpectInkInside(PrintToBitmap(info), 500);
 }
 
 TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
@@ -338,9 +278,7 @@ TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 	// (back at the top of the body) starts with a line of its own.
 	PrintInfo all;
 	all.m_rcMargins.SetRect(250, 250, 250, 250);
-	bool bOK = false;
-	const std::vector<TextRun> runs = PrintToMetafile(all, &bOK);
-	ASSERT_TRUE(bOK);
+	const std::vector<TextRun> runs = PrintToMetafile(all);
 	ASSERT_GT(all.m_nPagesPrinted, 2u);
 	ASSERT_EQ(runs.size(), 60u);
 	std::vector<size_t> pageStarts = { 0 };
@@ -360,8 +298,7 @@ TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 	// its own lines.
 	PrintInfo second = all;
 	second.m_nFromPage = second.m_nToPage = 2;
-	const std::vector<TextRun> page2 = PrintToMetafile(second, &bOK);
-	EXPECT_TRUE(bOK);
+	const std::vector<TextRun> page2 = PrintToMetafile(second);
 	EXPECT_EQ(second.m_nPagesPrinted, 1u);
 	ASSERT_EQ(page2.size(), pageStarts[2] - pageStarts[1]);
 	for (size_t i = 0; i < page2.size(); ++i)
@@ -373,9 +310,7 @@ TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
 	FillLines(60);
 	StandInLayout(0, 200, RGB(200, 0, 0));
 	PrintInfo small;
-	bool bOK = false;
-	const kt::Snapshot page = PrintToBitmap(small, 400, 300, &bOK);
-	ASSERT_TRUE(bOK);
+	const kt::Snapshot page = PrintToBitmap(small);
 
 	// Red ink only (blended with the white paper at most).
 	int nRed = 0, nOther = 0;
@@ -394,8 +329,7 @@ TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
 	// Twice the size takes about twice the pages.
 	StandInLayout(0, 400, RGB(200, 0, 0));
 	PrintInfo large;
-	PrintToBitmap(large, 400, 300, &bOK);
-	EXPECT_TRUE(bOK);
+	PrintToBitmap(large);
 	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * small.m_nPagesPrinted);
 }
 
@@ -405,63 +339,46 @@ TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 	RichTextEditPrinter printer(&m_edit);
 	EXPECT_FALSE(printer.Print(NULL));
 
-	HDC hdcScreen = ::GetDC(NULL);
-	HDC hdc = ::CreateCompatibleDC(hdcScreen);
-	HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, 200, 200);
-	HGDIOBJ hOld = ::SelectObject(hdc, hbm);
+	PrintInfo good;
+	kt::Snapshot::Draw(200, 200, kWhite, [&](HDC hdc) {
+		good.m_hDC = hdc;
+		good.m_rcMargins.SetRect(100, 100, 100, 100);
+		ASSERT_TRUE(printer.Print(&good));
+		ASSERT_GT(good.m_nPagesPrinted, 0u);
 
-	PrintInfo info;
-	info.m_hDC = hdc;
-	info.m_rcMargins.SetRect(100, 100, 100, 100);
-	ASSERT_TRUE(printer.Print(&info));
-	ASSERT_GT(info.m_nPagesPrinted, 0u);
+		// Each bad field on its own: the result is false and no page is counted.
+		const std::function<void(PrintInfo&)> faults[] = {
+			[](PrintInfo& i) { i.m_nFromPage = 0; },
+			[](PrintInfo& i) { i.m_nFromPage = 3; i.m_nToPage = 2; },
+			[](PrintInfo& i) { i.m_rcMargins.SetRect(1500, 100, 1500, 100); },  // wider than the paper
+			[](PrintInfo& i) { i.m_rcMargins.left = -10; },
+			[](PrintInfo& i) { i.m_hDC = NULL; i.m_strPrinter = "No Such Printer On This Machine"; },
+		};
+		for (const auto& fault : faults)
+		{
+			PrintInfo bad = good;
+			fault(bad);
+			EXPECT_FALSE(printer.Print(&bad));
+			EXPECT_EQ(bad.m_nPagesPrinted, 0u);
+		}
+		PrintInfo again = good;
+		EXPECT_FALSE(RichTextEditPrinter(NULL).Print(&again));
+		EXPECT_EQ(again.m_nPagesPrinted, 0u);
 
-	// Each bad field on its own: the result is false and no page is counted.
-	PrintInfo bad = info;
-	bad.m_nFromPage = 0;
-	EXPECT_FALSE(printer.Print(&bad));
-	EXPECT_EQ(bad.m_nPagesPrinted, 0u);
-	bad = info;
-	bad.m_nFromPage = 3;
-	bad.m_nToPage = 2;
-	EXPECT_FALSE(printer.Print(&bad));
-	bad = info;
-	bad.m_rcMargins.SetRect(1500, 100, 1500, 100);  // wider than the paper
-	EXPECT_FALSE(printer.Print(&bad));
-	bad = info;
-	bad.m_rcMargins.left = -10;
-	EXPECT_FALSE(printer.Print(&bad));
-	bad = info;
-	bad.m_hDC = NULL;
-	bad.m_strPrinter = "No Such Printer On This Machine";
-	EXPECT_FALSE(printer.Print(&bad));
-	EXPECT_EQ(bad.m_nPagesPrinted, 0u);
+		// An empty control prints nothing, successfully.
+		::SetWindowTextA(m_edit.GetSafeHwnd(), "");
+		EXPECT_TRUE(printer.Print(&again));
+		EXPECT_EQ(again.m_nPagesPrinted, 0u);
+	});
 
-	RichTextEditPrinter noEdit(NULL);
-	PrintInfo again = info;
-	EXPECT_FALSE(noEdit.Print(&again));
-	EXPECT_EQ(again.m_nPagesPrinted, 0u);
-
-	// An empty control prints nothing, successfully.
-	::SetWindowTextA(m_edit.GetSafeHwnd(), "");
-	again = info;
-	EXPECT_TRUE(printer.Print(&again));
-	EXPECT_EQ(again.m_nPagesPrinted, 0u);
-
-	// A control whose window is gone.
-	::DestroyWindow(m_edit.GetSafeHwnd());
-	again = info;
-	EXPECT_FALSE(printer.Print(&again));
-	m_edit.Detach();
-
-	::SelectObject(hdc, hOld);
-	::DeleteObject(hbm);
-	::DeleteDC(hdc);
-	::ReleaseDC(NULL, hdcScreen);
-
-	// A DC that no longer exists.
-	again = info;
-	EXPECT_FALSE(printer.Print(&again));
+	// A DC that no longer exists; a control whose window is gone.
+	FillLines(20);
+	EXPECT_FALSE(printer.Print(&good));
+	kt::Snapshot::Draw(200, 200, kWhite, [&](HDC hdc) {
+		good.m_hDC = hdc;
+		::DestroyWindow(m_edit.Detach());
+		EXPECT_FALSE(printer.Print(&good));
+	});
 }
 
 } // namespace
