@@ -24,43 +24,30 @@ struct Delivery
 	LONGLONG atUs;
 	WPARAM wParam;
 	LPARAM lParam;
-	DWORD threadId;
 };
 
-std::vector<Delivery> g_deliveries;
-
-LRESULT CALLBACK RecordingProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+// A window that notes when each timer message arrives through its queue.
+class Receiver : public kt::HostWindow
 {
-	if (msg == WM_TIMER_TEST)
+public:
+	std::vector<Delivery> m_deliveries;
+
+protected:
+	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
 	{
-		g_deliveries.push_back({ NowUs(), wParam, lParam, ::GetCurrentThreadId() });
+		if (message != WM_TIMER_TEST)
+			return kt::HostWindow::WindowProc(message, wParam, lParam);
+		m_deliveries.push_back({ NowUs(), wParam, lParam });
 		return 0;
 	}
-	return ::DefWindowProcA(hWnd, msg, wParam, lParam);
-}
+};
 
 class TimerThreadTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
-	{
-		WNDCLASSA wc = {};
-		wc.lpfnWndProc = RecordingProc;
-		wc.hInstance = ::GetModuleHandleA(NULL);
-		wc.lpszClassName = "QtxTimerTestWnd";
-		::RegisterClassA(&wc);
-		m_hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10,
-			NULL, NULL, wc.hInstance, NULL);
-		ASSERT_NE(m_hWnd, (HWND)NULL);
-		g_deliveries.clear();
-	}
-	void TearDown() override
-	{
-		if (::IsWindow(m_hWnd))
-			::DestroyWindow(m_hWnd);
-	}
-
-	HWND m_hWnd = NULL;
+	Receiver m_wnd;
+	const HWND m_hWnd = m_wnd.GetSafeHwnd();
+	std::vector<Delivery>& m_got = m_wnd.m_deliveries;
 };
 
 TEST_F(TimerThreadTest, BurstOfRearmsDeliversOnceAfterTheLastOne)
@@ -70,26 +57,25 @@ TEST_F(TimerThreadTest, BurstOfRearmsDeliversOnceAfterTheLastOne)
 	for (int i = 0; i < 5; ++i)
 	{
 		kt::PumpFor(40);
-		EXPECT_TRUE(g_deliveries.empty()) << "delivered during the burst, re-arm " << i;
+		EXPECT_TRUE(m_got.empty()) << "delivered during the burst, re-arm " << i;
 		lastArm = NowUs();
 		timer.SetTimeout(150);
 	}
 	kt::PumpFor(900);
 
-	ASSERT_EQ(g_deliveries.size(), 1u);
-	EXPECT_GE(g_deliveries[0].atUs - lastArm, 150000);
-	EXPECT_EQ(g_deliveries[0].wParam, WPARAM(7));
-	EXPECT_EQ(g_deliveries[0].lParam, LPARAM(-3));
-	EXPECT_EQ(g_deliveries[0].threadId, ::GetCurrentThreadId());
+	ASSERT_EQ(m_got.size(), 1u);
+	EXPECT_GE(m_got[0].atUs - lastArm, 150000);
+	EXPECT_EQ(m_got[0].wParam, WPARAM(7));
+	EXPECT_EQ(m_got[0].lParam, LPARAM(-3));
 
 	// One-shot: after the delivery it stays quiet until armed again.
 	kt::PumpFor(300);
-	EXPECT_EQ(g_deliveries.size(), 1u);
+	EXPECT_EQ(m_got.size(), 1u);
 	lastArm = NowUs();
 	timer.SetTimeout(50);
 	kt::PumpFor(500);
-	ASSERT_EQ(g_deliveries.size(), 2u);
-	EXPECT_GE(g_deliveries[1].atUs - lastArm, 50000);
+	ASSERT_EQ(m_got.size(), 2u);
+	EXPECT_GE(m_got[1].atUs - lastArm, 50000);
 }
 
 TEST_F(TimerThreadTest, DisarmedTimerDeliversNothing)
@@ -98,32 +84,29 @@ TEST_F(TimerThreadTest, DisarmedTimerDeliversNothing)
 	TimerThread disarmed(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
 	disarmed.SetTimeout(INFINITE);
 	kt::PumpFor(400);
-	EXPECT_TRUE(g_deliveries.empty());
+	EXPECT_TRUE(m_got.empty());
 
 	// A timer made disarmed still works once armed.
 	created.SetTimeout(0);
 	kt::PumpFor(300);
-	EXPECT_EQ(g_deliveries.size(), 1u);
+	EXPECT_EQ(m_got.size(), 1u);
 }
 
-TEST_F(TimerThreadTest, StopEndsTheWorkerAndSilencesIt)
+TEST_F(TimerThreadTest, StopEndsTheWorkerPromptlyAndSilencesIt)
 {
-	TimerThread timer(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
-	EXPECT_TRUE(timer.IsRunning());
-	EXPECT_TRUE(timer.SetPriority(THREAD_PRIORITY_BELOW_NORMAL));
+	TimerThread stopped(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
+	EXPECT_TRUE(stopped.IsRunning());
+	EXPECT_TRUE(stopped.SetPriority(THREAD_PRIORITY_BELOW_NORMAL));
 
-	EXPECT_TRUE(timer.Stop(INFINITE));
-	EXPECT_FALSE(timer.IsRunning());
-	EXPECT_FALSE(timer.SetPriority(THREAD_PRIORITY_NORMAL));
-	timer.SetTimeout(0);
+	EXPECT_TRUE(stopped.Stop(INFINITE));
+	EXPECT_FALSE(stopped.IsRunning());
+	EXPECT_FALSE(stopped.SetPriority(THREAD_PRIORITY_NORMAL));
+	stopped.SetTimeout(0);
 	kt::PumpFor(400);
-	EXPECT_TRUE(g_deliveries.empty());
+	EXPECT_TRUE(m_got.empty());
 	// Stopping twice is harmless.
-	EXPECT_TRUE(timer.Stop(0));
-}
+	EXPECT_TRUE(stopped.Stop(0));
 
-TEST_F(TimerThreadTest, StopWakesAWorkerWaitingOnALongTimeout)
-{
 	// The worker must be woken, not left to sleep out its 30 s wait; the
 	// bound is loose because the machine may be busy.
 	LONGLONG start = NowUs();
@@ -138,7 +121,7 @@ TEST_F(TimerThreadTest, StopWakesAWorkerWaitingOnALongTimeout)
 	kt::PumpFor(50);
 	timer.reset();
 	EXPECT_LT(NowUs() - start, 10000000);
-	EXPECT_TRUE(g_deliveries.empty());
+	EXPECT_TRUE(m_got.empty());
 }
 
 TEST_F(TimerThreadTest, StoppingIsSafeWhileDueOrAfterTheWindowIsGone)
@@ -152,10 +135,10 @@ TEST_F(TimerThreadTest, StoppingIsSafeWhileDueOrAfterTheWindowIsGone)
 		EXPECT_TRUE(timer.Stop(INFINITE));
 	}
 	kt::PumpPending();
-	const size_t before = g_deliveries.size();
+	const size_t before = m_got.size();
 	EXPECT_LE(before, 20u);
 	kt::PumpFor(200);
-	EXPECT_EQ(g_deliveries.size(), before);
+	EXPECT_EQ(m_got.size(), before);
 
 	// The window dies while the timer is armed; the post fails quietly.
 	TimerThread timer(WM_TIMER_TEST, m_hWnd, 50, false, 0, 0);
@@ -164,7 +147,7 @@ TEST_F(TimerThreadTest, StoppingIsSafeWhileDueOrAfterTheWindowIsGone)
 	timer.SetTimeout(0);
 	kt::PumpFor(100);
 	EXPECT_TRUE(timer.Stop(INFINITE));
-	EXPECT_EQ(g_deliveries.size(), before);
+	EXPECT_EQ(m_got.size(), before);
 }
 
 TEST_F(TimerThreadTest, PeriodicTimerRearmsItselfUntilDisarmed)
@@ -175,17 +158,17 @@ TEST_F(TimerThreadTest, PeriodicTimerRearmsItselfUntilDisarmed)
 	const LONGLONG disarmed = NowUs();
 	timer.SetTimeout(INFINITE);
 	kt::PumpFor(50);
-	const size_t count = g_deliveries.size();
+	const size_t count = m_got.size();
 	ASSERT_GE(count, 3u);
 	EXPECT_LE(LONGLONG(count), (disarmed - start) / 60000);
 	// Each period starts when the previous message was posted, so the n-th
 	// delivery comes no sooner than n periods after the start, however late
 	// the queue was read.
 	for (size_t i = 0; i < count; ++i)
-		EXPECT_GE(g_deliveries[i].atUs - start, LONGLONG(i + 1) * 60000) << i;
+		EXPECT_GE(m_got[i].atUs - start, LONGLONG(i + 1) * 60000) << i;
 
 	kt::PumpFor(300);
-	EXPECT_EQ(g_deliveries.size(), count);
+	EXPECT_EQ(m_got.size(), count);
 }
 
 ULONGLONG ProcessCpu100ns()
@@ -209,7 +192,7 @@ TEST_F(TimerThreadTest, IdleWorkersUseNoProcessorTime)
 	TimerThread fired1(WM_TIMER_TEST, m_hWnd, 0, false, 0, 0);
 	TimerThread fired2(WM_TIMER_TEST, m_hWnd, 10, false, 0, 0);
 	kt::PumpFor(200);
-	ASSERT_EQ(g_deliveries.size(), 2u);
+	ASSERT_EQ(m_got.size(), 2u);
 
 	const ULONGLONG before = ProcessCpu100ns();
 	::Sleep(1000);
