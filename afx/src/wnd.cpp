@@ -112,6 +112,11 @@ HWND CWnd::Detach()
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
+	// A window routed through the framework by an earlier object that was
+	// detached without unsubclassing: its original procedure is lost to us,
+	// and default processing would go nowhere.
+	if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+		return FALSE;
 	if (!Attach(hWnd))
 		return FALSE;
 
@@ -119,15 +124,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 	// PreSubclassWindow sends reaches the original code.
 	PreSubclassWindow();
 
-	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
-	if (pfnOld == &AfxWndProc)
-	{
-		// Already routed through the framework by an earlier object that was
-		// detached without unsubclassing; keep its original procedure.
-		return TRUE;
-	}
 	::SetLastError(0);
-	pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
+	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
 		reinterpret_cast<LONG_PTR>(&AfxWndProc)));
 	if (pfnOld == NULL && ::GetLastError() != 0)
 	{
@@ -477,7 +475,13 @@ void CWnd::GetWindowText(CString& rString) const
 		return;
 	}
 	// The length is an upper bound for multi-byte text; measure the result.
-	::GetWindowTextA(m_hWnd, rString.GetBufferSetLength(nLen), nLen + 1);
+	char* pszBuffer = rString.GetBufferSetLength(nLen);
+	if (pszBuffer == NULL)
+	{
+		rString.Empty();
+		return;
+	}
+	::GetWindowTextA(m_hWnd, pszBuffer, nLen + 1);
 	rString.ReleaseBuffer();
 }
 

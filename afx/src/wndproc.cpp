@@ -545,6 +545,9 @@ void CWnd::OnNcDestroy()
 			pThread->m_pActiveWnd = NULL;
 	}
 
+	// A modal loop running for this window ends with the window.
+	m_nFlags &= ~WF_CONTINUEMODAL;
+
 	Default();
 
 	// Give the window its original procedure back for whatever the system

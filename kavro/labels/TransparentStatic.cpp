@@ -25,6 +25,8 @@ static int MeasureLine(CDC* pDC, const CString& strText)
 
 // Texts longer than this are shortened by replaying the passes on indexes.
 static const int s_nReplayLength = 512;
+// The longest path the system accepts, in characters.
+static const int s_nLongestPath = 32767;
 
 // The pass-by-pass shortening measures the whole text on every pass, which is
 // quadratic in its length. Where every form the text takes is the ellipsis and
@@ -265,11 +267,18 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 	if (cxText < cxClient)
 		return;
 
+	// No path the system accepts is longer than this (\\?\ paths included).
+	// A longer "path" is shortened as plain text: folding it a directory per
+	// pass would cost a measurement of the whole text for every separator.
+	ContentType eContentType = m_eContentType;
+	if (eContentType != TextContent && strText.GetLength() > s_nLongestPath)
+		eContentType = TextContent;
+
 	bool bFirst = true;
 	int cxPrevious = -1;
 	if ((m_eEllipsis == LeadingEllipsis || m_eEllipsis == TrailingEllipsis) &&
 		ReplayEllipsis(pDC, strText, cxText, cxClient, m_eEllipsis == LeadingEllipsis,
-			m_eContentType == TextContent)) {
+			eContentType == TextContent)) {
 		cxText = MeasureLine(pDC, strText);
 		if (cxText < cxClient)
 			return;
@@ -278,7 +287,7 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 		bFirst = false;
 	} else if (m_eEllipsis == LeadingEllipsis) {
 		strText = s_strEllipsis + strText;
-	} else if (m_eContentType == FileContent) {
+	} else if (eContentType == FileContent) {
 		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
 	} else {
 		strText += s_strEllipsis;
@@ -291,15 +300,15 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 		cxPrevious = cxText;
 
 		if (m_eEllipsis == LeadingEllipsis) {
-			if (m_eContentType == TextContent || !bFirst)
+			if (eContentType == TextContent || !bFirst)
 				strText = s_strEllipsis + strText.Mid(4);
-			if (m_eContentType != TextContent) {
+			if (eContentType != TextContent) {
 				const int nSep = strText.FindOneOf(s_strSeparators);
 				if (nSep >= 0)
 					strText = s_strEllipsis + strText.Mid(nSep);
 			}
 		} else if (m_eEllipsis == TrailingEllipsis) {
-			if (m_eContentType == TextContent) {
+			if (eContentType == TextContent) {
 				strText = strText.Left(strText.GetLength() - 4) + s_strEllipsis;
 			} else {
 				// Take out the marker of the previous pass so that one remains.

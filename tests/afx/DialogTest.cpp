@@ -103,6 +103,7 @@ public:
 	int m_nIdle = 0;
 	UINT m_nWhy = 0;
 	UINT m_nAnswer = 0;          // command to send to the dialog when idle
+	bool m_bDestroy = false;     // destroy the dialog's window when idle
 	HWND m_hWndDialog = NULL;
 
 protected:
@@ -113,6 +114,8 @@ protected:
 		m_hWndDialog = pWho->GetSafeHwnd();
 		if (m_nAnswer != 0)
 			pWho->PostMessage(WM_COMMAND, MAKEWPARAM(m_nAnswer, BN_CLICKED));
+		if (m_bDestroy)
+			::DestroyWindow(m_hWndDialog);
 	}
 	DECLARE_MESSAGE_MAP()
 };
@@ -141,6 +144,19 @@ TEST(Dialog, ModalFromTemplateReturnsTheEndDialogValue)
 	// Controls bound by DDX_Control were bound once and let go with the dialog.
 	EXPECT_EQ(1, dlg.m_button.m_nPreSubclass);
 	EXPECT_EQ(nullptr, dlg.m_button.m_hWnd);
+}
+
+TEST(Dialog, ModalLoopEndsWhenTheWindowIsDestroyedFromOutside)
+{
+	COwnerWnd owner;
+	owner.m_bDestroy = true;
+	kt::DialogTemplate tpl = MakeTemplate();
+	CTestDialog dlg;
+	ASSERT_TRUE(dlg.InitModalIndirect(tpl.Get(), &owner));
+	dlg.DoModal();
+	EXPECT_EQ(1, owner.m_nIdle);
+	EXPECT_EQ(nullptr, dlg.m_hWnd);
+	EXPECT_TRUE(owner.IsWindowEnabled());
 }
 
 TEST(Dialog, EndDialogFromOnInitDialogSkipsTheLoop)

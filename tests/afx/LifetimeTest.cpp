@@ -142,6 +142,20 @@ TEST(Lifetime, SubclassWindowCallsPreSubclassBeforeInstallingTheProcedure)
 	::DestroyWindow(hWnd);
 }
 
+TEST(Lifetime, SubclassingAWindowLeftRoutedThroughTheFrameworkIsRefused)
+{
+	// Detached without unsubclassing: the original procedure is gone with the
+	// first object, so a second one cannot take the window over.
+	CWnd first;
+	ASSERT_TRUE(first.CreateEx(0, "STATIC", "s", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0));
+	HWND hWnd = first.Detach();
+	CWnd second;
+	EXPECT_FALSE(second.SubclassWindow(hWnd));
+	EXPECT_EQ(nullptr, second.m_hWnd);
+	EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+	::DestroyWindow(hWnd);
+}
+
 TEST(Lifetime, DestroyingTheWindowUnbindsAndCallsPostNcDestroy)
 {
 	kt::HostWindow host;

@@ -2,6 +2,7 @@
 
 #include "GraphicsInternal.h"
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -92,6 +93,9 @@ bool ReadPackedDib(const BYTE* data, SIZE_T size, ClipboardPicture& picture)
 	if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > size)
 		return false;
 	LONG width = header->biWidth;
+	// The most negative height has no positive counterpart.
+	if (header->biHeight == LONG_MIN)
+		return false;
 	LONG height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
 	if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || header->biPlanes != 1)
 		return false;
@@ -110,6 +114,12 @@ bool ReadPackedDib(const BYTE* data, SIZE_T size, ClipboardPicture& picture)
 	{
 		return false;
 	}
+	// Above 8 bits a colour table is optional, but when the header counts
+	// one it stands between the header and the pixels.
+	if (bits > 8)
+		colors = header->biClrUsed;
+	if (colors > 256)
+		return false;
 	SIZE_T offset = header->biSize + colors * sizeof(RGBQUAD);
 	if (header->biCompression == BI_BITFIELDS && header->biSize == sizeof(BITMAPINFOHEADER))
 		offset += 3 * sizeof(DWORD);
@@ -150,7 +160,16 @@ bool ReadPackedDib(const BYTE* data, SIZE_T size, ClipboardPicture& picture)
 			picture.width = width;
 			picture.height = height;
 			const DWORD* from = static_cast<const DWORD*>(canvasBits);
-			picture.pixels.assign(from, from + SIZE_T(width) * height);
+			// A very large picture may not fit twice in memory; nothing may
+			// leave the library, and the DC and bitmap must still go.
+			try
+			{
+				picture.pixels.assign(from, from + SIZE_T(width) * height);
+			}
+			catch (...)
+			{
+				done = false;
+			}
 		}
 		::SelectObject(hdc, old);
 		::DeleteDC(hdc);

@@ -223,7 +223,11 @@ bool DirUtils::IsDirShared(const CString& path)
 {
     if (!DoesDirExist(path))
         return false;
-    std::wstring fsPath = ToFileSystemPath(path);
+    // "C:" alone names the drive's current folder; the drive's root is meant.
+    CString folder(path);
+    if (folder.GetLength() == 2 && folder[1] == ':')
+        folder += '\\';
+    std::wstring fsPath = ToFileSystemPath(folder);
     if (fsPath.empty())
         return false;
     // The shell knows the shares of this machine, without the rights that
