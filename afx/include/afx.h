@@ -144,7 +144,7 @@ public:
 	BOOL IsSerializable() const;
 	BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
-// Overrides
+// Overridables
 	virtual void AssertValid() const;
 
 // Implementation

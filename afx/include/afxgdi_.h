@@ -65,7 +65,7 @@ class AFX_CORE_API CPen : public CGdiObject
 public:
 	static CPen* PASCAL FromHandle(HPEN hPen);
 
-// Constructors
+// Construction
 	CPen();
 	CPen(int nPenStyle, int nWidth, COLORREF crColor);
 	CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush,
@@ -95,7 +95,7 @@ class AFX_CORE_API CBrush : public CGdiObject
 public:
 	static CBrush* PASCAL FromHandle(HBRUSH hBrush);
 
-// Constructors
+// Construction
 	CBrush();
 	CBrush(COLORREF crColor);
 	CBrush(int nIndex, COLORREF crColor);
@@ -126,7 +126,7 @@ class AFX_CORE_API CFont : public CGdiObject
 public:
 	static CFont* PASCAL FromHandle(HFONT hFont);
 
-// Constructors
+// Construction
 	CFont();
 	BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
 	BOOL CreateFont(int nHeight, int nWidth, int nEscapement,
@@ -158,7 +158,7 @@ class AFX_CORE_API CBitmap : public CGdiObject
 public:
 	static CBitmap* PASCAL FromHandle(HBITMAP hBitmap);
 
-// Constructors
+// Construction
 	CBitmap();
 	// Resources are found through the module chain (AfxFindResourceHandle).
 	BOOL LoadBitmap(LPCTSTR lpszResourceName);
@@ -196,7 +196,7 @@ public:
 	static CRgn* PASCAL FromHandle(HRGN hRgn);
 	operator HRGN() const { return static_cast<HRGN>(m_hObject); }
 
-// Constructors
+// Construction
 	CRgn();
 	BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
 	BOOL CreateRectRgnIndirect(LPCRECT lpRect);
@@ -259,7 +259,7 @@ public:
 	CFont* GetCurrentFont() const;
 	CBitmap* GetCurrentBitmap() const;
 
-// Constructors
+// Construction
 	CDC();
 	BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName,
 		LPCTSTR lpszOutput, const void* lpInitData);
@@ -469,7 +469,7 @@ class AFX_CORE_API CPaintDC : public CDC
 	DECLARE_DYNAMIC(CPaintDC)
 
 public:
-// Constructors
+// Construction
 	// BeginPaint now, EndPaint in the destructor.
 	explicit CPaintDC(CWnd* pWnd);
 
@@ -489,7 +489,7 @@ class AFX_CORE_API CClientDC : public CDC
 	DECLARE_DYNAMIC(CClientDC)
 
 public:
-// Constructors
+// Construction
 	// A NULL window gives a context of the whole screen.
 	explicit CClientDC(CWnd* pWnd);
 
@@ -507,7 +507,7 @@ class AFX_CORE_API CWindowDC : public CDC
 	DECLARE_DYNAMIC(CWindowDC)
 
 public:
-// Constructors
+// Construction
 	explicit CWindowDC(CWnd* pWnd);
 
 // Attributes
@@ -527,7 +527,7 @@ class AFX_CORE_API CMenu : public CObject
 	DECLARE_DYNCREATE(CMenu)
 
 public:
-// Constructors
+// Construction
 	CMenu();
 
 	BOOL CreateMenu();
@@ -601,7 +601,7 @@ class AFX_CORE_API CImageList : public CObject
 	DECLARE_DYNCREATE(CImageList)
 
 public:
-// Constructors
+// Construction
 	CImageList();
 	BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
 	BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);

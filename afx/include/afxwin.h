@@ -91,6 +91,9 @@ struct AFX_MSGMAP
 	const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// The map macros open and close a definition across the entries between
+// them, which a formatter cannot follow.
+// clang-format off
 #define DECLARE_MESSAGE_MAP() \
 protected: \
 	static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
@@ -113,6 +116,7 @@ protected: \
 			{ &TheBaseClass::GetThisMessageMap, &_messageEntries[0] }; \
 		return &messageMap; \
 	}
+// clang-format on
 
 // Filled by OnCmdMsg instead of dispatching when the caller only asks who
 // would handle a command.
@@ -154,7 +158,7 @@ public:
 	void EndWaitCursor();
 	void RestoreWaitCursor();
 
-// Overrides
+// Overridables
 	// Routes a command (CN_COMMAND), an update request (CN_UPDATE_COMMAND_UI
 	// with a CCmdUI* in pExtra) or a notification (MAKELONG(code, WM_NOTIFY))
 	// through the message maps. A non-NULL pHandlerInfo is filled instead of
@@ -463,7 +467,7 @@ public:
 	BOOL IsDialogMessage(LPMSG lpMsg);
 	BOOL PreTranslateInput(LPMSG lpMsg);
 
-// Overrides
+// Overridables
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 	virtual void PreSubclassWindow();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -648,7 +652,7 @@ public:
 
 	void EndDialog(int nResult);
 
-// Overrides
+// Overridables
 	virtual BOOL OnInitDialog();
 	virtual void OnSetFont(CFont* pFont);
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -745,7 +749,7 @@ public:
 	HENHMETAFILE SetEnhMetaFile(HENHMETAFILE hMetaFile);
 	HENHMETAFILE GetEnhMetaFile() const;
 
-// Overrides
+// Overridables
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
@@ -772,7 +776,7 @@ public:
 	void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
 	AFX_DECLARE_CTRL_IMAGES()
 
-// Overrides
+// Overridables
 	// Paints a BS_OWNERDRAW button; the default paints nothing.
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
@@ -821,7 +825,7 @@ public:
 	int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
 	int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
 
-// Overrides
+// Overridables
 	AFX_DECLARE_OWNERDRAW_ITEMS()
 	virtual int VKeyToItem(UINT nKey, UINT nIndex);
 	virtual int CharToItem(UINT nKey, UINT nIndex);
@@ -868,7 +872,7 @@ public:
 	void Cut();
 	void Paste();
 
-// Overrides
+// Overridables
 	AFX_DECLARE_OWNERDRAW_ITEMS()
 
 protected:
@@ -974,7 +978,7 @@ public:
 
 	operator HANDLE() const { return m_hThread; }
 
-// Overrides
+// Overridables
 	virtual BOOL InitInstance();
 	virtual int Run();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -1015,7 +1019,7 @@ public:
 	HICON LoadIcon(UINT nIDResource) const;
 	HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
 
-// Overrides
+// Overridables
 	virtual BOOL InitApplication();
 	virtual BOOL InitInstance();
 	virtual int ExitInstance();

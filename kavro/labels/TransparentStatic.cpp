@@ -171,7 +171,7 @@ void CTransparentStatic::IsInTabCtrlPg()
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Overrides
+// Overridables
 
 void CTransparentStatic::PreSubclassWindow()
 {

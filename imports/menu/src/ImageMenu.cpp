@@ -252,7 +252,7 @@ BOOL CImageMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT l
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Overrides
+// Overridables
 
 void CImageMenu::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {

@@ -21,7 +21,7 @@ RichTextEditPrinter::~RichTextEditPrinter()
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Overrides
+// Overridables
 
 bool RichTextEditPrinter::BeginPrinting(HDC /*hdc*/, const RECT& rcPage, const RECT& rcBody)
 {

@@ -47,7 +47,7 @@ public:
 	// go to the tab control that paints the page's background.
 	void IsInTabCtrlPg();
 
-// Overrides
+// Overridables
 protected:
 	virtual void PreSubclassWindow();
 

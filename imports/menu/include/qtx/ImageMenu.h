@@ -72,7 +72,7 @@ public:
 	// items are drawn by this object while the menu is open.
 	BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = NULL);
 
-// Overrides
+// Overridables
 public:
 	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;

@@ -76,7 +76,7 @@ public:
 	// succeeds.
 	virtual bool Print(PrintInfo* pInfo);
 
-// Overrides
+// Overridables
 protected:
 	// Called once per job before the first page. rcPage is the whole paper
 	// and rcBody the part inside the margins, both in twips relative to the
@@ -116,7 +116,7 @@ public:
 	explicit RichTextEditPrinter(CRichEditCtrl* pEdit);
 	virtual ~RichTextEditPrinter();
 
-// Overrides
+// Overridables
 protected:
 	virtual bool BeginPrinting(HDC hdc, const RECT& rcPage, const RECT& rcBody) override;
 	virtual bool HasMorePages() const override;

@@ -116,7 +116,7 @@ public:
     // Path of the log file; empty when the logger writes no file.
     CString GetFilePath() const;
 
-// Overrides
+// Overridables
     // Appends one line. Line breaks inside the text are kept as they are.
     virtual void AddLine(const CString& line);
 
