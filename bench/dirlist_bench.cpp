@@ -12,96 +12,99 @@
 #include <stdio.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const int kFiles = 10000;
 const int kRepetitions = 15;
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+	LARGE_INTEGER frequency;
+	::QueryPerformanceFrequency(&frequency);
+	return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 template <typename Call>
 double MedianSeconds(Call call)
 {
-    std::vector<double> times;
-    for (int i = 0; i < kRepetitions; ++i)
-    {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        call();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(Seconds(start, end));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+	std::vector<double> times;
+	for (int i = 0; i < kRepetitions; ++i)
+	{
+		LARGE_INTEGER start, end;
+		::QueryPerformanceCounter(&start);
+		call();
+		::QueryPerformanceCounter(&end);
+		times.push_back(Seconds(start, end));
+	}
+	std::sort(times.begin(), times.end());
+	return times[times.size() / 2];
 }
 
 bool MakeFiles(const CString& dir)
 {
-    for (int i = 0; i < kFiles; ++i)
-    {
-        CString path;
-        path.Format("%sfile%05d.dat", dir.GetString(), i);
-        HANDLE h = ::CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
-        if (h == INVALID_HANDLE_VALUE)
-            return false;
-        ::CloseHandle(h);
-    }
-    return true;
+	for (int i = 0; i < kFiles; ++i)
+	{
+		CString path;
+		path.Format("%sfile%05d.dat", dir.GetString(), i);
+		HANDLE h = ::CreateFileA(path, GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, NULL);
+		if (h == INVALID_HANDLE_VALUE)
+			return false;
+		::CloseHandle(h);
+	}
+	return true;
 }
 
 void RemoveAll(const CString& dir, const CString& sub)
 {
-    for (int i = 0; i < kFiles; ++i)
-    {
-        CString path;
-        path.Format("%sfile%05d.dat", dir.GetString(), i);
-        ::DeleteFileA(path);
-    }
-    ::RemoveDirectoryA(dir + sub);
-    ::RemoveDirectoryA(dir);
+	for (int i = 0; i < kFiles; ++i)
+	{
+		CString path;
+		path.Format("%sfile%05d.dat", dir.GetString(), i);
+		::DeleteFileA(path);
+	}
+	::RemoveDirectoryA(dir + sub);
+	::RemoveDirectoryA(dir);
 }
 
 // Times both calls with the sub-folder named sub; false when the folder
 // could not be set up.
 bool Measure(const char* label, const char* sub)
 {
-    CString dir;
-    dir.Format("%sdirlist-bench-%lu\\", DirUtils::GetTempDir().GetString(), ::GetCurrentProcessId());
-    if (!::CreateDirectoryA(dir, NULL) || !::CreateDirectoryA(dir + sub, NULL) || !MakeFiles(dir))
-    {
-        fprintf(stderr, "dirlist_bench: cannot set up %s\n", dir.GetString());
-        RemoveAll(dir, sub);
-        return false;
-    }
+	CString dir;
+	dir.Format("%sdirlist-bench-%lu\\", DirUtils::GetTempDir().GetString(), ::GetCurrentProcessId());
+	if (!::CreateDirectoryA(dir, NULL) || !::CreateDirectoryA(dir + sub, NULL) || !MakeFiles(dir))
+	{
+		fprintf(stderr, "dirlist_bench: cannot set up %s\n", dir.GetString());
+		RemoveAll(dir, sub);
+		return false;
+	}
 
-    bool has = false;
-    __int64 count = 0;
-    TextArray list;
-    double hasTime = MedianSeconds([&] { has = DirUtils::HasSubdirectory(dir, 0); });
-    double listTime = MedianSeconds([&] { count = DirUtils::GetDirectoryList(dir, list, 0); });
-    RemoveAll(dir, sub);
-    if (!has || count != 1)
-    {
-        fprintf(stderr, "dirlist_bench: unexpected results (has %d, listed %d)\n", has, static_cast<int>(count));
-        return false;
-    }
+	bool has = false;
+	__int64 count = 0;
+	TextArray list;
+	double hasTime = MedianSeconds([&] { has = DirUtils::HasSubdirectory(dir, 0); });
+	double listTime = MedianSeconds([&] { count = DirUtils::GetDirectoryList(dir, list, 0); });
+	RemoveAll(dir, sub);
+	if (!has || count != 1)
+	{
+		fprintf(stderr, "dirlist_bench: unexpected results (has %d, listed %d)\n", has,
+			static_cast<int>(count));
+		return false;
+	}
 
-    printf("%s: HasSubdirectory %.3f ms, GetDirectoryList %.3f ms (median of %d)\n", label, hasTime * 1000.0,
-           listTime * 1000.0, kRepetitions);
-    printf("ratio %s HasSubdirectory/GetDirectoryList %.3f\n", label, listTime > 0 ? hasTime / listTime : 0.0);
-    return true;
+	printf("%s: HasSubdirectory %.3f ms, GetDirectoryList %.3f ms (median of %d)\n", label, hasTime * 1000.0,
+		listTime * 1000.0, kRepetitions);
+	printf("ratio %s HasSubdirectory/GetDirectoryList %.3f\n", label,
+		listTime > 0 ? hasTime / listTime : 0.0);
+	return true;
 }
 
 } // namespace
 
 int main()
 {
-    bool ok = Measure("sub-folder-first", "aaa-sub");
-    ok = Measure("sub-folder-last", "zzz-sub") && ok;
-    return ok ? 0 : 1;
+	bool ok = Measure("sub-folder-first", "aaa-sub");
+	ok = Measure("sub-folder-last", "zzz-sub") && ok;
+	return ok ? 0 : 1;
 }

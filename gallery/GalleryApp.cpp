@@ -12,7 +12,10 @@
 class CGalleryApp : public CWinApp
 {
 public:
-	CGalleryApp() : m_nExitCode(0) {}
+	CGalleryApp()
+		: m_nExitCode(0)
+	{
+	}
 
 	virtual BOOL InitInstance();
 	virtual int ExitInstance();
@@ -37,7 +40,8 @@ BOOL CGalleryApp::InitInstance()
 	CString strCmdLine(m_lpCmdLine);
 	strCmdLine.Trim();
 	const CString strSwitch("/screenshots");
-	if (strCmdLine.Left(strSwitch.GetLength()).CompareNoCase(strSwitch) == 0) {
+	if (strCmdLine.Left(strSwitch.GetLength()).CompareNoCase(strSwitch) == 0)
+	{
 		strShotsDir = strCmdLine.Mid(strSwitch.GetLength());
 		strShotsDir.Trim();
 		strShotsDir.Trim('"');

@@ -27,7 +27,8 @@ BOOL CGalleryDlg::OnInitDialog()
 	CRect rcPage;
 	pTabs->GetWindowRect(&rcPage);
 	ScreenToClient(&rcPage);
-	for (int i = 0; i < PageCount; ++i) {
+	for (int i = 0; i < PageCount; ++i)
+	{
 		TCITEMA item = {};
 		item.mask = TCIF_TEXT;
 		item.pszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_pages[i]->GetTitle()));
@@ -35,7 +36,8 @@ BOOL CGalleryDlg::OnInitDialog()
 	}
 	// The pages cover the tab control's display area, above it in Z order.
 	pTabs->SendMessage(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rcPage));
-	for (int i = 0; i < PageCount; ++i) {
+	for (int i = 0; i < PageCount; ++i)
+	{
 		m_pages[i]->Create(m_pages[i]->GetTemplateID(), this);
 		m_pages[i]->SetWindowPos(&wndTop, rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(),
 			SWP_NOACTIVATE);
@@ -66,7 +68,8 @@ LRESULT CGalleryDlg::OnTakeScreenshots(WPARAM, LPARAM)
 	// The modal loop shows the dialog only once it is idle; this message
 	// comes first.
 	ShowWindow(SW_SHOWNORMAL);
-	for (int i = 0; i < PageCount; ++i) {
+	for (int i = 0; i < PageCount; ++i)
+	{
 		ShowPage(i);
 		RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 		CString strName(m_pages[i]->GetTitle());
@@ -75,7 +78,8 @@ LRESULT CGalleryDlg::OnTakeScreenshots(WPARAM, LPARAM)
 		if (strPath.Right(1) != "\\")
 			strPath += "\\";
 		strPath += "gallery-" + strName + ".png";
-		if (!SaveWindowPng(this, strPath)) {
+		if (!SaveWindowPng(this, strPath))
+		{
 			m_nShots = -1;
 			break;
 		}

@@ -14,7 +14,10 @@ public:
 	// With a folder, the gallery writes a PNG screenshot of every page there
 	// and closes by itself.
 	explicit CGalleryDlg(const CString& strShotsDir = CString());
-	enum { IDD = IDD_GALLERY };
+	enum
+	{
+		IDD = IDD_GALLERY
+	};
 
 // Attributes
 public:
@@ -28,7 +31,10 @@ protected:
 
 	CString m_strShotsDir;
 	int m_nShots;
-	enum { PageCount = 1 };
+	enum
+	{
+		PageCount = 1
+	};
 	CLabelsPage m_pageLabels;
 	CGalleryPage* m_pages[PageCount];
 

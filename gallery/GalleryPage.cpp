@@ -28,7 +28,8 @@ BOOL CGalleryPage::OnEraseBkgnd(CDC* pDC)
 
 	CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
 	CPen* pOldPen = pDC->SelectObject(&pen);
-	for (int x = rc.left - rc.Height(); x < rc.right; x += 12) {
+	for (int x = rc.left - rc.Height(); x < rc.right; x += 12)
+	{
 		pDC->MoveTo(x, rc.bottom);
 		pDC->LineTo(x + rc.Height(), rc.top);
 	}

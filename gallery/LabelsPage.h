@@ -12,14 +12,20 @@ class CLabelsPage : public CGalleryPage
 // Construction
 public:
 	CLabelsPage();
-	enum { IDD = IDD_PAGE_LABELS };
+	enum
+	{
+		IDD = IDD_PAGE_LABELS
+	};
 
 // Implementation
 protected:
 	virtual void DoDataExchange(CDataExchange* pDX);
 	virtual BOOL OnInitDialog();
 
-	enum { CaptionCount = 11 };
+	enum
+	{
+		CaptionCount = 11
+	};
 	CTransparentStatic m_captions[CaptionCount];
 	CTransparentStatic m_title;
 	CTransparentStatic m_enabled;

@@ -14,8 +14,10 @@ static BOOL GetPngEncoder(CLSID& clsid)
 	Gdiplus::ImageCodecInfo* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
 	if (Gdiplus::GetImageEncoders(nCount, nSize, pCodecs) != Gdiplus::Ok)
 		return FALSE;
-	for (UINT i = 0; i < nCount; ++i) {
-		if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
+	for (UINT i = 0; i < nCount; ++i)
+	{
+		if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0)
+		{
 			clsid = pCodecs[i].Clsid;
 			return TRUE;
 		}

@@ -35,11 +35,11 @@ struct AFX_CORE_API CRuntimeClass
 	LPCSTR m_lpszClassName;
 	int m_nObjectSize;
 	UINT m_wSchema;
-	CObject* (PASCAL* m_pfnCreateObject)();
+	CObject*(PASCAL* m_pfnCreateObject)();
 	// Resolved through a function so that a class in one module can name a
 	// base class that lives in another (an address of imported data is not a
 	// link-time constant).
-	CRuntimeClass* (PASCAL* m_pfnGetBaseClass)();
+	CRuntimeClass*(PASCAL* m_pfnGetBaseClass)();
 
 // Operations
 	CObject* CreateObject();
@@ -49,8 +49,7 @@ struct AFX_CORE_API CRuntimeClass
 	static CObject* PASCAL CreateObject(LPCSTR lpszClassName);
 
 // Implementation
-	CRuntimeClass* GetBaseClass() const
-		{ return m_pfnGetBaseClass != NULL ? (*m_pfnGetBaseClass)() : NULL; }
+	CRuntimeClass* GetBaseClass() const { return m_pfnGetBaseClass != NULL ? (*m_pfnGetBaseClass)() : NULL; }
 };
 
 // Registers a class with the process-wide class list so that FromName finds
@@ -68,8 +67,7 @@ struct AFX_CORE_API AFX_CLASSINIT
 /////////////////////////////////////////////////////////////////////////////
 // Declaration and implementation macros
 
-#define _RUNTIME_CLASS(class_name) \
-	((CRuntimeClass*)(&class_name::class##class_name))
+#define _RUNTIME_CLASS(class_name) ((CRuntimeClass*)(&class_name::class##class_name))
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
 #define DECLARE_DYNAMIC(class_name) \
@@ -86,14 +84,19 @@ public: \
 
 #define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
 	CRuntimeClass* PASCAL class_name::_GetBaseClass() \
-		{ return RUNTIME_CLASS(base_class_name); } \
-	const CRuntimeClass class_name::class##class_name = { \
-		#class_name, sizeof(class class_name), wSchema, pfnNew, \
-		&class_name::_GetBaseClass }; \
+	{ \
+		return RUNTIME_CLASS(base_class_name); \
+	} \
+	const CRuntimeClass class_name::class##class_name = { #class_name, sizeof(class class_name), wSchema, \
+		pfnNew, &class_name::_GetBaseClass }; \
 	CRuntimeClass* PASCAL class_name::GetThisClass() \
-		{ return _RUNTIME_CLASS(class_name); } \
+	{ \
+		return _RUNTIME_CLASS(class_name); \
+	} \
 	CRuntimeClass* class_name::GetRuntimeClass() const \
-		{ return _RUNTIME_CLASS(class_name); } \
+	{ \
+		return _RUNTIME_CLASS(class_name); \
+	} \
 	static AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
@@ -101,17 +104,16 @@ public: \
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
 	CObject* PASCAL class_name::CreateObject() \
-		{ return new class_name; } \
-	IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, \
-		&class_name::CreateObject)
+	{ \
+		return new class_name; \
+	} \
+	IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
 
 // Checked down-cast: NULL unless the object is of the class or derived from it.
-AFX_CORE_API CObject* AFX_CDECL AfxDynamicDownCast(CRuntimeClass* pClass,
-	CObject* pObject);
+AFX_CORE_API CObject* AFX_CDECL AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 #define DYNAMIC_DOWNCAST(class_name, object) \
 	((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), (CObject*)(object)))
-#define STATIC_DOWNCAST(class_name, object) \
-	(static_cast<class_name*>(object))
+#define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
 
 /////////////////////////////////////////////////////////////////////////////
 // CObject - root of the framework's class hierarchy
@@ -119,7 +121,7 @@ AFX_CORE_API CObject* AFX_CDECL AfxDynamicDownCast(CRuntimeClass* pClass,
 class AFX_CORE_API CObject
 {
 public:
-// Object model
+	// Object model
 	virtual CRuntimeClass* GetRuntimeClass() const;
 	virtual ~CObject();
 
@@ -170,8 +172,7 @@ public:
 
 // Operations
 	void Delete();
-	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-		PUINT pnHelpContext = NULL) const;
+	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
 
 // Implementation
 public:
@@ -184,8 +185,7 @@ class AFX_CORE_API CMemoryException : public CException
 
 public:
 	CMemoryException();
-	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-		PUINT pnHelpContext = NULL) const;
+	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
 };
 
 class AFX_CORE_API CResourceException : public CException
@@ -194,10 +194,8 @@ class AFX_CORE_API CResourceException : public CException
 
 public:
 	CResourceException();
-	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-		PUINT pnHelpContext = NULL) const;
+	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
 };
-
 
 /////////////////////////////////////////////////////////////////////////////
 // Diagnostics

@@ -53,8 +53,8 @@ public:
 
 	BOOL GetItem(TVITEM* pItem) const;
 	BOOL SetItem(TVITEM* pItem);
-	BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage,
-		int nSelectedImage, UINT nState, UINT nStateMask, LPARAM lParam);
+	BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+		UINT nStateMask, LPARAM lParam);
 	CString GetItemText(HTREEITEM hItem) const;
 	BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem);
 	BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
@@ -69,12 +69,11 @@ public:
 
 // Operations
 	HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct);
-	HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-		UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
-	HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT,
+	HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+		UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+	HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
+	HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
 		HTREEITEM hInsertAfter = TVI_LAST);
-	HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage,
-		HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
 	BOOL DeleteItem(HTREEITEM hItem);
 	BOOL DeleteAllItems();
 

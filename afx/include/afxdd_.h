@@ -19,8 +19,8 @@ public:
 	CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
 // Attributes
-	BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
-	CWnd* m_pDlgWnd;          // the dialog or window whose items are exchanged
+	BOOL m_bSaveAndValidate; // TRUE: controls to members; FALSE: members to controls
+	CWnd* m_pDlgWnd;         // the dialog or window whose items are exchanged
 	BOOL m_bFailed;
 
 // Operations

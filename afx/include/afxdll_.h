@@ -37,12 +37,12 @@ public:
 
 // Attributes
 	HMODULE m_hModule;
-	HMODULE m_hResource;          // for shared resources
+	HMODULE m_hResource; // for shared resources
 	CRuntimeClass* m_pFirstSharedClass;
-	BOOL m_bSystem;               // searched after the others
+	BOOL m_bSystem; // searched after the others
 
 // Implementation
-	CDynLinkLibrary* m_pNextDLL;  // next library in the resource chain
+	CDynLinkLibrary* m_pNextDLL; // next library in the resource chain
 
 protected:
 	void AddToChain();

@@ -68,11 +68,11 @@ public:
 // Construction
 	CPen();
 	CPen(int nPenStyle, int nWidth, COLORREF crColor);
-	CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush,
-		int nStyleCount = 0, const DWORD* lpStyle = NULL);
+	CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
+		const DWORD* lpStyle = NULL);
 	BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
-	BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush,
-		int nStyleCount = 0, const DWORD* lpStyle = NULL);
+	BOOL CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
+		const DWORD* lpStyle = NULL);
 	BOOL CreatePenIndirect(LPLOGPEN lpLogPen);
 
 // Attributes
@@ -129,11 +129,9 @@ public:
 // Construction
 	CFont();
 	BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-	BOOL CreateFont(int nHeight, int nWidth, int nEscapement,
-		int nOrientation, int nWeight, BYTE bItalic, BYTE bUnderline,
-		BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
-		BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
-		LPCTSTR lpszFacename);
+	BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+		BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+		BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename);
 	// Sizes in tenths of a point, converted with the DC's (or the screen's)
 	// vertical resolution.
 	BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = NULL);
@@ -164,8 +162,7 @@ public:
 	BOOL LoadBitmap(LPCTSTR lpszResourceName);
 	BOOL LoadBitmap(UINT nIDResource);
 	BOOL LoadOEMBitmap(UINT nIDBitmap);
-	BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
-		const void* lpBits);
+	BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
 	BOOL CreateBitmapIndirect(LPBITMAP lpBitmap);
 	BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
 	BOOL CreateDiscardableBitmap(CDC* pDC, int nWidth, int nHeight);
@@ -236,8 +233,8 @@ class AFX_CORE_API CDC : public CObject
 
 public:
 // Attributes
-	HDC m_hDC;          // the output context
-	HDC m_hAttribDC;    // the attribute context
+	HDC m_hDC;       // the output context
+	HDC m_hAttribDC; // the attribute context
 	operator HDC() const { return m_hDC; }
 	HDC GetSafeHdc() const;
 	CWnd* GetWindow() const;
@@ -261,36 +258,34 @@ public:
 
 // Construction
 	CDC();
-	BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName,
-		LPCTSTR lpszOutput, const void* lpInitData);
-	BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName,
-		LPCTSTR lpszOutput, const void* lpInitData);
+	BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
+	BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
 	BOOL CreateCompatibleDC(CDC* pDC);
 	BOOL DeleteDC();
 
-// Device-context functions
+	// Device-context functions
 	virtual int SaveDC();
 	virtual BOOL RestoreDC(int nSavedDC);
 	int GetDeviceCaps(int nIndex) const;
 
-// Drawing-tool functions
+	// Drawing-tool functions
 	CPoint GetBrushOrg() const;
 	CPoint SetBrushOrg(int x, int y);
 	CPoint SetBrushOrg(POINT point);
 
-// Type-safe selection helpers
+	// Type-safe selection helpers
 	virtual CGdiObject* SelectStockObject(int nIndex);
 	CPen* SelectObject(CPen* pPen);
 	CBrush* SelectObject(CBrush* pBrush);
 	virtual CFont* SelectObject(CFont* pFont);
 	CBitmap* SelectObject(CBitmap* pBitmap);
-	int SelectObject(CRgn* pRgn);       // the region's type, or ERROR
+	int SelectObject(CRgn* pRgn); // the region's type, or ERROR
 	CGdiObject* SelectObject(CGdiObject* pObject);
 
-// Colour and colour palette functions
+	// Colour and colour palette functions
 	COLORREF GetNearestColor(COLORREF crColor) const;
 
-// Drawing-attribute functions
+	// Drawing-attribute functions
 	COLORREF GetBkColor() const;
 	int GetBkMode() const;
 	int GetROP2() const;
@@ -303,7 +298,7 @@ public:
 	int SetStretchBltMode(int nStretchMode);
 	virtual COLORREF SetTextColor(COLORREF crColor);
 
-// Mapping functions
+	// Mapping functions
 	int GetMapMode() const;
 	CPoint GetViewportOrg() const;
 	virtual int SetMapMode(int nMapMode);
@@ -321,7 +316,7 @@ public:
 	virtual CSize SetWindowExt(int cx, int cy);
 	CSize SetWindowExt(SIZE size);
 
-// Coordinate functions
+	// Coordinate functions
 	void DPtoLP(LPPOINT lpPoints, int nCount = 1) const;
 	void DPtoLP(LPRECT lpRect) const;
 	void DPtoLP(LPSIZE lpSize) const;
@@ -329,13 +324,13 @@ public:
 	void LPtoDP(LPRECT lpRect) const;
 	void LPtoDP(LPSIZE lpSize) const;
 
-// Region functions
+	// Region functions
 	BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
 	BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
 	BOOL InvertRgn(CRgn* pRgn);
 	BOOL PaintRgn(CRgn* pRgn);
 
-// Clipping functions
+	// Clipping functions
 	virtual int GetClipBox(LPRECT lpRect) const;
 	virtual BOOL PtVisible(int x, int y) const;
 	BOOL PtVisible(POINT point) const;
@@ -349,7 +344,7 @@ public:
 	int OffsetClipRgn(int x, int y);
 	int OffsetClipRgn(SIZE size);
 
-// Line-output functions
+	// Line-output functions
 	CPoint GetCurrentPosition() const;
 	CPoint MoveTo(int x, int y);
 	CPoint MoveTo(POINT point);
@@ -357,7 +352,7 @@ public:
 	BOOL LineTo(POINT point);
 	BOOL Polyline(const POINT* lpPoints, int nCount);
 
-// Simple drawing functions
+	// Simple drawing functions
 	void FillRect(LPCRECT lpRect, CBrush* pBrush);
 	void FrameRect(LPCRECT lpRect, CBrush* pBrush);
 	void InvertRect(LPCRECT lpRect);
@@ -365,24 +360,20 @@ public:
 	BOOL DrawIcon(POINT point, HICON hIcon);
 	// Each form comes with an HBRUSH and a CBrush* variant, both defaulted:
 	// without a brush, pass a typed one, (HBRUSH)NULL.
-	BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags,
+	BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
+		int nTextLen = 0, HBRUSH hBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
+		int nTextLen = 0, CBrush* pBrush = NULL);
+	BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
 		HBRUSH hBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags,
+	BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
 		CBrush* pBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags,
-		HBRUSH hBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags,
-		CBrush* pBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags,
-		BOOL bPrefixText = TRUE, int nTextLen = 0, HBRUSH hBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags,
-		BOOL bPrefixText = TRUE, int nTextLen = 0, CBrush* pBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc,
-		LPARAM lData, UINT nFlags, HBRUSH hBrush = NULL);
-	BOOL DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc,
-		LPARAM lData, UINT nFlags, CBrush* pBrush = NULL);
 
-// Ellipse and polygon functions
+	// Ellipse and polygon functions
 	BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 	BOOL Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd);
 	void DrawFocusRect(LPCRECT lpRect);
@@ -396,13 +387,12 @@ public:
 	BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
 	BOOL RoundRect(LPCRECT lpRect, POINT point);
 
-// Bitmap functions
+	// Bitmap functions
 	BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
 	BOOL PatBlt(LPCRECT lpRect, DWORD dwRop);
-	BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC,
-		int xSrc, int ySrc, DWORD dwRop);
-	BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC,
-		int xSrc, int ySrc, int nSrcWidth, int nSrcHeight, DWORD dwRop);
+	BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+	BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+		int nSrcHeight, DWORD dwRop);
 	COLORREF GetPixel(int x, int y) const;
 	COLORREF GetPixel(POINT point) const;
 	COLORREF SetPixel(int x, int y, COLORREF crColor);
@@ -410,13 +400,12 @@ public:
 	BOOL SetPixelV(int x, int y, COLORREF crColor);
 	BOOL SetPixelV(POINT point, COLORREF crColor);
 
-// Text functions
+	// Text functions
 	virtual BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
 	BOOL TextOut(int x, int y, const CString& str);
-	virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect,
-		LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths);
-	BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect,
-		const CString& str, LPINT lpDxWidths);
+	virtual BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+		LPINT lpDxWidths);
+	BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
 	// DT_CALCRECT measures instead of drawing and updates lpRect.
 	virtual int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
 	int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
@@ -431,11 +420,11 @@ public:
 	BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
 	BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const;
 
-// Advanced drawing
+	// Advanced drawing
 	BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
 	BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
 
-// Printer escape functions
+	// Printer escape functions
 	int StartDoc(LPDOCINFO lpDocInfo);
 	int StartDoc(LPCTSTR lpszDocName);
 	int StartPage();
@@ -443,12 +432,11 @@ public:
 	int AbortDoc();
 	int EndDoc();
 
-// MFC extensions
+	// MFC extensions
 	void FillSolidRect(LPCRECT lpRect, COLORREF clr);
 	void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
 	void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
-	void Draw3dRect(int x, int y, int cx, int cy,
-		COLORREF clrTopLeft, COLORREF clrBottomRight);
+	void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
 
 // Implementation
 public:
@@ -458,7 +446,6 @@ public:
 
 protected:
 	static CGdiObject* PASCAL SelectGdiObject(HDC hDC, HGDIOBJ h);
-
 };
 
 /////////////////////////////////////////////////////////////////////////////
@@ -571,26 +558,23 @@ public:
 	BOOL GetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE);
 	BOOL SetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE);
 	CMenu* GetSubMenu(int nPos) const;
-	BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-		LPCTSTR lpszNewItem = NULL);
+	BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
 	BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
-	BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
-		LPCTSTR lpszNewItem = NULL);
+	BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL);
 	BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp);
 	BOOL RemoveMenu(UINT nPosition, UINT nFlags);
-	BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags,
-		const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked);
+	BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
+		const CBitmap* pBmpChecked);
 	BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE);
 	UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE);
 
-// Overridables (must override draw and measure for owner-draw menu items)
+	// Overridables (must override draw and measure for owner-draw menu items)
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 // Implementation
 public:
 	virtual ~CMenu();
-
 };
 
 /////////////////////////////////////////////////////////////////////////////
@@ -639,5 +623,4 @@ public:
 // Implementation
 public:
 	virtual ~CImageList();
-
 };

@@ -21,16 +21,23 @@ template <class F>
 struct AfxSig
 {
 	template <class C>
-	static constexpr auto Get(F C::* pmf) { return pmf; }
+	static constexpr auto Get(F C::*pmf)
+	{
+		return pmf;
+	}
 };
 
-template <class P> struct AfxPmfClass;
-template <class C, class F> struct AfxPmfClass<F C::*> { typedef C type; };
+template <class P>
+struct AfxPmfClass;
+template <class C, class F>
+struct AfxPmfClass<F C::*>
+{
+	typedef C type;
+};
 
 // The object the handler runs on: the command target seen as the class that
 // declares the handler.
-#define AFX_MSG_THIS(pmf, pTarget) \
-	static_cast<typename AfxPmfClass<decltype(pmf)>::type*>(pTarget)
+#define AFX_MSG_THIS(pmf, pTarget) static_cast<typename AfxPmfClass<decltype(pmf)>::type*>(pTarget)
 
 inline CPoint AfxPointFromLParam(LPARAM lParam)
 {
@@ -108,18 +115,40 @@ typedef BOOL AfxSig_b_u_NM(UINT, NMHDR*, LRESULT*);
 // Dispatch functions: crack wParam/lParam and call the handler
 
 #define AFX_DISPATCH(sig) \
-	template <auto pmf> BOOL AFX_CDECL AfxDispatch_##sig(CCmdTarget* pTarget, AFX_MSGCALL& c)
+	template <auto pmf> \
+	BOOL AFX_CDECL AfxDispatch_##sig(CCmdTarget* pTarget, AFX_MSGCALL& c)
 #define AFX_CALL(...) (AFX_MSG_THIS(pmf, pTarget)->*pmf)(__VA_ARGS__)
 
-AFX_DISPATCH(v) { (void)c; AFX_CALL(); return TRUE; }
-AFX_DISPATCH(b_CREATE) { c.lResult = AFX_CALL(reinterpret_cast<LPCREATESTRUCT>(c.lParam)); return TRUE; }
-AFX_DISPATCH(i_CREATE) { c.lResult = AFX_CALL(reinterpret_cast<LPCREATESTRUCT>(c.lParam)); return TRUE; }
-AFX_DISPATCH(b_D) { c.lResult = AFX_CALL(CDC::FromHandle(reinterpret_cast<HDC>(c.wParam))); return TRUE; }
-AFX_DISPATCH(v_u_pt) { AFX_CALL(static_cast<UINT>(c.wParam), AfxPointFromLParam(c.lParam)); return TRUE; }
+AFX_DISPATCH(v)
+{
+	(void)c;
+	AFX_CALL();
+	return TRUE;
+}
+AFX_DISPATCH(b_CREATE)
+{
+	c.lResult = AFX_CALL(reinterpret_cast<LPCREATESTRUCT>(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(i_CREATE)
+{
+	c.lResult = AFX_CALL(reinterpret_cast<LPCREATESTRUCT>(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(b_D)
+{
+	c.lResult = AFX_CALL(CDC::FromHandle(reinterpret_cast<HDC>(c.wParam)));
+	return TRUE;
+}
+AFX_DISPATCH(v_u_pt)
+{
+	AFX_CALL(static_cast<UINT>(c.wParam), AfxPointFromLParam(c.lParam));
+	return TRUE;
+}
 AFX_DISPATCH(b_u_s_pt)
 {
-	c.lResult = AFX_CALL(LOWORD(c.wParam), static_cast<short>(HIWORD(c.wParam)),
-		AfxPointFromLParam(c.lParam));
+	c.lResult =
+		AFX_CALL(LOWORD(c.wParam), static_cast<short>(HIWORD(c.wParam)), AfxPointFromLParam(c.lParam));
 	return TRUE;
 }
 AFX_DISPATCH(v_u_s_pt)
@@ -133,9 +162,17 @@ AFX_DISPATCH(v_uuu)
 	return TRUE;
 }
 // The window comes in wParam (focus changes) ...
-AFX_DISPATCH(v_W) { AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam))); return TRUE; }
+AFX_DISPATCH(v_W)
+{
+	AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)));
+	return TRUE;
+}
 // ... or in lParam (WM_CAPTURECHANGED).
-AFX_DISPATCH(v_W_l) { AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam))); return TRUE; }
+AFX_DISPATCH(v_W_l)
+{
+	AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)));
+	return TRUE;
+}
 AFX_DISPATCH(v_u_ii)
 {
 	AFX_CALL(static_cast<UINT>(c.wParam), static_cast<int>(LOWORD(c.lParam)),
@@ -148,7 +185,11 @@ AFX_DISPATCH(v_ii)
 		static_cast<int>(static_cast<short>(HIWORD(c.lParam))));
 	return TRUE;
 }
-AFX_DISPATCH(v_t) { AFX_CALL(static_cast<UINT_PTR>(c.wParam)); return TRUE; }
+AFX_DISPATCH(v_t)
+{
+	AFX_CALL(static_cast<UINT_PTR>(c.wParam));
+	return TRUE;
+}
 AFX_DISPATCH(v_W_pt)
 {
 	AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), AfxPointFromLParam(c.lParam));
@@ -201,33 +242,69 @@ AFX_DISPATCH(v_b_NCCALC)
 	AFX_CALL(static_cast<BOOL>(c.wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(c.lParam));
 	return TRUE;
 }
-AFX_DISPATCH(l_pt) { c.lResult = AFX_CALL(AfxPointFromLParam(c.lParam)); return TRUE; }
-AFX_DISPATCH(u_v) { c.lResult = AFX_CALL(); return TRUE; }
+AFX_DISPATCH(l_pt)
+{
+	c.lResult = AFX_CALL(AfxPointFromLParam(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(u_v)
+{
+	c.lResult = AFX_CALL();
+	return TRUE;
+}
 AFX_DISPATCH(b_W_uu)
 {
-	c.lResult = AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam),
-		HIWORD(c.lParam));
+	c.lResult =
+		AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam));
 	return TRUE;
 }
 AFX_DISPATCH(i_W_uu)
 {
-	c.lResult = AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam),
-		HIWORD(c.lParam));
+	c.lResult =
+		AFX_CALL(CWnd::FromHandle(reinterpret_cast<HWND>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam));
 	return TRUE;
 }
-AFX_DISPATCH(v_b) { AFX_CALL(static_cast<BOOL>(c.wParam)); return TRUE; }
-AFX_DISPATCH(b_b) { c.lResult = AFX_CALL(static_cast<BOOL>(c.wParam)); return TRUE; }
-AFX_DISPATCH(v_b_u) { AFX_CALL(static_cast<BOOL>(c.wParam), static_cast<UINT>(c.lParam)); return TRUE; }
-AFX_DISPATCH(v_b_dw) { AFX_CALL(static_cast<BOOL>(c.wParam), static_cast<DWORD>(c.lParam)); return TRUE; }
+AFX_DISPATCH(v_b)
+{
+	AFX_CALL(static_cast<BOOL>(c.wParam));
+	return TRUE;
+}
+AFX_DISPATCH(b_b)
+{
+	c.lResult = AFX_CALL(static_cast<BOOL>(c.wParam));
+	return TRUE;
+}
+AFX_DISPATCH(v_b_u)
+{
+	AFX_CALL(static_cast<BOOL>(c.wParam), static_cast<UINT>(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(v_b_dw)
+{
+	AFX_CALL(static_cast<BOOL>(c.wParam), static_cast<DWORD>(c.lParam));
+	return TRUE;
+}
 AFX_DISPATCH(v_u_W_b)
 {
 	AFX_CALL(LOWORD(c.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)),
 		static_cast<BOOL>(HIWORD(c.wParam)));
 	return TRUE;
 }
-AFX_DISPATCH(v_WINDOWPOS) { AFX_CALL(reinterpret_cast<WINDOWPOS*>(c.lParam)); return TRUE; }
-AFX_DISPATCH(v_MINMAX) { AFX_CALL(reinterpret_cast<MINMAXINFO*>(c.lParam)); return TRUE; }
-AFX_DISPATCH(v_u_l) { AFX_CALL(static_cast<UINT>(c.wParam), c.lParam); return TRUE; }
+AFX_DISPATCH(v_WINDOWPOS)
+{
+	AFX_CALL(reinterpret_cast<WINDOWPOS*>(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(v_MINMAX)
+{
+	AFX_CALL(reinterpret_cast<MINMAXINFO*>(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(v_u_l)
+{
+	AFX_CALL(static_cast<UINT>(c.wParam), c.lParam);
+	return TRUE;
+}
 AFX_DISPATCH(v_u_W)
 {
 	AFX_CALL(static_cast<UINT>(c.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)));
@@ -239,7 +316,11 @@ AFX_DISPATCH(v_M_u_b)
 		static_cast<BOOL>(HIWORD(c.lParam)));
 	return TRUE;
 }
-AFX_DISPATCH(v_M) { AFX_CALL(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam))); return TRUE; }
+AFX_DISPATCH(v_M)
+{
+	AFX_CALL(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam)));
+	return TRUE;
+}
 AFX_DISPATCH(v_u_u_hm)
 {
 	AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam), reinterpret_cast<HMENU>(c.lParam));
@@ -255,9 +336,21 @@ AFX_DISPATCH(v_u_sz)
 	AFX_CALL(static_cast<UINT>(c.wParam), reinterpret_cast<LPCTSTR>(c.lParam));
 	return TRUE;
 }
-AFX_DISPATCH(l_v) { c.lResult = AFX_CALL(); return TRUE; }
-AFX_DISPATCH(v_HDROP) { AFX_CALL(reinterpret_cast<HDROP>(c.wParam)); return TRUE; }
-AFX_DISPATCH(b_HELP) { c.lResult = AFX_CALL(reinterpret_cast<HELPINFO*>(c.lParam)); return TRUE; }
+AFX_DISPATCH(l_v)
+{
+	c.lResult = AFX_CALL();
+	return TRUE;
+}
+AFX_DISPATCH(v_HDROP)
+{
+	AFX_CALL(reinterpret_cast<HDROP>(c.wParam));
+	return TRUE;
+}
+AFX_DISPATCH(b_HELP)
+{
+	c.lResult = AFX_CALL(reinterpret_cast<HELPINFO*>(c.lParam));
+	return TRUE;
+}
 AFX_DISPATCH(v_u_RECT)
 {
 	AFX_CALL(static_cast<UINT>(c.wParam), reinterpret_cast<LPRECT>(c.lParam));
@@ -269,7 +362,11 @@ AFX_DISPATCH(v_D_u)
 	AFX_CALL(CDC::FromHandle(reinterpret_cast<HDC>(c.wParam)), static_cast<UINT>(c.lParam));
 	return TRUE;
 }
-AFX_DISPATCH(l_w_l) { c.lResult = AFX_CALL(c.wParam, c.lParam); return TRUE; }
+AFX_DISPATCH(l_w_l)
+{
+	c.lResult = AFX_CALL(c.wParam, c.lParam);
+	return TRUE;
+}
 
 // Reflected messages. A reflected CtlColor that returns NULL leaves the
 // colouring to the parent.
@@ -292,20 +389,43 @@ AFX_DISPATCH(v_MEASURE)
 	c.lResult = TRUE;
 	return TRUE;
 }
-AFX_DISPATCH(i_COMPARE) { c.lResult = AFX_CALL(reinterpret_cast<LPCOMPAREITEMSTRUCT>(c.lParam)); return TRUE; }
+AFX_DISPATCH(i_COMPARE)
+{
+	c.lResult = AFX_CALL(reinterpret_cast<LPCOMPAREITEMSTRUCT>(c.lParam));
+	return TRUE;
+}
 AFX_DISPATCH(v_DELETE)
 {
 	AFX_CALL(reinterpret_cast<LPDELETEITEMSTRUCT>(c.lParam));
 	c.lResult = TRUE;
 	return TRUE;
 }
-AFX_DISPATCH(i_u_u) { c.lResult = AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam)); return TRUE; }
-AFX_DISPATCH(v_u_u) { AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam)); return TRUE; }
+AFX_DISPATCH(i_u_u)
+{
+	c.lResult = AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam));
+	return TRUE;
+}
+AFX_DISPATCH(v_u_u)
+{
+	AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam));
+	return TRUE;
+}
 
 // Commands and notifications (reached through OnCmdMsg).
-AFX_DISPATCH(b) { (void)c; return AFX_CALL(); }
-AFX_DISPATCH(b_u) { return AFX_CALL(c.nID); }
-AFX_DISPATCH(v_u) { AFX_CALL(c.nID); return TRUE; }
+AFX_DISPATCH(b)
+{
+	(void)c;
+	return AFX_CALL();
+}
+AFX_DISPATCH(b_u)
+{
+	return AFX_CALL(c.nID);
+}
+AFX_DISPATCH(v_u)
+{
+	AFX_CALL(c.nID);
+	return TRUE;
+}
 AFX_DISPATCH(v_UI)
 {
 	CCmdUI* pCmdUI = static_cast<CCmdUI*>(c.pExtra);
@@ -349,24 +469,21 @@ AFX_DISPATCH(b_u_NM)
 /////////////////////////////////////////////////////////////////////////////
 // Entry builders
 
-#define AFX_DISPATCHER(sig, memberFxn) \
-	&AfxDispatch_##sig<AfxSig<AfxSig_##sig>::Get(&ThisClass::memberFxn)>
+#define AFX_DISPATCHER(sig, memberFxn) &AfxDispatch_##sig<AfxSig<AfxSig_##sig>::Get(&ThisClass::memberFxn)>
 
 #define AFX_MSG_ENTRY(message, sig, memberFxn) \
 	{ message, 0, 0, 0, NULL, AFX_DISPATCHER(sig, memberFxn), NULL },
 
 #define AFX_CMD_ENTRY(message, code, id, lastId, sig, memberFxn) \
-	{ message, (UINT)(code), (UINT)(id), (UINT)(lastId), NULL, \
-	  AFX_DISPATCHER(sig, memberFxn), NULL },
+	{ message, (UINT)(code), (UINT)(id), (UINT)(lastId), NULL, AFX_DISPATCHER(sig, memberFxn), NULL },
 
 /////////////////////////////////////////////////////////////////////////////
 // Commands and user messages
 
 #define ON_COMMAND(id, memberFxn) \
 	{ WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), NULL, AFX_DISPATCHER(v, memberFxn), \
-	  static_cast<AFX_PMSG>(AfxSig<AfxSig_v>::Get(&ThisClass::memberFxn)) },
-#define ON_COMMAND_EX(id, memberFxn) \
-	AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, id, b_u, memberFxn)
+		static_cast<AFX_PMSG>(AfxSig<AfxSig_v>::Get(&ThisClass::memberFxn)) },
+#define ON_COMMAND_EX(id, memberFxn) AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, id, b_u, memberFxn)
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
 	AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, v_u, memberFxn)
 #define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
@@ -393,8 +510,7 @@ AFX_DISPATCH(b_u_NM)
 	AFX_CMD_ENTRY(WM_NOTIFY, (WORD)(int)(wNotifyCode), id, idLast, b_u_NM, memberFxn)
 
 // Any message, LRESULT handler(WPARAM, LPARAM).
-#define ON_MESSAGE(message, memberFxn) \
-	AFX_MSG_ENTRY(message, l_w_l, memberFxn)
+#define ON_MESSAGE(message, memberFxn) AFX_MSG_ENTRY(message, l_w_l, memberFxn)
 // A message registered with RegisterWindowMessage; the variable is read when
 // a message arrives, so it may be set after the map was built.
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn) \
@@ -416,18 +532,14 @@ AFX_DISPATCH(b_u_NM)
 
 #define ON_WM_CTLCOLOR_REFLECT() AFX_MSG_ENTRY(WM_CTLCOLOR + WM_REFLECT_BASE, h_D_u, CtlColor)
 #define ON_WM_DRAWITEM_REFLECT() AFX_MSG_ENTRY(WM_DRAWITEM + WM_REFLECT_BASE, v_DRAW, DrawItem)
-#define ON_WM_MEASUREITEM_REFLECT() \
-	AFX_MSG_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, v_MEASURE, MeasureItem)
-#define ON_WM_COMPAREITEM_REFLECT() \
-	AFX_MSG_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, i_COMPARE, CompareItem)
-#define ON_WM_DELETEITEM_REFLECT() \
-	AFX_MSG_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, v_DELETE, DeleteItem)
+#define ON_WM_MEASUREITEM_REFLECT() AFX_MSG_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, v_MEASURE, MeasureItem)
+#define ON_WM_COMPAREITEM_REFLECT() AFX_MSG_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, i_COMPARE, CompareItem)
+#define ON_WM_DELETEITEM_REFLECT() AFX_MSG_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, v_DELETE, DeleteItem)
 #define ON_WM_CHARTOITEM_REFLECT() AFX_MSG_ENTRY(WM_CHARTOITEM + WM_REFLECT_BASE, i_u_u, CharToItem)
 #define ON_WM_VKEYTOITEM_REFLECT() AFX_MSG_ENTRY(WM_VKEYTOITEM + WM_REFLECT_BASE, i_u_u, VKeyToItem)
 #define ON_WM_HSCROLL_REFLECT() AFX_MSG_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, v_u_u, HScroll)
 #define ON_WM_VSCROLL_REFLECT() AFX_MSG_ENTRY(WM_VSCROLL + WM_REFLECT_BASE, v_u_u, VScroll)
-#define ON_WM_PARENTNOTIFY_REFLECT() \
-	AFX_MSG_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, v_u_l, ParentNotify)
+#define ON_WM_PARENTNOTIFY_REFLECT() AFX_MSG_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, v_u_l, ParentNotify)
 
 /////////////////////////////////////////////////////////////////////////////
 // Window messages
@@ -442,7 +554,7 @@ AFX_DISPATCH(b_u_NM)
 #define ON_WM_CANCELMODE() AFX_MSG_ENTRY(WM_CANCELMODE, v, OnCancelMode)
 #define ON_WM_CAPTURECHANGED() \
 	{ WM_CAPTURECHANGED, 0, 0, 0, NULL, \
-	  &AfxDispatch_v_W_l<AfxSig<AfxSig_v_W>::Get(&ThisClass::OnCaptureChanged)>, NULL },
+		&AfxDispatch_v_W_l<AfxSig<AfxSig_v_W>::Get(&ThisClass::OnCaptureChanged)>, NULL },
 #define ON_WM_CHAR() AFX_MSG_ENTRY(WM_CHAR, v_uuu, OnChar)
 #define ON_WM_CHARTOITEM() AFX_MSG_ENTRY(WM_CHARTOITEM, i_u_LB_u, OnCharToItem)
 #define ON_WM_CLIPBOARDUPDATE() AFX_MSG_ENTRY(WM_CLIPBOARDUPDATE, v, OnClipboardUpdate)
@@ -515,8 +627,7 @@ AFX_DISPATCH(b_u_NM)
 #define ON_WM_VKEYTOITEM() AFX_MSG_ENTRY(WM_VKEYTOITEM, i_u_LB_u, OnVKeyToItem)
 #define ON_WM_VSCROLL() AFX_MSG_ENTRY(WM_VSCROLL, v_u_u_SB, OnVScroll)
 #define ON_WM_WINDOWPOSCHANGED() AFX_MSG_ENTRY(WM_WINDOWPOSCHANGED, v_WINDOWPOS, OnWindowPosChanged)
-#define ON_WM_WINDOWPOSCHANGING() \
-	AFX_MSG_ENTRY(WM_WINDOWPOSCHANGING, v_WINDOWPOS, OnWindowPosChanging)
+#define ON_WM_WINDOWPOSCHANGING() AFX_MSG_ENTRY(WM_WINDOWPOSCHANGING, v_WINDOWPOS, OnWindowPosChanging)
 
 /////////////////////////////////////////////////////////////////////////////
 // Control notifications by control type (parent side)

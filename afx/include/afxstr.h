@@ -140,10 +140,16 @@ public:
 	friend AFX_CORE_API CString AFXAPI operator+(const CString& str1, XCHAR ch2);
 	friend AFX_CORE_API CString AFXAPI operator+(XCHAR ch1, const CString& str2);
 
-	friend bool operator==(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) == 0; }
+	friend bool operator==(const CString& str1, const CString& str2) throw()
+	{
+		return str1.Compare(str2) == 0;
+	}
 	friend bool operator==(const CString& str1, PCXSTR psz2) throw() { return str1.Compare(psz2) == 0; }
 	friend bool operator==(PCXSTR psz1, const CString& str2) throw() { return str2.Compare(psz1) == 0; }
-	friend bool operator!=(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) != 0; }
+	friend bool operator!=(const CString& str1, const CString& str2) throw()
+	{
+		return str1.Compare(str2) != 0;
+	}
 	friend bool operator!=(const CString& str1, PCXSTR psz2) throw() { return str1.Compare(psz2) != 0; }
 	friend bool operator!=(PCXSTR psz1, const CString& str2) throw() { return str2.Compare(psz1) != 0; }
 	friend bool operator<(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) < 0; }
@@ -152,13 +158,22 @@ public:
 	friend bool operator>(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) > 0; }
 	friend bool operator>(const CString& str1, PCXSTR psz2) throw() { return str1.Compare(psz2) > 0; }
 	friend bool operator>(PCXSTR psz1, const CString& str2) throw() { return str2.Compare(psz1) < 0; }
-	friend bool operator<=(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) <= 0; }
+	friend bool operator<=(const CString& str1, const CString& str2) throw()
+	{
+		return str1.Compare(str2) <= 0;
+	}
 	friend bool operator<=(const CString& str1, PCXSTR psz2) throw() { return str1.Compare(psz2) <= 0; }
 	friend bool operator<=(PCXSTR psz1, const CString& str2) throw() { return str2.Compare(psz1) >= 0; }
-	friend bool operator>=(const CString& str1, const CString& str2) throw() { return str1.Compare(str2) >= 0; }
+	friend bool operator>=(const CString& str1, const CString& str2) throw()
+	{
+		return str1.Compare(str2) >= 0;
+	}
 	friend bool operator>=(const CString& str1, PCXSTR psz2) throw() { return str1.Compare(psz2) >= 0; }
 	friend bool operator>=(PCXSTR psz1, const CString& str2) throw() { return str2.Compare(psz1) <= 0; }
-	friend bool operator==(const CString& str1, XCHAR ch2) throw() { return str1.GetLength() == 1 && str1.GetAt(0) == ch2; }
+	friend bool operator==(const CString& str1, XCHAR ch2) throw()
+	{
+		return str1.GetLength() == 1 && str1.GetAt(0) == ch2;
+	}
 	friend bool operator==(XCHAR ch1, const CString& str2) throw() { return str2 == ch1; }
 	friend bool operator!=(const CString& str1, XCHAR ch2) throw() { return !(str1 == ch2); }
 	friend bool operator!=(XCHAR ch1, const CString& str2) throw() { return !(str2 == ch1); }
@@ -167,8 +182,8 @@ public:
 private:
 	struct CStringData
 	{
-		int nDataLength;    // characters in use, not counting the terminator
-		int nAllocLength;   // characters that fit, not counting the terminator
+		int nDataLength;  // characters in use, not counting the terminator
+		int nAllocLength; // characters that fit, not counting the terminator
 		XCHAR* data() throw() { return reinterpret_cast<XCHAR*>(this + 1); }
 	};
 

@@ -72,22 +72,22 @@ struct AFX_MSGCALL
 
 // Returns FALSE when the handler declined the message (the _EX forms, a NULL
 // reflected brush), so that routing goes on.
-typedef BOOL (AFX_CDECL* AFX_PMSGDISPATCH)(CCmdTarget* pTarget, AFX_MSGCALL& call);
+typedef BOOL(AFX_CDECL* AFX_PMSGDISPATCH)(CCmdTarget* pTarget, AFX_MSGCALL& call);
 
 struct AFX_MSGMAP_ENTRY
 {
-	UINT nMessage;   // window message, WM_COMMAND/WM_NOTIFY (maybe reflected), or 0xC000
-	UINT nCode;      // control notification code, CN_UPDATE_COMMAND_UI, or 0
-	UINT nID;        // first control id of the range, 0 for window messages
-	UINT nLastID;    // last control id of the range
+	UINT nMessage;                   // window message, WM_COMMAND/WM_NOTIFY (maybe reflected), or 0xC000
+	UINT nCode;                      // control notification code, CN_UPDATE_COMMAND_UI, or 0
+	UINT nID;                        // first control id of the range, 0 for window messages
+	UINT nLastID;                    // last control id of the range
 	const UINT* pnRegisteredMessage; // ON_REGISTERED_MESSAGE: read at dispatch time
 	AFX_PMSGDISPATCH pfnDispatch;
-	AFX_PMSG pfn;    // plain command handlers only, for AFX_CMDHANDLERINFO
+	AFX_PMSG pfn; // plain command handlers only, for AFX_CMDHANDLERINFO
 };
 
 struct AFX_MSGMAP
 {
-	const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)();
+	const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)();
 	const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -163,14 +163,13 @@ public:
 	// with a CCmdUI* in pExtra) or a notification (MAKELONG(code, WM_NOTIFY))
 	// through the message maps. A non-NULL pHandlerInfo is filled instead of
 	// calling the handler.
-	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
-		AFX_CMDHANDLERINFO* pHandlerInfo);
+	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 // Implementation
 	// Searches the maps from the most derived class up; NULL when no entry
 	// matches.
-	static const AFX_MSGMAP_ENTRY* PASCAL FindMessageEntry(
-		const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID);
+	static const AFX_MSGMAP_ENTRY* PASCAL FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+		UINT nCode, UINT nID);
 
 protected:
 	static const AFX_MSGMAP* PASCAL GetThisMessageMap();
@@ -189,14 +188,14 @@ public:
 
 // Attributes
 	UINT m_nID;
-	UINT m_nIndex;          // menu item or other index
-	CMenu* m_pMenu;         // NULL if not a menu
-	CMenu* m_pSubMenu;      // sub-menu containing the item, NULL if not a popup
-	CWnd* m_pOther;         // NULL if a menu or not a CWnd
+	UINT m_nIndex;     // menu item or other index
+	CMenu* m_pMenu;    // NULL if not a menu
+	CMenu* m_pSubMenu; // sub-menu containing the item, NULL if not a popup
+	CWnd* m_pOther;    // NULL if a menu or not a CWnd
 
 // Operations
 	virtual void Enable(BOOL bOn = TRUE);
-	virtual void SetCheck(int nCheck = 1);   // 0, 1 or 2 (indeterminate)
+	virtual void SetCheck(int nCheck = 1); // 0, 1 or 2 (indeterminate)
 	virtual void SetRadio(BOOL bOn = TRUE);
 	virtual void SetText(LPCTSTR lpszText);
 
@@ -210,29 +209,29 @@ public:
 // Implementation
 	BOOL m_bEnableChanged;
 	BOOL m_bContinueRouting;
-	UINT m_nIndexMax;       // last + 1 for iterating m_nIndex
-	CMenu* m_pParentMenu;   // NULL if parent menu not easily determined
+	UINT m_nIndexMax;     // last + 1 for iterating m_nIndex
+	CMenu* m_pParentMenu; // NULL if parent menu not easily determined
 };
 
 /////////////////////////////////////////////////////////////////////////////
 // CWnd - a window attached to a Win32 handle
 
 // m_nFlags
-#define WF_TOOLTIPS         0x0001
-#define WF_TEMPHIDE         0x0002
-#define WF_STAYDISABLED     0x0004
-#define WF_MODALLOOP        0x0008   // currently in a modal loop
-#define WF_CONTINUEMODAL    0x0010   // the modal loop should go on
-#define WF_OLECTLCONTAINER  0x0100
+#define WF_TOOLTIPS 0x0001
+#define WF_TEMPHIDE 0x0002
+#define WF_STAYDISABLED 0x0004
+#define WF_MODALLOOP 0x0008     // currently in a modal loop
+#define WF_CONTINUEMODAL 0x0010 // the modal loop should go on
+#define WF_OLECTLCONTAINER 0x0100
 #define WF_TRACKINGTOOLTIPS 0x0400
 
 // RunModalLoop flags
-#define MLF_NOIDLEMSG       0x0001   // no WM_ENTERIDLE to the parent
-#define MLF_NOKICKIDLE      0x0002   // no WM_KICKIDLE to the dialog
-#define MLF_SHOWONIDLE      0x0004   // show the window when the queue first empties
+#define MLF_NOIDLEMSG 0x0001  // no WM_ENTERIDLE to the parent
+#define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the dialog
+#define MLF_SHOWONIDLE 0x0004 // show the window when the queue first empties
 
 // RepositionBars / GetDescendantWindow and friends
-#define AFX_IDW_PANE_FIRST  0xE900
+#define AFX_IDW_PANE_FIRST 0xE900
 
 class AFX_CORE_API CWnd : public CCmdTarget
 {
@@ -244,13 +243,12 @@ public:
 	// Destroys the window when the object still owns it.
 	virtual ~CWnd();
 
-	virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-		const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
-	virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-		DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-		HMENU nIDorHMenu, LPVOID lpParam = NULL);
-	virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-		DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
+	virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+		CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
+	virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+		int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
+	virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+		const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
 	virtual BOOL DestroyWindow();
 
 	// Binds an existing window to this object without subclassing it.
@@ -364,7 +362,7 @@ public:
 
 	// Timers
 	UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
-		void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
+		void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
 	BOOL KillTimer(UINT_PTR nIDEvent);
 
 	// State
@@ -399,15 +397,14 @@ public:
 	// Scrolling
 	int GetScrollPos(int nBar) const;
 	void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
-	void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL,
-		LPCRECT lpClipRect = NULL);
+	void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
 	int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
 	void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
 	void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 	void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
 	virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
-	int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip,
-		CRgn* prgnUpdate, LPRECT lpRectUpdate, UINT flags);
+	int ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+		LPRECT lpRectUpdate, UINT flags);
 	BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
 	BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
 	int GetScrollLimit(int nBar);
@@ -430,8 +427,8 @@ public:
 	static CWnd* PASCAL WindowFromPoint(POINT point);
 	// A descendant with the given id; with bOnlyPerm only bound objects.
 	CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
-	void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-		BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+	void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+		BOOL bOnlyPerm = FALSE);
 
 	// Alerts and clipboard
 	BOOL FlashWindow(BOOL bInvert);
@@ -471,8 +468,7 @@ public:
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 	virtual void PreSubclassWindow();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
-	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra,
-		AFX_CMDHANDLERINFO* pHandlerInfo);
+	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 protected:
 	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -576,9 +572,9 @@ protected:
 // Implementation
 public:
 	UINT m_nFlags;
-	WNDPROC m_pfnSuper;      // the window procedure in place before ours
+	WNDPROC m_pfnSuper; // the window procedure in place before ours
 	int m_nModalResult;
-	HWND m_hWndOwner;        // owner recorded by SetOwner
+	HWND m_hWndOwner; // owner recorded by SetOwner
 
 protected:
 	explicit CWnd(HWND hWnd);
@@ -592,8 +588,7 @@ protected:
 // The window procedure that every bound, subclassed window of the framework
 // runs through.
 AFX_CORE_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-AFX_CORE_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg,
-	WPARAM wParam, LPARAM lParam);
+AFX_CORE_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 AFX_CORE_API WNDPROC AFXAPI AfxGetAfxWndProc();
 
 // Makes the next window created on this thread bound to pWnd from its first
@@ -673,14 +668,12 @@ public:
 	HWND m_hWndTop;
 
 protected:
-	BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
-		HINSTANCE hInst);
+	BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
 	HWND PreModal();
 	void PostModal();
 
 	afx_msg LRESULT HandleInitDialog(WPARAM, LPARAM);
 	afx_msg LRESULT HandleSetFont(WPARAM, LPARAM);
-
 
 	DECLARE_MESSAGE_MAP()
 };
@@ -741,8 +734,8 @@ public:
 // Construction
 	CStatic();
 	virtual ~CStatic();
-	virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect,
-		CWnd* pParentWnd, UINT nID = 0xffff);
+	virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+		UINT nID = 0xffff);
 
 // Operations
 	AFX_DECLARE_CTRL_IMAGES()
@@ -764,8 +757,7 @@ public:
 // Construction
 	CButton();
 	virtual ~CButton();
-	virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect,
-		CWnd* pParentWnd, UINT nID);
+	virtual BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
 // Attributes
 	UINT GetState() const;
@@ -794,7 +786,7 @@ public:
 	virtual ~CListBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-// Attributes and operations
+	// Attributes and operations
 	// Shared with CComboBox; GetCurSel and SetCurSel are for single-selection
 	// list boxes.
 	AFX_DECLARE_LIST_ITEMS()
@@ -844,7 +836,7 @@ public:
 	virtual ~CComboBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-// Attributes and operations
+	// Attributes and operations
 	// Shared with CListBox; nIndex -1 of SetItemHeight and GetItemHeight is
 	// the selection field, 0 every item of a fixed list.
 	AFX_DECLARE_LIST_ITEMS()
@@ -970,8 +962,8 @@ public:
 	virtual ~CWinThread();
 
 // Attributes
-	CWnd* m_pMainWnd;       // main window (usually same AfxGetApp()->m_pMainWnd)
-	CWnd* m_pActiveWnd;     // active main window (may not be m_pMainWnd)
+	CWnd* m_pMainWnd;   // main window (usually same AfxGetApp()->m_pMainWnd)
+	CWnd* m_pActiveWnd; // active main window (may not be m_pMainWnd)
 	BOOL m_bAutoDelete;
 	HANDLE m_hThread;
 	DWORD m_nThreadID;
@@ -990,8 +982,8 @@ public:
 
 // Implementation
 public:
-	MSG m_msgCur;           // the message being pumped
-	POINT m_ptCursorLast;   // last mouse position, to filter out idle mouse moves
+	MSG m_msgCur;         // the message being pumped
+	POINT m_ptCursorLast; // last mouse position, to filter out idle mouse moves
 	UINT m_nMsgLast;
 };
 
@@ -1060,14 +1052,14 @@ AFX_CORE_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0,
 	HBRUSH hbrBackground = 0, HICON hIcon = 0);
 
-AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance,
-	LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+	int nCmdShow);
 AFX_CORE_API void AFXAPI AfxWinTerm();
 // Runs the application object: AfxWinInit, InitInstance, then Run, or
 // ExitInstance when InitInstance returns FALSE. GUI applications without a
 // WinMain of their own get one that calls it by linking kavro::afx_main.
-AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
-	LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+	int nCmdShow);
 
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
 AFX_CORE_API void AFXAPI AfxPostQuitMessage(int nExitCode);

@@ -7,8 +7,7 @@
 
 #include "afxwin.h"
 
-extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine,
-	int nCmdShow)
+extern "C" int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
 	return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
 }

@@ -18,10 +18,7 @@ CCmdTarget::~CCmdTarget()
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
-	static const AFX_MSGMAP_ENTRY _messageEntries[] =
-	{
-		{ 0, 0, 0, 0, NULL, NULL, NULL }
-	};
+	static const AFX_MSGMAP_ENTRY _messageEntries[] = { { 0, 0, 0, 0, NULL, NULL, NULL } };
 	static const AFX_MSGMAP messageMap = { NULL, &_messageEntries[0] };
 	return &messageMap;
 }
@@ -31,20 +28,19 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
 	return GetThisMessageMap();
 }
 
-const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(
-	const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID)
+const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+	UINT nCode, UINT nID)
 {
 	for (; lpEntry != NULL && lpEntry->pfnDispatch != NULL; ++lpEntry)
 	{
-		if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode &&
-			nID >= lpEntry->nID && nID <= lpEntry->nLastID)
+		if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+			nID <= lpEntry->nLastID)
 			return lpEntry;
 	}
 	return NULL;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-	AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
 	// A notification comes as MAKELONG(code, message); plain commands and
 	// control notifications have no message part and mean WM_COMMAND.
@@ -59,7 +55,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra,
 		nMsg = WM_COMMAND;
 
 	for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL;
-		pMap = pMap->pfnGetBaseMap != NULL ? (*pMap->pfnGetBaseMap)() : NULL)
+		 pMap = pMap->pfnGetBaseMap != NULL ? (*pMap->pfnGetBaseMap)() : NULL)
 	{
 		const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, nMsg, nKey, nID);
 		if (lpEntry == NULL)
@@ -104,9 +100,15 @@ void CCmdTarget::RestoreWaitCursor()
 // CCmdUI
 
 CCmdUI::CCmdUI()
-	: m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pOther(NULL),
-	  m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0),
-	  m_pParentMenu(NULL)
+	: m_nID(0)
+	, m_nIndex(0)
+	, m_pMenu(NULL)
+	, m_pSubMenu(NULL)
+	, m_pOther(NULL)
+	, m_bEnableChanged(FALSE)
+	, m_bContinueRouting(FALSE)
+	, m_nIndexMax(0)
+	, m_pParentMenu(NULL)
 {
 }
 
@@ -166,8 +168,7 @@ void CCmdUI::SetText(LPCTSTR lpszText)
 		// Keep the item's enabled and checked state across the change.
 		UINT nState = ::GetMenuState(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION);
 		nState &= ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR | MF_POPUP | 0xFF00);
-		::ModifyMenuA(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState,
-			m_nID, lpszText);
+		::ModifyMenuA(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
 	}
 	else if (m_pOther != NULL && ::IsWindow(m_pOther->m_hWnd))
 	{

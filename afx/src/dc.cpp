@@ -4,43 +4,43 @@
 
 namespace
 {
-	CDC* NewTempDC(HDC hDC)
-	{
-		CDC* pDC = new CDC;
-		pDC->m_hDC = hDC;
-		pDC->m_hAttribDC = hDC;
-		return pDC;
-	}
-
-	void DeleteTempDC(CDC* pDC)
-	{
-		pDC->m_hDC = NULL;
-		pDC->m_hAttribDC = NULL;
-		delete pDC;
-	}
-
-	CHandleMap<CDC, HDC>& MapHDC()
-	{
-		static thread_local CHandleMap<CDC, HDC> map(&NewTempDC, &DeleteTempDC);
-		return map;
-	}
-
-	HGDIOBJ HandleOf(const CGdiObject* pObject)
-	{
-		return pObject != NULL ? pObject->m_hObject : NULL;
-	}
-
-	// Attribute setters apply to the output context, when it is a separate
-	// one, and then to the attribute context, whose answer callers get.
-	template <class TSetter>
-	void OnBothContexts(const CDC* pDC, TSetter setter)
-	{
-		if (pDC->m_hDC != pDC->m_hAttribDC && pDC->m_hDC != NULL)
-			setter(pDC->m_hDC);
-		if (pDC->m_hAttribDC != NULL)
-			setter(pDC->m_hAttribDC);
-	}
+CDC* NewTempDC(HDC hDC)
+{
+	CDC* pDC = new CDC;
+	pDC->m_hDC = hDC;
+	pDC->m_hAttribDC = hDC;
+	return pDC;
 }
+
+void DeleteTempDC(CDC* pDC)
+{
+	pDC->m_hDC = NULL;
+	pDC->m_hAttribDC = NULL;
+	delete pDC;
+}
+
+CHandleMap<CDC, HDC>& MapHDC()
+{
+	static thread_local CHandleMap<CDC, HDC> map(&NewTempDC, &DeleteTempDC);
+	return map;
+}
+
+HGDIOBJ HandleOf(const CGdiObject* pObject)
+{
+	return pObject != NULL ? pObject->m_hObject : NULL;
+}
+
+// Attribute setters apply to the output context, when it is a separate
+// one, and then to the attribute context, whose answer callers get.
+template <class TSetter>
+void OnBothContexts(const CDC* pDC, TSetter setter)
+{
+	if (pDC->m_hDC != pDC->m_hAttribDC && pDC->m_hDC != NULL)
+		setter(pDC->m_hDC);
+	if (pDC->m_hAttribDC != NULL)
+		setter(pDC->m_hAttribDC);
+}
+} // namespace
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
@@ -48,7 +48,9 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 // Construction and the handle map
 
 CDC::CDC()
-	: m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE)
+	: m_hDC(NULL)
+	, m_hAttribDC(NULL)
+	, m_bPrinting(FALSE)
 {
 }
 
@@ -113,18 +115,16 @@ void CDC::ReleaseOutputDC()
 	m_hDC = NULL;
 }
 
-BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
-	const void* lpInitData)
+BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-	return Attach(::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput,
-		static_cast<const DEVMODE*>(lpInitData)));
+	return Attach(
+		::CreateDC(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODE*>(lpInitData)));
 }
 
-BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
-	const void* lpInitData)
+BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-	return Attach(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput,
-		static_cast<const DEVMODE*>(lpInitData)));
+	return Attach(
+		::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODE*>(lpInitData)));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
@@ -218,7 +218,8 @@ int CDC::SelectObject(CRgn* pRgn)
 	if (h == NULL || m_hDC == NULL)
 		return ERROR;
 	int nRetVal = ERROR;
-	OnBothContexts(this, [&](HDC hDC) { nRetVal = static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(hDC, h))); });
+	OnBothContexts(this,
+		[&](HDC hDC) { nRetVal = static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(hDC, h))); });
 	return nRetVal;
 }
 
@@ -675,8 +676,8 @@ BOOL CDC::DrawIcon(POINT point, HICON hIcon)
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
-	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hBitmap), 0,
-		pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
+	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx,
+		size.cy, nFlags | DST_BITMAP);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
@@ -689,8 +690,8 @@ BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
 {
-	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hIcon), 0,
-		pt.x, pt.y, size.cx, size.cy, nFlags | DST_ICON);
+	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
+		nFlags | DST_ICON);
 }
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush)
@@ -698,37 +699,34 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
 	return DrawState(pt, size, hIcon, nFlags, static_cast<HBRUSH>(HandleOf(pBrush)));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags,
-	BOOL bPrefixText, int nTextLen, HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+	HBRUSH hBrush)
 {
 	if (lpszText == NULL)
 		return FALSE;
-	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(lpszText),
-		static_cast<WPARAM>(nTextLen), pt.x, pt.y, size.cx, size.cy,
-		nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
+	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(lpszText), static_cast<WPARAM>(nTextLen),
+		pt.x, pt.y, size.cx, size.cy, nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags,
-	BOOL bPrefixText, int nTextLen, CBrush* pBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+	CBrush* pBrush)
 {
 	return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen,
 		static_cast<HBRUSH>(HandleOf(pBrush)));
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData,
-	UINT nFlags, HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, HBRUSH hBrush)
 {
 	if (lpDrawProc == NULL)
 		return FALSE;
-	return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y,
-		size.cx, size.cy, nFlags | DST_COMPLEX);
+	return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy,
+		nFlags | DST_COMPLEX);
 }
 
-BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData,
-	UINT nFlags, CBrush* pBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags,
+	CBrush* pBrush)
 {
-	return DrawState(pt, size, lpDrawProc, lData, nFlags,
-		static_cast<HBRUSH>(HandleOf(pBrush)));
+	return DrawState(pt, size, lpDrawProc, lData, nFlags, static_cast<HBRUSH>(HandleOf(pBrush)));
 }
 
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
@@ -740,8 +738,8 @@ BOOL CDC::Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 {
 	if (lpRect == NULL)
 		return FALSE;
-	return Arc(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom,
-		ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
+	return Arc(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
+		ptEnd.y);
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect)
@@ -769,8 +767,8 @@ BOOL CDC::Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 {
 	if (lpRect == NULL)
 		return FALSE;
-	return Pie(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom,
-		ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
+	return Pie(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, ptStart.x, ptStart.y, ptEnd.x,
+		ptEnd.y);
 }
 
 BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
@@ -785,8 +783,7 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 
 BOOL CDC::Rectangle(LPCRECT lpRect)
 {
-	return lpRect != NULL &&
-		Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+	return lpRect != NULL && Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
 }
 
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
@@ -796,8 +793,8 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 
 BOOL CDC::RoundRect(LPCRECT lpRect, POINT point)
 {
-	return lpRect != NULL && RoundRect(lpRect->left, lpRect->top, lpRect->right,
-		lpRect->bottom, point.x, point.y);
+	return lpRect != NULL &&
+		   RoundRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, point.x, point.y);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -810,23 +807,21 @@ BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 
 BOOL CDC::PatBlt(LPCRECT lpRect, DWORD dwRop)
 {
-	return lpRect != NULL && PatBlt(lpRect->left, lpRect->top,
-		lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, dwRop);
+	return lpRect != NULL && PatBlt(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+								 lpRect->bottom - lpRect->top, dwRop);
 }
 
-BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-	DWORD dwRop)
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
 	// Raster operations that use no source take a NULL source context.
-	return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL,
-		xSrc, ySrc, dwRop);
+	return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL, xSrc, ySrc, dwRop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc,
-	int ySrc, int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+	int nSrcHeight, DWORD dwRop)
 {
-	return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL,
-		xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
+	return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL, xSrc, ySrc,
+		nSrcWidth, nSrcHeight, dwRop);
 }
 
 COLORREF CDC::GetPixel(int x, int y) const
@@ -874,16 +869,15 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
 	return TextOut(x, y, str.GetString(), str.GetLength());
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
-	UINT nCount, LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+	LPINT lpDxWidths)
 {
 	// A NULL string with ETO_OPAQUE only fills the rectangle.
-	return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString,
-		lpszString != NULL ? nCount : 0, lpDxWidths);
+	return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, lpszString != NULL ? nCount : 0,
+		lpDxWidths);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str,
-	LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
 {
 	return ExtTextOut(x, y, nOptions, lpRect, str.GetString(), str.GetLength(), lpDxWidths);
 }
@@ -983,12 +977,11 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
 	if (lpRect != NULL)
-		Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-			lpRect->bottom - lpRect->top, clrTopLeft, clrBottomRight);
+		Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+			clrTopLeft, clrBottomRight);
 }
 
-void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft,
-	COLORREF clrBottomRight)
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
 	// The top-right and bottom-left corner pixels belong to the lower edges.
 	FillSolidRect(x, y, cx - 1, 1, clrTopLeft);

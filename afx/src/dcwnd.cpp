@@ -3,11 +3,11 @@
 
 namespace
 {
-	HWND SafeHwnd(const CWnd* pWnd)
-	{
-		return pWnd != NULL ? pWnd->m_hWnd : NULL;
-	}
+HWND SafeHwnd(const CWnd* pWnd)
+{
+	return pWnd != NULL ? pWnd->m_hWnd : NULL;
 }
+} // namespace
 
 CWnd* CDC::GetWindow() const
 {

@@ -41,23 +41,37 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 // Construction
 
 CDialog::CDialog()
-	: m_nIDHelp(0), m_lpszTemplateName(NULL), m_hDialogTemplate(NULL),
-	  m_lpDialogTemplate(NULL), m_lpDialogInit(NULL), m_pParentWnd(NULL), m_hWndTop(NULL)
+	: m_nIDHelp(0)
+	, m_lpszTemplateName(NULL)
+	, m_hDialogTemplate(NULL)
+	, m_lpDialogTemplate(NULL)
+	, m_lpDialogInit(NULL)
+	, m_pParentWnd(NULL)
+	, m_hWndTop(NULL)
 {
 }
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
-	: m_nIDHelp(0), m_lpszTemplateName(lpszTemplateName), m_hDialogTemplate(NULL),
-	  m_lpDialogTemplate(NULL), m_lpDialogInit(NULL), m_pParentWnd(pParentWnd), m_hWndTop(NULL)
+	: m_nIDHelp(0)
+	, m_lpszTemplateName(lpszTemplateName)
+	, m_hDialogTemplate(NULL)
+	, m_lpDialogTemplate(NULL)
+	, m_lpDialogInit(NULL)
+	, m_pParentWnd(pParentWnd)
+	, m_hWndTop(NULL)
 {
 	if (IS_INTRESOURCE(lpszTemplateName))
 		m_nIDHelp = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-	: m_nIDHelp(nIDTemplate), m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)),
-	  m_hDialogTemplate(NULL), m_lpDialogTemplate(NULL), m_lpDialogInit(NULL),
-	  m_pParentWnd(pParentWnd), m_hWndTop(NULL)
+	: m_nIDHelp(nIDTemplate)
+	, m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate))
+	, m_hDialogTemplate(NULL)
+	, m_lpDialogTemplate(NULL)
+	, m_lpDialogInit(NULL)
+	, m_pParentWnd(pParentWnd)
+	, m_hWndTop(NULL)
 {
 }
 
@@ -101,8 +115,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 	return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
 }
 
-BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
-	void* lpDialogInit)
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
 {
 	m_lpDialogInit = lpDialogInit;
 	m_pParentWnd = pParentWnd;
@@ -119,8 +132,7 @@ BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
 	return bResult;
 }
 
-BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
-	HINSTANCE hInst)
+BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
 {
 	if (lpDialogTemplate == NULL || m_hWnd != NULL)
 		return FALSE;
@@ -130,15 +142,14 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 	// Created ANSI, so that the controls' notifications (tree views ask with
 	// WM_NOTIFYFORMAT) come in their A forms.
 	AfxHookWindowCreate(this);
-	HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(),
-		&AfxDlgProc, 0);
+	HWND hWnd =
+		::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
 	if (!AfxUnhookWindowCreate())
 		PostNcDestroy();
 	return hWnd != NULL;
 }
 
-BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
-	void* lpDialogInit)
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
 {
 	if (lpDialogTemplate == NULL)
 		return FALSE;
@@ -347,8 +358,11 @@ DWORD CDialog::GetDefID() const
 // CDataExchange
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-	: m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_bFailed(FALSE),
-	  m_idLastControl(0), m_bEditLastControl(FALSE)
+	: m_bSaveAndValidate(bSaveAndValidate)
+	, m_pDlgWnd(pDlgWnd)
+	, m_bFailed(FALSE)
+	, m_idLastControl(0)
+	, m_bEditLastControl(FALSE)
 {
 }
 
@@ -450,8 +464,7 @@ static BOOL ReadNumber(HWND hWndCtrl, BOOL bSigned, long long& nValue)
 
 // Exchanges a whole number that must lie in nMin..nMax; a text that is not
 // such a number fails the exchange and leaves nValue alone.
-static BOOL ExchangeNumber(CDataExchange* pDX, int nIDC, long long& nValue,
-	long long nMin, long long nMax)
+static BOOL ExchangeNumber(CDataExchange* pDX, int nIDC, long long& nValue, long long nMin, long long nMax)
 {
 	HWND hWndCtrl = PrepareExchange(pDX, nIDC, TRUE);
 	if (hWndCtrl == NULL)
@@ -567,7 +580,7 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 		value.ReleaseBuffer();
 	}
 	else if (::SendMessageA(hWndCtrl, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-			reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == LB_ERR)
+				 reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == LB_ERR)
 	{
 		::SendMessageA(hWndCtrl, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 	}
@@ -583,7 +596,7 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 	if (pDX->m_bSaveAndValidate)
 		GetControlText(hWndCtrl, value);
 	else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-			reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == CB_ERR)
+				 reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == CB_ERR)
 	{
 		::SetWindowTextA(hWndCtrl, value);
 	}

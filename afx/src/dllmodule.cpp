@@ -37,7 +37,7 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
 	CDynLinkLibrary* pRemoved = NULL;
 	AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
 	AcquireSRWLockExclusive(&g_libraryLock);
-	for (CDynLinkLibrary** pp = &pModuleState->m_pFirstLibrary; *pp != NULL; )
+	for (CDynLinkLibrary** pp = &pModuleState->m_pFirstLibrary; *pp != NULL;)
 	{
 		CDynLinkLibrary* pDLL = *pp;
 		if (pDLL->m_hModule == state.hModule)
@@ -67,15 +67,21 @@ void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll)
 // CDynLinkLibrary
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
-	: m_hModule(state.hModule), m_hResource(state.hResource),
-	  m_pFirstSharedClass(state.pFirstSharedClass), m_bSystem(bSystem), m_pNextDLL(NULL)
+	: m_hModule(state.hModule)
+	, m_hResource(state.hResource)
+	, m_pFirstSharedClass(state.pFirstSharedClass)
+	, m_bSystem(bSystem)
+	, m_pNextDLL(NULL)
 {
 	AddToChain();
 }
 
 CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
-	: m_hModule(hModule), m_hResource(hResource), m_pFirstSharedClass(NULL),
-	  m_bSystem(FALSE), m_pNextDLL(NULL)
+	: m_hModule(hModule)
+	, m_hResource(hResource)
+	, m_pFirstSharedClass(NULL)
+	, m_bSystem(FALSE)
+	, m_pNextDLL(NULL)
 {
 	AddToChain();
 }
@@ -125,7 +131,7 @@ static HINSTANCE SearchResourceChain(Pred bHas)
 	{
 		BOOL bSystemPass = nPass == 1;
 		for (CDynLinkLibrary* pDLL = AfxGetModuleState()->m_pFirstLibrary; pDLL != NULL;
-			pDLL = pDLL->m_pNextDLL)
+			 pDLL = pDLL->m_pNextDLL)
 		{
 			if ((pDLL->m_bSystem != FALSE) == bSystemPass && pDLL->m_hResource != NULL &&
 				bHas(pDLL->m_hResource))
@@ -143,18 +149,19 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {
 	if (lpszName == NULL || lpszType == NULL)
 		return AfxGetResourceHandle();
-	HINSTANCE hFound = SearchResourceChain([=](HINSTANCE hInst)
-		{ return ::FindResourceA(hInst, lpszName, lpszType) != NULL; });
+	HINSTANCE hFound = SearchResourceChain(
+		[=](HINSTANCE hInst) { return ::FindResourceA(hInst, lpszName, lpszType) != NULL; });
 	// Not found anywhere: the caller's load fails on the current module.
 	return hFound != NULL ? hFound : AfxGetResourceHandle();
 }
 
 HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
 {
-	return SearchResourceChain([=](HINSTANCE hInst)
-	{
-		// With a zero size LoadStringW gives the length without copying.
-		LPCWSTR pszText = NULL;
-		return ::LoadStringW(hInst, nID, reinterpret_cast<LPWSTR>(&pszText), 0) > 0;
-	});
+	return SearchResourceChain(
+		[=](HINSTANCE hInst)
+		{
+			// With a zero size LoadStringW gives the length without copying.
+			LPCWSTR pszText = NULL;
+			return ::LoadStringW(hInst, nID, reinterpret_cast<LPWSTR>(&pszText), 0) > 0;
+		});
 }

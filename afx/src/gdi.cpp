@@ -5,52 +5,51 @@
 #include <stdlib.h>
 #include <string.h>
 
-
 namespace
 {
-	// A temporary wrapper has the class that matches the object's type, so
-	// that CPen::FromHandle and friends hand out real objects of their class.
-	CGdiObject* NewTempGdiObject(HGDIOBJ h)
+// A temporary wrapper has the class that matches the object's type, so
+// that CPen::FromHandle and friends hand out real objects of their class.
+CGdiObject* NewTempGdiObject(HGDIOBJ h)
+{
+	CGdiObject* pObject;
+	switch (::GetObjectType(h))
 	{
-		CGdiObject* pObject;
-		switch (::GetObjectType(h))
-		{
-		case OBJ_PEN:
-		case OBJ_EXTPEN:
-			pObject = new CPen;
-			break;
-		case OBJ_BRUSH:
-			pObject = new CBrush;
-			break;
-		case OBJ_FONT:
-			pObject = new CFont;
-			break;
-		case OBJ_BITMAP:
-			pObject = new CBitmap;
-			break;
-		case OBJ_REGION:
-			pObject = new CRgn;
-			break;
-		default:
-			pObject = new CGdiObject;
-			break;
-		}
-		pObject->m_hObject = h;
-		return pObject;
+	case OBJ_PEN:
+	case OBJ_EXTPEN:
+		pObject = new CPen;
+		break;
+	case OBJ_BRUSH:
+		pObject = new CBrush;
+		break;
+	case OBJ_FONT:
+		pObject = new CFont;
+		break;
+	case OBJ_BITMAP:
+		pObject = new CBitmap;
+		break;
+	case OBJ_REGION:
+		pObject = new CRgn;
+		break;
+	default:
+		pObject = new CGdiObject;
+		break;
 	}
-
-	void DeleteTempGdiObject(CGdiObject* pObject)
-	{
-		pObject->m_hObject = NULL;
-		delete pObject;
-	}
-
-	CHandleMap<CGdiObject, HGDIOBJ>& MapHGDIOBJ()
-	{
-		static thread_local CHandleMap<CGdiObject, HGDIOBJ> map(&NewTempGdiObject, &DeleteTempGdiObject);
-		return map;
-	}
+	pObject->m_hObject = h;
+	return pObject;
 }
+
+void DeleteTempGdiObject(CGdiObject* pObject)
+{
+	pObject->m_hObject = NULL;
+	delete pObject;
+}
+
+CHandleMap<CGdiObject, HGDIOBJ>& MapHGDIOBJ()
+{
+	static thread_local CHandleMap<CGdiObject, HGDIOBJ> map(&NewTempGdiObject, &DeleteTempGdiObject);
+	return map;
+}
+} // namespace
 
 void AFXAPI _AfxDeleteTempGdiMaps()
 {
@@ -152,8 +151,7 @@ CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
 	CreatePen(nPenStyle, nWidth, crColor);
 }
 
-CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount,
-	const DWORD* lpStyle)
+CPen::CPen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount, const DWORD* lpStyle)
 {
 	CreatePen(nPenStyle, nWidth, pLogBrush, nStyleCount, lpStyle);
 }
@@ -289,14 +287,12 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 	return Attach(::CreateFontIndirect(lpLogFont));
 }
 
-BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation,
-	int nWeight, BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-	BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
-	LPCTSTR lpszFacename)
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+	BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
+	BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-	return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight,
-		bItalic, bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-		nQuality, nPitchAndFamily, lpszFacename));
+	return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+		cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
@@ -375,8 +371,7 @@ BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)
 	return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap)));
 }
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount,
-	const void* lpBits)
+BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
 	return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }
@@ -555,6 +550,5 @@ BOOL CRgn::PtInRegion(POINT point) const
 
 BOOL CRgn::RectInRegion(LPCRECT lpRect) const
 {
-	return m_hObject != NULL && lpRect != NULL &&
-		::RectInRegion(static_cast<HRGN>(m_hObject), lpRect);
+	return m_hObject != NULL && lpRect != NULL && ::RectInRegion(static_cast<HRGN>(m_hObject), lpRect);
 }

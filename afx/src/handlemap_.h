@@ -36,13 +36,11 @@ public:
 
 // Construction
 	CHandleMap(PFN_NEWTEMP pfnNewTemp, PFN_DELETETEMP pfnDeleteTemp)
-		: m_pfnNewTemp(pfnNewTemp), m_pfnDeleteTemp(pfnDeleteTemp)
+		: m_pfnNewTemp(pfnNewTemp)
+		, m_pfnDeleteTemp(pfnDeleteTemp)
 	{
 	}
-	~CHandleMap()
-	{
-		DeleteTemp();
-	}
+	~CHandleMap() { DeleteTemp(); }
 	CHandleMap(const CHandleMap&) = delete;
 	CHandleMap& operator=(const CHandleMap&) = delete;
 
@@ -107,10 +105,7 @@ public:
 			m_pfnDeleteTemp(pObject);
 	}
 
-	bool IsEmpty() const
-	{
-		return m_permanent.empty() && m_temporary.empty() && m_orphans.empty();
-	}
+	bool IsEmpty() const { return m_permanent.empty() && m_temporary.empty() && m_orphans.empty(); }
 
 // Implementation
 private:

@@ -2,34 +2,32 @@
 #include "afxwin.h"
 #include "handlemap_.h"
 
-
 namespace
 {
-	CImageList* NewTempImageList(HIMAGELIST hImageList)
-	{
-		CImageList* pList = new CImageList;
-		pList->m_hImageList = hImageList;
-		return pList;
-	}
-
-	void DeleteTempImageList(CImageList* pList)
-	{
-		pList->m_hImageList = NULL;
-		delete pList;
-	}
-
-	CHandleMap<CImageList, HIMAGELIST>& MapHIMAGELIST()
-	{
-		static thread_local CHandleMap<CImageList, HIMAGELIST> map(&NewTempImageList,
-			&DeleteTempImageList);
-		return map;
-	}
-
-	HBITMAP BitmapOf(CBitmap* pBitmap)
-	{
-		return pBitmap != NULL ? static_cast<HBITMAP>(pBitmap->m_hObject) : NULL;
-	}
+CImageList* NewTempImageList(HIMAGELIST hImageList)
+{
+	CImageList* pList = new CImageList;
+	pList->m_hImageList = hImageList;
+	return pList;
 }
+
+void DeleteTempImageList(CImageList* pList)
+{
+	pList->m_hImageList = NULL;
+	delete pList;
+}
+
+CHandleMap<CImageList, HIMAGELIST>& MapHIMAGELIST()
+{
+	static thread_local CHandleMap<CImageList, HIMAGELIST> map(&NewTempImageList, &DeleteTempImageList);
+	return map;
+}
+
+HBITMAP BitmapOf(CBitmap* pBitmap)
+{
+	return pBitmap != NULL ? static_cast<HBITMAP>(pBitmap->m_hObject) : NULL;
+}
+} // namespace
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
@@ -100,8 +98,8 @@ BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask
 	HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
 	if (hInst == NULL)
 		return FALSE;
-	return Attach(::ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask,
-		IMAGE_BITMAP, LR_DEFAULTCOLOR));
+	return Attach(
+		::ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_DEFAULTCOLOR));
 }
 
 BOOL CImageList::DeleteImageList()
@@ -134,7 +132,7 @@ COLORREF CImageList::GetBkColor() const
 BOOL CImageList::GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
 {
 	return m_hImageList != NULL && pImageInfo != NULL &&
-		::ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+		   ::ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
 }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)

@@ -5,30 +5,30 @@
 
 namespace
 {
-	CMenu* NewTempMenu(HMENU hMenu)
-	{
-		CMenu* pMenu = new CMenu;
-		pMenu->m_hMenu = hMenu;
-		return pMenu;
-	}
-
-	void DeleteTempMenu(CMenu* pMenu)
-	{
-		pMenu->m_hMenu = NULL;
-		delete pMenu;
-	}
-
-	CHandleMap<CMenu, HMENU>& MapHMENU()
-	{
-		static thread_local CHandleMap<CMenu, HMENU> map(&NewTempMenu, &DeleteTempMenu);
-		return map;
-	}
-
-	UINT_PTR BitmapItem(const CBitmap* pBmp)
-	{
-		return reinterpret_cast<UINT_PTR>(pBmp != NULL ? pBmp->m_hObject : NULL);
-	}
+CMenu* NewTempMenu(HMENU hMenu)
+{
+	CMenu* pMenu = new CMenu;
+	pMenu->m_hMenu = hMenu;
+	return pMenu;
 }
+
+void DeleteTempMenu(CMenu* pMenu)
+{
+	pMenu->m_hMenu = NULL;
+	delete pMenu;
+}
+
+CHandleMap<CMenu, HMENU>& MapHMENU()
+{
+	static thread_local CHandleMap<CMenu, HMENU> map(&NewTempMenu, &DeleteTempMenu);
+	return map;
+}
+
+UINT_PTR BitmapItem(const CBitmap* pBmp)
+{
+	return reinterpret_cast<UINT_PTR>(pBmp != NULL ? pBmp->m_hObject : NULL);
+}
+} // namespace
 
 // Set while CMenu::TrackPopupMenu runs on the thread.
 static thread_local CMenu* g_pTrackedMenu = NULL;
@@ -36,30 +36,31 @@ static thread_local HWND g_hTrackingWindow = NULL;
 
 namespace
 {
-	// Records the tracked popup and its owner for the owner's WM_MEASUREITEM,
-	// which names no menu. A handler may track another popup meanwhile, so
-	// the previous pair comes back afterwards.
-	class CTrackingScope
+// Records the tracked popup and its owner for the owner's WM_MEASUREITEM,
+// which names no menu. A handler may track another popup meanwhile, so
+// the previous pair comes back afterwards.
+class CTrackingScope
+{
+public:
+	CTrackingScope(CMenu* pMenu, CWnd* pWnd)
+		: m_pOldMenu(g_pTrackedMenu)
+		, m_hOldWnd(g_hTrackingWindow)
 	{
-	public:
-		CTrackingScope(CMenu* pMenu, CWnd* pWnd)
-			: m_pOldMenu(g_pTrackedMenu), m_hOldWnd(g_hTrackingWindow)
-		{
-			g_pTrackedMenu = pMenu;
-			g_hTrackingWindow = pWnd != NULL ? pWnd->m_hWnd : NULL;
-		}
-		~CTrackingScope()
-		{
-			g_pTrackedMenu = m_pOldMenu;
-			g_hTrackingWindow = m_hOldWnd;
-		}
-		HWND Owner() const { return g_hTrackingWindow; }
+		g_pTrackedMenu = pMenu;
+		g_hTrackingWindow = pWnd != NULL ? pWnd->m_hWnd : NULL;
+	}
+	~CTrackingScope()
+	{
+		g_pTrackedMenu = m_pOldMenu;
+		g_hTrackingWindow = m_hOldWnd;
+	}
+	HWND Owner() const { return g_hTrackingWindow; }
 
-	private:
-		CMenu* m_pOldMenu;
-		HWND m_hOldWnd;
-	};
-}
+private:
+	CMenu* m_pOldMenu;
+	HWND m_hOldWnd;
+};
+} // namespace
 
 CMenu* AFXAPI AfxGetTrackedMenu()
 {
@@ -190,8 +191,7 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
 
 BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
 {
-	return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem,
-		reinterpret_cast<LPCTSTR>(BitmapItem(pBmp)));
+	return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, reinterpret_cast<LPCTSTR>(BitmapItem(pBmp)));
 }
 
 UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)

@@ -13,7 +13,8 @@
 // nodes link themselves into one list shared by the application, this DLL and
 // the extension DLLs, and unlink themselves when their module unloads.
 
-namespace {
+namespace
+{
 
 SRWLOCK g_classLock = SRWLOCK_INIT;
 AFX_CLASSINIT* g_pFirstClassInit = NULL;
@@ -21,7 +22,8 @@ AFX_CLASSINIT* g_pFirstClassInit = NULL;
 } // namespace
 
 AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* pNewClass)
-	: m_pClass(pNewClass), m_pNext(NULL)
+	: m_pClass(pNewClass)
+	, m_pNext(NULL)
 {
 	AcquireSRWLockExclusive(&g_classLock);
 	m_pNext = g_pFirstClassInit;
@@ -53,8 +55,9 @@ CRuntimeClass* AfxFirstClassOfModule(HMODULE hModule)
 	{
 		HMODULE hOwner = NULL;
 		if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-				GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-				reinterpret_cast<LPCSTR>(p->m_pClass), &hOwner) && hOwner == hModule)
+								   GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+				reinterpret_cast<LPCSTR>(p->m_pClass), &hOwner) &&
+			hOwner == hModule)
 			pFound = const_cast<CRuntimeClass*>(p->m_pClass);
 	}
 	ReleaseSRWLockShared(&g_classLock);
@@ -124,8 +127,8 @@ CObject* AFX_CDECL AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 /////////////////////////////////////////////////////////////////////////////
 // CObject
 
-const CRuntimeClass CObject::classCObject = {
-	"CObject", sizeof(CObject), 0xFFFF, NULL, &CObject::_GetBaseClass };
+const CRuntimeClass CObject::classCObject = { "CObject", sizeof(CObject), 0xFFFF, NULL,
+	&CObject::_GetBaseClass };
 static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
 CRuntimeClass* PASCAL CObject::GetThisClass()
@@ -182,11 +185,13 @@ IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 
-CException::CException() : m_bAutoDelete(TRUE)
+CException::CException()
+	: m_bAutoDelete(TRUE)
 {
 }
 
-CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete)
+CException::CException(BOOL bAutoDelete)
+	: m_bAutoDelete(bAutoDelete)
 {
 }
 
@@ -200,8 +205,7 @@ void CException::Delete()
 		delete this;
 }
 
-static BOOL CopyErrorMessage(LPCSTR lpszText, LPTSTR lpszError, UINT nMaxError,
-	PUINT pnHelpContext)
+static BOOL CopyErrorMessage(LPCSTR lpszText, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
 	if (pnHelpContext != NULL)
 		*pnHelpContext = 0;
@@ -220,23 +224,22 @@ BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpC
 	return FALSE;
 }
 
-CMemoryException::CMemoryException() : CException(FALSE)
+CMemoryException::CMemoryException()
+	: CException(FALSE)
 {
 }
 
-BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-	PUINT pnHelpContext) const
+BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
 	return CopyErrorMessage("Out of memory.", lpszError, nMaxError, pnHelpContext);
 }
 
-CResourceException::CResourceException() : CException(FALSE)
+CResourceException::CResourceException()
+	: CException(FALSE)
 {
 }
 
-BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError,
-	PUINT pnHelpContext) const
+BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
-	return CopyErrorMessage("A required resource was unavailable.", lpszError, nMaxError,
-		pnHelpContext);
+	return CopyErrorMessage("A required resource was unavailable.", lpszError, nMaxError, pnHelpContext);
 }

@@ -12,7 +12,7 @@ IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
 
 namespace
 {
-	const char kMsfteditDll[] = "msftedit.dll";
+const char kMsfteditDll[] = "msftedit.dll";
 }
 
 BOOL AFXAPI AfxInitRichEdit5()
@@ -26,8 +26,12 @@ BOOL AFXAPI AfxInitRichEdit5()
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CRichEditCtrl::CRichEditCtrl() {}
-CRichEditCtrl::~CRichEditCtrl() {}
+CRichEditCtrl::CRichEditCtrl()
+{
+}
+CRichEditCtrl::~CRichEditCtrl()
+{
+}
 
 BOOL CRichEditCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -54,12 +58,30 @@ BOOL CRichEditCtrl::IsUnicodeControl() const
 /////////////////////////////////////////////////////////////////////////////
 // Attributes
 
-BOOL CRichEditCtrl::CanUndo() const { return (BOOL)SEND(EM_CANUNDO, 0, 0); }
-BOOL CRichEditCtrl::CanPaste(UINT nFormat) const { return (BOOL)SEND(EM_CANPASTE, nFormat, 0); }
-int CRichEditCtrl::GetLineCount() const { return (int)SEND(EM_GETLINECOUNT, 0, 0); }
-BOOL CRichEditCtrl::GetModify() const { return (BOOL)SEND(EM_GETMODIFY, 0, 0); }
-void CRichEditCtrl::SetModify(BOOL bModified) { SEND(EM_SETMODIFY, bModified, 0); }
-int CRichEditCtrl::GetFirstVisibleLine() const { return (int)SEND(EM_GETFIRSTVISIBLELINE, 0, 0); }
+BOOL CRichEditCtrl::CanUndo() const
+{
+	return (BOOL)SEND(EM_CANUNDO, 0, 0);
+}
+BOOL CRichEditCtrl::CanPaste(UINT nFormat) const
+{
+	return (BOOL)SEND(EM_CANPASTE, nFormat, 0);
+}
+int CRichEditCtrl::GetLineCount() const
+{
+	return (int)SEND(EM_GETLINECOUNT, 0, 0);
+}
+BOOL CRichEditCtrl::GetModify() const
+{
+	return (BOOL)SEND(EM_GETMODIFY, 0, 0);
+}
+void CRichEditCtrl::SetModify(BOOL bModified)
+{
+	SEND(EM_SETMODIFY, bModified, 0);
+}
+int CRichEditCtrl::GetFirstVisibleLine() const
+{
+	return (int)SEND(EM_GETFIRSTVISIBLELINE, 0, 0);
+}
 
 CPoint CRichEditCtrl::GetCharPos(long lChar) const
 {
@@ -69,12 +91,30 @@ CPoint CRichEditCtrl::GetCharPos(long lChar) const
 	return CPoint(pt.x, pt.y);
 }
 
-long CRichEditCtrl::GetEventMask() const { return (long)SEND(EM_GETEVENTMASK, 0, 0); }
-DWORD CRichEditCtrl::SetEventMask(DWORD dwEventMask) { return (DWORD)SEND(EM_SETEVENTMASK, 0, dwEventMask); }
-UINT CRichEditCtrl::GetOptions() const { return (UINT)SEND(EM_GETOPTIONS, 0, 0); }
-void CRichEditCtrl::SetOptions(WORD wOp, DWORD dwFlags) { SEND(EM_SETOPTIONS, wOp, dwFlags); }
-long CRichEditCtrl::GetLimitText() const { return (long)SEND(EM_GETLIMITTEXT, 0, 0); }
-BOOL CRichEditCtrl::SetReadOnly(BOOL bReadOnly) { return (BOOL)SEND(EM_SETREADONLY, bReadOnly, 0); }
+long CRichEditCtrl::GetEventMask() const
+{
+	return (long)SEND(EM_GETEVENTMASK, 0, 0);
+}
+DWORD CRichEditCtrl::SetEventMask(DWORD dwEventMask)
+{
+	return (DWORD)SEND(EM_SETEVENTMASK, 0, dwEventMask);
+}
+UINT CRichEditCtrl::GetOptions() const
+{
+	return (UINT)SEND(EM_GETOPTIONS, 0, 0);
+}
+void CRichEditCtrl::SetOptions(WORD wOp, DWORD dwFlags)
+{
+	SEND(EM_SETOPTIONS, wOp, dwFlags);
+}
+long CRichEditCtrl::GetLimitText() const
+{
+	return (long)SEND(EM_GETLIMITTEXT, 0, 0);
+}
+BOOL CRichEditCtrl::SetReadOnly(BOOL bReadOnly)
+{
+	return (BOOL)SEND(EM_SETREADONLY, bReadOnly, 0);
+}
 
 COLORREF CRichEditCtrl::SetBackgroundColor(BOOL bSysColor, COLORREF cr)
 {
@@ -99,7 +139,10 @@ void CRichEditCtrl::GetSel(long& nStartChar, long& nEndChar) const
 	nEndChar = cr.cpMax;
 }
 
-void CRichEditCtrl::GetSel(CHARRANGE& cr) const { SEND(EM_EXGETSEL, 0, &cr); }
+void CRichEditCtrl::GetSel(CHARRANGE& cr) const
+{
+	SEND(EM_EXGETSEL, 0, &cr);
+}
 
 CString CRichEditCtrl::GetSelText() const
 {
@@ -110,7 +153,10 @@ CString CRichEditCtrl::GetSelText() const
 	return strText;
 }
 
-long CRichEditCtrl::GetTextLength() const { return (long)SEND(WM_GETTEXTLENGTH, 0, 0); }
+long CRichEditCtrl::GetTextLength() const
+{
+	return (long)SEND(WM_GETTEXTLENGTH, 0, 0);
+}
 
 int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const
 {
@@ -206,11 +252,26 @@ BOOL CRichEditCtrl::SetSelectionCharFormat(CHARFORMAT2& cf)
 /////////////////////////////////////////////////////////////////////////////
 // Operations
 
-void CRichEditCtrl::LimitText(long nChars) { SEND(EM_EXLIMITTEXT, 0, nChars); }
-long CRichEditCtrl::LineFromChar(long nIndex) const { return (long)SEND(EM_EXLINEFROMCHAR, 0, nIndex); }
-int CRichEditCtrl::LineIndex(int nLine) const { return (int)SEND(EM_LINEINDEX, nLine, 0); }
-int CRichEditCtrl::LineLength(int nLine) const { return (int)SEND(EM_LINELENGTH, nLine, 0); }
-void CRichEditCtrl::LineScroll(int nLines, int nChars) { SEND(EM_LINESCROLL, nChars, nLines); }
+void CRichEditCtrl::LimitText(long nChars)
+{
+	SEND(EM_EXLIMITTEXT, 0, nChars);
+}
+long CRichEditCtrl::LineFromChar(long nIndex) const
+{
+	return (long)SEND(EM_EXLINEFROMCHAR, 0, nIndex);
+}
+int CRichEditCtrl::LineIndex(int nLine) const
+{
+	return (int)SEND(EM_LINEINDEX, nLine, 0);
+}
+int CRichEditCtrl::LineLength(int nLine) const
+{
+	return (int)SEND(EM_LINELENGTH, nLine, 0);
+}
+void CRichEditCtrl::LineScroll(int nLines, int nChars)
+{
+	SEND(EM_LINESCROLL, nChars, nLines);
+}
 
 void CRichEditCtrl::SetSel(long nStartChar, long nEndChar)
 {
@@ -218,7 +279,10 @@ void CRichEditCtrl::SetSel(long nStartChar, long nEndChar)
 	SEND(EM_EXSETSEL, 0, &cr);
 }
 
-void CRichEditCtrl::SetSel(CHARRANGE& cr) { SEND(EM_EXSETSEL, 0, &cr); }
+void CRichEditCtrl::SetSel(CHARRANGE& cr)
+{
+	SEND(EM_EXSETSEL, 0, &cr);
+}
 
 void CRichEditCtrl::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
 {
@@ -226,7 +290,10 @@ void CRichEditCtrl::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
 	SEND(EM_REPLACESEL, bCanUndo, lpszNewText != NULL ? lpszNewText : "");
 }
 
-void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm) { SEND(EM_HIDESELECTION, bHide, bPerm); }
+void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm)
+{
+	SEND(EM_HIDESELECTION, bHide, bPerm);
+}
 
 long CRichEditCtrl::FormatRange(FORMATRANGE* pfr, BOOL bDisplay)
 {
@@ -240,15 +307,39 @@ BOOL CRichEditCtrl::DisplayBand(LPRECT pDisplayRect)
 	return (BOOL)SEND(EM_DISPLAYBAND, 0, pDisplayRect);
 }
 
-long CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es) { return (long)SEND(EM_STREAMIN, nFormat, &es); }
-long CRichEditCtrl::StreamOut(int nFormat, EDITSTREAM& es) { return (long)SEND(EM_STREAMOUT, nFormat, &es); }
+long CRichEditCtrl::StreamIn(int nFormat, EDITSTREAM& es)
+{
+	return (long)SEND(EM_STREAMIN, nFormat, &es);
+}
+long CRichEditCtrl::StreamOut(int nFormat, EDITSTREAM& es)
+{
+	return (long)SEND(EM_STREAMOUT, nFormat, &es);
+}
 
-BOOL CRichEditCtrl::Undo() { return (BOOL)SEND(EM_UNDO, 0, 0); }
-void CRichEditCtrl::EmptyUndoBuffer() { SEND(EM_EMPTYUNDOBUFFER, 0, 0); }
-void CRichEditCtrl::Clear() { SEND(WM_CLEAR, 0, 0); }
-void CRichEditCtrl::Copy() { SEND(WM_COPY, 0, 0); }
-void CRichEditCtrl::Cut() { SEND(WM_CUT, 0, 0); }
-void CRichEditCtrl::Paste() { SEND(WM_PASTE, 0, 0); }
+BOOL CRichEditCtrl::Undo()
+{
+	return (BOOL)SEND(EM_UNDO, 0, 0);
+}
+void CRichEditCtrl::EmptyUndoBuffer()
+{
+	SEND(EM_EMPTYUNDOBUFFER, 0, 0);
+}
+void CRichEditCtrl::Clear()
+{
+	SEND(WM_CLEAR, 0, 0);
+}
+void CRichEditCtrl::Copy()
+{
+	SEND(WM_COPY, 0, 0);
+}
+void CRichEditCtrl::Cut()
+{
+	SEND(WM_CUT, 0, 0);
+}
+void CRichEditCtrl::Paste()
+{
+	SEND(WM_PASTE, 0, 0);
+}
 
 void CRichEditCtrl::PasteSpecial(UINT nClipFormat, DWORD dvAspect, HMETAFILE hMF)
 {

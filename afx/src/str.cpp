@@ -6,41 +6,43 @@
 #include <stdlib.h>
 #include <string.h>
 
-
 namespace
 {
-	// The shared representation of every empty string that owns no buffer.
-	// It is never written: anything that writes first allocates.
-	struct NilString
-	{
-		int nDataLength;
-		int nAllocLength;
-		char chNil;
-	};
-	NilString g_nilString = { 0, 0, '\0' };
+// The shared representation of every empty string that owns no buffer.
+// It is never written: anything that writes first allocates.
+struct NilString
+{
+	int nDataLength;
+	int nAllocLength;
+	char chNil;
+};
+NilString g_nilString = { 0, 0, '\0' };
 
-	// Strings longer than this are refused rather than overflowing the
-	// header's int fields while growing.
-	const int kMaxLength = INT_MAX / 2 - 64;
+// Strings longer than this are refused rather than overflowing the
+// header's int fields while growing.
+const int kMaxLength = INT_MAX / 2 - 64;
 
-	char* NilData() throw() { return &g_nilString.chNil; }
-
-	// The length of a C string, 0 for NULL, never beyond kMaxLength.
-	int SafeLength(const char* psz) throw()
-	{
-		return psz == NULL ? 0 : static_cast<int>(strnlen(psz, kMaxLength));
-	}
-
-	// first + second, for the operands that CString's constructors and
-	// operator+= take.
-	template <class TFirst, class TSecond>
-	CString Concat(const TFirst& first, const TSecond& second)
-	{
-		CString s(first);
-		s += second;
-		return s;
-	}
+char* NilData() throw()
+{
+	return &g_nilString.chNil;
 }
+
+// The length of a C string, 0 for NULL, never beyond kMaxLength.
+int SafeLength(const char* psz) throw()
+{
+	return psz == NULL ? 0 : static_cast<int>(strnlen(psz, kMaxLength));
+}
+
+// first + second, for the operands that CString's constructors and
+// operator+= take.
+template <class TFirst, class TSecond>
+CString Concat(const TFirst& first, const TSecond& second)
+{
+	CString s(first);
+	s += second;
+	return s;
+}
+} // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // Storage

@@ -7,26 +7,26 @@
 
 namespace
 {
-	const unsigned char* U(const char* psz) throw()
-	{
-		return reinterpret_cast<const unsigned char*>(psz);
-	}
-
-	unsigned char* U(char* psz) throw()
-	{
-		return reinterpret_cast<unsigned char*>(psz);
-	}
-
-	bool IsIn(char ch, const char* pszSet) throw()
-	{
-		return ch != '\0' && strchr(pszSet, ch) != NULL;
-	}
-
-	bool IsSpace(char ch) throw()
-	{
-		return isspace(static_cast<unsigned char>(ch)) != 0;
-	}
+const unsigned char* U(const char* psz) throw()
+{
+	return reinterpret_cast<const unsigned char*>(psz);
 }
+
+unsigned char* U(char* psz) throw()
+{
+	return reinterpret_cast<unsigned char*>(psz);
+}
+
+bool IsIn(char ch, const char* pszSet) throw()
+{
+	return ch != '\0' && strchr(pszSet, ch) != NULL;
+}
+
+bool IsSpace(char ch) throw()
+{
+	return isspace(static_cast<unsigned char>(ch)) != 0;
+}
+} // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // Comparison

@@ -111,8 +111,12 @@ void AFXAPI AfxPostQuitMessage(int nExitCode)
 // CWinThread
 
 CWinThread::CWinThread()
-	: m_pMainWnd(NULL), m_pActiveWnd(NULL), m_bAutoDelete(TRUE), m_hThread(NULL),
-	  m_nThreadID(0), m_nMsgLast(0)
+	: m_pMainWnd(NULL)
+	, m_pActiveWnd(NULL)
+	, m_bAutoDelete(TRUE)
+	, m_hThread(NULL)
+	, m_nThreadID(0)
+	, m_nMsgLast(0)
 {
 	memset(&m_msgCur, 0, sizeof(m_msgCur));
 	m_ptCursorLast.x = m_ptCursorLast.y = -1;
@@ -154,8 +158,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 	// does not end the idle phase.
 	if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
 	{
-		if (pMsg->message == m_nMsgLast && pMsg->pt.x == m_ptCursorLast.x &&
-			pMsg->pt.y == m_ptCursorLast.y)
+		if (pMsg->message == m_nMsgLast && pMsg->pt.x == m_ptCursorLast.x && pMsg->pt.y == m_ptCursorLast.y)
 			return FALSE;
 		m_ptCursorLast = pMsg->pt;
 		m_nMsgLast = pMsg->message;
@@ -229,9 +232,13 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 // CWinApp
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-	: m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL),
-	  m_pszAppName(lpszAppName), m_pszExeName(NULL), m_nWaitCursorCount(0),
-	  m_hcurWaitCursorRestore(NULL)
+	: m_hInstance(NULL)
+	, m_lpCmdLine(NULL)
+	, m_nCmdShow(SW_SHOWNORMAL)
+	, m_pszAppName(lpszAppName)
+	, m_pszExeName(NULL)
+	, m_nWaitCursorCount(0)
+	, m_hcurWaitCursorRestore(NULL)
 {
 	m_szExeName[0] = '\0';
 	m_hThread = ::GetCurrentThread();
@@ -294,15 +301,14 @@ void CWinApp::DoWaitCursor(int nCode)
 	else
 	{
 		m_nWaitCursorCount = 0;
-		::SetCursor(m_hcurWaitCursorRestore != NULL ? m_hcurWaitCursorRestore
-			: ::LoadCursor(NULL, IDC_ARROW));
+		::SetCursor(
+			m_hcurWaitCursorRestore != NULL ? m_hcurWaitCursorRestore : ::LoadCursor(NULL, IDC_ARROW));
 	}
 }
 
 HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const
 {
-	return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR),
-		lpszResourceName);
+	return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
 }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
@@ -379,8 +385,7 @@ void AFXAPI AfxWinTerm()
 	_AfxDeleteTempGdiMaps();
 }
 
-int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
-	int nCmdShow)
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
 	int nReturnCode = -1;
 	CWinThread* pThread = AfxGetThread();

@@ -11,8 +11,12 @@ IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-CTreeCtrl::CTreeCtrl() {}
-CTreeCtrl::~CTreeCtrl() {}
+CTreeCtrl::CTreeCtrl()
+{
+}
+CTreeCtrl::~CTreeCtrl()
+{
+}
 
 BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -25,10 +29,22 @@ BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 /////////////////////////////////////////////////////////////////////////////
 // Attributes
 
-UINT CTreeCtrl::GetCount() const { return (UINT)SEND(TVM_GETCOUNT, 0, 0); }
-UINT CTreeCtrl::GetVisibleCount() const { return (UINT)SEND(TVM_GETVISIBLECOUNT, 0, 0); }
-UINT CTreeCtrl::GetIndent() const { return (UINT)SEND(TVM_GETINDENT, 0, 0); }
-COLORREF CTreeCtrl::SetBkColor(COLORREF clr) { return (COLORREF)SEND(TVM_SETBKCOLOR, 0, clr); }
+UINT CTreeCtrl::GetCount() const
+{
+	return (UINT)SEND(TVM_GETCOUNT, 0, 0);
+}
+UINT CTreeCtrl::GetVisibleCount() const
+{
+	return (UINT)SEND(TVM_GETVISIBLECOUNT, 0, 0);
+}
+UINT CTreeCtrl::GetIndent() const
+{
+	return (UINT)SEND(TVM_GETINDENT, 0, 0);
+}
+COLORREF CTreeCtrl::SetBkColor(COLORREF clr)
+{
+	return (COLORREF)SEND(TVM_SETBKCOLOR, 0, clr);
+}
 
 CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
 {
@@ -46,14 +62,38 @@ HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const
 	return (HTREEITEM)SEND(TVM_GETNEXTITEM, nCode, hItem);
 }
 
-HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
-HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXT); }
-HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PREVIOUS); }
-HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PARENT); }
-HTREEITEM CTreeCtrl::GetRootItem() const { return GetNextItem(NULL, TVGN_ROOT); }
-HTREEITEM CTreeCtrl::GetSelectedItem() const { return GetNextItem(NULL, TVGN_CARET); }
-HTREEITEM CTreeCtrl::GetFirstVisibleItem() const { return GetNextItem(NULL, TVGN_FIRSTVISIBLE); }
-HTREEITEM CTreeCtrl::GetNextVisibleItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXTVISIBLE); }
+HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM hItem) const
+{
+	return GetNextItem(hItem, TVGN_CHILD);
+}
+HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM hItem) const
+{
+	return GetNextItem(hItem, TVGN_NEXT);
+}
+HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM hItem) const
+{
+	return GetNextItem(hItem, TVGN_PREVIOUS);
+}
+HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const
+{
+	return GetNextItem(hItem, TVGN_PARENT);
+}
+HTREEITEM CTreeCtrl::GetRootItem() const
+{
+	return GetNextItem(NULL, TVGN_ROOT);
+}
+HTREEITEM CTreeCtrl::GetSelectedItem() const
+{
+	return GetNextItem(NULL, TVGN_CARET);
+}
+HTREEITEM CTreeCtrl::GetFirstVisibleItem() const
+{
+	return GetNextItem(NULL, TVGN_FIRSTVISIBLE);
+}
+HTREEITEM CTreeCtrl::GetNextVisibleItem(HTREEITEM hItem) const
+{
+	return GetNextItem(hItem, TVGN_NEXTVISIBLE);
+}
 
 BOOL CTreeCtrl::GetItem(TVITEM* pItem) const
 {
@@ -69,8 +109,8 @@ BOOL CTreeCtrl::SetItem(TVITEM* pItem)
 	return (BOOL)SEND(TVM_SETITEM, 0, pItem);
 }
 
-BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage,
-	int nSelectedImage, UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
+	UINT nState, UINT nStateMask, LPARAM lParam)
 {
 	TVITEM item = {};
 	item.mask = nMask;
@@ -180,8 +220,8 @@ HTREEITEM CTreeCtrl::InsertItem(LPTVINSERTSTRUCT lpInsertStruct)
 	return (HTREEITEM)SEND(TVM_INSERTITEM, 0, lpInsertStruct);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-	UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+	UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
 {
 	TVINSERTSTRUCT tvis = {};
 	tvis.hParent = hParent;
@@ -201,20 +241,41 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, HTREEITEM hParent, HTREEITEM h
 	return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage,
-	HTREEITEM hParent, HTREEITEM hInsertAfter)
+HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
+	HTREEITEM hInsertAfter)
 {
-	return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage,
-		nSelectedImage, 0, 0, 0, hParent, hInsertAfter);
+	return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0,
+		hParent, hInsertAfter);
 }
 
-BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) { return (BOOL)SEND(TVM_DELETEITEM, 0, hItem); }
-BOOL CTreeCtrl::DeleteAllItems() { return (BOOL)SEND(TVM_DELETEITEM, 0, TVI_ROOT); }
-BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)SEND(TVM_EXPAND, nCode, hItem); }
-BOOL CTreeCtrl::Select(HTREEITEM hItem, UINT nCode) { return (BOOL)SEND(TVM_SELECTITEM, nCode, hItem); }
-BOOL CTreeCtrl::SelectItem(HTREEITEM hItem) { return Select(hItem, TVGN_CARET); }
-BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem) { return (BOOL)SEND(TVM_ENSUREVISIBLE, 0, hItem); }
-BOOL CTreeCtrl::SortChildren(HTREEITEM hItem) { return (BOOL)SEND(TVM_SORTCHILDREN, 0, hItem); }
+BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem)
+{
+	return (BOOL)SEND(TVM_DELETEITEM, 0, hItem);
+}
+BOOL CTreeCtrl::DeleteAllItems()
+{
+	return (BOOL)SEND(TVM_DELETEITEM, 0, TVI_ROOT);
+}
+BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode)
+{
+	return (BOOL)SEND(TVM_EXPAND, nCode, hItem);
+}
+BOOL CTreeCtrl::Select(HTREEITEM hItem, UINT nCode)
+{
+	return (BOOL)SEND(TVM_SELECTITEM, nCode, hItem);
+}
+BOOL CTreeCtrl::SelectItem(HTREEITEM hItem)
+{
+	return Select(hItem, TVGN_CARET);
+}
+BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem)
+{
+	return (BOOL)SEND(TVM_ENSUREVISIBLE, 0, hItem);
+}
+BOOL CTreeCtrl::SortChildren(HTREEITEM hItem)
+{
+	return (BOOL)SEND(TVM_SORTCHILDREN, 0, hItem);
+}
 
 HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const
 {

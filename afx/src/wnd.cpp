@@ -61,12 +61,20 @@ void PASCAL CWnd::DeleteTempMap()
 // Construction and destruction
 
 CWnd::CWnd()
-	: m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndOwner(NULL)
+	: m_hWnd(NULL)
+	, m_nFlags(0)
+	, m_pfnSuper(NULL)
+	, m_nModalResult(0)
+	, m_hWndOwner(NULL)
 {
 }
 
 CWnd::CWnd(HWND hWnd)
-	: m_hWnd(hWnd), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndOwner(NULL)
+	: m_hWnd(hWnd)
+	, m_nFlags(0)
+	, m_pfnSuper(NULL)
+	, m_nModalResult(0)
+	, m_hWndOwner(NULL)
 {
 }
 
@@ -125,8 +133,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 	PreSubclassWindow();
 
 	::SetLastError(0);
-	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
-		reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+		::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
 	if (pfnOld == NULL && ::GetLastError() != 0)
 	{
 		// Another process's window, for instance.
@@ -178,30 +186,27 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 	return TRUE;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-	const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+	CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
 	// Create makes child windows only.
 	if (dwStyle & WS_POPUP)
 		return FALSE;
-	return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD,
-		rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-		pParentWnd->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
-		static_cast<LPVOID>(pContext));
+	return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+		rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+		reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), static_cast<LPVOID>(pContext));
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-	DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+	const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-	return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle,
-		rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-		pParentWnd->GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)),
-		lpParam);
+	return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+		rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+		reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-	DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-	HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
+	int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
 	if (m_hWnd != NULL)
 		return FALSE;
@@ -227,8 +232,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 	}
 
 	AfxHookWindowCreate(this);
-	HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style,
-		cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+	HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+		cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
 	if (!AfxUnhookWindowCreate())
 	{
 		// The window never came to life (unknown class, for instance), so
@@ -288,8 +293,7 @@ LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 		// it is not ours.
 		char szClass[16];
 		BOOL bIme = (::GetClassLongPtrA(hWnd, GCL_STYLE) & CS_IME) != 0 ||
-			(::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 &&
-			 lstrcmpiA(szClass, "IME") == 0);
+					(::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 && lstrcmpiA(szClass, "IME") == 0);
 		if (!bIme)
 		{
 			CWnd* pWndInit = pState->m_pWndInit;
@@ -302,8 +306,8 @@ LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 				// it back at WM_NCCREATE.
 				pState->m_hWndExStyleInit = hWnd;
 				pState->m_dwExStyleInit = static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_EXSTYLE));
-				WNDPROC pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd,
-					GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+				WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+					::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
 				if (pfnOld != &AfxWndProc)
 					pWndInit->m_pfnSuper = pfnOld;
 			}
@@ -317,8 +321,8 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 	AFX_THREAD_STATE* pState = AfxGetThreadState();
 	if (pState->m_hHookOldCbtFilter == NULL)
 	{
-		pState->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &_AfxCbtFilterHook, NULL,
-			::GetCurrentThreadId());
+		pState->m_hHookOldCbtFilter =
+			::SetWindowsHookExA(WH_CBT, &_AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
 	}
 	pState->m_pWndInit = pWnd;
 }
@@ -344,8 +348,7 @@ BOOL AFXAPI AfxUnhookWindowCreate()
 /////////////////////////////////////////////////////////////////////////////
 // Window classes
 
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor,
-	HBRUSH hbrBackground, HICON hIcon)
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
 	AFX_THREAD_STATE* pState = AfxGetThreadState();
 	LPSTR lpszName = pState->m_szTempClassName;
@@ -353,9 +356,9 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor,
 
 	// The name is made from the attributes alone, so the same attributes
 	// find the class registered the first time.
-	snprintf(lpszName, sizeof(pState->m_szTempClassName), "Afx:%p:%x:%p:%p:%p",
-		static_cast<void*>(hInst), nClassStyle, static_cast<void*>(hCursor),
-		static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
+	snprintf(lpszName, sizeof(pState->m_szTempClassName), "Afx:%p:%x:%p:%p:%p", static_cast<void*>(hInst),
+		nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
+		static_cast<void*>(hIcon));
 
 	WNDCLASSA wc;
 	if (::GetClassInfoA(hInst, lpszName, &wc))
@@ -394,8 +397,7 @@ DWORD CWnd::GetExStyle() const
 	return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
 }
 
-static BOOL ModifyStyleImpl(HWND hWnd, int nStyleOffset, DWORD dwRemove, DWORD dwAdd,
-	UINT nFlags)
+static BOOL ModifyStyleImpl(HWND hWnd, int nStyleOffset, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
 	if (hWnd == NULL)
 		return FALSE;
@@ -524,21 +526,26 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
-	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON,
-		bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
+		reinterpret_cast<LPARAM>(hIcon)));
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const
 {
-	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON,
-		bBigIcon ? ICON_BIG : ICON_SMALL, 0));
+	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // Size, position and coordinates
 
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
-BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+BOOL CWnd::IsIconic() const
+{
+	return ::IsIconic(m_hWnd);
+}
+BOOL CWnd::IsZoomed() const
+{
+	return ::IsZoomed(m_hWnd);
+}
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
@@ -552,11 +559,10 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 			lpRect->bottom - lpRect->top, bRepaint);
 }
 
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
-	UINT nFlags)
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-	return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL,
-		x, y, cx, cy, nFlags);
+	return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
+		nFlags);
 }
 
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
@@ -617,16 +623,29 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 	int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
 	int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
 	// Keep the window inside the area.
-	if (x + cx > rcArea.right) x = rcArea.right - cx;
-	if (x < rcArea.left) x = rcArea.left;
-	if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
-	if (y < rcArea.top) y = rcArea.top;
+	if (x + cx > rcArea.right)
+		x = rcArea.right - cx;
+	if (x < rcArea.left)
+		x = rcArea.left;
+	if (y + cy > rcArea.bottom)
+		y = rcArea.bottom - cy;
+	if (y < rcArea.top)
+		y = rcArea.top;
 	::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+	::GetWindowRect(m_hWnd, lpRect);
+}
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+	::GetClientRect(m_hWnd, lpRect);
+}
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+	::ClientToScreen(m_hWnd, lpPoint);
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
@@ -641,7 +660,10 @@ void CWnd::ClientToScreen(LPRECT lpRect) const
 	}
 }
 
-void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+	::ScreenToClient(m_hWnd, lpPoint);
+}
 
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
@@ -698,8 +720,8 @@ CDC* CWnd::GetWindowDC()
 
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
-	return CDC::FromHandle(::GetDCEx(m_hWnd,
-		static_cast<HRGN>(prgnClip != NULL ? prgnClip->GetSafeHandle() : NULL), flags));
+	return CDC::FromHandle(
+		::GetDCEx(m_hWnd, static_cast<HRGN>(prgnClip != NULL ? prgnClip->GetSafeHandle() : NULL), flags));
 }
 
 int CWnd::ReleaseDC(CDC* pDC)
@@ -709,7 +731,10 @@ int CWnd::ReleaseDC(CDC* pDC)
 	return ::ReleaseDC(m_hWnd, pDC->m_hDC);
 }
 
-void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+void CWnd::UpdateWindow()
+{
+	::UpdateWindow(m_hWnd);
+}
 
 void CWnd::SetRedraw(BOOL bRedraw)
 {
@@ -721,24 +746,42 @@ BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 	return ::GetUpdateRect(m_hWnd, lpRect, bErase);
 }
 
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+void CWnd::Invalidate(BOOL bErase)
+{
+	::InvalidateRect(m_hWnd, NULL, bErase);
+}
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+	::InvalidateRect(m_hWnd, lpRect, bErase);
+}
 
 void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
 {
 	::InvalidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL), bErase);
 }
 
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+void CWnd::ValidateRect(LPCRECT lpRect)
+{
+	::ValidateRect(m_hWnd, lpRect);
+}
 
 void CWnd::ValidateRgn(CRgn* pRgn)
 {
 	::ValidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL));
 }
 
-BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-void CWnd::ShowOwnedPopups(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+	return ::ShowWindow(m_hWnd, nCmdShow);
+}
+BOOL CWnd::IsWindowVisible() const
+{
+	return ::IsWindowVisible(m_hWnd);
+}
+void CWnd::ShowOwnedPopups(BOOL bShow)
+{
+	::ShowOwnedPopups(m_hWnd, bShow);
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
@@ -746,39 +789,90 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL), flags);
 }
 
-BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
-void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
-int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
-int CWnd::GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+BOOL CWnd::LockWindowUpdate()
+{
+	return ::LockWindowUpdate(m_hWnd);
+}
+void CWnd::UnlockWindowUpdate()
+{
+	::LockWindowUpdate(NULL);
+}
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+{
+	return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+}
+int CWnd::GetWindowRgn(HRGN hRgn) const
+{
+	return ::GetWindowRgn(m_hWnd, hRgn);
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Timers, state, focus and capture
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
-	void (CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
+	void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
 	return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
 
-BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+	return ::KillTimer(m_hWnd, nIDEvent);
+}
 
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
+BOOL CWnd::IsWindowEnabled() const
+{
+	return ::IsWindowEnabled(m_hWnd);
+}
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+	return ::EnableWindow(m_hWnd, bEnable);
+}
 
-CWnd* PASCAL CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-BOOL CWnd::SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-CWnd* PASCAL CWnd::GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
-CWnd* PASCAL CWnd::GetCapture() { return FromHandle(::GetCapture()); }
-CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-CWnd* PASCAL CWnd::GetFocus() { return FromHandle(::GetFocus()); }
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-CWnd* PASCAL CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+CWnd* PASCAL CWnd::GetActiveWindow()
+{
+	return FromHandle(::GetActiveWindow());
+}
+CWnd* CWnd::SetActiveWindow()
+{
+	return FromHandle(::SetActiveWindow(m_hWnd));
+}
+BOOL CWnd::SetForegroundWindow()
+{
+	return ::SetForegroundWindow(m_hWnd);
+}
+CWnd* PASCAL CWnd::GetForegroundWindow()
+{
+	return FromHandle(::GetForegroundWindow());
+}
+CWnd* PASCAL CWnd::GetCapture()
+{
+	return FromHandle(::GetCapture());
+}
+CWnd* CWnd::SetCapture()
+{
+	return FromHandle(::SetCapture(m_hWnd));
+}
+CWnd* PASCAL CWnd::GetFocus()
+{
+	return FromHandle(::GetFocus());
+}
+CWnd* CWnd::SetFocus()
+{
+	return FromHandle(::SetFocus(m_hWnd));
+}
+CWnd* PASCAL CWnd::GetDesktopWindow()
+{
+	return FromHandle(::GetDesktopWindow());
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Dialog items
 
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+	::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
@@ -861,7 +955,10 @@ void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
 /////////////////////////////////////////////////////////////////////////////
 // Scrolling
 
-int CWnd::GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+int CWnd::GetScrollPos(int nBar) const
+{
+	return ::GetScrollPos(m_hWnd, nBar);
+}
 
 void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
 {
@@ -883,7 +980,10 @@ void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
 	::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
 }
 
-void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) { ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow); }
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
+{
+	::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow);
+}
 
 void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
 {
@@ -895,12 +995,11 @@ CScrollBar* CWnd::GetScrollBarCtrl(int) const
 	return NULL;
 }
 
-int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip,
-	CRgn* prgnUpdate, LPRECT lpRectUpdate, UINT flags)
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+	LPRECT lpRectUpdate, UINT flags)
 {
 	return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
-		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL),
-		lpRectUpdate, flags);
+		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL), lpRectUpdate, flags);
 }
 
 BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
@@ -960,9 +1059,18 @@ CWnd* CWnd::GetNextWindow(UINT nFlag) const
 	return FromHandle(::GetWindow(m_hWnd, nFlag));
 }
 
-CWnd* CWnd::GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
-CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-CWnd* CWnd::GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
+CWnd* CWnd::GetTopWindow() const
+{
+	return FromHandle(::GetTopWindow(m_hWnd));
+}
+CWnd* CWnd::GetWindow(UINT nCmd) const
+{
+	return FromHandle(::GetWindow(m_hWnd, nCmd));
+}
+CWnd* CWnd::GetLastActivePopup() const
+{
+	return FromHandle(::GetLastActivePopup(m_hWnd));
+}
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const
 {
@@ -992,7 +1100,7 @@ CWnd* CWnd::GetTopLevelParent() const
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = m_hWnd;
-	for (HWND hWndParent; (hWndParent = GetParentOrOwner(hWnd)) != NULL; )
+	for (HWND hWndParent; (hWndParent = GetParentOrOwner(hWnd)) != NULL;)
 		hWnd = hWndParent;
 	return FromHandle(hWnd);
 }
@@ -1002,7 +1110,7 @@ CWnd* CWnd::GetTopLevelOwner() const
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = m_hWnd;
-	for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != NULL; )
+	for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != NULL;)
 		hWnd = hWndOwner;
 	return FromHandle(hWnd);
 }
@@ -1034,8 +1142,7 @@ static HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 	if (hWndChild != NULL && ::GetParent(hWndChild) == hWnd &&
 		(!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != NULL))
 		return hWndChild;
-	for (hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
-		hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+	for (hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
 	{
 		HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm);
 		if (hWndFound != NULL)
@@ -1054,11 +1161,11 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 	return bOnlyPerm ? FromHandlePermanent(hWnd) : FromHandle(hWnd);
 }
 
-static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-	BOOL bDeep, BOOL bOnlyPerm)
+static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+	BOOL bOnlyPerm)
 {
 	for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
-		hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+		 hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
 	{
 		if (!bOnlyPerm)
 			::SendMessageA(hWndChild, message, wParam, lParam);
@@ -1069,8 +1176,7 @@ static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 	}
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
-	BOOL bDeep, BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
 	if (m_hWnd != NULL)
 		SendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
@@ -1079,7 +1185,10 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
 /////////////////////////////////////////////////////////////////////////////
 // Alerts, clipboard, caret and messages
 
-BOOL CWnd::FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
+BOOL CWnd::FlashWindow(BOOL bInvert)
+{
+	return ::FlashWindow(m_hWnd, bInvert);
+}
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
@@ -1088,16 +1197,24 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 	return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }
 
-BOOL CWnd::OpenClipboard() { return ::OpenClipboard(m_hWnd); }
-void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+BOOL CWnd::OpenClipboard()
+{
+	return ::OpenClipboard(m_hWnd);
+}
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+	::DragAcceptFiles(m_hWnd, bAccept);
+}
 
 void CWnd::CreateCaret(CBitmap* pBitmap)
 {
-	::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap != NULL ? pBitmap->GetSafeHandle() : NULL),
-		0, 0);
+	::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap != NULL ? pBitmap->GetSafeHandle() : NULL), 0, 0);
 }
 
-void CWnd::CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, NULL, nWidth, nHeight); }
+void CWnd::CreateSolidCaret(int nWidth, int nHeight)
+{
+	::CreateCaret(m_hWnd, NULL, nWidth, nHeight);
+}
 
 void CWnd::CreateGrayCaret(int nWidth, int nHeight)
 {
@@ -1111,9 +1228,18 @@ CPoint PASCAL CWnd::GetCaretPos()
 	return point;
 }
 
-void PASCAL CWnd::SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
-void CWnd::HideCaret() { ::HideCaret(m_hWnd); }
-void CWnd::ShowCaret() { ::ShowCaret(m_hWnd); }
+void PASCAL CWnd::SetCaretPos(POINT point)
+{
+	::SetCaretPos(point.x, point.y);
+}
+void CWnd::HideCaret()
+{
+	::HideCaret(m_hWnd);
+}
+void CWnd::ShowCaret()
+{
+	::ShowCaret(m_hWnd);
+}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -106,8 +106,8 @@ const MSG* PASCAL CWnd::GetCurrentMessage()
 
 // The entry for a window message in one map, or NULL. An entry keyed
 // WM_CTLCOLOR stands for all seven WM_CTLCOLORxxx messages.
-static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry,
-	UINT message, UINT nAltMessage)
+static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT message,
+	UINT nAltMessage)
 {
 	for (; lpEntry->pfnDispatch != NULL; ++lpEntry)
 	{
@@ -117,8 +117,8 @@ static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP_ENTRY* lp
 			return lpEntry;
 		if (nAltMessage != 0 && lpEntry->nMessage == nAltMessage)
 			return lpEntry;
-		if (message >= 0xC000 && lpEntry->nMessage == 0xC000 &&
-			lpEntry->pnRegisteredMessage != NULL && *lpEntry->pnRegisteredMessage == message)
+		if (message >= 0xC000 && lpEntry->nMessage == 0xC000 && lpEntry->pnRegisteredMessage != NULL &&
+			*lpEntry->pnRegisteredMessage == message)
 			return lpEntry;
 	}
 	return NULL;
@@ -152,7 +152,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
 		const AFX_MSGMAP_ENTRY* lpEntry = NULL;
 		for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL && lpEntry == NULL;
-			pMap = pMap->pfnGetBaseMap != NULL ? (*pMap->pfnGetBaseMap)() : NULL)
+			 pMap = pMap->pfnGetBaseMap != NULL ? (*pMap->pfnGetBaseMap)() : NULL)
 		{
 			lpEntry = FindWindowMessageEntry(pMap->lpEntries, message, nAltMessage);
 		}
@@ -248,8 +248,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 		return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
 
 	case WM_COMMAND:
-		if (CWnd::OnCmdMsg(0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)),
-				NULL, NULL))
+		if (CWnd::OnCmdMsg(0, static_cast<int>(MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND)), NULL,
+				NULL))
 		{
 			if (pResult != NULL)
 				*pResult = 1;
@@ -270,10 +270,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 	default:
 		if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
 		{
-			AFX_CTLCOLOR ctl = { m_hWnd, reinterpret_cast<HDC>(wParam),
-				message - WM_CTLCOLORMSGBOX };
-			return CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0,
-				reinterpret_cast<LPARAM>(&ctl), pResult);
+			AFX_CTLCOLOR ctl = { m_hWnd, reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX };
+			return CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0, reinterpret_cast<LPARAM>(&ctl), pResult);
 		}
 		return FALSE;
 	}
@@ -377,8 +375,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 				bShowIdle = FALSE;
 			}
 			if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
-				::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
-					reinterpret_cast<LPARAM>(m_hWnd));
+				::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
 			if (!(dwFlags & MLF_NOKICKIDLE) && ::IsWindow(m_hWnd))
 				SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
 			DeleteTempMap();
@@ -564,69 +561,267 @@ void CWnd::OnNcDestroy()
 /////////////////////////////////////////////////////////////////////////////
 // Handlers that pass the message on unchanged
 
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnClipboardUpdate() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-BOOL CWnd::OnHelpInfo(HELPINFO*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnInitMenu(CMenu*) { Default(); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
-void CWnd::OnMouseHWheel(UINT, short, CPoint) { Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
-void CWnd::OnMove(int, int) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return static_cast<BOOL>(Default()); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return static_cast<BOOL>(Default()); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnPrintClient(CDC*, UINT) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnSizing(UINT, LPRECT) { Default(); }
-void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-LRESULT CWnd::OnThemeChanged() { return Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+	Default();
+}
+void CWnd::OnActivateApp(BOOL, DWORD)
+{
+	Default();
+}
+void CWnd::OnCancelMode()
+{
+	Default();
+}
+void CWnd::OnCaptureChanged(CWnd*)
+{
+	Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+	Default();
+}
+void CWnd::OnClipboardUpdate()
+{
+	Default();
+}
+void CWnd::OnClose()
+{
+	Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+	Default();
+}
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+	return static_cast<int>(Default());
+}
+void CWnd::OnDestroy()
+{
+	Default();
+}
+void CWnd::OnDropFiles(HDROP)
+{
+	Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+	Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*)
+{
+	Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+	return static_cast<BOOL>(Default());
+}
+UINT CWnd::OnGetDlgCode()
+{
+	return static_cast<UINT>(Default());
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+	Default();
+}
+BOOL CWnd::OnHelpInfo(HELPINFO*)
+{
+	return static_cast<BOOL>(Default());
+}
+void CWnd::OnInitMenu(CMenu*)
+{
+	Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+	Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+	Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+	Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+	Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnMButtonDblClk(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+	Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+	return static_cast<int>(Default());
+}
+void CWnd::OnMouseHover(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnMouseHWheel(UINT, short, CPoint)
+{
+	Default();
+}
+void CWnd::OnMouseLeave()
+{
+	Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+	Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+	return static_cast<BOOL>(Default());
+}
+void CWnd::OnMove(int, int)
+{
+	Default();
+}
+BOOL CWnd::OnNcActivate(BOOL)
+{
+	return static_cast<BOOL>(Default());
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+	Default();
+}
+BOOL CWnd::OnNcCreate(LPCREATESTRUCT)
+{
+	return static_cast<BOOL>(Default());
+}
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+	return Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnNcPaint()
+{
+	Default();
+}
+void CWnd::OnPaint()
+{
+	Default();
+}
+void CWnd::OnPrintClient(CDC*, UINT)
+{
+	Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+	Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+	return static_cast<BOOL>(Default());
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+	Default();
+}
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+	Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+	Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+	Default();
+}
+void CWnd::OnSizing(UINT, LPRECT)
+{
+	Default();
+}
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT)
+{
+	Default();
+}
+void CWnd::OnStyleChanging(int, LPSTYLESTRUCT)
+{
+	Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+	Default();
+}
+void CWnd::OnSysColorChange()
+{
+	Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+	Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+	Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+	Default();
+}
+LRESULT CWnd::OnThemeChanged()
+{
+	return Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+	Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS*)
+{
+	Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+	Default();
+}

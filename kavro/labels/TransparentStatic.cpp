@@ -34,8 +34,8 @@ static const int s_nLongestPath = 32767;
 // text), the widths of all forms follow from one measurement of the running
 // extents, so the same passes, with the same stop conditions, are replayed on
 // indexes and only the result is built. Returns false when it does not apply.
-static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
-	bool bLeading, bool bTextContent)
+static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient, bool bLeading,
+	bool bTextContent)
 {
 	const int nLength = strText.GetLength();
 	if (nLength <= s_nReplayLength || (!bLeading && !bTextContent))
@@ -50,19 +50,22 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 
 	int cxPrevious = -1;
 	int cx = cxText;
-	if (bLeading) {
+	if (bLeading)
+	{
 		// The text is "..." followed by the original from index nStart on.
 		int nStart = 0;
 		// Where the search for the next separator goes on; it only moves on.
 		int nSep = 0;
 		bool bFirst = true;
-		do {
+		do
+		{
 			if (cx == cxPrevious)
 				break;
 			cxPrevious = cx;
 			if (bTextContent || !bFirst)
 				nStart = nStart < nLength ? nStart + 1 : nLength;
-			if (!bTextContent) {
+			if (!bTextContent)
+			{
 				if (nSep < nStart)
 					nSep = nStart;
 				while (nSep < nLength && strText[nSep] != '\\' && strText[nSep] != '/')
@@ -74,10 +77,13 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 			bFirst = false;
 		} while (cx >= cxClient);
 		strText = s_strEllipsis + strText.Mid(nStart);
-	} else {
+	}
+	else
+	{
 		// The text is the original's first nKeep characters and "...".
 		int nKeep = nLength;
-		do {
+		do
+		{
 			if (cx == cxPrevious)
 				break;
 			cxPrevious = cx;
@@ -190,12 +196,14 @@ void CTransparentStatic::RedrawCtrl()
 		return;
 
 	CWnd* pParent = GetParent();
-	if (pParent == NULL) {
+	if (pParent == NULL)
+	{
 		RedrawWindow();
 		return;
 	}
 	// A tab page does not paint its own background: the tab control does.
-	if (m_bInTabCtrlPg) {
+	if (m_bInTabCtrlPg)
+	{
 		CWnd* pGrandParent = pParent->GetParent();
 		if (pGrandParent != NULL)
 			pParent = pGrandParent;
@@ -235,14 +243,17 @@ void CTransparentStatic::DoPaint(CPaintDC* pDC, CRect& rect) const
 		StringUtils::RemoveSingleAmpersand(strText);
 
 	COLORREF crOldText;
-	if (bDisabled) {
+	if (bDisabled)
+	{
 		// Embossed: a highlight copy one pixel down and right under the grey text.
 		crOldText = pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
 		rect.OffsetRect(1, 1);
 		pDC->DrawText(strText, &rect, m_nFormat);
 		pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
 		rect.OffsetRect(-1, -1);
-	} else {
+	}
+	else
+	{
 		crOldText = pDC->SetTextColor(m_crText);
 	}
 	pDC->DrawText(strText, &rect, m_nFormat);
@@ -278,44 +289,62 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 	int cxPrevious = -1;
 	if ((m_eEllipsis == LeadingEllipsis || m_eEllipsis == TrailingEllipsis) &&
 		ReplayEllipsis(pDC, strText, cxText, cxClient, m_eEllipsis == LeadingEllipsis,
-			eContentType == TextContent)) {
+			eContentType == TextContent))
+	{
 		cxText = MeasureLine(pDC, strText);
 		if (cxText < cxClient)
 			return;
 		// The whole measured differently from the sum of its parts: finish
 		// pass by pass from here.
 		bFirst = false;
-	} else if (m_eEllipsis == LeadingEllipsis) {
+	}
+	else if (m_eEllipsis == LeadingEllipsis)
+	{
 		strText = s_strEllipsis + strText;
-	} else if (eContentType == FileContent) {
+	}
+	else if (eContentType == FileContent)
+	{
 		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
-	} else {
+	}
+	else
+	{
 		strText += s_strEllipsis;
 	}
 
-	do {
+	do
+	{
 		// A pass that changed nothing would change nothing the next time.
 		if (cxText == cxPrevious)
 			break;
 		cxPrevious = cxText;
 
-		if (m_eEllipsis == LeadingEllipsis) {
+		if (m_eEllipsis == LeadingEllipsis)
+		{
 			if (eContentType == TextContent || !bFirst)
 				strText = s_strEllipsis + strText.Mid(4);
-			if (eContentType != TextContent) {
+			if (eContentType != TextContent)
+			{
 				const int nSep = strText.FindOneOf(s_strSeparators);
 				if (nSep >= 0)
 					strText = s_strEllipsis + strText.Mid(nSep);
 			}
-		} else if (m_eEllipsis == TrailingEllipsis) {
-			if (eContentType == TextContent) {
+		}
+		else if (m_eEllipsis == TrailingEllipsis)
+		{
+			if (eContentType == TextContent)
+			{
 				strText = strText.Left(strText.GetLength() - 4) + s_strEllipsis;
-			} else {
+			}
+			else
+			{
 				// Take out the marker of the previous pass so that one remains.
-				if (bFirst) {
+				if (bFirst)
+				{
 					strText.Replace(s_strEllipsisBackslash, s_strBackslash);
 					strText.Replace(s_strEllipsisSlash, s_strSlash);
-				} else {
+				}
+				else
+				{
 					strText.Replace(s_strEllipsisBackslash, s_strEmpty);
 					strText.Replace(s_strEllipsisSlash, s_strEmpty);
 				}
@@ -324,8 +353,8 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 				if (nPos == -1)
 					nPos = StringUtils::FindLast(strText, s_strSlash + strDir + s_strSlash);
 				if (nPos != -1)
-					strText = strText.Left(nPos + 1) + s_strEllipsis +
-						strText.Mid(nPos + 1 + strDir.GetLength());
+					strText =
+						strText.Left(nPos + 1) + s_strEllipsis + strText.Mid(nPos + 1 + strDir.GetLength());
 			}
 		}
 

@@ -8,7 +8,8 @@
 
 #include "resource.h"
 
-namespace {
+namespace
+{
 
 enum
 {
@@ -54,8 +55,8 @@ public:
 	CString m_strText;
 	CBoundButton m_button;
 	CKeyEdit m_edit;
-	int m_nEndInInit = 0;         // non-zero: EndDialog from OnInitDialog
-	bool m_bPostClose = false;    // post WM_TEST_CLOSE from OnInitDialog
+	int m_nEndInInit = 0;      // non-zero: EndDialog from OnInitDialog
+	bool m_bPostClose = false; // post WM_TEST_CLOSE from OnInitDialog
 	WPARAM m_nPostedValue = 42;
 	bool m_bOwnerEnabledInLoop = true;
 	bool m_bInitDone = false;
@@ -102,8 +103,8 @@ class COwnerWnd : public kt::HostWindow
 public:
 	int m_nIdle = 0;
 	UINT m_nWhy = 0;
-	UINT m_nAnswer = 0;          // command to send to the dialog when idle
-	bool m_bDestroy = false;     // destroy the dialog's window when idle
+	UINT m_nAnswer = 0;      // command to send to the dialog when idle
+	bool m_bDestroy = false; // destroy the dialog's window when idle
 	HWND m_hWndDialog = NULL;
 
 protected:
@@ -285,4 +286,4 @@ TEST(Dialog, DataExchangeFailureIsAReturnValue)
 	dlg.DestroyWindow();
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 class CTracedWnd : public CWnd
 {
@@ -40,8 +41,16 @@ protected:
 		if (m_bDeleteSelf)
 			delete this;
 	}
-	afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs) { m_events.push_back("nccreate"); return CWnd::OnNcCreate(lpcs); }
-	afx_msg int OnCreate(LPCREATESTRUCT lpcs) { m_events.push_back("create"); return CWnd::OnCreate(lpcs); }
+	afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs)
+	{
+		m_events.push_back("nccreate");
+		return CWnd::OnNcCreate(lpcs);
+	}
+	afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+	{
+		m_events.push_back("create");
+		return CWnd::OnCreate(lpcs);
+	}
 	DECLARE_MESSAGE_MAP()
 };
 
@@ -100,8 +109,8 @@ TEST(Lifetime, StylesSetInPreSubclassWindowSurviveCreation)
 	EXPECT_NE(0u, created.GetStyle() & SS_NOTIFY);
 	EXPECT_NE(0u, created.GetStyle() & WS_VISIBLE);
 
-	HWND hWnd = ::CreateWindowExA(0, "STATIC", "bound", WS_CHILD | WS_VISIBLE, 0, 30, 40, 20,
-		host.m_hWnd, NULL, NULL, NULL);
+	HWND hWnd = ::CreateWindowExA(0, "STATIC", "bound", WS_CHILD | WS_VISIBLE, 0, 30, 40, 20, host.m_hWnd,
+		NULL, NULL, NULL);
 	CRestyledStatic bound;
 	ASSERT_TRUE(bound.SubclassWindow(hWnd));
 	EXPECT_NE(0u, bound.GetExStyle() & WS_EX_TRANSPARENT);
@@ -352,4 +361,4 @@ TEST(WindowClass, SameAttributesShareOneClass)
 	EXPECT_EQ(hdcA, hdcB);
 }
 
-}  // namespace
+} // namespace

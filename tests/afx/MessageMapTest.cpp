@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Assigned after the maps below are first used: entries read it late.
 UINT g_nRegisteredMsg = 0;
@@ -20,8 +21,15 @@ public:
 
 protected:
 	afx_msg void OnTimer(UINT_PTR nIDEvent) { m_calls.push_back("base-timer" + std::to_string(nIDEvent)); }
-	afx_msg void OnSize(UINT, int cx, int cy) { m_calls.push_back("base-size" + std::to_string(cx) + "x" + std::to_string(cy)); }
-	afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) { m_calls.push_back("registered"); return wParam + 1; }
+	afx_msg void OnSize(UINT, int cx, int cy)
+	{
+		m_calls.push_back("base-size" + std::to_string(cx) + "x" + std::to_string(cy));
+	}
+	afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM)
+	{
+		m_calls.push_back("registered");
+		return wParam + 1;
+	}
 	DECLARE_MESSAGE_MAP()
 };
 
@@ -88,8 +96,7 @@ HWND CreateOriginalWindow()
 	wc.hInstance = ::GetModuleHandleA(NULL);
 	wc.lpszClassName = "KavroAfxOriginal";
 	::RegisterClassA(&wc);
-	return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
-		wc.hInstance, NULL);
+	return ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, wc.hInstance, NULL);
 }
 
 class CDefaultWnd : public CWnd
@@ -158,7 +165,11 @@ TEST(MessageMap, DefaultPassesTheOriginalArgumentsToThePreviousProcedure)
 /////////////////////////////////////////////////////////////////////////////
 // Commands and update requests
 
-enum { ID_RANGE_FIRST = 100, ID_RANGE_LAST = 110 };
+enum
+{
+	ID_RANGE_FIRST = 100,
+	ID_RANGE_LAST = 110
+};
 
 class CCommandWnd : public CWnd
 {
@@ -169,7 +180,11 @@ public:
 
 protected:
 	afx_msg void OnEditCopy() { m_nCopy++; }
-	afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableCut); pCmdUI->SetCheck(1); }
+	afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI)
+	{
+		pCmdUI->Enable(m_bEnableCut);
+		pCmdUI->SetCheck(1);
+	}
 	afx_msg void OnEditCut() {}
 	afx_msg void OnRange(UINT nID) { m_nRangeID = nID; }
 	DECLARE_MESSAGE_MAP()
@@ -264,4 +279,4 @@ TEST(Commands, WaitCursorIsCountedThroughTheApplication)
 	EXPECT_EQ(0, pApp->m_nWaitCursorCount);
 }
 
-}  // namespace
+} // namespace

@@ -9,14 +9,18 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::vector<std::string> g_walk;
 
 class CWalkWnd : public CWnd
 {
 public:
-	explicit CWalkWnd(const char* pszName) : m_strName(pszName) {}
+	explicit CWalkWnd(const char* pszName)
+		: m_strName(pszName)
+	{
+	}
 
 	BOOL PreTranslateMessage(MSG* pMsg) override
 	{
@@ -46,9 +50,12 @@ protected:
 		g_walk.clear();
 		ASSERT_TRUE(m_main.CreateEx(0, NULL, "main", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), NULL, 0));
 		ASSERT_TRUE(m_panel.Create(NULL, "panel", WS_CHILD | WS_VISIBLE, CRect(0, 0, 150, 150), &m_main, 1));
-		ASSERT_TRUE(m_control.Create(NULL, "control", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_panel, 2));
-		ASSERT_TRUE(m_other.CreateEx(0, NULL, "other", WS_POPUP | WS_VISIBLE, CRect(300, 0, 400, 100), NULL, 0));
-		ASSERT_TRUE(m_otherChild.Create(NULL, "other child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_other, 3));
+		ASSERT_TRUE(
+			m_control.Create(NULL, "control", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_panel, 2));
+		ASSERT_TRUE(
+			m_other.CreateEx(0, NULL, "other", WS_POPUP | WS_VISIBLE, CRect(300, 0, 400, 100), NULL, 0));
+		ASSERT_TRUE(m_otherChild.Create(NULL, "other child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50),
+			&m_other, 3));
 		m_pThread = AfxGetThread();
 		ASSERT_NE(nullptr, m_pThread);
 		m_pOldMain = m_pThread->m_pMainWnd;
@@ -119,4 +126,4 @@ TEST_F(PreTranslateTest, TheFrameworksOwnPumpWalksToo)
 	EXPECT_EQ(1, m_control.m_nKeyDowns);
 }
 
-}  // namespace
+} // namespace

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 enum
 {
@@ -35,8 +36,16 @@ protected:
 	afx_msg void OnConsumerClicked() { g_order.push_back("parent-consumer"); }
 	afx_msg void OnPasserClicked() { g_order.push_back("parent-passer"); }
 	afx_msg void OnPlainClicked() { g_order.push_back("parent-plain"); }
-	afx_msg void OnConsumerNotify(NMHDR*, LRESULT* pResult) { g_order.push_back("parent-notify-consumer"); *pResult = 11; }
-	afx_msg void OnPasserNotify(NMHDR*, LRESULT* pResult) { g_order.push_back("parent-notify-passer"); *pResult = 12; }
+	afx_msg void OnConsumerNotify(NMHDR*, LRESULT* pResult)
+	{
+		g_order.push_back("parent-notify-consumer");
+		*pResult = 11;
+	}
+	afx_msg void OnPasserNotify(NMHDR*, LRESULT* pResult)
+	{
+		g_order.push_back("parent-notify-passer");
+		*pResult = 12;
+	}
 	afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 	{
 		m_nLastCtlType = nCtlColor;
@@ -61,7 +70,11 @@ class CConsumingButton : public CButton
 {
 protected:
 	afx_msg void OnClicked() { g_order.push_back("child-consumer"); }
-	afx_msg void OnClick(NMHDR*, LRESULT* pResult) { g_order.push_back("child-notify-consumer"); *pResult = 21; }
+	afx_msg void OnClick(NMHDR*, LRESULT* pResult)
+	{
+		g_order.push_back("child-notify-consumer");
+		*pResult = 21;
+	}
 	DECLARE_MESSAGE_MAP()
 };
 
@@ -74,8 +87,16 @@ END_MESSAGE_MAP()
 class CPassingButton : public CButton
 {
 protected:
-	afx_msg BOOL OnClicked() { g_order.push_back("child-passer"); return FALSE; }
-	afx_msg BOOL OnClick(NMHDR*, LRESULT*) { g_order.push_back("child-notify-passer"); return FALSE; }
+	afx_msg BOOL OnClicked()
+	{
+		g_order.push_back("child-passer");
+		return FALSE;
+	}
+	afx_msg BOOL OnClick(NMHDR*, LRESULT*)
+	{
+		g_order.push_back("child-notify-passer");
+		return FALSE;
+	}
 	DECLARE_MESSAGE_MAP()
 };
 
@@ -111,15 +132,15 @@ protected:
 	void SetUp() override
 	{
 		g_order.clear();
-		ASSERT_TRUE(m_consumer.Create("consumer", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-			CRect(5, 5, 80, 30), &m_parent, IDC_CONSUMER));
-		ASSERT_TRUE(m_passer.Create("passer", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-			CRect(5, 35, 80, 60), &m_parent, IDC_PASSER));
+		ASSERT_TRUE(m_consumer.Create("consumer", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 5, 80, 30),
+			&m_parent, IDC_CONSUMER));
+		ASSERT_TRUE(m_passer.Create("passer", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 35, 80, 60),
+			&m_parent, IDC_PASSER));
 		m_hWndPlain = ::CreateWindowExA(0, "BUTTON", "plain", WS_CHILD | WS_VISIBLE, 5, 65, 75, 25,
 			m_parent.m_hWnd, reinterpret_cast<HMENU>(IDC_PLAIN), NULL, NULL);
 		ASSERT_NE(nullptr, m_hWndPlain);
-		ASSERT_TRUE(m_static.Create("static", WS_CHILD | WS_VISIBLE, CRect(90, 5, 180, 30),
-			&m_parent, IDC_STATIC_CHILD));
+		ASSERT_TRUE(m_static.Create("static", WS_CHILD | WS_VISIBLE, CRect(90, 5, 180, 30), &m_parent,
+			IDC_STATIC_CHILD));
 	}
 
 	LRESULT SendNotify(HWND hWndFrom, UINT nID)
@@ -170,8 +191,8 @@ TEST_F(ReflectionTest, CtlColorReflectsFromTheParentsBaseHandler)
 	// Every WM_CTLCOLORxxx arrives with its CTLCOLOR_xxx type.
 	const UINT messages[] = { WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
 		WM_CTLCOLORDLG, WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC };
-	const UINT types[] = { CTLCOLOR_MSGBOX, CTLCOLOR_EDIT, CTLCOLOR_LISTBOX, CTLCOLOR_BTN,
-		CTLCOLOR_DLG, CTLCOLOR_SCROLLBAR, CTLCOLOR_STATIC };
+	const UINT types[] = { CTLCOLOR_MSGBOX, CTLCOLOR_EDIT, CTLCOLOR_LISTBOX, CTLCOLOR_BTN, CTLCOLOR_DLG,
+		CTLCOLOR_SCROLLBAR, CTLCOLOR_STATIC };
 	for (int i = 0; i < 7; i++)
 	{
 		LRESULT lResult = m_parent.SendMessage(messages[i], reinterpret_cast<WPARAM>(dc.m_hDC),
@@ -186,8 +207,9 @@ TEST_F(ReflectionTest, CtlColorReflectsFromTheParentsBaseHandler)
 	m_static.m_hbr = NULL;
 	LRESULT lDefault = m_parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
 		reinterpret_cast<LPARAM>(m_static.m_hWnd));
-	EXPECT_EQ(::DefWindowProcA(m_parent.m_hWnd, WM_CTLCOLORSTATIC,
-		reinterpret_cast<WPARAM>(dc.m_hDC), reinterpret_cast<LPARAM>(m_static.m_hWnd)), lDefault);
+	EXPECT_EQ(::DefWindowProcA(m_parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
+				  reinterpret_cast<LPARAM>(m_static.m_hWnd)),
+		lDefault);
 
 	// A parent handler that does not call its base wins over the control.
 	m_static.m_nCalls = 0;
@@ -260,8 +282,8 @@ public:
 TEST_F(ReflectionTest, DrawItemReachesTheButtonsVirtualDrawItem)
 {
 	COwnerDrawButton button;
-	ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(100, 40, 160, 80),
-		&m_parent, IDC_OWNERDRAW));
+	ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(100, 40, 160, 80), &m_parent,
+		IDC_OWNERDRAW));
 	button.RedrawWindow();
 	EXPECT_GT(button.m_nDraws, 0);
 	EXPECT_EQ(static_cast<UINT>(IDC_OWNERDRAW), button.m_nCtlID);
@@ -290,4 +312,4 @@ TEST_F(ReflectionTest, MeasureItemReachesListAndComboObjects)
 	EXPECT_EQ(23, combo.GetItemHeight(0));
 }
 
-}  // namespace
+} // namespace

@@ -9,7 +9,8 @@
 #include "ext/ExtModule.h"
 #include "resource.h"
 
-namespace {
+namespace
+{
 
 class CCreatable : public CObject
 {
@@ -30,7 +31,10 @@ IMPLEMENT_DYNAMIC(CMyDialog, CDialog)
 class CMyForm : public CFormView
 {
 public:
-	CMyForm() : CFormView(1u) {}
+	CMyForm()
+		: CFormView(1u)
+	{
+	}
 };
 
 TEST(RuntimeClass, HierarchyAndIdentity)
@@ -191,4 +195,4 @@ TEST_F(ExtensionDllTest, ResourceChainSearchesTheApplicationFirstThenTheDll)
 	EXPECT_FALSE(str.LoadString(IDS_EXT_BLOCK));
 }
 
-}  // namespace
+} // namespace

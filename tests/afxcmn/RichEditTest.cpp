@@ -158,7 +158,8 @@ TEST_P(RichEditTest, RtfStreamsKeepTheFormats)
 {
 	std::string rtf;
 	EDITSTREAM esOut = { reinterpret_cast<DWORD_PTR>(&rtf), 0,
-		[](DWORD_PTR cookie, LPBYTE pb, LONG cb, LONG* pcb) -> DWORD {
+		[](DWORD_PTR cookie, LPBYTE pb, LONG cb, LONG* pcb) -> DWORD
+		{
 			reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(pb), cb);
 			*pcb = cb;
 			return 0;
@@ -175,7 +176,8 @@ TEST_P(RichEditTest, RtfStreamsKeepTheFormats)
 	CRichEditCtrl copy;
 	ASSERT_TRUE(copy.CWnd::Create(GetParam(), NULL, kEditStyle, kEditRect, &m_host, 101));
 	EDITSTREAM esIn = { reinterpret_cast<DWORD_PTR>(&rtf), 0,
-		[](DWORD_PTR cookie, LPBYTE pb, LONG cb, LONG* pcb) -> DWORD {
+		[](DWORD_PTR cookie, LPBYTE pb, LONG cb, LONG* pcb) -> DWORD
+		{
 			std::string& data = *reinterpret_cast<std::string*>(cookie);
 			*pcb = static_cast<LONG>(data.copy(reinterpret_cast<char*>(pb), cb));
 			data.erase(0, *pcb);
@@ -200,7 +202,7 @@ TEST_P(RichEditTest, FormatRangeAndDisplayBandAreTheControls)
 	m_edit.SetWindowText("Printed line one\r\nPrinted line two");
 	const COLORREF kWhite = RGB(255, 255, 255);
 	FORMATRANGE fr = {};
-	fr.rcPage = { 0, 0, 4320, 4320 };  // three inches
+	fr.rcPage = { 0, 0, 4320, 4320 }; // three inches
 	fr.rc = fr.rcPage;
 	fr.chrg = { 0, -1 };
 	RECT rcBand = { 0, 0, 300, 100 };
@@ -209,15 +211,17 @@ TEST_P(RichEditTest, FormatRangeAndDisplayBandAreTheControls)
 	long nMeasured = -1, nControl = -2;
 	BOOL bBand = -1, bControlBand = -2;
 	kt::Snapshot measured;
-	const kt::Snapshot banded = kt::Snapshot::Draw(300, 300, kWhite, [&](HDC hdc) {
-		fr.hdc = fr.hdcTarget = hdc;
-		nMeasured = m_edit.FormatRange(&fr, FALSE);
-		nControl = (long)m_edit.SendMessage(EM_FORMATRANGE, FALSE, (LPARAM)&fr);
-		measured = kt::Snapshot(hdc, { 0, 0, 300, 300 });
-		bBand = m_edit.DisplayBand(&rcBand);
-		bControlBand = (BOOL)m_edit.SendMessage(EM_DISPLAYBAND, 0, (LPARAM)&rcBand);
-		m_edit.FormatRange(NULL, FALSE);
-	});
+	const kt::Snapshot banded = kt::Snapshot::Draw(300, 300, kWhite,
+		[&](HDC hdc)
+		{
+			fr.hdc = fr.hdcTarget = hdc;
+			nMeasured = m_edit.FormatRange(&fr, FALSE);
+			nControl = (long)m_edit.SendMessage(EM_FORMATRANGE, FALSE, (LPARAM)&fr);
+			measured = kt::Snapshot(hdc, { 0, 0, 300, 300 });
+			bBand = m_edit.DisplayBand(&rcBand);
+			bControlBand = (BOOL)m_edit.SendMessage(EM_DISPLAYBAND, 0, (LPARAM)&rcBand);
+			m_edit.FormatRange(NULL, FALSE);
+		});
 	EXPECT_EQ(nControl, nMeasured);
 	EXPECT_EQ(bControlBand, bBand);
 	EXPECT_FALSE(m_edit.DisplayBand(NULL));
@@ -237,4 +241,4 @@ TEST_P(RichEditTest, FormatRangeAndDisplayBandAreTheControls)
 
 INSTANTIATE_TEST_SUITE_P(Classes, RichEditTest, ::testing::Values("RichEdit20A", "RICHEDIT50W"));
 
-}  // namespace
+} // namespace

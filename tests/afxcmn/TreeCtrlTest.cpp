@@ -49,8 +49,9 @@ protected:
 	void SetUp() override
 	{
 		const RECT rc = { 0, 0, 300, 180 };
-		ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
-			TVS_LINESATROOT | TVS_SHOWSELALWAYS, rc, &m_host, kTreeID));
+		ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+									  TVS_SHOWSELALWAYS,
+			rc, &m_host, kTreeID));
 		m_hFruit = m_tree.InsertItem("Fruit");
 		m_hApple = m_tree.InsertItem("Apple", m_hFruit);
 		m_hPear = m_tree.InsertItem("Pear", m_hFruit);
@@ -78,8 +79,8 @@ TEST_F(TreeCtrlTest, ItemsNavigateAndKeepTheirData)
 	EXPECT_STREQ("Apple", m_tree.GetItemText(m_hApple));
 
 	// Sorting reorders the children.
-	HTREEITEM hBanana = m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, "Banana", 0, 0, 0, 0, 42,
-		m_hFruit, TVI_FIRST);
+	HTREEITEM hBanana =
+		m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, "Banana", 0, 0, 0, 0, 42, m_hFruit, TVI_FIRST);
 	EXPECT_EQ(hBanana, m_tree.GetChildItem(m_hFruit));
 	EXPECT_TRUE(m_tree.SortChildren(m_hFruit));
 	EXPECT_EQ(m_hApple, m_tree.GetChildItem(m_hFruit));
@@ -188,4 +189,4 @@ TEST_F(TreeCtrlTest, ExpansionCanBeRefusedByTheReflectedHandler)
 	EXPECT_EQ(1, m_tree.m_nExpanded);
 }
 
-}  // namespace
+} // namespace

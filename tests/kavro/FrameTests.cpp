@@ -10,183 +10,204 @@
 #include <set>
 #include <string>
 
-namespace {
+namespace
+{
 
 HMODULE KavroModule()
 {
-    HMODULE hModule = NULL;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "kavro.dll", &hModule);
-    return hModule;
+	HMODULE hModule = NULL;
+	::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "kavro.dll", &hModule);
+	return hModule;
 }
 
 std::string ResourceText(HMODULE hModule, LPCSTR name, LPCSTR type)
 {
-    HRSRC hRes = ::FindResourceA(hModule, name, type);
-    if (hRes == NULL)
-        return std::string();
-    HGLOBAL hData = ::LoadResource(hModule, hRes);
-    const char* p = static_cast<const char*>(::LockResource(hData));
-    return p ? std::string(p, ::SizeofResource(hModule, hRes)) : std::string();
+	HRSRC hRes = ::FindResourceA(hModule, name, type);
+	if (hRes == NULL)
+		return std::string();
+	HGLOBAL hData = ::LoadResource(hModule, hRes);
+	const char* p = static_cast<const char*>(::LockResource(hData));
+	return p ? std::string(p, ::SizeofResource(hModule, hRes)) : std::string();
 }
 
-}  // namespace
+} // namespace
 
 TEST(RegisteredMessages, SameNameGivesSameValueInEveryModule)
 {
-    const struct { UINT value; const char* name; } messages[] = {
-        { g_nMsgClipboardContentChanged, "B4B80504-E99F-48E4-8346-A96E8E82DA53" },
-        { g_nMsgGetClipboardContent, "B7FCA8FF-D7C9-4B7D-ADA8-F48F48268E3E" },
-        { g_nMsgColorPickerSelChange, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
-        { g_nMsgDirTreeSelChanged, "1AA3C8BC-D761-483c-94D3-2A660043803A" },
-        { g_nMsgDirTreeExpand, "939732F0-52C0-4f1c-B61A-3D7C0E829177" },
-        { g_nMsgDirTreeKeyEnter, "C1110AB9-6347-48ae-8062-805B04392E40" },
-        { g_nMsgDirTreeKeyEscape, "4CFB01F2-2743-4a09-A71C-72A818C8F3A4" },
-    };
-    std::set<UINT> seen;
-    for (const auto& m : messages) {
-        // Registered messages live in 0xC000..0xFFFF; this module registering
-        // the same name must get the library's value.
-        EXPECT_GE(m.value, 0xC000u) << m.name;
-        EXPECT_LE(m.value, 0xFFFFu) << m.name;
-        EXPECT_EQ(m.value, ::RegisterWindowMessageA(m.name)) << m.name;
-        seen.insert(m.value);
-    }
-    EXPECT_EQ(seen.size(), 7u);
+	const struct
+	{
+		UINT value;
+		const char* name;
+	} messages[] = {
+		{ g_nMsgClipboardContentChanged, "B4B80504-E99F-48E4-8346-A96E8E82DA53" },
+		{ g_nMsgGetClipboardContent, "B7FCA8FF-D7C9-4B7D-ADA8-F48F48268E3E" },
+		{ g_nMsgColorPickerSelChange, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
+		{ g_nMsgDirTreeSelChanged, "1AA3C8BC-D761-483c-94D3-2A660043803A" },
+		{ g_nMsgDirTreeExpand, "939732F0-52C0-4f1c-B61A-3D7C0E829177" },
+		{ g_nMsgDirTreeKeyEnter, "C1110AB9-6347-48ae-8062-805B04392E40" },
+		{ g_nMsgDirTreeKeyEscape, "4CFB01F2-2743-4a09-A71C-72A818C8F3A4" },
+	};
+	std::set<UINT> seen;
+	for (const auto& m : messages)
+	{
+		// Registered messages live in 0xC000..0xFFFF; this module registering
+		// the same name must get the library's value.
+		EXPECT_GE(m.value, 0xC000u) << m.name;
+		EXPECT_LE(m.value, 0xFFFFu) << m.name;
+		EXPECT_EQ(m.value, ::RegisterWindowMessageA(m.name)) << m.name;
+		seen.insert(m.value);
+	}
+	EXPECT_EQ(seen.size(), 7u);
 }
 
 TEST(FailureLog, WritesTheIdentifierToTheApplicationLog)
 {
-    kt::CapturingLogger log;
-    ReportFailure(KAVRO_LOG_BUTTON_NO_DC);
-    ReportFailure(KAVRO_LOG_PROGRESS_STEP_AT_END);
-    ASSERT_EQ(log.Lines().size(), 2u);
-    EXPECT_EQ(log.Lines()[0], "{7CA99F6B-92C5-47C8-AF0E-1708B01BE9AC}");
-    EXPECT_EQ(log.Lines()[1], "{4A330902-8DBA-4100-87B3-00B1A292F9C6}");
+	kt::CapturingLogger log;
+	ReportFailure(KAVRO_LOG_BUTTON_NO_DC);
+	ReportFailure(KAVRO_LOG_PROGRESS_STEP_AT_END);
+	ASSERT_EQ(log.Lines().size(), 2u);
+	EXPECT_EQ(log.Lines()[0], "{7CA99F6B-92C5-47C8-AF0E-1708B01BE9AC}");
+	EXPECT_EQ(log.Lines()[1], "{4A330902-8DBA-4100-87B3-00B1A292F9C6}");
 }
 
 TEST(FailureLog, AppendsTheSystemErrorTextWithoutSeparator)
 {
-    kt::CapturingLogger log;
-    ::SetLastError(ERROR_FILE_NOT_FOUND);
-    ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
-    ASSERT_EQ(log.Lines().size(), 1u);
-    const std::string& line = log.Lines()[0];
-    const std::string id = "{3478FCD3-F648-4812-85BC-52486E0DEB14}";
-    ASSERT_EQ(line.compare(0, id.size(), id), 0) << line;
-    const std::string rest = line.substr(id.size());
-    EXPECT_FALSE(rest.empty());
-    EXPECT_NE(rest[0], ' ');
-    EXPECT_EQ(rest, std::string(SystemUtils::GetLastError(ERROR_FILE_NOT_FOUND)));
+	kt::CapturingLogger log;
+	::SetLastError(ERROR_FILE_NOT_FOUND);
+	ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
+	ASSERT_EQ(log.Lines().size(), 1u);
+	const std::string& line = log.Lines()[0];
+	const std::string id = "{3478FCD3-F648-4812-85BC-52486E0DEB14}";
+	ASSERT_EQ(line.compare(0, id.size(), id), 0) << line;
+	const std::string rest = line.substr(id.size());
+	EXPECT_FALSE(rest.empty());
+	EXPECT_NE(rest[0], ' ');
+	EXPECT_EQ(rest, std::string(SystemUtils::GetLastError(ERROR_FILE_NOT_FOUND)));
 }
 
 TEST(FailureLog, WithoutApplicationLoggerNothingIsWritten)
 {
-    kt::CapturingLogger log;
-    // The application has no logger: the library must not find this one.
-    AppLogger::m_pInstance = NULL;
-    ReportFailure(KAVRO_LOG_3DTEXT_CREATE);
-    ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
-    ReportFailure(NULL);
-    EXPECT_TRUE(log.Lines().empty());
+	kt::CapturingLogger log;
+	// The application has no logger: the library must not find this one.
+	AppLogger::m_pInstance = NULL;
+	ReportFailure(KAVRO_LOG_3DTEXT_CREATE);
+	ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
+	ReportFailure(NULL);
+	EXPECT_TRUE(log.Lines().empty());
 }
 
 TEST(Resources, FourteenIconsOf16x16WithAlpha)
 {
-    HMODULE hKavro = KavroModule();
-    ASSERT_NE(hKavro, (HMODULE)NULL);
-    for (int id = 1470; id <= 1483; ++id) {
-        SCOPED_TRACE(id);
-        // The group holds exactly one 16 x 16 image of 32 bits.
-        std::string group = ResourceText(hKavro, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
-        ASSERT_GE(group.size(), 6u + 14u);
-        const BYTE* g = reinterpret_cast<const BYTE*>(group.data());
-        EXPECT_EQ(g[4] | (g[5] << 8), 1);
-        EXPECT_EQ(g[6], 16);
-        EXPECT_EQ(g[7], 16);
-        EXPECT_EQ(g[6 + 6] | (g[6 + 7] << 8), 32);
+	HMODULE hKavro = KavroModule();
+	ASSERT_NE(hKavro, (HMODULE)NULL);
+	for (int id = 1470; id <= 1483; ++id)
+	{
+		SCOPED_TRACE(id);
+		// The group holds exactly one 16 x 16 image of 32 bits.
+		std::string group = ResourceText(hKavro, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+		ASSERT_GE(group.size(), 6u + 14u);
+		const BYTE* g = reinterpret_cast<const BYTE*>(group.data());
+		EXPECT_EQ(g[4] | (g[5] << 8), 1);
+		EXPECT_EQ(g[6], 16);
+		EXPECT_EQ(g[7], 16);
+		EXPECT_EQ(g[6 + 6] | (g[6 + 7] << 8), 32);
 
-        HICON hIcon = static_cast<HICON>(::LoadImageA(hKavro, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
-        ASSERT_NE(hIcon, (HICON)NULL);
-        ICONINFO ii = {};
-        ASSERT_TRUE(::GetIconInfo(hIcon, &ii));
-        BITMAP bm = {};
-        ::GetObjectA(ii.hbmColor, sizeof(bm), &bm);
-        EXPECT_EQ(bm.bmWidth, 16);
-        EXPECT_EQ(bm.bmHeight, 16);
+		HICON hIcon = static_cast<HICON>(::LoadImageA(hKavro, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0));
+		ASSERT_NE(hIcon, (HICON)NULL);
+		ICONINFO ii = {};
+		ASSERT_TRUE(::GetIconInfo(hIcon, &ii));
+		BITMAP bm = {};
+		::GetObjectA(ii.hbmColor, sizeof(bm), &bm);
+		EXPECT_EQ(bm.bmWidth, 16);
+		EXPECT_EQ(bm.bmHeight, 16);
 
-        // Real alpha: transparent pixels around the picture, opaque ones in it.
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = 16;
-        bmi.bmiHeader.biHeight = -16;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        DWORD pixels[256] = {};
-        HDC hdc = ::GetDC(NULL);
-        ::GetDIBits(hdc, ii.hbmColor, 0, 16, pixels, &bmi, DIB_RGB_COLORS);
-        ::ReleaseDC(NULL, hdc);
-        int transparent = 0, opaque = 0, partial = 0;
-        for (DWORD px : pixels) {
-            const BYTE a = px >> 24;
-            if (a == 0) ++transparent; else if (a == 255) ++opaque; else ++partial;
-        }
-        EXPECT_GT(transparent, 0);
-        EXPECT_GT(opaque, 30);
-        ::DeleteObject(ii.hbmColor);
-        ::DeleteObject(ii.hbmMask);
-        ::DestroyIcon(hIcon);
-    }
+		// Real alpha: transparent pixels around the picture, opaque ones in it.
+		BITMAPINFO bmi = {};
+		bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+		bmi.bmiHeader.biWidth = 16;
+		bmi.bmiHeader.biHeight = -16;
+		bmi.bmiHeader.biPlanes = 1;
+		bmi.bmiHeader.biBitCount = 32;
+		DWORD pixels[256] = {};
+		HDC hdc = ::GetDC(NULL);
+		::GetDIBits(hdc, ii.hbmColor, 0, 16, pixels, &bmi, DIB_RGB_COLORS);
+		::ReleaseDC(NULL, hdc);
+		int transparent = 0, opaque = 0, partial = 0;
+		for (DWORD px : pixels)
+		{
+			const BYTE a = px >> 24;
+			if (a == 0)
+				++transparent;
+			else if (a == 255)
+				++opaque;
+			else
+				++partial;
+		}
+		EXPECT_GT(transparent, 0);
+		EXPECT_GT(opaque, 30);
+		::DeleteObject(ii.hbmColor);
+		::DeleteObject(ii.hbmMask);
+		::DestroyIcon(hIcon);
+	}
 }
 
 TEST(Resources, IconsAreFoundThroughTheApplicationsResourceChain)
 {
-    // The test program has no icon 1477: the chain must lead to kavro.dll.
-    EXPECT_EQ(::FindResourceA(NULL, MAKEINTRESOURCEA(1477), RT_GROUP_ICON), (HRSRC)NULL);
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(1477), RT_GROUP_ICON), KavroModule());
+	// The test program has no icon 1477: the chain must lead to kavro.dll.
+	EXPECT_EQ(::FindResourceA(NULL, MAKEINTRESOURCEA(1477), RT_GROUP_ICON), (HRSRC)NULL);
+	EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(1477), RT_GROUP_ICON), KavroModule());
 }
 
 TEST(Resources, VersionBlockAndManifest)
 {
-    char path[MAX_PATH];
-    ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
-    DWORD handle = 0;
-    DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
-    ASSERT_GT(size, 0u);
-    std::vector<BYTE> block(size);
-    ASSERT_TRUE(::GetFileVersionInfoA(path, 0, size, block.data()));
-    VS_FIXEDFILEINFO* info = NULL;
-    UINT len = 0;
-    ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &len));
-    EXPECT_EQ(info->dwFileVersionMS, MAKELONG(19, 3));
-    EXPECT_EQ(info->dwFileVersionLS, MAKELONG(0, 2021));
-    EXPECT_EQ(info->dwProductVersionMS, MAKELONG(19, 3));
-    EXPECT_EQ(info->dwProductVersionLS, MAKELONG(0, 2021));
+	char path[MAX_PATH];
+	ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
+	DWORD handle = 0;
+	DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+	ASSERT_GT(size, 0u);
+	std::vector<BYTE> block(size);
+	ASSERT_TRUE(::GetFileVersionInfoA(path, 0, size, block.data()));
+	VS_FIXEDFILEINFO* info = NULL;
+	UINT len = 0;
+	ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &len));
+	EXPECT_EQ(info->dwFileVersionMS, MAKELONG(19, 3));
+	EXPECT_EQ(info->dwFileVersionLS, MAKELONG(0, 2021));
+	EXPECT_EQ(info->dwProductVersionMS, MAKELONG(19, 3));
+	EXPECT_EQ(info->dwProductVersionLS, MAKELONG(0, 2021));
 
-    std::string manifest = ResourceText(KavroModule(), MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(24));
-    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+	std::string manifest = ResourceText(KavroModule(), MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(24));
+	EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+	EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+	EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
 }
 
 TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
 {
-    const std::vector<int>* texts[] = {
-        &g_vecTextCtrlWindow, &g_vecTextProgressWindow, &g_vecTextTimeLeftSuffix, &g_vecTextMenuUndo,
-        &g_vecTextMenuCut, &g_vecTextMenuCopy, &g_vecTextMenuPaste, &g_vecTextMenuDelete,
-        &g_vecTextMenuSelectAll,
-    };
-    char path[MAX_PATH];
-    ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
-    std::ifstream file(path, std::ios::binary);
-    const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    ASSERT_GT(image.size(), 10000u);
-    for (const std::vector<int>* cipher : texts) {
-        const CString plain = StringUtils::DecryptText(*cipher);
-        ASSERT_FALSE(plain.IsEmpty());
-        // Long enough not to occur by chance.
-        if (plain.GetLength() >= 5) {
-            EXPECT_EQ(image.find(std::string(plain)), std::string::npos) << plain;
-        }
-    }
-    EXPECT_EQ(StringUtils::DecryptText(g_vecTextCtrlWindow), CString("kavro control"));
+	const std::vector<int>* texts[] = {
+		&g_vecTextCtrlWindow,
+		&g_vecTextProgressWindow,
+		&g_vecTextTimeLeftSuffix,
+		&g_vecTextMenuUndo,
+		&g_vecTextMenuCut,
+		&g_vecTextMenuCopy,
+		&g_vecTextMenuPaste,
+		&g_vecTextMenuDelete,
+		&g_vecTextMenuSelectAll,
+	};
+	char path[MAX_PATH];
+	ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
+	std::ifstream file(path, std::ios::binary);
+	const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+	ASSERT_GT(image.size(), 10000u);
+	for (const std::vector<int>* cipher : texts)
+	{
+		const CString plain = StringUtils::DecryptText(*cipher);
+		ASSERT_FALSE(plain.IsEmpty());
+		// Long enough not to occur by chance.
+		if (plain.GetLength() >= 5)
+		{
+			EXPECT_EQ(image.find(std::string(plain)), std::string::npos) << plain;
+		}
+	}
+	EXPECT_EQ(StringUtils::DecryptText(g_vecTextCtrlWindow), CString("kavro control"));
 }

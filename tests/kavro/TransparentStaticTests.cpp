@@ -10,7 +10,8 @@
 #include <memory>
 #include <string>
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kTeal = RGB(0, 128, 128);
@@ -21,96 +22,101 @@ const UINT kId = 100;
 class CTestStatic : public CTransparentStatic
 {
 public:
-    using CTransparentStatic::ApplyEllipsis;
-    using CTransparentStatic::DoPaint;
-    using CTransparentStatic::RedrawCtrl;
+	using CTransparentStatic::ApplyEllipsis;
+	using CTransparentStatic::DoPaint;
+	using CTransparentStatic::RedrawCtrl;
 };
 
 class TransparentStaticTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_hFont = ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
-        m_host.reset(new kt::HostWindow(360, 160, kWhite));
-    }
+	void SetUp() override
+	{
+		m_hFont = ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+			OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
+		m_host.reset(new kt::HostWindow(360, 160, kWhite));
+	}
 
-    void TearDown() override
-    {
-        m_host.reset();
-        ::DeleteObject(m_hFont);
-    }
+	void TearDown() override
+	{
+		m_host.reset();
+		::DeleteObject(m_hFont);
+	}
 
-    // Creates the control at rc in the host with the test font.
-    void Make(CTransparentStatic& ctrl, const char* text, const CRect& rc, CWnd* pParent = NULL)
-    {
-        ASSERT_TRUE(ctrl.Create(text, WS_CHILD | WS_VISIBLE | SS_LEFT, rc, pParent ? pParent : m_host.get(), kId));
-        ctrl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
-        Paint();
-    }
+	// Creates the control at rc in the host with the test font.
+	void Make(CTransparentStatic& ctrl, const char* text, const CRect& rc, CWnd* pParent = NULL)
+	{
+		ASSERT_TRUE(
+			ctrl.Create(text, WS_CHILD | WS_VISIBLE | SS_LEFT, rc, pParent ? pParent : m_host.get(), kId));
+		ctrl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
+		Paint();
+	}
 
-    void Paint()
-    {
-        m_host->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        kt::PumpPending();
-    }
+	void Paint()
+	{
+		m_host->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+		kt::PumpPending();
+	}
 
-    // What the host shows under the control's rectangle now.
-    kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd()).Crop(rc); }
+	// What the host shows under the control's rectangle now.
+	kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd()).Crop(rc); }
 
-    int TextWidth(const char* text)
-    {
-        HDC hdc = ::GetDC(NULL);
-        HGDIOBJ old = ::SelectObject(hdc, m_hFont);
-        SIZE size = {};
-        ::GetTextExtentPoint32A(hdc, text, lstrlenA(text), &size);
-        ::SelectObject(hdc, old);
-        ::ReleaseDC(NULL, hdc);
-        return size.cx;
-    }
+	int TextWidth(const char* text)
+	{
+		HDC hdc = ::GetDC(NULL);
+		HGDIOBJ old = ::SelectObject(hdc, m_hFont);
+		SIZE size = {};
+		::GetTextExtentPoint32A(hdc, text, lstrlenA(text), &size);
+		::SelectObject(hdc, old);
+		::ReleaseDC(NULL, hdc);
+		return size.cx;
+	}
 
-    // The picture plain GDI makes of text over the host's painter at rc.
-    kt::Snapshot Expected(const CRect& rc, const char* text, COLORREF crText, UINT format = DT_WORDBREAK,
-                          bool disabled = false)
-    {
-        kt::HostWindow::Painter painter = m_painter;
-        CRect rcHost;
-        m_host->GetClientRect(&rcHost);
-        return kt::Snapshot::Draw(rc.Width(), rc.Height(), kWhite, [&](HDC hdc) {
-            POINT old;
-            ::SetViewportOrgEx(hdc, -rc.left, -rc.top, &old);
-            if (painter)
-                painter(hdc, rcHost);
-            ::SetViewportOrgEx(hdc, old.x, old.y, NULL);
-            HGDIOBJ oldFont = ::SelectObject(hdc, m_hFont);
-            ::SetBkMode(hdc, TRANSPARENT);
-            RECT r = { 0, 0, rc.Width(), rc.Height() };
-            if (disabled) {
-                ::SetTextColor(hdc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-                RECT r1 = { 1, 1, rc.Width() + 1, rc.Height() + 1 };
-                ::DrawTextA(hdc, text, -1, &r1, format);
-                crText = ::GetSysColor(COLOR_GRAYTEXT);
-            }
-            ::SetTextColor(hdc, crText);
-            ::DrawTextA(hdc, text, -1, &r, format);
-            ::SelectObject(hdc, oldFont);
-        });
-    }
+	// The picture plain GDI makes of text over the host's painter at rc.
+	kt::Snapshot Expected(const CRect& rc, const char* text, COLORREF crText, UINT format = DT_WORDBREAK,
+		bool disabled = false)
+	{
+		kt::HostWindow::Painter painter = m_painter;
+		CRect rcHost;
+		m_host->GetClientRect(&rcHost);
+		return kt::Snapshot::Draw(rc.Width(), rc.Height(), kWhite,
+			[&](HDC hdc)
+			{
+				POINT old;
+				::SetViewportOrgEx(hdc, -rc.left, -rc.top, &old);
+				if (painter)
+					painter(hdc, rcHost);
+				::SetViewportOrgEx(hdc, old.x, old.y, NULL);
+				HGDIOBJ oldFont = ::SelectObject(hdc, m_hFont);
+				::SetBkMode(hdc, TRANSPARENT);
+				RECT r = { 0, 0, rc.Width(), rc.Height() };
+				if (disabled)
+				{
+					::SetTextColor(hdc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+					RECT r1 = { 1, 1, rc.Width() + 1, rc.Height() + 1 };
+					::DrawTextA(hdc, text, -1, &r1, format);
+					crText = ::GetSysColor(COLOR_GRAYTEXT);
+				}
+				::SetTextColor(hdc, crText);
+				::DrawTextA(hdc, text, -1, &r, format);
+				::SelectObject(hdc, oldFont);
+			});
+	}
 
-    void SetPainter(kt::HostWindow::Painter painter)
-    {
-        m_painter = painter;
-        m_host->SetPainter(painter);
-    }
+	void SetPainter(kt::HostWindow::Painter painter)
+	{
+		m_painter = painter;
+		m_host->SetPainter(painter);
+	}
 
-    HFONT m_hFont = NULL;
-    std::unique_ptr<kt::HostWindow> m_host;
-    kt::HostWindow::Painter m_painter = [](HDC hdc, const RECT& rc) {
-        HBRUSH hbr = ::CreateSolidBrush(kWhite);
-        ::FillRect(hdc, &rc, hbr);
-        ::DeleteObject(hbr);
-    };
+	HFONT m_hFont = NULL;
+	std::unique_ptr<kt::HostWindow> m_host;
+	kt::HostWindow::Painter m_painter = [](HDC hdc, const RECT& rc)
+	{
+		HBRUSH hbr = ::CreateSolidBrush(kWhite);
+		::FillRect(hdc, &rc, hbr);
+		::DeleteObject(hbr);
+	};
 };
 
 // ---------------------------------------------------------------------------
@@ -118,51 +124,51 @@ protected:
 
 TEST_F(TransparentStaticTest, ParentPaintingShowsAroundAndBetweenTheLetters)
 {
-    SetPainter(kt::HostWindow::Checkerboard(3, kYellow, kTeal));
-    CTransparentStatic ctrl;
-    const CRect rc(20, 20, 220, 50);
-    Make(ctrl, "Hello, transparent World", rc);
+	SetPainter(kt::HostWindow::Checkerboard(3, kYellow, kTeal));
+	CTransparentStatic ctrl;
+	const CRect rc(20, 20, 220, 50);
+	Make(ctrl, "Hello, transparent World", rc);
 
-    const COLORREF crText = ::GetSysColor(COLOR_BTNTEXT);
-    kt::Snapshot shot = Shot(rc);
-    kt::Snapshot want = Expected(rc, "Hello, transparent World", crText);
-    EXPECT_EQ(shot.CountDiff(want), 0);
-    // Not a vacuous match: pattern and text are both there.
-    EXPECT_GT(shot.Count(kYellow), 100);
-    EXPECT_GT(shot.Count(kTeal), 100);
-    EXPECT_GT(shot.Count(crText), 20);
+	const COLORREF crText = ::GetSysColor(COLOR_BTNTEXT);
+	kt::Snapshot shot = Shot(rc);
+	kt::Snapshot want = Expected(rc, "Hello, transparent World", crText);
+	EXPECT_EQ(shot.CountDiff(want), 0);
+	// Not a vacuous match: pattern and text are both there.
+	EXPECT_GT(shot.Count(kYellow), 100);
+	EXPECT_GT(shot.Count(kTeal), 100);
+	EXPECT_GT(shot.Count(crText), 20);
 }
 
 TEST_F(TransparentStaticTest, AddsTransparentStyleWhenCreatedAndWhenBoundToADialogItem)
 {
-    CTransparentStatic created;
-    Make(created, "created", CRect(10, 10, 100, 30));
-    EXPECT_TRUE(created.GetExStyle() & WS_EX_TRANSPARENT);
+	CTransparentStatic created;
+	Make(created, "created", CRect(10, 10, 100, 30));
+	EXPECT_TRUE(created.GetExStyle() & WS_EX_TRANSPARENT);
 
-    kt::DialogTemplate tmpl("bound", 160, 60);
-    tmpl.AddItem(0x0082, "bound label", 200, 10, 10, 100, 12, WS_VISIBLE | SS_LEFT);
-    CDialog dlg;
-    ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get(), m_host.get()));
-    HWND hItem = ::GetDlgItem(dlg.GetSafeHwnd(), 200);
-    ASSERT_FALSE(::GetWindowLongA(hItem, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-    CTransparentStatic bound;
-    ASSERT_TRUE(bound.SubclassDlgItem(200, &dlg));
-    EXPECT_TRUE(bound.GetExStyle() & WS_EX_TRANSPARENT);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hItem), &bound);
-    dlg.DestroyWindow();
+	kt::DialogTemplate tmpl("bound", 160, 60);
+	tmpl.AddItem(0x0082, "bound label", 200, 10, 10, 100, 12, WS_VISIBLE | SS_LEFT);
+	CDialog dlg;
+	ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get(), m_host.get()));
+	HWND hItem = ::GetDlgItem(dlg.GetSafeHwnd(), 200);
+	ASSERT_FALSE(::GetWindowLongA(hItem, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+	CTransparentStatic bound;
+	ASSERT_TRUE(bound.SubclassDlgItem(200, &dlg));
+	EXPECT_TRUE(bound.GetExStyle() & WS_EX_TRANSPARENT);
+	EXPECT_EQ(CWnd::FromHandlePermanent(hItem), &bound);
+	dlg.DestroyWindow();
 }
 
 TEST_F(TransparentStaticTest, ReflectedCtlColorSetsTransparentModeAndHollowBrush)
 {
-    CTransparentStatic ctrl;
-    Make(ctrl, "x", CRect(10, 10, 60, 30));
-    HDC hdc = ::GetDC(ctrl.GetSafeHwnd());
-    ::SetBkMode(hdc, OPAQUE);
-    LRESULT brush = m_host->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
-                                        reinterpret_cast<LPARAM>(ctrl.GetSafeHwnd()));
-    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), ::GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(::GetBkMode(hdc), TRANSPARENT);
-    ::ReleaseDC(ctrl.GetSafeHwnd(), hdc);
+	CTransparentStatic ctrl;
+	Make(ctrl, "x", CRect(10, 10, 60, 30));
+	HDC hdc = ::GetDC(ctrl.GetSafeHwnd());
+	::SetBkMode(hdc, OPAQUE);
+	LRESULT brush = m_host->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
+		reinterpret_cast<LPARAM>(ctrl.GetSafeHwnd()));
+	EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), ::GetStockObject(NULL_BRUSH));
+	EXPECT_EQ(::GetBkMode(hdc), TRANSPARENT);
+	::ReleaseDC(ctrl.GetSafeHwnd(), hdc);
 }
 
 // ---------------------------------------------------------------------------
@@ -170,44 +176,46 @@ TEST_F(TransparentStaticTest, ReflectedCtlColorSetsTransparentModeAndHollowBrush
 
 TEST_F(TransparentStaticTest, DisabledDrawsHighlightCopyUnderGreyTextWhateverTheTextColour)
 {
-    SetPainter([](HDC hdc, const RECT& rc) {
-        HBRUSH hbr = ::CreateSolidBrush(kTeal);
-        ::FillRect(hdc, &rc, hbr);
-        ::DeleteObject(hbr);
-    });
-    CTransparentStatic ctrl;
-    const CRect rc(20, 20, 200, 50);
-    Make(ctrl, "Disabled text", rc);
-    ctrl.SetTextColor(RGB(255, 0, 0), false);
-    ctrl.EnableWindow(FALSE, true);
-    kt::PumpPending();
+	SetPainter(
+		[](HDC hdc, const RECT& rc)
+		{
+			HBRUSH hbr = ::CreateSolidBrush(kTeal);
+			::FillRect(hdc, &rc, hbr);
+			::DeleteObject(hbr);
+		});
+	CTransparentStatic ctrl;
+	const CRect rc(20, 20, 200, 50);
+	Make(ctrl, "Disabled text", rc);
+	ctrl.SetTextColor(RGB(255, 0, 0), false);
+	ctrl.EnableWindow(FALSE, true);
+	kt::PumpPending();
 
-    kt::Snapshot shot = Shot(rc);
-    EXPECT_EQ(shot.CountDiff(Expected(rc, "Disabled text", RGB(255, 0, 0), DT_WORDBREAK, true)), 0);
-    EXPECT_EQ(shot.Count(RGB(255, 0, 0)), 0);
-    EXPECT_GT(shot.Count(::GetSysColor(COLOR_BTNHIGHLIGHT)), 10);
-    EXPECT_GT(shot.Count(::GetSysColor(COLOR_GRAYTEXT)), 10);
+	kt::Snapshot shot = Shot(rc);
+	EXPECT_EQ(shot.CountDiff(Expected(rc, "Disabled text", RGB(255, 0, 0), DT_WORDBREAK, true)), 0);
+	EXPECT_EQ(shot.Count(RGB(255, 0, 0)), 0);
+	EXPECT_GT(shot.Count(::GetSysColor(COLOR_BTNHIGHLIGHT)), 10);
+	EXPECT_GT(shot.Count(::GetSysColor(COLOR_GRAYTEXT)), 10);
 
-    ctrl.EnableWindow(TRUE, true);
-    kt::PumpPending();
-    EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, "Disabled text", RGB(255, 0, 0))), 0);
+	ctrl.EnableWindow(TRUE, true);
+	kt::PumpPending();
+	EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, "Disabled text", RGB(255, 0, 0))), 0);
 }
 
 TEST_F(TransparentStaticTest, AmpersandsAreRemovedUnlessUnderscoresAreShown)
 {
-    CTransparentStatic ctrl;
-    const CRect rc(20, 20, 200, 50);
-    Make(ctrl, "&Name", rc);
-    const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-    kt::Snapshot hidden = Shot(rc);
-    EXPECT_EQ(hidden.CountDiff(Expected(rc, "Name", cr)), 0);
+	CTransparentStatic ctrl;
+	const CRect rc(20, 20, 200, 50);
+	Make(ctrl, "&Name", rc);
+	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
+	kt::Snapshot hidden = Shot(rc);
+	EXPECT_EQ(hidden.CountDiff(Expected(rc, "Name", cr)), 0);
 
-    ctrl.ShowUnderscore(true, true);
-    kt::PumpPending();
-    kt::Snapshot shown = Shot(rc);
-    // DrawText itself turns the single ampersand into an underline.
-    EXPECT_EQ(shown.CountDiff(Expected(rc, "&Name", cr)), 0);
-    EXPECT_GT(shown.CountDiff(hidden), 0);
+	ctrl.ShowUnderscore(true, true);
+	kt::PumpPending();
+	kt::Snapshot shown = Shot(rc);
+	// DrawText itself turns the single ampersand into an underline.
+	EXPECT_EQ(shown.CountDiff(Expected(rc, "&Name", cr)), 0);
+	EXPECT_GT(shown.CountDiff(hidden), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -218,155 +226,161 @@ void PrintTo(const EllipsisCase& c, std::ostream* os);
 
 struct EllipsisCase
 {
-    const char* name;
-    CTransparentStatic::Ellipsis mode;
-    CTransparentStatic::ContentType content;
-    const char* text;
-    // The forms the text takes pass by pass; the control is made just wide
-    // enough for the form at index fit, so every earlier one is too wide.
-    std::vector<std::string> forms;
-    size_t fit;
+	const char* name;
+	CTransparentStatic::Ellipsis mode;
+	CTransparentStatic::ContentType content;
+	const char* text;
+	// The forms the text takes pass by pass; the control is made just wide
+	// enough for the form at index fit, so every earlier one is too wide.
+	std::vector<std::string> forms;
+	size_t fit;
 };
 
 void PrintTo(const EllipsisCase& c, std::ostream* os)
 {
-    *os << c.name;
+	*os << c.name;
 }
 
 class TransparentStaticEllipsis : public TransparentStaticTest,
-                                  public ::testing::WithParamInterface<EllipsisCase>
+								  public ::testing::WithParamInterface<EllipsisCase>
 {
 };
 
 TEST_P(TransparentStaticEllipsis, ShortensPassByPassUntilTheTextFits)
 {
-    const EllipsisCase& c = GetParam();
-    const std::string& want = c.forms[c.fit];
-    const int cx = TextWidth(want.c_str()) + 1;
-    for (size_t i = 0; i < c.fit; ++i)
-        ASSERT_GE(TextWidth(c.forms[i].c_str()), cx) << "test setup: " << c.forms[i];
+	const EllipsisCase& c = GetParam();
+	const std::string& want = c.forms[c.fit];
+	const int cx = TextWidth(want.c_str()) + 1;
+	for (size_t i = 0; i < c.fit; ++i)
+		ASSERT_GE(TextWidth(c.forms[i].c_str()), cx) << "test setup: " << c.forms[i];
 
-    CTransparentStatic ctrl;
-    ctrl.UseEllipsis(c.mode, false);
-    ctrl.SetContentType(c.content, false);
-    const CRect rc(10, 10, 10 + cx, 34);
-    Make(ctrl, c.text, rc);
-    EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, want.c_str(), ::GetSysColor(COLOR_BTNTEXT))), 0)
-        << "expected " << want;
-    // The stored text is untouched: only the drawing is shortened.
-    CString stored;
-    ctrl.GetWindowText(stored);
-    EXPECT_STREQ(stored, c.text);
+	CTransparentStatic ctrl;
+	ctrl.UseEllipsis(c.mode, false);
+	ctrl.SetContentType(c.content, false);
+	const CRect rc(10, 10, 10 + cx, 34);
+	Make(ctrl, c.text, rc);
+	EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, want.c_str(), ::GetSysColor(COLOR_BTNTEXT))), 0)
+		<< "expected " << want;
+	// The stored text is untouched: only the drawing is shortened.
+	CString stored;
+	ctrl.GetWindowText(stored);
+	EXPECT_STREQ(stored, c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, TransparentStaticEllipsis,
-    ::testing::Values(
-        EllipsisCase{ "LeadingText", CTransparentStatic::LeadingEllipsis, CTransparentStatic::TextContent,
-                      "abcdefgh", { "...bcdefgh", "...cdefgh", "...defgh", "...efgh" }, 2 },
-        EllipsisCase{ "TrailingText", CTransparentStatic::TrailingEllipsis, CTransparentStatic::TextContent,
-                      "abcdefgh", { "abcdefg...", "abcdef...", "abcde...", "abcd..." }, 2 },
-        EllipsisCase{ "LeadingPathDropsOneDirectoryPerPass", CTransparentStatic::LeadingEllipsis,
-                      CTransparentStatic::PathContent, "C:\\a\\b\\file.txt",
-                      { "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt", "...file.txt" }, 1 },
-        EllipsisCase{ "LeadingPathThenOneCharacterPerPass", CTransparentStatic::LeadingEllipsis,
-                      CTransparentStatic::PathContent, "C:\\a\\b\\file.txt",
-                      { "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt", "...file.txt", "...le.txt" },
-                      4 },
-        EllipsisCase{ "LeadingFileLikeAPath", CTransparentStatic::LeadingEllipsis, CTransparentStatic::FileContent,
-                      "C:\\a\\b\\file.txt", { "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt" }, 2 },
-        EllipsisCase{ "TrailingPathFoldsDirectoriesNearestTheEnd", CTransparentStatic::TrailingEllipsis,
-                      CTransparentStatic::PathContent, "C:\\alpha\\beta\\gamma\\file.txt",
-                      { "C:\\alpha\\beta\\...\\file.txt...", "C:\\alpha\\...\\file.txt..." }, 1 },
-        EllipsisCase{ "TrailingPathWithSlashes", CTransparentStatic::TrailingEllipsis,
-                      CTransparentStatic::PathContent, "C:/alpha/beta/gamma/file.txt",
-                      { "C:/alpha/beta/.../file.txt...", "C:/alpha/.../file.txt..." }, 1 },
-        EllipsisCase{ "TrailingFileKeepsTheFolderPart", CTransparentStatic::TrailingEllipsis,
-                      CTransparentStatic::FileContent, "C:\\abc\\def\\ghi\\file.txt",
-                      { "C:\\abc\\def\\ghi\\...", "C:\\abc\\def\\...\\..." }, 1 }),
-    [](const ::testing::TestParamInfo<EllipsisCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, TransparentStaticEllipsis,
+	::testing::Values(EllipsisCase{ "LeadingText", CTransparentStatic::LeadingEllipsis,
+						  CTransparentStatic::TextContent, "abcdefgh",
+						  { "...bcdefgh", "...cdefgh", "...defgh", "...efgh" }, 2 },
+		EllipsisCase{ "TrailingText", CTransparentStatic::TrailingEllipsis, CTransparentStatic::TextContent,
+			"abcdefgh", { "abcdefg...", "abcdef...", "abcde...", "abcd..." }, 2 },
+		EllipsisCase{ "LeadingPathDropsOneDirectoryPerPass", CTransparentStatic::LeadingEllipsis,
+			CTransparentStatic::PathContent, "C:\\a\\b\\file.txt",
+			{ "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt", "...file.txt" }, 1 },
+		EllipsisCase{ "LeadingPathThenOneCharacterPerPass", CTransparentStatic::LeadingEllipsis,
+			CTransparentStatic::PathContent, "C:\\a\\b\\file.txt",
+			{ "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt", "...file.txt", "...le.txt" }, 4 },
+		EllipsisCase{ "LeadingFileLikeAPath", CTransparentStatic::LeadingEllipsis,
+			CTransparentStatic::FileContent, "C:\\a\\b\\file.txt",
+			{ "...\\a\\b\\file.txt", "...\\b\\file.txt", "...\\file.txt" }, 2 },
+		EllipsisCase{ "TrailingPathFoldsDirectoriesNearestTheEnd", CTransparentStatic::TrailingEllipsis,
+			CTransparentStatic::PathContent, "C:\\alpha\\beta\\gamma\\file.txt",
+			{ "C:\\alpha\\beta\\...\\file.txt...", "C:\\alpha\\...\\file.txt..." }, 1 },
+		EllipsisCase{ "TrailingPathWithSlashes", CTransparentStatic::TrailingEllipsis,
+			CTransparentStatic::PathContent, "C:/alpha/beta/gamma/file.txt",
+			{ "C:/alpha/beta/.../file.txt...", "C:/alpha/.../file.txt..." }, 1 },
+		EllipsisCase{ "TrailingFileKeepsTheFolderPart", CTransparentStatic::TrailingEllipsis,
+			CTransparentStatic::FileContent, "C:\\abc\\def\\ghi\\file.txt",
+			{ "C:\\abc\\def\\ghi\\...", "C:\\abc\\def\\...\\..." }, 1 }),
+	[](const ::testing::TestParamInfo<EllipsisCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TransparentStaticTest, TextThatFitsIsDrawnUnchangedButExactWidthIsShortened)
 {
-    const int cx = TextWidth("abcdefgh");
-    CTransparentStatic fits, exact;
-    fits.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-    exact.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-    const CRect rcFits(10, 10, 10 + cx + 1, 30), rcExact(10, 40, 10 + cx, 60);
-    Make(fits, "abcdefgh", rcFits);
-    Make(exact, "abcdefgh", rcExact);
-    const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-    EXPECT_EQ(Shot(rcFits).CountDiff(Expected(rcFits, "abcdefgh", cr)), 0);
-    EXPECT_GT(Shot(rcExact).CountDiff(Expected(rcExact, "abcdefgh", cr)), 0);
+	const int cx = TextWidth("abcdefgh");
+	CTransparentStatic fits, exact;
+	fits.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
+	exact.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
+	const CRect rcFits(10, 10, 10 + cx + 1, 30), rcExact(10, 40, 10 + cx, 60);
+	Make(fits, "abcdefgh", rcFits);
+	Make(exact, "abcdefgh", rcExact);
+	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
+	EXPECT_EQ(Shot(rcFits).CountDiff(Expected(rcFits, "abcdefgh", cr)), 0);
+	EXPECT_GT(Shot(rcExact).CountDiff(Expected(rcExact, "abcdefgh", cr)), 0);
 }
 
 TEST_F(TransparentStaticTest, NoEllipsisNeverShortens)
 {
-    CTransparentStatic ctrl;
-    const CRect rc(10, 10, 40, 30);
-    Make(ctrl, "abcdefghijkl", rc);
-    EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, "abcdefghijkl", ::GetSysColor(COLOR_BTNTEXT))), 0);
+	CTransparentStatic ctrl;
+	const CRect rc(10, 10, 40, 30);
+	Make(ctrl, "abcdefghijkl", rc);
+	EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, "abcdefghijkl", ::GetSysColor(COLOR_BTNTEXT))), 0);
 }
 
 TEST_F(TransparentStaticTest, EllipsisLoopStopsWhenNothingIsLeftToRemove)
 {
-    // Narrower than "..." itself: the text ends as "..." and the loop stops.
-    CTransparentStatic leading, trailing;
-    leading.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
-    trailing.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-    const CRect rc1(10, 10, 14, 30), rc2(10, 40, 14, 60);
-    Make(leading, "abcdefgh", rc1);
-    Make(trailing, "abcdefgh", rc2);
-    const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-    EXPECT_EQ(Shot(rc1).CountDiff(Expected(rc1, "...", cr)), 0);
-    EXPECT_EQ(Shot(rc2).CountDiff(Expected(rc2, "...", cr)), 0);
+	// Narrower than "..." itself: the text ends as "..." and the loop stops.
+	CTransparentStatic leading, trailing;
+	leading.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
+	trailing.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
+	const CRect rc1(10, 10, 14, 30), rc2(10, 40, 14, 60);
+	Make(leading, "abcdefgh", rc1);
+	Make(trailing, "abcdefgh", rc2);
+	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
+	EXPECT_EQ(Shot(rc1).CountDiff(Expected(rc1, "...", cr)), 0);
+	EXPECT_EQ(Shot(rc2).CountDiff(Expected(rc2, "...", cr)), 0);
 }
 
 TEST_F(TransparentStaticTest, LongTextsEndInTheSameFormAsPassByPassShortening)
 {
-    // Long enough to be shortened by replaying the passes; the forms that
-    // result are the ones the passes define.
-    std::string text, path;
-    for (int i = 0; i < 60; ++i)
-        text += "Lorem ipsum ";
-    for (int i = 0; i < 60; ++i)
-        path += "folder" + std::to_string(i) + "\\";
-    path += "name.txt";
-    const int cx = 160;
-    const CRect rc(10, 10, 10 + cx, 30);
-    const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-    auto fits = [&](const std::string& s) { return TextWidth(s.c_str()) < cx; };
+	// Long enough to be shortened by replaying the passes; the forms that
+	// result are the ones the passes define.
+	std::string text, path;
+	for (int i = 0; i < 60; ++i)
+		text += "Lorem ipsum ";
+	for (int i = 0; i < 60; ++i)
+		path += "folder" + std::to_string(i) + "\\";
+	path += "name.txt";
+	const int cx = 160;
+	const CRect rc(10, 10, 10 + cx, 30);
+	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
+	auto fits = [&](const std::string& s) { return TextWidth(s.c_str()) < cx; };
 
-    std::string leading, trailing, leadingPath;
-    for (size_t k = 1; k <= text.size() && leading.empty(); ++k)
-        if (fits("..." + text.substr(k)))
-            leading = "..." + text.substr(k);
-    for (size_t m = text.size() - 1; m > 0 && trailing.empty(); --m)
-        if (fits(text.substr(0, m) + "..."))
-            trailing = text.substr(0, m) + "...";
-    // A path loses a directory per pass, so it ends at a separator.
-    for (size_t k = path.find('\\'); k != std::string::npos && leadingPath.empty(); k = path.find('\\', k + 1))
-        if (fits("..." + path.substr(k)))
-            leadingPath = "..." + path.substr(k);
-    ASSERT_FALSE(leading.empty());
-    ASSERT_FALSE(trailing.empty());
-    ASSERT_FALSE(leadingPath.empty());
+	std::string leading, trailing, leadingPath;
+	for (size_t k = 1; k <= text.size() && leading.empty(); ++k)
+		if (fits("..." + text.substr(k)))
+			leading = "..." + text.substr(k);
+	for (size_t m = text.size() - 1; m > 0 && trailing.empty(); --m)
+		if (fits(text.substr(0, m) + "..."))
+			trailing = text.substr(0, m) + "...";
+	// A path loses a directory per pass, so it ends at a separator.
+	for (size_t k = path.find('\\'); k != std::string::npos && leadingPath.empty();
+		 k = path.find('\\', k + 1))
+		if (fits("..." + path.substr(k)))
+			leadingPath = "..." + path.substr(k);
+	ASSERT_FALSE(leading.empty());
+	ASSERT_FALSE(trailing.empty());
+	ASSERT_FALSE(leadingPath.empty());
 
-    struct { CTransparentStatic::Ellipsis mode; CTransparentStatic::ContentType content; const std::string* text;
-             const std::string* want; } cases[] = {
-        { CTransparentStatic::LeadingEllipsis, CTransparentStatic::TextContent, &text, &leading },
-        { CTransparentStatic::TrailingEllipsis, CTransparentStatic::TextContent, &text, &trailing },
-        { CTransparentStatic::LeadingEllipsis, CTransparentStatic::PathContent, &path, &leadingPath },
-    };
-    for (const auto& c : cases) {
-        CTransparentStatic ctrl;
-        ctrl.UseEllipsis(c.mode, false);
-        ctrl.SetContentType(c.content, false);
-        ctrl.SetFormat(DT_SINGLELINE, false);
-        Make(ctrl, c.text->c_str(), rc);
-        EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, c.want->c_str(), cr, DT_SINGLELINE)), 0) << *c.want;
-        ctrl.DestroyWindow();
-    }
+	struct
+	{
+		CTransparentStatic::Ellipsis mode;
+		CTransparentStatic::ContentType content;
+		const std::string* text;
+		const std::string* want;
+	} cases[] = {
+		{ CTransparentStatic::LeadingEllipsis, CTransparentStatic::TextContent, &text, &leading },
+		{ CTransparentStatic::TrailingEllipsis, CTransparentStatic::TextContent, &text, &trailing },
+		{ CTransparentStatic::LeadingEllipsis, CTransparentStatic::PathContent, &path, &leadingPath },
+	};
+	for (const auto& c : cases)
+	{
+		CTransparentStatic ctrl;
+		ctrl.UseEllipsis(c.mode, false);
+		ctrl.SetContentType(c.content, false);
+		ctrl.SetFormat(DT_SINGLELINE, false);
+		Make(ctrl, c.text->c_str(), rc);
+		EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, c.want->c_str(), cr, DT_SINGLELINE)), 0) << *c.want;
+		ctrl.DestroyWindow();
+	}
 }
 
 // ---------------------------------------------------------------------------
@@ -374,103 +388,107 @@ TEST_F(TransparentStaticTest, LongTextsEndInTheSameFormAsPassByPassShortening)
 
 TEST_F(TransparentStaticTest, RedrawRepaintsTheParentUnderTheControlOnly)
 {
-    COLORREF crBack = kTeal;
-    SetPainter([&crBack](HDC hdc, const RECT& rc) {
-        HBRUSH hbr = ::CreateSolidBrush(crBack);
-        ::FillRect(hdc, &rc, hbr);
-        ::DeleteObject(hbr);
-    });
-    CTransparentStatic ctrl;
-    const CRect rc(50, 40, 150, 70);
-    Make(ctrl, "", rc);
+	COLORREF crBack = kTeal;
+	SetPainter(
+		[&crBack](HDC hdc, const RECT& rc)
+		{
+			HBRUSH hbr = ::CreateSolidBrush(crBack);
+			::FillRect(hdc, &rc, hbr);
+			::DeleteObject(hbr);
+		});
+	CTransparentStatic ctrl;
+	const CRect rc(50, 40, 150, 70);
+	Make(ctrl, "", rc);
 
-    // The parent's painting changes; only what the control covers is redone.
-    crBack = kYellow;
-    m_host->ResetEraseCount();
-    ctrl.SetWindowTextA("", true);
-    kt::PumpPending();
-    kt::Snapshot shot(m_host->GetSafeHwnd());
-    EXPECT_EQ(m_host->EraseCount(), 1);
-    EXPECT_EQ(shot.At(rc.left, rc.top), kYellow);
-    EXPECT_EQ(shot.At(rc.right - 1, rc.bottom - 1), kYellow);
-    EXPECT_EQ(shot.At(rc.left - 1, rc.top), kTeal);
-    EXPECT_EQ(shot.At(rc.right, rc.bottom), kTeal);
+	// The parent's painting changes; only what the control covers is redone.
+	crBack = kYellow;
+	m_host->ResetEraseCount();
+	ctrl.SetWindowTextA("", true);
+	kt::PumpPending();
+	kt::Snapshot shot(m_host->GetSafeHwnd());
+	EXPECT_EQ(m_host->EraseCount(), 1);
+	EXPECT_EQ(shot.At(rc.left, rc.top), kYellow);
+	EXPECT_EQ(shot.At(rc.right - 1, rc.bottom - 1), kYellow);
+	EXPECT_EQ(shot.At(rc.left - 1, rc.top), kTeal);
+	EXPECT_EQ(shot.At(rc.right, rc.bottom), kTeal);
 }
 
 TEST_F(TransparentStaticTest, RedrawGoesToTheGrandparentOnATabPage)
 {
-    // host -> tab control -> page -> label, the page painting nothing of its own.
-    CWnd tabs;
-    ASSERT_TRUE(tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 320, 150), m_host.get(), 301));
-    CWnd page;
-    ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(10, 30, 300, 130),
-                            &tabs, 300));
-    CTransparentStatic ctrl;
-    Make(ctrl, "on a page", CRect(10, 10, 120, 30), &page);
+	// host -> tab control -> page -> label, the page painting nothing of its own.
+	CWnd tabs;
+	ASSERT_TRUE(
+		tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 320, 150), m_host.get(), 301));
+	CWnd page;
+	ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(10, 30, 300, 130),
+		&tabs, 300));
+	CTransparentStatic ctrl;
+	Make(ctrl, "on a page", CRect(10, 10, 120, 30), &page);
 
-    kt::MessageRecorder onPage(page.GetSafeHwnd(), true);
-    ctrl.SetWindowTextA("still on the page", true);
-    kt::PumpPending();
-    EXPECT_EQ(onPage.Count(WM_ERASEBKGND), 1);
-    EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 0);
+	kt::MessageRecorder onPage(page.GetSafeHwnd(), true);
+	ctrl.SetWindowTextA("still on the page", true);
+	kt::PumpPending();
+	EXPECT_EQ(onPage.Count(WM_ERASEBKGND), 1);
+	EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 0);
 
-    onPage.Clear();
-    ctrl.IsInTabCtrlPg();
-    ctrl.SetWindowTextA("now the tab control paints", true);
-    kt::PumpPending();
-    EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 1);
-    // The tab control's area covers the page, which is repainted over it.
-    EXPECT_GE(onPage.Count(WM_PAINT), 1);
-    tabs.DestroyWindow();
+	onPage.Clear();
+	ctrl.IsInTabCtrlPg();
+	ctrl.SetWindowTextA("now the tab control paints", true);
+	kt::PumpPending();
+	EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 1);
+	// The tab control's area covers the page, which is repainted over it.
+	EXPECT_GE(onPage.Count(WM_PAINT), 1);
+	tabs.DestroyWindow();
 }
 
 TEST_F(TransparentStaticTest, TabPageFlagWithoutGrandparentFallsBackToTheParent)
 {
-    CTransparentStatic ctrl;
-    Make(ctrl, "top-level parent", CRect(10, 10, 150, 30));
-    ctrl.IsInTabCtrlPg();
-    m_host->ResetEraseCount();
-    ctrl.SetWindowTextA("redrawn", true);
-    kt::PumpPending();
-    EXPECT_EQ(m_host->EraseCount(), 1);
+	CTransparentStatic ctrl;
+	Make(ctrl, "top-level parent", CRect(10, 10, 150, 30));
+	ctrl.IsInTabCtrlPg();
+	m_host->ResetEraseCount();
+	ctrl.SetWindowTextA("redrawn", true);
+	kt::PumpPending();
+	EXPECT_EQ(m_host->EraseCount(), 1);
 }
 
 TEST_F(TransparentStaticTest, RedrawWithoutParentRepaintsTheControlItself)
 {
-    CTestStatic ctrl;
-    ASSERT_TRUE(ctrl.CreateEx(0, "STATIC", "alone", WS_POPUP | WS_VISIBLE, CRect(400, 400, 500, 430), NULL, 0));
-    EXPECT_EQ(::GetParent(ctrl.GetSafeHwnd()), (HWND)NULL);
-    kt::PumpPending();
-    kt::MessageRecorder rec(ctrl.GetSafeHwnd());
-    ctrl.RedrawCtrl();
-    kt::PumpPending();
-    EXPECT_GE(rec.Count(WM_PAINT), 1);
-    ctrl.DestroyWindow();
+	CTestStatic ctrl;
+	ASSERT_TRUE(
+		ctrl.CreateEx(0, "STATIC", "alone", WS_POPUP | WS_VISIBLE, CRect(400, 400, 500, 430), NULL, 0));
+	EXPECT_EQ(::GetParent(ctrl.GetSafeHwnd()), (HWND)NULL);
+	kt::PumpPending();
+	kt::MessageRecorder rec(ctrl.GetSafeHwnd());
+	ctrl.RedrawCtrl();
+	kt::PumpPending();
+	EXPECT_GE(rec.Count(WM_PAINT), 1);
+	ctrl.DestroyWindow();
 }
 
 TEST_F(TransparentStaticTest, ShowUnderscoreRepaintsOnlyWhenTheValueChanges)
 {
-    CTransparentStatic ctrl;
-    Make(ctrl, "&File", CRect(10, 10, 120, 30));
-    kt::MessageRecorder rec(ctrl.GetSafeHwnd(), true);
+	CTransparentStatic ctrl;
+	Make(ctrl, "&File", CRect(10, 10, 120, 30));
+	kt::MessageRecorder rec(ctrl.GetSafeHwnd(), true);
 
-    ctrl.ShowUnderscore(false, true);  // unchanged
-    kt::PumpPending();
-    EXPECT_EQ(rec.Count(WM_PAINT), 0);
-    EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 0);
+	ctrl.ShowUnderscore(false, true); // unchanged
+	kt::PumpPending();
+	EXPECT_EQ(rec.Count(WM_PAINT), 0);
+	EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 0);
 
-    ctrl.ShowUnderscore(true, false);  // changed, no repaint asked
-    kt::PumpPending();
-    EXPECT_EQ(rec.Count(WM_PAINT), 0);
+	ctrl.ShowUnderscore(true, false); // changed, no repaint asked
+	kt::PumpPending();
+	EXPECT_EQ(rec.Count(WM_PAINT), 0);
 
-    ctrl.ShowUnderscore(true, true);   // unchanged again: nothing, even when asked
-    kt::PumpPending();
-    EXPECT_EQ(rec.Count(WM_PAINT), 0);
+	ctrl.ShowUnderscore(true, true); // unchanged again: nothing, even when asked
+	kt::PumpPending();
+	EXPECT_EQ(rec.Count(WM_PAINT), 0);
 
-    ctrl.ShowUnderscore(false, true);  // changed and asked
-    kt::PumpPending();
-    EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 1);
-    EXPECT_GE(rec.Count(WM_PAINT), 1);
+	ctrl.ShowUnderscore(false, true); // changed and asked
+	kt::PumpPending();
+	EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 1);
+	EXPECT_GE(rec.Count(WM_PAINT), 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -478,61 +496,60 @@ TEST_F(TransparentStaticTest, ShowUnderscoreRepaintsOnlyWhenTheValueChanges)
 
 TEST_F(TransparentStaticTest, NullDeviceContextAndMissingWindowDoNothing)
 {
-    CTestStatic ctrl;
-    // No window yet: setters that do not ask for a repaint just store.
-    ctrl.SetFormat(DT_SINGLELINE, false);
-    ctrl.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-    // Asking for a repaint without a window is harmless too.
-    ctrl.SetTextColor(RGB(1, 2, 3), true);
-    ctrl.ShowUnderscore(true, true);
-    ctrl.RedrawCtrl();
+	CTestStatic ctrl;
+	// No window yet: setters that do not ask for a repaint just store.
+	ctrl.SetFormat(DT_SINGLELINE, false);
+	ctrl.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
+	// Asking for a repaint without a window is harmless too.
+	ctrl.SetTextColor(RGB(1, 2, 3), true);
+	ctrl.ShowUnderscore(true, true);
+	ctrl.RedrawCtrl();
 
-    Make(ctrl, "text", CRect(10, 10, 20, 30));
-    CString text("a long text that does not fit");
-    ctrl.ApplyEllipsis(NULL, text);
-    EXPECT_STREQ(text, "a long text that does not fit");
-    ctrl.DoPaint(NULL);
-    CRect rc(0, 0, 10, 10);
-    ctrl.DoPaint(NULL, rc);
+	Make(ctrl, "text", CRect(10, 10, 20, 30));
+	CString text("a long text that does not fit");
+	ctrl.ApplyEllipsis(NULL, text);
+	EXPECT_STREQ(text, "a long text that does not fit");
+	ctrl.DoPaint(NULL);
+	CRect rc(0, 0, 10, 10);
+	ctrl.DoPaint(NULL, rc);
 
-    ctrl.DestroyWindow();
-    ctrl.SetWindowTextA("after destroy", true);
-    ctrl.EnableWindow(FALSE, true);
-    SUCCEED();
+	ctrl.DestroyWindow();
+	ctrl.SetWindowTextA("after destroy", true);
+	ctrl.EnableWindow(FALSE, true);
+	SUCCEED();
 }
 
 TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaintInReasonableTime)
 {
-    CTransparentStatic empty;
-    empty.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
-    const CRect rc(10, 10, 200, 30);
-    Make(empty, "", rc);
-    EXPECT_EQ(Shot(rc).Count(kWhite), rc.Width() * rc.Height());
+	CTransparentStatic empty;
+	empty.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
+	const CRect rc(10, 10, 200, 30);
+	Make(empty, "", rc);
+	EXPECT_EQ(Shot(rc).Count(kWhite), rc.Width() * rc.Height());
 
-    // A "path" of 50,000 folders: every pass of the path shortening would
-    // measure all of it.
-    std::string huge;
-    for (int i = 0; i < 50000; ++i)
-        huge += "a\\";
-    const CTransparentStatic::Ellipsis modes[] = { CTransparentStatic::NoEllipsis,
-                                                   CTransparentStatic::LeadingEllipsis,
-                                                   CTransparentStatic::TrailingEllipsis };
-    const CTransparentStatic::ContentType contents[] = { CTransparentStatic::TextContent,
-                                                         CTransparentStatic::PathContent,
-                                                         CTransparentStatic::FileContent };
-    for (auto mode : modes)
-        for (auto content : contents) {
-            CTransparentStatic ctrl;
-            ctrl.UseEllipsis(mode, false);
-            ctrl.SetContentType(content, false);
-            Make(ctrl, "", CRect(10, 40, 200, 60));
-            const ULONGLONG start = ::GetTickCount64();
-            ctrl.SetWindowTextA(huge.c_str(), true);
-            kt::PumpPending();
-            // A generous bound: the point is that it ends, not how fast.
-            EXPECT_LT(::GetTickCount64() - start, 20000u) << mode << "/" << content;
-            ctrl.DestroyWindow();
-        }
+	// A "path" of 50,000 folders: every pass of the path shortening would
+	// measure all of it.
+	std::string huge;
+	for (int i = 0; i < 50000; ++i)
+		huge += "a\\";
+	const CTransparentStatic::Ellipsis modes[] = { CTransparentStatic::NoEllipsis,
+		CTransparentStatic::LeadingEllipsis, CTransparentStatic::TrailingEllipsis };
+	const CTransparentStatic::ContentType contents[] = { CTransparentStatic::TextContent,
+		CTransparentStatic::PathContent, CTransparentStatic::FileContent };
+	for (auto mode : modes)
+		for (auto content : contents)
+		{
+			CTransparentStatic ctrl;
+			ctrl.UseEllipsis(mode, false);
+			ctrl.SetContentType(content, false);
+			Make(ctrl, "", CRect(10, 40, 200, 60));
+			const ULONGLONG start = ::GetTickCount64();
+			ctrl.SetWindowTextA(huge.c_str(), true);
+			kt::PumpPending();
+			// A generous bound: the point is that it ends, not how fast.
+			EXPECT_LT(::GetTickCount64() - start, 20000u) << mode << "/" << content;
+			ctrl.DestroyWindow();
+		}
 }
 
-}  // namespace
+} // namespace

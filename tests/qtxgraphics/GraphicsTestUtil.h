@@ -16,6 +16,6 @@ inline int Brightness(COLORREF c)
 inline bool Near(COLORREF a, COLORREF b, int tolerance = 2)
 {
 	return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
-		std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-		std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+		   std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+		   std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }

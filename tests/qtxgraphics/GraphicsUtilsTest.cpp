@@ -8,16 +8,18 @@ TEST(GraphicsUtils, FontsStartFromTheMessageFont)
 	ncm.cbSize = sizeof(ncm);
 	ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
 	LOGFONTA lf;
-	::memset(&lf, 0x5A, sizeof(lf));  // garbage must not survive
+	::memset(&lf, 0x5A, sizeof(lf)); // garbage must not survive
 	GraphicsUtils::SetDefaultFont(lf, "", -1, 5000, false, true, false);
 	EXPECT_STREQ(ncm.lfMessageFont.lfFaceName, lf.lfFaceName);
 	EXPECT_EQ(ncm.lfMessageFont.lfHeight, lf.lfHeight);
-	EXPECT_TRUE(lf.lfWeight == FW_NORMAL && lf.lfWidth == 0 && !lf.lfItalic && lf.lfUnderline && !lf.lfStrikeOut);
+	EXPECT_TRUE(
+		lf.lfWeight == FW_NORMAL && lf.lfWidth == 0 && !lf.lfItalic && lf.lfUnderline && !lf.lfStrikeOut);
 	kt::HostWindow host;
 	const int systemHeight = GraphicsUtils::GetTextHeight(host, lf);
 	GraphicsUtils::SetDefaultFont(lf, "Tahoma", 40, 700, true, false, true);
 	EXPECT_STREQ("Tahoma", lf.lfFaceName);
-	EXPECT_TRUE(lf.lfHeight == -40 && lf.lfWeight == FW_BOLD && lf.lfItalic && !lf.lfUnderline && lf.lfStrikeOut);
+	EXPECT_TRUE(
+		lf.lfHeight == -40 && lf.lfWeight == FW_BOLD && lf.lfItalic && !lf.lfUnderline && lf.lfStrikeOut);
 	// Text heights are measured in the font itself on the window.
 	EXPECT_GE(GraphicsUtils::GetTextHeight(host, lf), 40);
 	EXPECT_LT(systemHeight, 40);
@@ -39,8 +41,12 @@ TEST(GraphicsUtils, AdjustColorAndScaledDims)
 
 	// width, height, limits, enlarge, expected size
 	const int cases[][7] = {
-		{ 800, 600, 400, 400, 0, 400, 300 }, { 600, 800, 400, 400, 0, 300, 400 }, { 100, 50, 400, 400, 0, 100, 50 },
-		{ 100, 50, 400, 400, 1, 400, 200 }, { 10000, 1, 100, 100, 0, 100, 1 }, { 1024, 768, 1000, 700, 0, 933, 700 },
+		{ 800, 600, 400, 400, 0, 400, 300 },
+		{ 600, 800, 400, 400, 0, 300, 400 },
+		{ 100, 50, 400, 400, 0, 100, 50 },
+		{ 100, 50, 400, 400, 1, 400, 200 },
+		{ 10000, 1, 100, 100, 0, 100, 1 },
+		{ 1024, 768, 1000, 700, 0, 933, 700 },
 	};
 	for (const auto& c : cases)
 	{
@@ -54,7 +60,8 @@ TEST(GraphicsUtils, AdjustColorAndScaledDims)
 	EXPECT_FALSE(GraphicsUtils::CalculateScaledDims(10, 10, -5, 100, w, h, true));
 }
 
-namespace {
+namespace
+{
 
 const int kWidth = 40, kHeight = 20;
 
@@ -78,8 +85,8 @@ HGLOBAL QuadrantDib(bool truncated = false)
 		for (int x = 0; x < kWidth; ++x)
 		{
 			COLORREF c = QuadrantAt(x, y);
-			*reinterpret_cast<RGBTRIPLE*>(data + sizeof(BITMAPINFOHEADER) + (kHeight - 1 - y) * stride + x * 3) =
-				RGBTRIPLE{ GetBValue(c), GetGValue(c), GetRValue(c) };
+			*reinterpret_cast<RGBTRIPLE*>(data + sizeof(BITMAPINFOHEADER) + (kHeight - 1 - y) * stride +
+										  x * 3) = RGBTRIPLE{ GetBValue(c), GetGValue(c), GetRValue(c) };
 		}
 	::GlobalUnlock(block);
 	return block;
@@ -127,7 +134,7 @@ protected:
 	kt::TempDir m_dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ClipboardImage, DibAndBitmapAreSavedInEveryFormat)
 {
@@ -138,11 +145,12 @@ TEST_F(ClipboardImage, DibAndBitmapAreSavedInEveryFormat)
 	HGLOBAL dib = QuadrantDib();
 	BITMAPINFO* info = static_cast<BITMAPINFO*>(::GlobalLock(dib));
 	HDC screen = ::GetDC(nullptr);
-	HBITMAP bitmap = ::CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, info->bmiColors, info, DIB_RGB_COLORS);
+	HBITMAP bitmap =
+		::CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, info->bmiColors, info, DIB_RGB_COLORS);
 	::ReleaseDC(nullptr, screen);
 	::GlobalUnlock(dib);
 	::GlobalFree(dib);
-	Put(CF_BITMAP, bitmap);  // the clipboard owns it now
+	Put(CF_BITMAP, bitmap); // the clipboard owns it now
 	for (const char* name : { "shot.png", "shot.BMP", "shot.jpg", "shot.jpeg" })
 		ExpectSaved(name, strstr(name, ".jp") != nullptr ? 40 : 0);
 }

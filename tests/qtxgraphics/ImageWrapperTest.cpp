@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 const COLORREF kImage = RGB(200, 30, 30);
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -18,7 +19,11 @@ std::string WriteImage(const kt::TempDir& dir, const std::string& name, const wc
 	Gdiplus::Bitmap bitmap(cx, cy, indexed ? PixelFormat8bppIndexed : PixelFormat32bppRGB);
 	if (indexed)
 	{
-		struct { UINT flags, count; Gdiplus::ARGB entries[1]; } palette = { 0, 1, { color.GetValue() } };
+		struct
+		{
+			UINT flags, count;
+			Gdiplus::ARGB entries[1];
+		} palette = { 0, 1, { color.GetValue() } };
 		bitmap.SetPalette(reinterpret_cast<Gdiplus::ColorPalette*>(&palette));
 	}
 	else
@@ -53,14 +58,22 @@ int FilesIn(const std::string& dir)
 	return files;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ImageWrapper, LoadsEveryFormatAndClearsOnBadFiles)
 {
 	kt::TempDir dir;
-	const struct { const char* name; const wchar_t* mime; } files[] = {
-		{ "a.bmp", L"image/bmp" }, { "b.PNG", L"image/png" }, { "c.jpg", L"image/jpeg" },
-		{ "d.jpeg", L"image/jpeg" }, { "e.gif", L"image/gif" }, { "f.tif", L"image/tiff" },
+	const struct
+	{
+		const char* name;
+		const wchar_t* mime;
+	} files[] = {
+		{ "a.bmp", L"image/bmp" },
+		{ "b.PNG", L"image/png" },
+		{ "c.jpg", L"image/jpeg" },
+		{ "d.jpeg", L"image/jpeg" },
+		{ "e.gif", L"image/gif" },
+		{ "f.tif", L"image/tiff" },
 	};
 	ImageWrapper image;
 	int cx = 31;
@@ -130,13 +143,16 @@ TEST(ImageWrapper, DrawsFittedAndPlacedByLayout)
 	kt::TempDir dir;
 	ImageWrapper image;
 	ASSERT_TRUE(image.SetImageFile(WriteImage(dir, "small.png", L"image/png", 40, 30).c_str(), false));
-	auto draw = [&](unsigned int layout, const Gdiplus::RectF& rect) {
+	auto draw = [&](unsigned int layout, const Gdiplus::RectF& rect)
+	{
 		image.m_nLayout = layout;
-		return kt::Snapshot::Draw(200, 100, kWhite, [&](HDC hdc) {
-			Gdiplus::Graphics g(hdc);
-			EXPECT_TRUE(image.DrawImage(g, rect));
-			EXPECT_FALSE(image.DrawImage(g, Gdiplus::RectF(0, 0, 0, 50)));
-		});
+		return kt::Snapshot::Draw(200, 100, kWhite,
+			[&](HDC hdc)
+			{
+				Gdiplus::Graphics g(hdc);
+				EXPECT_TRUE(image.DrawImage(g, rect));
+				EXPECT_FALSE(image.DrawImage(g, Gdiplus::RectF(0, 0, 0, 50)));
+			});
 	};
 	const Gdiplus::RectF field(0, 0, 200, 100);
 	// The image's extent in each layout: natural size top-left, centred,
@@ -147,7 +163,8 @@ TEST(ImageWrapper, DrawsFittedAndPlacedByLayout)
 	kt::Snapshot enlarged = draw(ImageWrapper::LayoutEnlarge | ImageWrapper::LayoutHCenter, field);
 	EXPECT_TRUE(Near(kImage, enlarged.At(100, 50), 4));
 	CRect extent = enlarged.Bounds(kWhite);
-	EXPECT_TRUE(std::abs(extent.left - 33) <= 1 && std::abs(extent.right - 167) <= 1 && extent.Height() == 100)
+	EXPECT_TRUE(
+		std::abs(extent.left - 33) <= 1 && std::abs(extent.right - 167) <= 1 && extent.Height() == 100)
 		<< extent.left << "," << extent.right;
 
 	// A large image shrinks into a small rectangle at its offset: 80 x 60.

@@ -2,12 +2,13 @@
 
 #include "GraphicsTestUtil.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-}  // namespace
+} // namespace
 
 TEST(MemDC, WholeClientAreaReachesTheWindowOnlyAtDestruction)
 {
@@ -27,19 +28,21 @@ TEST(MemDC, WholeClientAreaReachesTheWindowOnlyAtDestruction)
 
 TEST(MemDC, RectangleUsesTargetCoordinatesAndKeepsTheRest)
 {
-	kt::Snapshot shot = kt::Snapshot::Draw(60, 40, kBlue, [](HDC hdc) {
-		CDC dc;
-		dc.Attach(hdc);
+	kt::Snapshot shot = kt::Snapshot::Draw(60, 40, kBlue,
+		[](HDC hdc)
 		{
-			CMemDC mem(&dc, CRect(20, 10, 50, 30));
-			ASSERT_TRUE(mem.IsValid());
-			EXPECT_EQ(kBlue, mem.GetPixel(25, 15)) << "the buffer starts as the target";
-			mem.FillSolidRect(0, 0, 40, 20, kRed);  // reaches outside the rectangle
-			EXPECT_EQ(kBlue, ::GetPixel(hdc, 25, 15));
-		}
-		EXPECT_FALSE(CMemDC(&dc, CRect(5, 5, 5, 15)).IsValid());
-		dc.Detach();
-	});
+			CDC dc;
+			dc.Attach(hdc);
+			{
+				CMemDC mem(&dc, CRect(20, 10, 50, 30));
+				ASSERT_TRUE(mem.IsValid());
+				EXPECT_EQ(kBlue, mem.GetPixel(25, 15)) << "the buffer starts as the target";
+				mem.FillSolidRect(0, 0, 40, 20, kRed); // reaches outside the rectangle
+				EXPECT_EQ(kBlue, ::GetPixel(hdc, 25, 15));
+			}
+			EXPECT_FALSE(CMemDC(&dc, CRect(5, 5, 5, 15)).IsValid());
+			dc.Detach();
+		});
 	EXPECT_EQ(CRect(20, 10, 40, 20), CRect(shot.Bounds(kBlue))) << "only the buffer's drawing arrives";
 	EXPECT_EQ(kRed, shot.At(39, 19));
 

@@ -5,7 +5,8 @@
 #include <set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // An icon drawn at (8, 8) over white and over black: a pixel that comes out
 // the same is opaque, one that shows the background is clear, anything
@@ -15,11 +16,14 @@ struct IconLook
 	IconLook(HINSTANCE module, unsigned int id)
 	{
 		for (COLORREF back : { RGB(255, 255, 255), RGB(0, 0, 0) })
-			shots.push_back(kt::Snapshot::Draw(32, 32, back, [&](HDC hdc) {
-				HICON icon = static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, 0));
-				::DrawIconEx(hdc, 8, 8, icon, 0, 0, 0, nullptr, DI_NORMAL);
-				::DestroyIcon(icon);
-			}));
+			shots.push_back(kt::Snapshot::Draw(32, 32, back,
+				[&](HDC hdc)
+				{
+					HICON icon =
+						static_cast<HICON>(::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, 0));
+					::DrawIconEx(hdc, 8, 8, icon, 0, 0, 0, nullptr, DI_NORMAL);
+					::DestroyIcon(icon);
+				}));
 		drawn = shots[0].Bounds(RGB(255, 255, 255));
 		for (int y = 8; y < 24; ++y)
 			for (int x = 8; x < 24; ++x)
@@ -36,7 +40,8 @@ struct IconLook
 	// Every picture fits 16 x 16 and has clear, opaque and soft pixels.
 	void ExpectAlphaIcon(unsigned int id) const
 	{
-		EXPECT_TRUE(drawn.left >= 8 && drawn.top >= 8 && drawn.right <= 24 && drawn.bottom <= 24) << "icon " << id;
+		EXPECT_TRUE(drawn.left >= 8 && drawn.top >= 8 && drawn.right <= 24 && drawn.bottom <= 24)
+			<< "icon " << id;
 		EXPECT_GT(clear, 0) << "icon " << id;
 		EXPECT_GT(opaque + soft, 40) << "icon " << id;
 		EXPECT_GT(soft, 0) << "icon " << id << " has no alpha";
@@ -47,7 +52,7 @@ struct IconLook
 	int clear = 0, opaque = 0, soft = 0, coloured = 0, darkMiddle = 0;
 };
 
-}  // namespace
+} // namespace
 
 TEST(QTXIcon, EveryButtonPictureHasThreeIcons)
 {
@@ -85,7 +90,8 @@ TEST(QTXIcon, CheckAndRadioPicturesShowTheirState)
 	unsigned int ids[4] = {};
 	HINSTANCE modules[4] = {};
 	ASSERT_TRUE(QTXIcon::GetCheckOnID(ids[0], modules[0]) && QTXIcon::GetCheckOffID(ids[1], modules[1]));
-	ASSERT_TRUE(QTXIcon::GetRadioButton(ids[2], modules[2], true) && QTXIcon::GetRadioButton(ids[3], modules[3], false));
+	ASSERT_TRUE(QTXIcon::GetRadioButton(ids[2], modules[2], true) &&
+				QTXIcon::GetRadioButton(ids[3], modules[3], false));
 	EXPECT_EQ(4u, std::set<unsigned int>(ids, ids + 4).size());
 	for (int i = 0; i < 4; ++i)
 	{

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 const COLORREF kFace = RGB(120, 140, 200);
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -22,12 +23,16 @@ kt::Snapshot Face(unsigned int kind, int cx, int cy, unsigned char contrast = 50
 	return Paint(shade, cx, cy);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Shade, EachKindIsLitFromItsSide)
 {
 	// a lit point, the middle, a dark point, and two points lit alike
-	const struct { unsigned int kind; POINT lit, middle, dark, same1, same2; } kinds[] = {
+	const struct
+	{
+		unsigned int kind;
+		POINT lit, middle, dark, same1, same2;
+	} kinds[] = {
 		{ ShadeProps::ShadeVertical, { 30, 2 }, { 30, 30 }, { 30, 57 }, { 3, 10 }, { 56, 10 } },
 		{ ShadeProps::ShadeHorizontal, { 2, 30 }, { 30, 30 }, { 57, 30 }, { 20, 2 }, { 20, 57 } },
 		{ ShadeProps::ShadeDiagonal, { 2, 2 }, { 30, 30 }, { 57, 57 }, { 57, 2 }, { 2, 57 } },

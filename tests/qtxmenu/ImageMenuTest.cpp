@@ -19,8 +19,8 @@ class MenuOwner : public kt::HostWindow
 {
 public:
 	std::vector<UINT> m_commands;
-	std::function<void()> m_onMenuIdle;  // run once, on the first WM_ENTERIDLE
-	int m_nMeasured = 0;                 // menu items the menu measured
+	std::function<void()> m_onMenuIdle; // run once, on the first WM_ENTERIDLE
+	int m_nMeasured = 0;                // menu items the menu measured
 
 protected:
 	afx_msg void OnUpdateDisable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -76,8 +76,14 @@ MENUITEMINFOA ItemInfo(HMENU hMenu, UINT nItem, BOOL bByPos = TRUE)
 	return mii;
 }
 
-bool IsGrayed(HMENU hMenu, UINT nID) { return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_GRAYED) != 0; }
-bool IsChecked(HMENU hMenu, UINT nID) { return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+bool IsGrayed(HMENU hMenu, UINT nID)
+{
+	return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_GRAYED) != 0;
+}
+bool IsChecked(HMENU hMenu, UINT nID)
+{
+	return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
 
 // Presses keys in the open menu: posted to the thread's queue, which the
 // menu's own loop reads.
@@ -94,7 +100,8 @@ void PostKeys(HWND hWnd, std::initializer_list<UINT> keys)
 HICON MakeIcon(COLORREF cr)
 {
 	const int size = ::GetSystemMetrics(SM_CXSMICON);
-	const std::vector<DWORD> color(size * size, 0xFF000000 | RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr)));
+	const std::vector<DWORD> color(size * size,
+		0xFF000000 | RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr)));
 	const std::vector<WORD> mask(size * ((size + 15) / 16), 0);
 	ICONINFO ii = { TRUE, 0, 0, ::CreateBitmap(size, size, 1, 1, mask.data()),
 		::CreateBitmap(size, size, 1, 32, color.data()) };
@@ -138,7 +145,8 @@ TEST(ImageMenuLoad, AppliesTheOwnersUpdateHandlersAndTidiesSeparators)
 	pMenu.reset(CImageMenu::LoadFilteredPopupMenu(IDR_CONTEXT, NULL));
 	ASSERT_NE(pMenu, nullptr);
 	EXPECT_EQ(::GetMenuItemCount(pMenu->GetSafeHmenu()), 5);
-	EXPECT_FALSE(IsGrayed(pMenu->GetSafeHmenu(), ID_TEST_DELETE) || IsChecked(pMenu->GetSafeHmenu(), ID_TEST_WRAP));
+	EXPECT_FALSE(
+		IsGrayed(pMenu->GetSafeHmenu(), ID_TEST_DELETE) || IsChecked(pMenu->GetSafeHmenu(), ID_TEST_WRAP));
 
 	// Nothing to show gives NULL; the first popup is taken even when a plain
 	// item stands before it.
@@ -173,7 +181,8 @@ TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 	// The keyboard skips the separator; owner-drawn items still answer their
 	// mnemonics. The owner's messages reach the menu's MeasureItem.
 	UINT typeWhileOpen = 0;
-	owner.m_onMenuIdle = [&] {
+	owner.m_onMenuIdle = [&]
+	{
 		typeWhileOpen = ItemInfo(hMenu, ID_TEST_WRAP, FALSE).fType;
 		PostKeys(owner.GetSafeHwnd(), { VK_DOWN, VK_DOWN, VK_RETURN });
 	};
@@ -224,11 +233,14 @@ protected:
 	kt::Snapshot Draw(int nPos, UINT state, ULONG_PTR dwData = 0)
 	{
 		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
-		return kt::Snapshot::Draw(kWidth, kHeight, kMagenta, [&](HDC hdc) {
-			DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
-				(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight }, dwData ? dwData : mii.dwItemData };
-			m_menu.DrawItem(&dis);
-		});
+		return kt::Snapshot::Draw(kWidth, kHeight, kMagenta,
+			[&](HDC hdc)
+			{
+				DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
+					(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
+					dwData ? dwData : mii.dwItemData };
+				m_menu.DrawItem(&dis);
+			});
 	}
 
 	MEASUREITEMSTRUCT Measure(int nPos, ULONG_PTR dwData = 0)
@@ -280,8 +292,9 @@ TEST_F(ImageMenuDraw, ItemStatesShowImageLabelAcceleratorAndMarks)
 	EXPECT_EQ(disabled.At(kWidth - 1, 0), crMenu);
 	EXPECT_GT(disabled.Count(::GetSysColor(COLOR_GRAYTEXT), kLabel), 10);
 	EXPECT_EQ(disabled.Count(crText, kLabel), 0);
-	EXPECT_TRUE(::GetSysColor(COLOR_BTNHIGHLIGHT) == crMenu
-		|| disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel) > 10) << "embossed";
+	EXPECT_TRUE(::GetSysColor(COLOR_BTNHIGHLIGHT) == crMenu ||
+				disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel) > 10)
+		<< "embossed";
 
 	// Checked: a tick or a bullet where there is no image, else a frame.
 	EXPECT_EQ(other.Count(crMenu, kImageColumn), 22 * kHeight);
@@ -302,9 +315,9 @@ TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneAndSizesFollowTheText)
 	EXPECT_EQ(Draw(0, 0, foreign).Count(kMagenta), kWidth * kHeight);
 	EXPECT_EQ(Measure(0, foreign).itemWidth, 0u);
 
-	const MEASUREITEMSTRUCT open = Measure(0);   // "&Open" and "Ctrl+O"
-	const MEASUREITEMSTRUCT wrap = Measure(1);   // "Wrap"
-	const MEASUREITEMSTRUCT asc = Measure(2);    // "Ascending"
+	const MEASUREITEMSTRUCT open = Measure(0); // "&Open" and "Ctrl+O"
+	const MEASUREITEMSTRUCT wrap = Measure(1); // "Wrap"
+	const MEASUREITEMSTRUCT asc = Measure(2);  // "Ascending"
 	EXPECT_GE(open.itemHeight, (UINT)::GetSystemMetrics(SM_CXSMICON));
 	EXPECT_EQ(wrap.itemHeight, open.itemHeight);
 	EXPECT_GT(asc.itemWidth, wrap.itemWidth);

@@ -30,8 +30,8 @@ LRESULT CALLBACK StandInLayoutProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
 		if (pfr == NULL || s_nCharsPerPage == 0)
 			return 0;
 		GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-		const long nEnd = static_cast<long>(
-			::CallWindowProcA(s_pfnEditProc, hWnd, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+		const long nEnd =
+			static_cast<long>(::CallWindowProcA(s_pfnEditProc, hWnd, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
 		return std::min(pfr->chrg.cpMin + s_nCharsPerPage, nEnd);
 	}
 	if (message == EM_DISPLAYBAND)
@@ -52,8 +52,8 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, L
 	if (pRecord->iType == EMR_EXTTEXTOUTW)
 	{
 		const EMREXTTEXTOUTW* p = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
-		const wchar_t* chars = reinterpret_cast<const wchar_t*>(
-			reinterpret_cast<const BYTE*>(p) + p->emrtext.offString);
+		const wchar_t* chars =
+			reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(p) + p->emrtext.offString);
 		runs.push_back({ std::wstring(chars, p->emrtext.nChars), p->emrtext.ptlReference });
 	}
 	else if (pRecord->iType == EMR_EXTTEXTOUTA)
@@ -79,9 +79,8 @@ protected:
 	void SetUp() override
 	{
 		ASSERT_TRUE(AfxInitRichEdit2());
-		HWND hWnd = ::CreateWindowExA(0, "RichEdit20A", "",
-			WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 0, 0, 300, 150,
-			m_host.GetSafeHwnd(), (HMENU)100, NULL, NULL);
+		HWND hWnd = ::CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
+			0, 0, 300, 150, m_host.GetSafeHwnd(), (HMENU)100, NULL, NULL);
 		ASSERT_NE(hWnd, (HWND)NULL);
 		ASSERT_TRUE(m_edit.Attach(hWnd));
 	}
@@ -110,8 +109,8 @@ protected:
 		s_nCharsPerPage = nCharsPerPage;
 		const HWND hWnd = m_edit.GetSafeHwnd();
 		if (::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(StandInLayoutProc))
-			s_pfnEditProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC,
-				reinterpret_cast<LONG_PTR>(StandInLayoutProc)));
+			s_pfnEditProc = reinterpret_cast<WNDPROC>(
+				::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StandInLayoutProc)));
 		CHARFORMAT cf = {};
 		cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
 		cf.dwEffects = crText == CLR_INVALID ? CFE_AUTOCOLOR : 0;
@@ -124,11 +123,13 @@ protected:
 	// Prints into a white 400 x 300 bitmap and returns its pixels.
 	kt::Snapshot PrintToBitmap(PrintInfo& info)
 	{
-		return kt::Snapshot::Draw(400, 300, kWhite, [&](HDC hdc) {
-			info.m_hDC = hdc;
-			RichTextEditPrinter printer(&m_edit);
-			EXPECT_TRUE(static_cast<UIPrinter&>(printer).Print(&info));
-		});
+		return kt::Snapshot::Draw(400, 300, kWhite,
+			[&](HDC hdc)
+			{
+				info.m_hDC = hdc;
+				RichTextEditPrinter printer(&m_edit);
+				EXPECT_TRUE(static_cast<UIPrinter&>(printer).Print(&info));
+			});
 	}
 
 	// Prints on 4 x 3 inch pages of an enhanced metafile, each drawn over the
@@ -340,45 +341,57 @@ TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 	EXPECT_FALSE(printer.Print(NULL));
 
 	PrintInfo good;
-	kt::Snapshot::Draw(200, 200, kWhite, [&](HDC hdc) {
-		good.m_hDC = hdc;
-		good.m_rcMargins.SetRect(100, 100, 100, 100);
-		ASSERT_TRUE(printer.Print(&good));
-		ASSERT_GT(good.m_nPagesPrinted, 0u);
-
-		// Each bad field on its own: the result is false and no page is counted.
-		const std::function<void(PrintInfo&)> faults[] = {
-			[](PrintInfo& i) { i.m_nFromPage = 0; },
-			[](PrintInfo& i) { i.m_nFromPage = 3; i.m_nToPage = 2; },
-			[](PrintInfo& i) { i.m_rcMargins.SetRect(1500, 100, 1500, 100); },  // wider than the paper
-			[](PrintInfo& i) { i.m_rcMargins.left = -10; },
-			[](PrintInfo& i) { i.m_hDC = NULL; i.m_strPrinter = "No Such Printer On This Machine"; },
-		};
-		for (const auto& fault : faults)
+	kt::Snapshot::Draw(200, 200, kWhite,
+		[&](HDC hdc)
 		{
-			PrintInfo bad = good;
-			fault(bad);
-			EXPECT_FALSE(printer.Print(&bad));
-			EXPECT_EQ(bad.m_nPagesPrinted, 0u);
-		}
-		PrintInfo again = good;
-		EXPECT_FALSE(RichTextEditPrinter(NULL).Print(&again));
-		EXPECT_EQ(again.m_nPagesPrinted, 0u);
+			good.m_hDC = hdc;
+			good.m_rcMargins.SetRect(100, 100, 100, 100);
+			ASSERT_TRUE(printer.Print(&good));
+			ASSERT_GT(good.m_nPagesPrinted, 0u);
 
-		// An empty control prints nothing, successfully.
-		::SetWindowTextA(m_edit.GetSafeHwnd(), "");
-		EXPECT_TRUE(printer.Print(&again));
-		EXPECT_EQ(again.m_nPagesPrinted, 0u);
-	});
+			// Each bad field on its own: the result is false and no page is counted.
+			const std::function<void(PrintInfo&)> faults[] = {
+				[](PrintInfo& i) { i.m_nFromPage = 0; },
+				[](PrintInfo& i)
+				{
+					i.m_nFromPage = 3;
+					i.m_nToPage = 2;
+				},
+				[](PrintInfo& i) { i.m_rcMargins.SetRect(1500, 100, 1500, 100); }, // wider than the paper
+				[](PrintInfo& i) { i.m_rcMargins.left = -10; },
+				[](PrintInfo& i)
+				{
+					i.m_hDC = NULL;
+					i.m_strPrinter = "No Such Printer On This Machine";
+				},
+			};
+			for (const auto& fault : faults)
+			{
+				PrintInfo bad = good;
+				fault(bad);
+				EXPECT_FALSE(printer.Print(&bad));
+				EXPECT_EQ(bad.m_nPagesPrinted, 0u);
+			}
+			PrintInfo again = good;
+			EXPECT_FALSE(RichTextEditPrinter(NULL).Print(&again));
+			EXPECT_EQ(again.m_nPagesPrinted, 0u);
+
+			// An empty control prints nothing, successfully.
+			::SetWindowTextA(m_edit.GetSafeHwnd(), "");
+			EXPECT_TRUE(printer.Print(&again));
+			EXPECT_EQ(again.m_nPagesPrinted, 0u);
+		});
 
 	// A DC that no longer exists; a control whose window is gone.
 	FillLines(20);
 	EXPECT_FALSE(printer.Print(&good));
-	kt::Snapshot::Draw(200, 200, kWhite, [&](HDC hdc) {
-		good.m_hDC = hdc;
-		::DestroyWindow(m_edit.Detach());
-		EXPECT_FALSE(printer.Print(&good));
-	});
+	kt::Snapshot::Draw(200, 200, kWhite,
+		[&](HDC hdc)
+		{
+			good.m_hDC = hdc;
+			::DestroyWindow(m_edit.Detach());
+			EXPECT_FALSE(printer.Print(&good));
+		});
 }
 
 } // namespace

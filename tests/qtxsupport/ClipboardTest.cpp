@@ -8,21 +8,22 @@
 
 #include <thread>
 
-namespace {
+namespace
+{
 
 // Puts a block on the clipboard that the caller has open, the way another
 // application would.
 bool Put(UINT format, const void* data, size_t size)
 {
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    if (hData == NULL)
-        return false;
-    memcpy(::GlobalLock(hData), data, size);
-    ::GlobalUnlock(hData);
-    if (::SetClipboardData(format, hData))
-        return true;
-    ::GlobalFree(hData);
-    return false;
+	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+	if (hData == NULL)
+		return false;
+	memcpy(::GlobalLock(hData), data, size);
+	::GlobalUnlock(hData);
+	if (::SetClipboardData(format, hData))
+		return true;
+	::GlobalFree(hData);
+	return false;
 }
 
 // A DROPFILES block: the header, then the names, each ending with a zero,
@@ -30,158 +31,161 @@ bool Put(UINT format, const void* data, size_t size)
 template <typename Char>
 std::vector<BYTE> DropBlock(const std::vector<std::basic_string<Char>>& names, bool finalZero = true)
 {
-    std::basic_string<Char> list;
-    for (const auto& name : names)
-    {
-        list += name;
-        list += Char(0);
-    }
-    if (finalZero)
-        list += Char(0);
-    std::vector<BYTE> block(sizeof(DROPFILES) + list.size() * sizeof(Char));
-    DROPFILES header = {};
-    header.pFiles = sizeof(DROPFILES);
-    header.fWide = sizeof(Char) == sizeof(wchar_t);
-    memcpy(block.data(), &header, sizeof(header));
-    memcpy(block.data() + sizeof(header), list.data(), list.size() * sizeof(Char));
-    return block;
+	std::basic_string<Char> list;
+	for (const auto& name : names)
+	{
+		list += name;
+		list += Char(0);
+	}
+	if (finalZero)
+		list += Char(0);
+	std::vector<BYTE> block(sizeof(DROPFILES) + list.size() * sizeof(Char));
+	DROPFILES header = {};
+	header.pFiles = sizeof(DROPFILES);
+	header.fWide = sizeof(Char) == sizeof(wchar_t);
+	memcpy(block.data(), &header, sizeof(header));
+	memcpy(block.data() + sizeof(header), list.data(), list.size() * sizeof(Char));
+	return block;
 }
 
 // A file list alone, or with the drop effect that Copy, Cut or a link gave it.
 bool PutFiles(const std::vector<BYTE>& block, const DWORD* effect = NULL)
 {
-    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-    bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && Put(CF_HDROP, block.data(), block.size()) &&
-              (effect == NULL || Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
-    ::CloseClipboard();
-    ::DestroyWindow(hWnd);
-    return ok;
+	HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+	bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && Put(CF_HDROP, block.data(), block.size()) &&
+			  (effect == NULL ||
+				  Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
+	::CloseClipboard();
+	::DestroyWindow(hWnd);
+	return ok;
 }
 
 // The file list on the clipboard; false when there is none.
 bool ReadFiles(std::vector<CString>& files, bool& copy, bool& link)
 {
-    TextArray list;
-    list.Add("stale");
-    bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
-    files = Items(list);
-    return ok;
+	TextArray list;
+	list.Add("stale");
+	bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
+	files = Items(list);
+	return ok;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 {
-    ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("first\r\nsecond\n\nfourth\rfifth\r\n"));
+	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("first\r\nsecond\n\nfourth\rfifth\r\n"));
 
-    // Read it back independently of the library.
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    HANDLE hText = ::GetClipboardData(CF_TEXT);
-    const char* raw = static_cast<const char*>(::GlobalLock(hText));
-    std::string copied = raw != NULL ? raw : "";
-    ::GlobalUnlock(hText);
-    ::CloseClipboard();
-    EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
+	// Read it back independently of the library.
+	ASSERT_TRUE(::OpenClipboard(NULL));
+	HANDLE hText = ::GetClipboardData(CF_TEXT);
+	const char* raw = static_cast<const char*>(::GlobalLock(hText));
+	std::string copied = raw != NULL ? raw : "";
+	::GlobalUnlock(hText);
+	::CloseClipboard();
+	EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
 
-    TextArray lines;
-    lines.Add("stale");
-    ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-    EXPECT_EQ(Items(lines), Texts({ "first", "second", "~", "fourth", "fifth" }));
+	TextArray lines;
+	lines.Add("stale");
+	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
+	EXPECT_EQ(Items(lines), Texts({ "first", "second", "~", "fourth", "fifth" }));
 
-    ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
-    EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-    EXPECT_TRUE(lines.IsEmpty());
+	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
+	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
+	EXPECT_TRUE(lines.IsEmpty());
 }
 
 TEST(Clipboard, FileListsWithTheirDropEffect)
 {
-    const std::vector<BYTE> block = DropBlock<wchar_t>({ L"C:\\data\\one.txt", L"C:\\data\\two dir" });
-    // drop effect (none: no such format), copy, link
-    const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
-                               { DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
-                               { DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
-    std::vector<CString> files;
-    for (const auto& c : cases)
-    {
-        ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
-        bool copy = !c[1], link = !c[2];
-        ASSERT_TRUE(ReadFiles(files, copy, link)) << c[0];
-        EXPECT_EQ(files, Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
-        EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
-    }
+	const std::vector<BYTE> block = DropBlock<wchar_t>({ L"C:\\data\\one.txt", L"C:\\data\\two dir" });
+	// drop effect (none: no such format), copy, link
+	const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
+		{ DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
+		{ DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
+	std::vector<CString> files;
+	for (const auto& c : cases)
+	{
+		ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
+		bool copy = !c[1], link = !c[2];
+		ASSERT_TRUE(ReadFiles(files, copy, link)) << c[0];
+		EXPECT_EQ(files, Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
+		EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
+	}
 
-    bool copy, link;
-    ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
-    ASSERT_TRUE(ReadFiles(files, copy, link));
-    EXPECT_EQ(files, Texts({ "D:\\narrow.bin" }));
-    if (::GetACP() == 1252)
-    {
-        ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
-        ASSERT_TRUE(ReadFiles(files, copy, link));
-        EXPECT_EQ(files, Texts({ "C:\\caf\xE9.txt" }));
-    }
+	bool copy, link;
+	ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
+	ASSERT_TRUE(ReadFiles(files, copy, link));
+	EXPECT_EQ(files, Texts({ "D:\\narrow.bin" }));
+	if (::GetACP() == 1252)
+	{
+		ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
+		ASSERT_TRUE(ReadFiles(files, copy, link));
+		EXPECT_EQ(files, Texts({ "C:\\caf\xE9.txt" }));
+	}
 }
 
 TEST(Clipboard, DamagedFileListsGiveNothing)
 {
-    std::vector<BYTE> good = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" });
-    std::vector<BYTE> tooShort(good.begin(), good.begin() + 8);
-    std::vector<BYTE> offsetOutside = good, offsetInHeader = good;
-    reinterpret_cast<DROPFILES*>(offsetOutside.data())->pFiles = static_cast<DWORD>(good.size() + 40);
-    reinterpret_cast<DROPFILES*>(offsetInHeader.data())->pFiles = 4;
-    std::vector<BYTE> noListEnd = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" }, false);
-    // The last name runs to the end of the block without its zero.
-    std::vector<BYTE> noNameEnd(good.begin(), good.end() - 2 * sizeof(wchar_t));
-    std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
-    narrowNoEnd.pop_back();
+	std::vector<BYTE> good = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" });
+	std::vector<BYTE> tooShort(good.begin(), good.begin() + 8);
+	std::vector<BYTE> offsetOutside = good, offsetInHeader = good;
+	reinterpret_cast<DROPFILES*>(offsetOutside.data())->pFiles = static_cast<DWORD>(good.size() + 40);
+	reinterpret_cast<DROPFILES*>(offsetInHeader.data())->pFiles = 4;
+	std::vector<BYTE> noListEnd = DropBlock<wchar_t>({ L"C:\\a.txt", L"C:\\b.txt" }, false);
+	// The last name runs to the end of the block without its zero.
+	std::vector<BYTE> noNameEnd(good.begin(), good.end() - 2 * sizeof(wchar_t));
+	std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
+	narrowNoEnd.pop_back();
 
-    std::vector<CString> files;
-    bool copy, link;
-    for (const std::vector<BYTE>* block : { &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd,
-                                            &narrowNoEnd })
-    {
-        ASSERT_TRUE(PutFiles(*block));
-        EXPECT_FALSE(ReadFiles(files, copy, link)) << block->size();
-        EXPECT_TRUE(files.empty()) << block->size();
-    }
+	std::vector<CString> files;
+	bool copy, link;
+	for (const std::vector<BYTE>* block :
+		{ &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd, &narrowNoEnd })
+	{
+		ASSERT_TRUE(PutFiles(*block));
+		EXPECT_FALSE(ReadFiles(files, copy, link)) << block->size();
+		EXPECT_TRUE(files.empty()) << block->size();
+	}
 
-    // With text on the clipboard there is no file list, and with a file list no text.
-    ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
-    EXPECT_FALSE(ReadFiles(files, copy, link));
-    ASSERT_TRUE(PutFiles(good));
-    TextArray lines;
-    EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
+	// With text on the clipboard there is no file list, and with a file list no text.
+	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
+	EXPECT_FALSE(ReadFiles(files, copy, link));
+	ASSERT_TRUE(PutFiles(good));
+	TextArray lines;
+	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
 }
 
 TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 {
-    ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("before"));
-    HANDLE opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    HANDLE release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    std::thread holder([&] {
-        HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-        BOOL open = ::OpenClipboard(hWnd);
-        ::SetEvent(opened);
-        ::WaitForSingleObject(release, 10000);
-        if (open)
-            ::CloseClipboard();
-        ::DestroyWindow(hWnd);
-    });
-    ASSERT_EQ(::WaitForSingleObject(opened, 5000), WAIT_OBJECT_0);
+	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("before"));
+	HANDLE opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+	HANDLE release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+	std::thread holder(
+		[&]
+		{
+			HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+			BOOL open = ::OpenClipboard(hWnd);
+			::SetEvent(opened);
+			::WaitForSingleObject(release, 10000);
+			if (open)
+				::CloseClipboard();
+			::DestroyWindow(hWnd);
+		});
+	ASSERT_EQ(::WaitForSingleObject(opened, 5000), WAIT_OBJECT_0);
 
-    DWORD start = ::GetTickCount();
-    TextArray list;
-    bool copy, link;
-    EXPECT_FALSE(ClipboardUtils::ParseClipboardText(list, "~"));
-    EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(list, copy, link));
-    EXPECT_FALSE(ClipboardUtils::CopyTextToClipboard("during"));
-    EXPECT_LT(::GetTickCount() - start, 1500u);
+	DWORD start = ::GetTickCount();
+	TextArray list;
+	bool copy, link;
+	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(list, "~"));
+	EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(list, copy, link));
+	EXPECT_FALSE(ClipboardUtils::CopyTextToClipboard("during"));
+	EXPECT_LT(::GetTickCount() - start, 1500u);
 
-    ::SetEvent(release);
-    holder.join();
-    ::CloseHandle(opened);
-    ::CloseHandle(release);
+	::SetEvent(release);
+	holder.join();
+	::CloseHandle(opened);
+	::CloseHandle(release);
 
-    EXPECT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
-    EXPECT_EQ(list.GetCopyAt(0), "before");
+	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
+	EXPECT_EQ(list.GetCopyAt(0), "before");
 }

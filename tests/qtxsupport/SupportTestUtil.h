@@ -9,29 +9,29 @@
 // The entries of a list, in order, for comparing with EXPECT_EQ.
 inline std::vector<CString> Items(const TextArray& list)
 {
-    std::vector<CString> items;
-    for (__int64 i = 0; i < list.GetCount(); ++i)
-        items.push_back(list.GetCopyAt(i));
-    return items;
+	std::vector<CString> items;
+	for (__int64 i = 0; i < list.GetCount(); ++i)
+		items.push_back(list.GetCopyAt(i));
+	return items;
 }
 
 inline std::vector<CString> Texts(std::initializer_list<const char*> texts)
 {
-    return std::vector<CString>(texts.begin(), texts.end());
+	return std::vector<CString>(texts.begin(), texts.end());
 }
 
 inline TextArray MakeList(std::initializer_list<const char*> texts)
 {
-    TextArray list;
-    for (const char* text : texts)
-        list.Add(text);
-    return list;
+	TextArray list;
+	for (const char* text : texts)
+		list.Add(text);
+	return list;
 }
 
 inline std::wstring WideOf(const std::string& text)
 {
-    std::wstring wide(text.size() + 1, L'\0');
-    int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-    wide.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
-    return wide;
+	std::wstring wide(text.size() + 1, L'\0');
+	int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+	wide.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
+	return wide;
 }

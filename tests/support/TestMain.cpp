@@ -7,36 +7,41 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class CTestApp : public CWinApp
 {
 public:
-    CTestApp() : CWinApp("kavro-tests") {}
+	CTestApp()
+		: CWinApp("kavro-tests")
+	{
+	}
 };
 
 CTestApp theApp;
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL)) {
-        fprintf(stderr, "AfxWinInit failed\n");
-        return 1;
-    }
-    ::OleInitialize(NULL);
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES };
-    ::InitCommonControlsEx(&icc);
+	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
+	{
+		fprintf(stderr, "AfxWinInit failed\n");
+		return 1;
+	}
+	::OleInitialize(NULL);
+	INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES };
+	::InitCommonControlsEx(&icc);
 
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    ULONG_PTR gdiplusToken = 0;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
+	Gdiplus::GdiplusStartupInput gdiplusInput;
+	ULONG_PTR gdiplusToken = 0;
+	Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
 
-    ::testing::InitGoogleTest(&argc, argv);
-    int result = RUN_ALL_TESTS();
+	::testing::InitGoogleTest(&argc, argv);
+	int result = RUN_ALL_TESTS();
 
-    Gdiplus::GdiplusShutdown(gdiplusToken);
-    ::OleUninitialize();
-    return result;
+	Gdiplus::GdiplusShutdown(gdiplusToken);
+	::OleUninitialize();
+	return result;
 }

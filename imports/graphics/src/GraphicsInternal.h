@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace qtxgraphics {
+namespace qtxgraphics
+{
 
 // A wide copy of an ANSI string (the process code page).
 std::wstring Widen(const CString& text);
@@ -22,4 +23,4 @@ HBITMAP CreateTopDownDib(int width, int height, void** pBits);
 // The module that holds this library's resources.
 HINSTANCE GetModule();
 
-}  // namespace qtxgraphics
+} // namespace qtxgraphics

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <vector>
 
-namespace qtxgraphics {
+namespace qtxgraphics
+{
 
 std::wstring Widen(const CString& text)
 {
@@ -26,8 +27,8 @@ bool IsGdiplusRunning()
 	// Every flat call answers GdiplusNotInitialized before GdiplusStartup;
 	// a one-pixel bitmap is the cheapest call that allocates nothing lasting.
 	Gdiplus::GpBitmap* bitmap = nullptr;
-	Gdiplus::Status status = Gdiplus::DllExports::GdipCreateBitmapFromScan0(1, 1, 0,
-		PixelFormat32bppARGB, nullptr, &bitmap);
+	Gdiplus::Status status =
+		Gdiplus::DllExports::GdipCreateBitmapFromScan0(1, 1, 0, PixelFormat32bppARGB, nullptr, &bitmap);
 	if (bitmap != nullptr)
 		Gdiplus::DllExports::GdipDisposeImage(bitmap);
 	return status == Gdiplus::Ok;
@@ -65,11 +66,12 @@ HBITMAP CreateTopDownDib(int width, int height, void** pBits)
 	return ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, pBits, nullptr, 0);
 }
 
-}  // namespace qtxgraphics
+} // namespace qtxgraphics
 
 using namespace qtxgraphics;
 
-namespace {
+namespace
+{
 
 // The clipboard's picture as 32-bit top-down pixels.
 struct ClipboardPicture
@@ -153,7 +155,7 @@ bool ReadPackedDib(const BYTE* data, SIZE_T size, ClipboardPicture& picture)
 	{
 		HGDIOBJ old = ::SelectObject(hdc, canvas);
 		done = ::StretchDIBits(hdc, 0, 0, width, height, 0, 0, width, height, data + offset,
-			reinterpret_cast<const BITMAPINFO*>(data), DIB_RGB_COLORS, SRCCOPY) != 0;
+				   reinterpret_cast<const BITMAPINFO*>(data), DIB_RGB_COLORS, SRCCOPY) != 0;
 		::GdiFlush();
 		if (done)
 		{
@@ -211,13 +213,13 @@ int ScaleRounded(int value, double scale)
 	return static_cast<int>(std::floor(value * scale + 0.5));
 }
 
-}  // namespace
+} // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // GraphicsUtils
 
-void GraphicsUtils::SetDefaultFont(LOGFONTA& lf, const CString& face, int size, int weight,
-	bool italic, bool underline, bool strikeOut)
+void GraphicsUtils::SetDefaultFont(LOGFONTA& lf, const CString& face, int size, int weight, bool italic,
+	bool underline, bool strikeOut)
 {
 	::ZeroMemory(&lf, sizeof(lf));
 	NONCLIENTMETRICSA ncm = {};
@@ -263,7 +265,7 @@ int GraphicsUtils::GetTextHeight(CWnd& wnd, const LOGFONTA& lf)
 
 COLORREF GraphicsUtils::AdjustColor(COLORREF color, double factor)
 {
-	if (!(factor >= -1.0))  // also catches NaN
+	if (!(factor >= -1.0)) // also catches NaN
 		factor = factor > 0.0 ? 1.0 : -1.0;
 	if (factor > 1.0)
 		factor = 1.0;
@@ -281,8 +283,8 @@ COLORREF GraphicsUtils::AdjustColor(COLORREF color, double factor)
 	return RGB(channel[0], channel[1], channel[2]);
 }
 
-bool GraphicsUtils::CalculateScaledDims(int width, int height, int maxWidth, int maxHeight,
-	int& newWidth, int& newHeight, bool allowEnlarge)
+bool GraphicsUtils::CalculateScaledDims(int width, int height, int maxWidth, int maxHeight, int& newWidth,
+	int& newHeight, bool allowEnlarge)
 {
 	newWidth = 0;
 	newHeight = 0;

@@ -2,8 +2,8 @@
 
 #include "GraphicsInternal.h"
 
-
-namespace {
+namespace
+{
 
 // Files above this size are not read into memory.
 const DWORD kMaxFileBytes = 256u * 1024u * 1024u;
@@ -54,13 +54,15 @@ CString CopyToFolder(const CString& path, const CString& dir)
 bool IsDecoded(Gdiplus::Bitmap* bitmap)
 {
 	return bitmap != nullptr && bitmap->GetLastStatus() == Gdiplus::Ok && bitmap->GetWidth() > 0 &&
-		bitmap->GetHeight() > 0;
+		   bitmap->GetHeight() > 0;
 }
 
-}  // namespace
+} // namespace
 
 ImageWrapper::ImageWrapper()
-	: m_nLayout(0), m_pBitmap(nullptr), m_pStream(nullptr)
+	: m_nLayout(0)
+	, m_pBitmap(nullptr)
+	, m_pStream(nullptr)
 {
 }
 
@@ -142,7 +144,8 @@ bool ImageWrapper::IsSupportedExt(const CString& ext)
 	CString name = ext;
 	if (!name.IsEmpty() && name[0] == '.')
 		name = name.Mid(1);
-	static const char* const supported[] = { "bmp", "dib", "png", "jpg", "jpeg", "jpe", "gif", "tif", "tiff" };
+	static const char* const supported[] = { "bmp", "dib", "png", "jpg", "jpeg", "jpe", "gif", "tif",
+		"tiff" };
 	for (const char* candidate : supported)
 	{
 		if (name.CompareNoCase(candidate) == 0)

@@ -3,7 +3,9 @@
 #include <qtx/Graphics.h>
 
 CMemDC::CMemDC(CDC* pDC)
-	: m_pTarget(nullptr), m_hOldBitmap(nullptr), m_bValid(false)
+	: m_pTarget(nullptr)
+	, m_hOldBitmap(nullptr)
+	, m_bValid(false)
 {
 	CRect rect;
 	if (pDC != nullptr && pDC->GetSafeHdc() != nullptr)
@@ -12,7 +14,9 @@ CMemDC::CMemDC(CDC* pDC)
 }
 
 CMemDC::CMemDC(CDC* pDC, const CRect& rect)
-	: m_pTarget(nullptr), m_hOldBitmap(nullptr), m_bValid(false)
+	: m_pTarget(nullptr)
+	, m_hOldBitmap(nullptr)
+	, m_bValid(false)
 {
 	Init(pDC, rect);
 }
@@ -35,8 +39,8 @@ void CMemDC::Init(CDC* pDC, const CRect& rect)
 	::SetWindowOrgEx(m_hDC, m_rect.left, m_rect.top, nullptr);
 	// Start from what the target shows, so that parts the caller leaves
 	// untouched come back unchanged.
-	::BitBlt(m_hDC, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), pDC->GetSafeHdc(),
-		m_rect.left, m_rect.top, SRCCOPY);
+	::BitBlt(m_hDC, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), pDC->GetSafeHdc(), m_rect.left,
+		m_rect.top, SRCCOPY);
 	m_pTarget = pDC;
 	m_bValid = true;
 }
@@ -45,8 +49,8 @@ CMemDC::~CMemDC()
 {
 	if (m_bValid)
 	{
-		::BitBlt(m_pTarget->GetSafeHdc(), m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(),
-			m_hDC, m_rect.left, m_rect.top, SRCCOPY);
+		::BitBlt(m_pTarget->GetSafeHdc(), m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_hDC,
+			m_rect.left, m_rect.top, SRCCOPY);
 		::SelectObject(m_hDC, m_hOldBitmap);
 	}
 	if (m_hDC != nullptr)

@@ -11,7 +11,8 @@ HINSTANCE qtxgraphics::GetModule()
 	return reinterpret_cast<HINSTANCE>(&__ImageBase);
 }
 
-namespace {
+namespace
+{
 
 bool ModuleIcon(unsigned int resourceId, unsigned int& id, HINSTANCE& module)
 {
@@ -20,7 +21,7 @@ bool ModuleIcon(unsigned int resourceId, unsigned int& id, HINSTANCE& module)
 	return true;
 }
 
-}  // namespace
+} // namespace
 
 bool QTXIcon::GetIconInfo(ButtonIcon icon, unsigned int& normalId, unsigned int& hotId,
 	unsigned int& disabledId, HINSTANCE& module, bool hotTrack)

@@ -7,7 +7,8 @@
 #include <new>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const int kMaxSide = 4096;
 
@@ -15,7 +16,10 @@ const int kMaxSide = 4096;
 class Grain
 {
 public:
-	explicit Grain(unsigned int seed) : m_state(seed) {}
+	explicit Grain(unsigned int seed)
+		: m_state(seed)
+	{
+	}
 	// A value in -range..range.
 	int Next(int range)
 	{
@@ -47,19 +51,24 @@ inline DWORD ToDibPixel(COLORREF color)
 	return (DWORD(GetRValue(color)) << 16) | (DWORD(GetGValue(color)) << 8) | GetBValue(color);
 }
 
-}  // namespace
+} // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // ShadeProps
 
 ShadeProps::ShadeProps()
-	: m_nBlend(30), m_nContrast(50), m_crColor(::GetSysColor(COLOR_BTNFACE)), m_nShading(ShadeNone)
+	: m_nBlend(30)
+	, m_nContrast(50)
+	, m_crColor(::GetSysColor(COLOR_BTNFACE))
+	, m_nShading(ShadeNone)
 {
 }
 
-ShadeProps::ShadeProps(unsigned int shading, COLORREF color, unsigned char blend,
-	unsigned char contrast)
-	: m_nBlend(blend), m_nContrast(contrast), m_crColor(color), m_nShading(shading)
+ShadeProps::ShadeProps(unsigned int shading, COLORREF color, unsigned char blend, unsigned char contrast)
+	: m_nBlend(blend)
+	, m_nContrast(contrast)
+	, m_crColor(color)
+	, m_nShading(shading)
 {
 }
 
@@ -67,8 +76,12 @@ ShadeProps::ShadeProps(unsigned int shading, COLORREF color, unsigned char blend
 // Shade
 
 Shade::Shade()
-	: m_bActive(false), m_nWidth(0), m_nHeight(0), m_pLevels(nullptr), m_hBitmap(nullptr),
-	  m_pBits(nullptr)
+	: m_bActive(false)
+	, m_nWidth(0)
+	, m_nHeight(0)
+	, m_pLevels(nullptr)
+	, m_hBitmap(nullptr)
+	, m_pBits(nullptr)
 {
 	for (COLORREF& entry : m_palette)
 		entry = m_props.m_crColor;
@@ -84,8 +97,7 @@ bool Shade::SetShadeProps(const ShadeProps& props)
 {
 	bool kindChanged = props.m_nShading != m_props.m_nShading || !m_bActive;
 	m_props = props;
-	m_bActive = props.m_nShading != ShadeProps::ShadeNone &&
-		props.m_nShading < ShadeProps::ShadeKindCount;
+	m_bActive = props.m_nShading != ShadeProps::ShadeNone && props.m_nShading < ShadeProps::ShadeKindCount;
 	if (!m_bActive)
 	{
 		FreePicture();

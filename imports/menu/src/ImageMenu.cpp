@@ -8,10 +8,10 @@ namespace
 {
 
 // Layout of an item, in pixels.
-const int kImageMargin = 3;     // around the image, inside its column
-const int kTextGap = 6;         // between the image column and the text
-const int kAccelGap = 24;       // between the label and the accelerator text
-const int kRightMargin = 12;    // after the text; the sub-menu arrow lives there
+const int kImageMargin = 3;  // around the image, inside its column
+const int kTextGap = 6;      // between the image column and the text
+const int kAccelGap = 24;    // between the label and the accelerator text
+const int kRightMargin = 12; // after the text; the sub-menu arrow lives there
 
 // The process-wide image table. Icons are copies owned by the table.
 class ImageTable
@@ -57,12 +57,16 @@ ImageTable& Images()
 class CFilterCmdUI : public CCmdUI
 {
 public:
-	CFilterCmdUI() : m_bEnabled(TRUE), m_nCheck(-1) {}
+	CFilterCmdUI()
+		: m_bEnabled(TRUE)
+		, m_nCheck(-1)
+	{
+	}
 	virtual void Enable(BOOL bOn = TRUE) override { m_bEnabled = bOn; }
 	virtual void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
 
 	BOOL m_bEnabled;
-	int m_nCheck;       // -1: the handler left the check mark alone
+	int m_nCheck; // -1: the handler left the check mark alone
 };
 
 UINT GetItemType(HMENU hMenu, int nPos, HMENU* phSubMenu = NULL, UINT* pnID = NULL)
@@ -312,8 +316,9 @@ void CImageMenu::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 	rcImage.top = rc.top + (rc.bottom - rc.top - size) / 2;
 	rcImage.right = rcImage.left + size;
 	rcImage.bottom = rcImage.top + size;
-	const COLORREF crText = ::GetSysColor(bDisabled ? COLOR_GRAYTEXT
-		: bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+	const COLORREF crText = ::GetSysColor(bDisabled   ? COLOR_GRAYTEXT
+										  : bSelected ? COLOR_HIGHLIGHTTEXT
+													  : COLOR_MENUTEXT);
 
 	if (HICON hIcon = GetCommandImage(pItem->nID))
 	{

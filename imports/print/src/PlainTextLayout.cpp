@@ -10,7 +10,7 @@ namespace
 {
 
 const int kTwipsPerInch = 1440;
-const LONG kDefaultHeight = 200;  // ten points, when the control reports no size
+const LONG kDefaultHeight = 200; // ten points, when the control reports no size
 
 bool IsParagraphBreak(WCHAR ch)
 {
@@ -23,7 +23,9 @@ bool IsParagraphBreak(WCHAR ch)
 // Construction
 
 PlainTextLayout::PlainTextLayout()
-	: m_nLength(0), m_hFont(NULL), m_crText(0)
+	: m_nLength(0)
+	, m_hFont(NULL)
+	, m_crText(0)
 {
 }
 
@@ -71,8 +73,8 @@ bool PlainTextLayout::Create(CRichEditCtrl& edit, HDC hdc)
 	if (m_hFont != NULL)
 		::DeleteObject(m_hFont);
 	m_hFont = hFont;
-	m_crText = (cf.dwEffects & CFE_AUTOCOLOR) || !(cf.dwMask & CFM_COLOR)
-		? ::GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor;
+	m_crText = (cf.dwEffects & CFE_AUTOCOLOR) || !(cf.dwMask & CFM_COLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
+																		  : cf.crTextColor;
 	m_text = std::move(text);
 	m_nLength = nText;
 	return true;

@@ -49,8 +49,8 @@ private:
 	// one), ending after the last space that fits when there is one.
 	long FitLine(HDC hdc, long cp, long cpPara, int cxLine) const;
 
-	std::unique_ptr<WCHAR[]> m_text;   // one element per character position
+	std::unique_ptr<WCHAR[]> m_text; // one element per character position
 	long m_nLength;
-	HFONT m_hFont;                     // owned
+	HFONT m_hFont; // owned
 	COLORREF m_crText;
 };

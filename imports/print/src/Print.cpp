@@ -7,7 +7,7 @@ namespace
 {
 
 const int kTwipsPerInch = 1440;
-const int kDefaultMarginMils = 1000;  // one inch on every side
+const int kDefaultMarginMils = 1000; // one inch on every side
 
 // The printer's DC for a name, or for the default printer when it is empty.
 HDC OpenPrinterDC(const CString& strPrinter)
@@ -50,8 +50,7 @@ RECT GetPaperRect(HDC hdc, bool bPrinter, const PrintInfo& info)
 	}
 	else if (info.m_sizePaper.cx > 0 && info.m_sizePaper.cy > 0)
 	{
-		::SetRect(&rc, 0, 0,
-			::MulDiv(info.m_sizePaper.cx, ::GetDeviceCaps(hdc, LOGPIXELSX), 1000),
+		::SetRect(&rc, 0, 0, ::MulDiv(info.m_sizePaper.cx, ::GetDeviceCaps(hdc, LOGPIXELSX), 1000),
 			::MulDiv(info.m_sizePaper.cy, ::GetDeviceCaps(hdc, LOGPIXELSY), 1000));
 	}
 	else if (::GetObjectType(hdc) == OBJ_MEMDC)
@@ -74,9 +73,12 @@ RECT GetPaperRect(HDC hdc, bool bPrinter, const PrintInfo& info)
 // PrintInfo
 
 PrintInfo::PrintInfo()
-	: m_hDC(NULL),
-	  m_rcMargins(kDefaultMarginMils, kDefaultMarginMils, kDefaultMarginMils, kDefaultMarginMils),
-	  m_sizePaper(0, 0), m_nFromPage(1), m_nToPage(0), m_nPagesPrinted(0)
+	: m_hDC(NULL)
+	, m_rcMargins(kDefaultMarginMils, kDefaultMarginMils, kDefaultMarginMils, kDefaultMarginMils)
+	, m_sizePaper(0, 0)
+	, m_nFromPage(1)
+	, m_nToPage(0)
+	, m_nPagesPrinted(0)
 {
 }
 
@@ -97,8 +99,8 @@ bool UIPrinter::Print(PrintInfo* pInfo)
 		return false;
 	pInfo->m_nPagesPrinted = 0;
 	const CRect& rcMargins = pInfo->m_rcMargins;
-	if (pInfo->m_nFromPage == 0 || (pInfo->m_nToPage != 0 && pInfo->m_nToPage < pInfo->m_nFromPage)
-		|| rcMargins.left < 0 || rcMargins.top < 0 || rcMargins.right < 0 || rcMargins.bottom < 0)
+	if (pInfo->m_nFromPage == 0 || (pInfo->m_nToPage != 0 && pInfo->m_nToPage < pInfo->m_nFromPage) ||
+		rcMargins.left < 0 || rcMargins.top < 0 || rcMargins.right < 0 || rcMargins.bottom < 0)
 		return false;
 
 	HDC hdc = pInfo->m_hDC;
@@ -137,8 +139,7 @@ bool UIPrinter::Print(PrintInfo* pInfo)
 	return bOK;
 }
 
-bool UIPrinter::PrintPages(HDC hdc, bool bPrinter, const PrintInfo& info, const RECT& rcPaper,
-	UINT& nPrinted)
+bool UIPrinter::PrintPages(HDC hdc, bool bPrinter, const PrintInfo& info, const RECT& rcPaper, UINT& nPrinted)
 {
 	const int dpiX = ::GetDeviceCaps(hdc, LOGPIXELSX);
 	const int dpiY = ::GetDeviceCaps(hdc, LOGPIXELSY);

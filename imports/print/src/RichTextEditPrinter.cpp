@@ -9,7 +9,11 @@
 // Construction
 
 RichTextEditPrinter::RichTextEditPrinter(CRichEditCtrl* pEdit)
-	: m_pEdit(pEdit), m_bPrinting(false), m_cpNext(0), m_cpEnd(0), m_pPlainText(NULL)
+	: m_pEdit(pEdit)
+	, m_bPrinting(false)
+	, m_cpNext(0)
+	, m_cpEnd(0)
+	, m_pPlainText(NULL)
 {
 	::SetRectEmpty(&m_rcPage);
 	::SetRectEmpty(&m_rcBody);

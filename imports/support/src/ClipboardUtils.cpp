@@ -7,7 +7,8 @@
 
 using namespace qtxsupport;
 
-namespace {
+namespace
+{
 
 const DWORD kOpenTimeoutMs = 100;
 const DWORD kOpenRetryMs = 10;
@@ -17,82 +18,84 @@ const DWORD kOpenRetryMs = 10;
 class ClipboardScope
 {
 public:
-    explicit ClipboardScope(HWND hOwner = NULL)
-        : m_bOpen(false)
-    {
-        DWORD start = ::GetTickCount();
-        for (;;)
-        {
-            if (::OpenClipboard(hOwner))
-            {
-                m_bOpen = true;
-                break;
-            }
-            if (::GetTickCount() - start >= kOpenTimeoutMs)
-                break;
-            ::Sleep(kOpenRetryMs);
-        }
-    }
-    ~ClipboardScope()
-    {
-        if (m_bOpen)
-            ::CloseClipboard();
-    }
-    bool IsOpen() const { return m_bOpen; }
+	explicit ClipboardScope(HWND hOwner = NULL)
+		: m_bOpen(false)
+	{
+		DWORD start = ::GetTickCount();
+		for (;;)
+		{
+			if (::OpenClipboard(hOwner))
+			{
+				m_bOpen = true;
+				break;
+			}
+			if (::GetTickCount() - start >= kOpenTimeoutMs)
+				break;
+			::Sleep(kOpenRetryMs);
+		}
+	}
+	~ClipboardScope()
+	{
+		if (m_bOpen)
+			::CloseClipboard();
+	}
+	bool IsOpen() const { return m_bOpen; }
 
 private:
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    bool m_bOpen;
+	ClipboardScope(const ClipboardScope&) = delete;
+	ClipboardScope& operator=(const ClipboardScope&) = delete;
+	bool m_bOpen;
 };
 
 // Reads a global memory block of the clipboard without trusting its content.
 class GlobalView
 {
 public:
-    explicit GlobalView(HANDLE hData)
-        : m_hData(hData), m_pData(NULL), m_size(0)
-    {
-        if (m_hData != NULL)
-        {
-            m_pData = static_cast<const BYTE*>(::GlobalLock(m_hData));
-            if (m_pData != NULL)
-                m_size = ::GlobalSize(m_hData);
-        }
-    }
-    ~GlobalView()
-    {
-        if (m_pData != NULL)
-            ::GlobalUnlock(m_hData);
-    }
-    const BYTE* Data() const { return m_pData; }
-    SIZE_T Size() const { return m_pData != NULL ? m_size : 0; }
+	explicit GlobalView(HANDLE hData)
+		: m_hData(hData)
+		, m_pData(NULL)
+		, m_size(0)
+	{
+		if (m_hData != NULL)
+		{
+			m_pData = static_cast<const BYTE*>(::GlobalLock(m_hData));
+			if (m_pData != NULL)
+				m_size = ::GlobalSize(m_hData);
+		}
+	}
+	~GlobalView()
+	{
+		if (m_pData != NULL)
+			::GlobalUnlock(m_hData);
+	}
+	const BYTE* Data() const { return m_pData; }
+	SIZE_T Size() const { return m_pData != NULL ? m_size : 0; }
 
 private:
-    GlobalView(const GlobalView&) = delete;
-    GlobalView& operator=(const GlobalView&) = delete;
-    HANDLE m_hData;
-    const BYTE* m_pData;
-    SIZE_T m_size;
+	GlobalView(const GlobalView&) = delete;
+	GlobalView& operator=(const GlobalView&) = delete;
+	HANDLE m_hData;
+	const BYTE* m_pData;
+	SIZE_T m_size;
 };
 
 // Splits text into lines; a line break at the very end opens no new line.
 void SplitLines(const CString& text, const CString& emptyLine, TextArray& list)
 {
-    const char* p = text.GetString();
-    while (*p)
-    {
-        const char* end = p;
-        while (*end && *end != '\r' && *end != '\n')
-            ++end;
-        CString line(p, static_cast<int>(end - p));
-        list.Add(line.IsEmpty() ? emptyLine : line);
-        if (*end == '\r' && end[1] == '\n')
-            end += 2;
-        else if (*end)
-            ++end;
-        p = end;
-    }
+	const char* p = text.GetString();
+	while (*p)
+	{
+		const char* end = p;
+		while (*end && *end != '\r' && *end != '\n')
+			++end;
+		CString line(p, static_cast<int>(end - p));
+		list.Add(line.IsEmpty() ? emptyLine : line);
+		if (*end == '\r' && end[1] == '\n')
+			end += 2;
+		else if (*end)
+			++end;
+		p = end;
+	}
 }
 
 // Reads the names of a DROPFILES block. Every name and the list itself must
@@ -100,145 +103,146 @@ void SplitLines(const CString& text, const CString& emptyLine, TextArray& list)
 template <typename Char>
 bool ReadFileNames(const BYTE* names, SIZE_T bytes, TextArray& list)
 {
-    const SIZE_T count = bytes / sizeof(Char);
-    SIZE_T pos = 0;
-    for (;;)
-    {
-        SIZE_T start = pos;
-        Char ch = 0;
-        while (pos < count)
-        {
-            memcpy(&ch, names + pos * sizeof(Char), sizeof(Char));
-            if (ch == 0)
-                break;
-            ++pos;
-        }
-        if (pos >= count)
-            return false;
-        if (pos == start)
-            return true;
+	const SIZE_T count = bytes / sizeof(Char);
+	SIZE_T pos = 0;
+	for (;;)
+	{
+		SIZE_T start = pos;
+		Char ch = 0;
+		while (pos < count)
+		{
+			memcpy(&ch, names + pos * sizeof(Char), sizeof(Char));
+			if (ch == 0)
+				break;
+			++pos;
+		}
+		if (pos >= count)
+			return false;
+		if (pos == start)
+			return true;
 
-        CString name;
-        const Char* first = reinterpret_cast<const Char*>(names + start * sizeof(Char));
-        if (sizeof(Char) == sizeof(wchar_t))
-        {
-            std::wstring wide(pos - start, L'\0');
-            memcpy(&wide[0], first, (pos - start) * sizeof(wchar_t));
-            if (Narrow(wide.c_str(), static_cast<int>(wide.size()), name))
-                list.Add(name);
-        }
-        else
-        {
-            list.Add(CString(reinterpret_cast<const char*>(first), static_cast<int>(pos - start)));
-        }
-        ++pos;
-    }
+		CString name;
+		const Char* first = reinterpret_cast<const Char*>(names + start * sizeof(Char));
+		if (sizeof(Char) == sizeof(wchar_t))
+		{
+			std::wstring wide(pos - start, L'\0');
+			memcpy(&wide[0], first, (pos - start) * sizeof(wchar_t));
+			if (Narrow(wide.c_str(), static_cast<int>(wide.size()), name))
+				list.Add(name);
+		}
+		else
+		{
+			list.Add(CString(reinterpret_cast<const char*>(first), static_cast<int>(pos - start)));
+		}
+		++pos;
+	}
 }
 
 bool ParseDropFiles(const BYTE* data, SIZE_T size, TextArray& list)
 {
-    if (data == NULL || size < sizeof(DROPFILES))
-        return false;
-    DROPFILES header;
-    memcpy(&header, data, sizeof(header));
-    if (header.pFiles < sizeof(DROPFILES) || header.pFiles >= size)
-        return false;
-    const BYTE* names = data + header.pFiles;
-    SIZE_T bytes = size - header.pFiles;
-    bool ok = header.fWide ? ReadFileNames<wchar_t>(names, bytes, list) : ReadFileNames<char>(names, bytes, list);
-    if (!ok)
-        list.RemoveAll();
-    return ok;
+	if (data == NULL || size < sizeof(DROPFILES))
+		return false;
+	DROPFILES header;
+	memcpy(&header, data, sizeof(header));
+	if (header.pFiles < sizeof(DROPFILES) || header.pFiles >= size)
+		return false;
+	const BYTE* names = data + header.pFiles;
+	SIZE_T bytes = size - header.pFiles;
+	bool ok =
+		header.fWide ? ReadFileNames<wchar_t>(names, bytes, list) : ReadFileNames<char>(names, bytes, list);
+	if (!ok)
+		list.RemoveAll();
+	return ok;
 }
 
 } // namespace
 
 bool ClipboardUtils::CopyTextToClipboard(const CString& text)
 {
-    SIZE_T bytes = static_cast<SIZE_T>(text.GetLength()) + 1;
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (hData == NULL)
-        return false;
-    void* pData = ::GlobalLock(hData);
-    if (pData == NULL)
-    {
-        ::GlobalFree(hData);
-        return false;
-    }
-    memcpy(pData, text.GetString(), bytes);
-    ::GlobalUnlock(hData);
+	SIZE_T bytes = static_cast<SIZE_T>(text.GetLength()) + 1;
+	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+	if (hData == NULL)
+		return false;
+	void* pData = ::GlobalLock(hData);
+	if (pData == NULL)
+	{
+		::GlobalFree(hData);
+		return false;
+	}
+	memcpy(pData, text.GetString(), bytes);
+	::GlobalUnlock(hData);
 
-    // Emptying the clipboard makes the opening window its owner, and data can
-    // only be set with an owner; a message-only window of our own serves.
-    HWND hOwner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-    bool done = false;
-    {
-        ClipboardScope clipboard(hOwner);
-        if (clipboard.IsOpen() && ::EmptyClipboard())
-            done = ::SetClipboardData(CF_TEXT, hData) != NULL;
-    }
-    if (!done)
-        ::GlobalFree(hData);
-    if (hOwner != NULL)
-        ::DestroyWindow(hOwner);
-    return done;
+	// Emptying the clipboard makes the opening window its owner, and data can
+	// only be set with an owner; a message-only window of our own serves.
+	HWND hOwner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+	bool done = false;
+	{
+		ClipboardScope clipboard(hOwner);
+		if (clipboard.IsOpen() && ::EmptyClipboard())
+			done = ::SetClipboardData(CF_TEXT, hData) != NULL;
+	}
+	if (!done)
+		::GlobalFree(hData);
+	if (hOwner != NULL)
+		::DestroyWindow(hOwner);
+	return done;
 }
 
 bool ClipboardUtils::ParseClipboardText(TextArray& list, const CString& emptyLine)
 {
-    list.RemoveAll();
-    CString text;
-    {
-        ClipboardScope clipboard;
-        if (!clipboard.IsOpen())
-            return false;
-        GlobalView view(::GetClipboardData(CF_TEXT));
-        if (view.Data() == NULL)
-            return false;
-        // The block need not be terminated; never read past it.
-        const char* chars = reinterpret_cast<const char*>(view.Data());
-        const void* nul = memchr(chars, '\0', view.Size());
-        SIZE_T length = nul != NULL ? static_cast<const char*>(nul) - chars : view.Size();
-        if (length > INT_MAX)
-            return false;
-        text.SetString(chars, static_cast<int>(length));
-    }
-    SplitLines(text, emptyLine, list);
-    return true;
+	list.RemoveAll();
+	CString text;
+	{
+		ClipboardScope clipboard;
+		if (!clipboard.IsOpen())
+			return false;
+		GlobalView view(::GetClipboardData(CF_TEXT));
+		if (view.Data() == NULL)
+			return false;
+		// The block need not be terminated; never read past it.
+		const char* chars = reinterpret_cast<const char*>(view.Data());
+		const void* nul = memchr(chars, '\0', view.Size());
+		SIZE_T length = nul != NULL ? static_cast<const char*>(nul) - chars : view.Size();
+		if (length > INT_MAX)
+			return false;
+		text.SetString(chars, static_cast<int>(length));
+	}
+	SplitLines(text, emptyLine, list);
+	return true;
 }
 
 bool ClipboardUtils::ParseClipboardFilesList(TextArray& list, bool& copy, bool& link)
 {
-    list.RemoveAll();
-    copy = true;
-    link = false;
+	list.RemoveAll();
+	copy = true;
+	link = false;
 
-    ClipboardScope clipboard;
-    if (!clipboard.IsOpen())
-        return false;
+	ClipboardScope clipboard;
+	if (!clipboard.IsOpen())
+		return false;
 
-    bool ok = false;
-    try
-    {
-        GlobalView files(::GetClipboardData(CF_HDROP));
-        ok = ParseDropFiles(files.Data(), files.Size(), list);
-    }
-    catch (...)
-    {
-        list.RemoveAll();
-        ok = false;
-    }
-    if (!ok)
-        return false;
+	bool ok = false;
+	try
+	{
+		GlobalView files(::GetClipboardData(CF_HDROP));
+		ok = ParseDropFiles(files.Data(), files.Size(), list);
+	}
+	catch (...)
+	{
+		list.RemoveAll();
+		ok = false;
+	}
+	if (!ok)
+		return false;
 
-    UINT effectFormat = ::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT);
-    GlobalView effect(effectFormat != 0 ? ::GetClipboardData(effectFormat) : NULL);
-    if (effect.Size() >= sizeof(DWORD))
-    {
-        DWORD value = 0;
-        memcpy(&value, effect.Data(), sizeof(value));
-        copy = (value & DROPEFFECT_COPY) != 0;
-        link = (value & DROPEFFECT_LINK) != 0;
-    }
-    return !list.IsEmpty();
+	UINT effectFormat = ::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT);
+	GlobalView effect(effectFormat != 0 ? ::GetClipboardData(effectFormat) : NULL);
+	if (effect.Size() >= sizeof(DWORD))
+	{
+		DWORD value = 0;
+		memcpy(&value, effect.Data(), sizeof(value));
+		copy = (value & DROPEFFECT_COPY) != 0;
+		link = (value & DROPEFFECT_LINK) != 0;
+	}
+	return !list.IsEmpty();
 }

@@ -7,26 +7,27 @@
 char StringUtils::m_tableUppercase[256];
 char StringUtils::m_tableLowercase[256];
 
-namespace {
+namespace
+{
 
 // Fills the case tables from the ANSI code page while the library loads.
 struct CaseTableInit
 {
-    CaseTableInit()
-    {
-        for (int i = 0; i < 256; ++i)
-        {
-            char upper = static_cast<char>(i);
-            char lower = static_cast<char>(i);
-            if (i != 0)
-            {
-                ::CharUpperBuffA(&upper, 1);
-                ::CharLowerBuffA(&lower, 1);
-            }
-            StringUtils::m_tableUppercase[i] = upper;
-            StringUtils::m_tableLowercase[i] = lower;
-        }
-    }
+	CaseTableInit()
+	{
+		for (int i = 0; i < 256; ++i)
+		{
+			char upper = static_cast<char>(i);
+			char lower = static_cast<char>(i);
+			if (i != 0)
+			{
+				::CharUpperBuffA(&upper, 1);
+				::CharLowerBuffA(&lower, 1);
+			}
+			StringUtils::m_tableUppercase[i] = upper;
+			StringUtils::m_tableLowercase[i] = lower;
+		}
+	}
 } g_caseTableInit;
 
 /////////////////////////////////////////////////////////////////////////////
@@ -44,34 +45,34 @@ const size_t kMaxLength = 0xFFFF;
 class KeyStream
 {
 public:
-    explicit KeyStream(size_t length)
-        : m_state(kSeed ^ (static_cast<unsigned int>(length) * 0x9E3779B1u))
-    {
-    }
-    unsigned int Next()
-    {
-        m_state = m_state * 1664525u + 1013904223u;
-        return m_state ^ (m_state >> 15);
-    }
+	explicit KeyStream(size_t length)
+		: m_state(kSeed ^ (static_cast<unsigned int>(length) * 0x9E3779B1u))
+	{
+	}
+	unsigned int Next()
+	{
+		m_state = m_state * 1664525u + 1013904223u;
+		return m_state ^ (m_state >> 15);
+	}
 
 private:
-    unsigned int m_state;
+	unsigned int m_state;
 };
 
 inline unsigned int PositionTag(size_t index, size_t length)
 {
-    return (static_cast<unsigned int>(index) * 0x2F1u + static_cast<unsigned int>(length)) & 0xFFFFFFu;
+	return (static_cast<unsigned int>(index) * 0x2F1u + static_cast<unsigned int>(length)) & 0xFFFFFFu;
 }
 
 unsigned int Checksum(const unsigned char* text, size_t length)
 {
-    unsigned int sum1 = 0, sum2 = 0;
-    for (size_t i = 0; i < length; ++i)
-    {
-        sum1 = (sum1 + text[i]) % 255;
-        sum2 = (sum2 + sum1) % 255;
-    }
-    return (sum2 << 8) | sum1;
+	unsigned int sum1 = 0, sum2 = 0;
+	for (size_t i = 0; i < length; ++i)
+	{
+		sum1 = (sum1 + text[i]) % 255;
+		sum2 = (sum2 + sum1) % 255;
+	}
+	return (sum2 << 8) | sum1;
 }
 
 } // namespace
@@ -79,42 +80,43 @@ unsigned int Checksum(const unsigned char* text, size_t length)
 /////////////////////////////////////////////////////////////////////////////
 // Conversions used across the library
 
-namespace qtxsupport {
+namespace qtxsupport
+{
 
 std::wstring Widen(const char* text, int length)
 {
-    std::wstring result;
-    if (text == NULL || length <= 0)
-        return result;
-    int count = ::MultiByteToWideChar(CP_ACP, 0, text, length, NULL, 0);
-    if (count <= 0)
-        return result;
-    result.resize(static_cast<size_t>(count));
-    ::MultiByteToWideChar(CP_ACP, 0, text, length, &result[0], count);
-    return result;
+	std::wstring result;
+	if (text == NULL || length <= 0)
+		return result;
+	int count = ::MultiByteToWideChar(CP_ACP, 0, text, length, NULL, 0);
+	if (count <= 0)
+		return result;
+	result.resize(static_cast<size_t>(count));
+	::MultiByteToWideChar(CP_ACP, 0, text, length, &result[0], count);
+	return result;
 }
 
 bool Narrow(const wchar_t* text, int length, CString& result)
 {
-    result.Empty();
-    if (text == NULL || length <= 0)
-        return true;
+	result.Empty();
+	if (text == NULL || length <= 0)
+		return true;
 
-    // UTF-8 as the ANSI code page represents everything and takes no flags.
-    bool utf8 = ::GetACP() == CP_UTF8;
-    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* pUsedDefault = utf8 ? NULL : &usedDefault;
+	// UTF-8 as the ANSI code page represents everything and takes no flags.
+	bool utf8 = ::GetACP() == CP_UTF8;
+	DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+	BOOL usedDefault = FALSE;
+	BOOL* pUsedDefault = utf8 ? NULL : &usedDefault;
 
-    int count = ::WideCharToMultiByte(CP_ACP, flags, text, length, NULL, 0, NULL, pUsedDefault);
-    if (count <= 0 || usedDefault)
-        return false;
-    char* buffer = result.GetBuffer(count);
-    if (buffer == NULL)
-        return false;
-    ::WideCharToMultiByte(CP_ACP, flags, text, length, buffer, count, NULL, NULL);
-    result.ReleaseBuffer(count);
-    return true;
+	int count = ::WideCharToMultiByte(CP_ACP, flags, text, length, NULL, 0, NULL, pUsedDefault);
+	if (count <= 0 || usedDefault)
+		return false;
+	char* buffer = result.GetBuffer(count);
+	if (buffer == NULL)
+		return false;
+	::WideCharToMultiByte(CP_ACP, flags, text, length, buffer, count, NULL, NULL);
+	result.ReleaseBuffer(count);
+	return true;
 }
 
 } // namespace qtxsupport
@@ -124,165 +126,165 @@ bool Narrow(const wchar_t* text, int length, CString& result)
 
 CString StringUtils::DecryptText(const std::vector<int>& cipher)
 {
-    if (cipher.size() < 2 || cipher.size() - 1 > kMaxLength)
-        return CString();
+	if (cipher.size() < 2 || cipher.size() - 1 > kMaxLength)
+		return CString();
 
-    size_t length = cipher.size() - 1;
-    KeyStream keys(length);
-    unsigned int header = static_cast<unsigned int>(cipher[0]) ^ keys.Next();
-    if ((header & 0xFFFFu) != length)
-        return CString();
+	size_t length = cipher.size() - 1;
+	KeyStream keys(length);
+	unsigned int header = static_cast<unsigned int>(cipher[0]) ^ keys.Next();
+	if ((header & 0xFFFFu) != length)
+		return CString();
 
-    CString text;
-    char* buffer = text.GetBuffer(static_cast<int>(length));
-    if (buffer == NULL)
-        return CString();
-    for (size_t i = 0; i < length; ++i)
-    {
-        unsigned int value = static_cast<unsigned int>(cipher[i + 1]) ^ keys.Next();
-        if ((value >> 8) != PositionTag(i, length) || (value & 0xFFu) == 0)
-        {
-            text.ReleaseBuffer(0);
-            return CString();
-        }
-        buffer[i] = static_cast<char>(value & 0xFFu);
-    }
-    if (Checksum(reinterpret_cast<const unsigned char*>(buffer), length) != (header >> 16))
-    {
-        text.ReleaseBuffer(0);
-        return CString();
-    }
-    text.ReleaseBuffer(static_cast<int>(length));
-    return text;
+	CString text;
+	char* buffer = text.GetBuffer(static_cast<int>(length));
+	if (buffer == NULL)
+		return CString();
+	for (size_t i = 0; i < length; ++i)
+	{
+		unsigned int value = static_cast<unsigned int>(cipher[i + 1]) ^ keys.Next();
+		if ((value >> 8) != PositionTag(i, length) || (value & 0xFFu) == 0)
+		{
+			text.ReleaseBuffer(0);
+			return CString();
+		}
+		buffer[i] = static_cast<char>(value & 0xFFu);
+	}
+	if (Checksum(reinterpret_cast<const unsigned char*>(buffer), length) != (header >> 16))
+	{
+		text.ReleaseBuffer(0);
+		return CString();
+	}
+	text.ReleaseBuffer(static_cast<int>(length));
+	return text;
 }
 
 std::vector<int> StringUtils::EncryptText(const CString& text)
 {
-    std::vector<int> cipher;
-    size_t length = static_cast<size_t>(text.GetLength());
-    if (length == 0 || length > kMaxLength)
-        return cipher;
+	std::vector<int> cipher;
+	size_t length = static_cast<size_t>(text.GetLength());
+	if (length == 0 || length > kMaxLength)
+		return cipher;
 
-    try
-    {
-        const unsigned char* chars = reinterpret_cast<const unsigned char*>(text.GetString());
-        KeyStream keys(length);
-        cipher.reserve(length + 1);
-        unsigned int header = static_cast<unsigned int>(length) | (Checksum(chars, length) << 16);
-        cipher.push_back(static_cast<int>(header ^ keys.Next()));
-        for (size_t i = 0; i < length; ++i)
-        {
-            unsigned int value = chars[i] | (PositionTag(i, length) << 8);
-            cipher.push_back(static_cast<int>(value ^ keys.Next()));
-        }
-    }
-    catch (...)
-    {
-        cipher.clear();
-    }
-    return cipher;
+	try
+	{
+		const unsigned char* chars = reinterpret_cast<const unsigned char*>(text.GetString());
+		KeyStream keys(length);
+		cipher.reserve(length + 1);
+		unsigned int header = static_cast<unsigned int>(length) | (Checksum(chars, length) << 16);
+		cipher.push_back(static_cast<int>(header ^ keys.Next()));
+		for (size_t i = 0; i < length; ++i)
+		{
+			unsigned int value = chars[i] | (PositionTag(i, length) << 8);
+			cipher.push_back(static_cast<int>(value ^ keys.Next()));
+		}
+	}
+	catch (...)
+	{
+		cipher.clear();
+	}
+	return cipher;
 }
 
 wchar_t* StringUtils::ConvertToWCHAR(CString& text)
 {
-    const char* chars = text.GetBuffer();
-    int length = chars != NULL ? static_cast<int>(strlen(chars)) : 0;
-    int count = length > 0 ? ::MultiByteToWideChar(CP_ACP, 0, chars, length, NULL, 0) : 0;
-    if (count < 0)
-        count = 0;
-    wchar_t* wide = new (std::nothrow) wchar_t[static_cast<size_t>(count) + 1];
-    if (wide == NULL)
-        return NULL;
-    if (count > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, chars, length, wide, count);
-    wide[count] = L'\0';
-    return wide;
+	const char* chars = text.GetBuffer();
+	int length = chars != NULL ? static_cast<int>(strlen(chars)) : 0;
+	int count = length > 0 ? ::MultiByteToWideChar(CP_ACP, 0, chars, length, NULL, 0) : 0;
+	if (count < 0)
+		count = 0;
+	wchar_t* wide = new (std::nothrow) wchar_t[static_cast<size_t>(count) + 1];
+	if (wide == NULL)
+		return NULL;
+	if (count > 0)
+		::MultiByteToWideChar(CP_ACP, 0, chars, length, wide, count);
+	wide[count] = L'\0';
+	return wide;
 }
 
 void StringUtils::RemoveSingleAmpersand(CString& text)
 {
-    int length = text.GetLength();
-    if (text.Find('&') < 0)
-        return;
-    CString result;
-    char* out = result.GetBuffer(length);
-    if (out == NULL)
-        return;
-    const char* in = text.GetString();
-    int n = 0;
-    for (int i = 0; i < length; ++i)
-    {
-        if (in[i] == '&')
-        {
-            // "&&" stands for one literal ampersand.
-            if (i + 1 < length && in[i + 1] == '&')
-            {
-                out[n++] = '&';
-                ++i;
-            }
-            continue;
-        }
-        out[n++] = in[i];
-    }
-    result.ReleaseBuffer(n);
-    text = result;
+	int length = text.GetLength();
+	if (text.Find('&') < 0)
+		return;
+	CString result;
+	char* out = result.GetBuffer(length);
+	if (out == NULL)
+		return;
+	const char* in = text.GetString();
+	int n = 0;
+	for (int i = 0; i < length; ++i)
+	{
+		if (in[i] == '&')
+		{
+			// "&&" stands for one literal ampersand.
+			if (i + 1 < length && in[i + 1] == '&')
+			{
+				out[n++] = '&';
+				++i;
+			}
+			continue;
+		}
+		out[n++] = in[i];
+	}
+	result.ReleaseBuffer(n);
+	text = result;
 }
 
 CString& StringUtils::Trim(CString& text)
 {
-    return text.Trim(" \t\r\n\v\f");
+	return text.Trim(" \t\r\n\v\f");
 }
 
 bool StringUtils::IsEffectivelyEmpty(const CString& text)
 {
-    for (const char* p = text.GetString(); *p; ++p)
-    {
-        if (!qtxsupport::IsBlank(*p))
-            return false;
-    }
-    return true;
+	for (const char* p = text.GetString(); *p; ++p)
+	{
+		if (!qtxsupport::IsBlank(*p))
+			return false;
+	}
+	return true;
 }
 
 int StringUtils::FindLast(const CString& text, const CString& what)
 {
-    int length = text.GetLength();
-    int whatLength = what.GetLength();
-    if (whatLength == 0 || whatLength > length)
-        return -1;
-    const char* chars = text.GetString();
-    for (int i = length - whatLength; i >= 0; --i)
-    {
-        if (memcmp(chars + i, what.GetString(), static_cast<size_t>(whatLength)) == 0)
-            return i;
-    }
-    return -1;
+	int length = text.GetLength();
+	int whatLength = what.GetLength();
+	if (whatLength == 0 || whatLength > length)
+		return -1;
+	const char* chars = text.GetString();
+	for (int i = length - whatLength; i >= 0; --i)
+	{
+		if (memcmp(chars + i, what.GetString(), static_cast<size_t>(whatLength)) == 0)
+			return i;
+	}
+	return -1;
 }
 
 bool StringUtils::MatchLastChars(const CString& text, const CString& tail, bool caseSensitive)
 {
-    int length = text.GetLength();
-    int tailLength = tail.GetLength();
-    if (tailLength == 0 || tailLength > length)
-        return false;
-    const char* end = text.GetString() + (length - tailLength);
-    if (caseSensitive)
-        return memcmp(end, tail.GetString(), static_cast<size_t>(tailLength)) == 0;
-    return CompareNoCase(end, tail) == 0;
+	int length = text.GetLength();
+	int tailLength = tail.GetLength();
+	if (tailLength == 0 || tailLength > length)
+		return false;
+	const char* end = text.GetString() + (length - tailLength);
+	if (caseSensitive)
+		return memcmp(end, tail.GetString(), static_cast<size_t>(tailLength)) == 0;
+	return CompareNoCase(end, tail) == 0;
 }
 
 int StringUtils::CompareNoCase(const char* a, const char* b)
 {
-    if (a == NULL)
-        a = "";
-    if (b == NULL)
-        b = "";
-    for (;; ++a, ++b)
-    {
-        unsigned char ca = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*a)]);
-        unsigned char cb = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*b)]);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-        if (ca == 0)
-            return 0;
-    }
+	if (a == NULL)
+		a = "";
+	if (b == NULL)
+		b = "";
+	for (;; ++a, ++b)
+	{
+		unsigned char ca = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*a)]);
+		unsigned char cb = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*b)]);
+		if (ca != cb)
+			return ca < cb ? -1 : 1;
+		if (ca == 0)
+			return 0;
+	}
 }

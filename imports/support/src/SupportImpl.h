@@ -6,23 +6,24 @@
 
 #include <string>
 
-namespace qtxsupport {
+namespace qtxsupport
+{
 
 inline bool IsSeparator(char ch)
 {
-    return ch == '\\' || ch == '/';
+	return ch == '\\' || ch == '/';
 }
 
 inline bool IsBlank(char ch)
 {
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+	return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
 
 // Text of the ANSI code page as UTF-16.
 std::wstring Widen(const char* text, int length);
 inline std::wstring Widen(const CString& text)
 {
-    return Widen(text.GetString(), text.GetLength());
+	return Widen(text.GetString(), text.GetLength());
 }
 
 // UTF-16 text in the ANSI code page. False when a character has no exact
@@ -38,19 +39,13 @@ std::wstring ToFileSystemPath(const CString& path);
 class NoDiskPrompt
 {
 public:
-    NoDiskPrompt()
-    {
-        ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_oldMode);
-    }
-    ~NoDiskPrompt()
-    {
-        ::SetThreadErrorMode(m_oldMode, NULL);
-    }
+	NoDiskPrompt() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_oldMode); }
+	~NoDiskPrompt() { ::SetThreadErrorMode(m_oldMode, NULL); }
 
 private:
-    NoDiskPrompt(const NoDiskPrompt&) = delete;
-    NoDiskPrompt& operator=(const NoDiskPrompt&) = delete;
-    DWORD m_oldMode = 0;
+	NoDiskPrompt(const NoDiskPrompt&) = delete;
+	NoDiskPrompt& operator=(const NoDiskPrompt&) = delete;
+	DWORD m_oldMode = 0;
 };
 
 } // namespace qtxsupport

@@ -10,7 +10,11 @@ namespace
 class Lock
 {
 public:
-	explicit Lock(CRITICAL_SECTION& cs) : m_cs(cs) { ::EnterCriticalSection(&m_cs); }
+	explicit Lock(CRITICAL_SECTION& cs)
+		: m_cs(cs)
+	{
+		::EnterCriticalSection(&m_cs);
+	}
 	~Lock() { ::LeaveCriticalSection(&m_cs); }
 	Lock(const Lock&) = delete;
 	Lock& operator=(const Lock&) = delete;
@@ -23,12 +27,20 @@ private:
 /////////////////////////////////////////////////////////////////////////////
 // Construction
 
-TimerThread::TimerThread(UINT message, HWND window, UINT timeoutMs, bool periodic,
-	unsigned __int64 wParam, __int64 lParam)
-	: m_message(message), m_hWnd(window), m_bPeriodic(periodic),
-	  m_wParam(static_cast<WPARAM>(wParam)), m_lParam(static_cast<LPARAM>(lParam)),
-	  m_hWake(NULL), m_hThread(NULL), m_frequency(1),
-	  m_bArmed(false), m_bStopping(false), m_timeout(INFINITE), m_deadline(0)
+TimerThread::TimerThread(UINT message, HWND window, UINT timeoutMs, bool periodic, unsigned __int64 wParam,
+	__int64 lParam)
+	: m_message(message)
+	, m_hWnd(window)
+	, m_bPeriodic(periodic)
+	, m_wParam(static_cast<WPARAM>(wParam))
+	, m_lParam(static_cast<LPARAM>(lParam))
+	, m_hWake(NULL)
+	, m_hThread(NULL)
+	, m_frequency(1)
+	, m_bArmed(false)
+	, m_bStopping(false)
+	, m_timeout(INFINITE)
+	, m_deadline(0)
 {
 	::InitializeCriticalSection(&m_lock);
 
@@ -42,8 +54,7 @@ TimerThread::TimerThread(UINT message, HWND window, UINT timeoutMs, bool periodi
 	if (m_hWake == NULL)
 		return;
 	// The CRT's thread start keeps its per-thread data right in the worker.
-	m_hThread = reinterpret_cast<HANDLE>(
-		_beginthreadex(NULL, 0, &TimerThread::ThreadProc, this, 0, NULL));
+	m_hThread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &TimerThread::ThreadProc, this, 0, NULL));
 }
 
 TimerThread::~TimerThread()

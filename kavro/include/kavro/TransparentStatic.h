@@ -14,17 +14,17 @@ public:
 	// How a text that is too wide for the control is shortened.
 	enum Ellipsis
 	{
-		NoEllipsis = 0,        // never shorten
-		LeadingEllipsis = 1,   // "..." in front, text removed from the start
-		TrailingEllipsis = 2   // "..." at the end; for paths, the directories nearest the end
+		NoEllipsis = 0,      // never shorten
+		LeadingEllipsis = 1, // "..." in front, text removed from the start
+		TrailingEllipsis = 2 // "..." at the end; for paths, the directories nearest the end
 	};
 
 	// What the text is, which decides where it may be cut.
 	enum ContentType
 	{
-		PathContent = 0,       // a path: cut at backslashes or slashes
-		FileContent = 1,       // a full file name: like a path, trailing mode keeps the folder part
-		TextContent = 2        // plain text: cut one character at a time
+		PathContent = 0, // a path: cut at backslashes or slashes
+		FileContent = 1, // a full file name: like a path, trailing mode keeps the folder part
+		TextContent = 2  // plain text: cut one character at a time
 	};
 
 // Construction

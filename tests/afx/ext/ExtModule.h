@@ -5,7 +5,7 @@
 
 extern "C"
 {
-typedef BOOL (*PFN_EXTISDIALOG)(CObject* pObject);
-typedef CRuntimeClass* (*PFN_EXTCLASS)();
-typedef HINSTANCE (*PFN_EXTHANDLE)();
+	typedef BOOL (*PFN_EXTISDIALOG)(CObject* pObject);
+	typedef CRuntimeClass* (*PFN_EXTCLASS)();
+	typedef HINSTANCE (*PFN_EXTHANDLE)();
 }

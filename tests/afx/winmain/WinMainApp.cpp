@@ -6,14 +6,18 @@
 
 #include "../resource.h"
 
-namespace {
+namespace
+{
 
 const UINT WM_CLOSE_DIALOG = WM_APP + 1;
 
 class CAutoDialog : public CDialog
 {
 public:
-	CAutoDialog() : CDialog(IDD_APP_DIALOG) {}
+	CAutoDialog()
+		: CDialog(IDD_APP_DIALOG)
+	{
+	}
 
 	BOOL OnInitDialog() override
 	{
@@ -44,9 +48,8 @@ public:
 	BOOL InitInstance() override
 	{
 		// AfxWinInit ran first: the handles and the name are in place.
-		m_bStarted = m_hInstance == ::GetModuleHandleA(NULL) && m_lpCmdLine != NULL &&
-			AfxGetApp() == this && AfxGetThread() == this &&
-			lstrcmpiA(m_pszAppName, "afx_winmain_app") == 0;
+		m_bStarted = m_hInstance == ::GetModuleHandleA(NULL) && m_lpCmdLine != NULL && AfxGetApp() == this &&
+					 AfxGetThread() == this && lstrcmpiA(m_pszAppName, "afx_winmain_app") == 0;
 		CAutoDialog dlg;
 		m_pMainWnd = &dlg;
 		m_nResult = dlg.DoModal();
@@ -69,4 +72,4 @@ public:
 
 CDialogApp theApp;
 
-}  // namespace
+} // namespace

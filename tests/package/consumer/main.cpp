@@ -19,8 +19,7 @@ int main()
 	CTransparentStatic label;
 	if (!label.Create("installed", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &host, 1))
 		return 4;
-	const bool ok = (label.GetExStyle() & WS_EX_TRANSPARENT) != 0 &&
-		label.IsKindOf(RUNTIME_CLASS(CStatic));
+	const bool ok = (label.GetExStyle() & WS_EX_TRANSPARENT) != 0 && label.IsKindOf(RUNTIME_CLASS(CStatic));
 	host.DestroyWindow();
 	return ok ? 0 : 5;
 }

@@ -11,9 +11,9 @@
 #include <algorithm>
 namespace Gdiplus
 {
-	using std::min;
-	using std::max;
-}
+using std::max;
+using std::min;
+} // namespace Gdiplus
 #include <gdiplus.h>
 
 #ifdef QTXGRAPHICS_BUILD
@@ -38,8 +38,8 @@ public:
 	//   weight: FW_* weight (700 bold); -1 (or a value outside 1..1000)
 	//           gives FW_NORMAL.
 	//   italic, underline, strikeOut: the three style flags.
-	static void SetDefaultFont(LOGFONTA& lf, const CString& face, int size, int weight,
-		bool italic, bool underline, bool strikeOut);
+	static void SetDefaultFont(LOGFONTA& lf, const CString& face, int size, int weight, bool italic,
+		bool underline, bool strikeOut);
 
 	// Height in pixels of one line of text (tmHeight) in the font on the
 	// window's DC; 0 when the window does not exist or the font cannot be made.
@@ -54,8 +54,8 @@ public:
 	// A size that already fits is returned unchanged unless allowEnlarge is
 	// true, in which case it is scaled up to touch the limits. Returns false
 	// (and 0 x 0) when any input is not positive.
-	static bool CalculateScaledDims(int width, int height, int maxWidth, int maxHeight,
-		int& newWidth, int& newHeight, bool allowEnlarge);
+	static bool CalculateScaledDims(int width, int height, int maxWidth, int maxHeight, int& newWidth,
+		int& newHeight, bool allowEnlarge);
 
 	// Writes the clipboard's bitmap (CF_DIB, or CF_BITMAP as the system
 	// converts it) to path through GDI+; the format follows the extension:
@@ -122,8 +122,7 @@ struct QTXGRAPHICS_API ShadeProps
 	};
 
 	ShadeProps();
-	ShadeProps(unsigned int shading, COLORREF color, unsigned char blend = 30,
-		unsigned char contrast = 60);
+	ShadeProps(unsigned int shading, COLORREF color, unsigned char blend = 30, unsigned char contrast = 60);
 
 	// Percentage (0..100) by which the hot face is blended towards a darker
 	// copy of m_crColor.
@@ -186,10 +185,10 @@ private:
 	bool m_bActive;
 	int m_nWidth;
 	int m_nHeight;
-	unsigned char* m_pLevels;    // m_nWidth * m_nHeight light levels
+	unsigned char* m_pLevels; // m_nWidth * m_nHeight light levels
 	COLORREF m_palette[256];
 	HBITMAP m_hBitmap;
-	DWORD* m_pBits;              // pixels of m_hBitmap, top-down
+	DWORD* m_pBits; // pixels of m_hBitmap, top-down
 };
 
 /////////////////////////////////////////////////////////////////////////////
@@ -203,20 +202,20 @@ public:
 	enum ButtonIcon
 	{
 		IconNone = 0,
-		IconOK,          // green tick
-		IconCancel,      // red cross
-		IconApply,       // tick on a sheet
-		IconAdd,         // green plus
-		IconRemove,      // red minus
-		IconDelete,      // waste bin
-		IconOpen,        // open folder
-		IconSave,        // floppy disk
-		IconPrint,       // printer
-		IconHelp,        // blue round question mark
-		IconUp,          // blue arrow up
-		IconDown,        // blue arrow down
-		IconLeft,        // blue arrow left
-		IconRight,       // blue arrow right
+		IconOK,     // green tick
+		IconCancel, // red cross
+		IconApply,  // tick on a sheet
+		IconAdd,    // green plus
+		IconRemove, // red minus
+		IconDelete, // waste bin
+		IconOpen,   // open folder
+		IconSave,   // floppy disk
+		IconPrint,  // printer
+		IconHelp,   // blue round question mark
+		IconUp,     // blue arrow up
+		IconDown,   // blue arrow down
+		IconLeft,   // blue arrow left
+		IconRight,  // blue arrow right
 		IconCount
 	};
 
@@ -257,9 +256,9 @@ public:
 	// rectangle's top-left corner and only ever shrinks it.
 	enum Layout
 	{
-		LayoutHCenter = 0x1,       // centre horizontally in the rectangle
-		LayoutVCenter = 0x2,       // centre vertically in the rectangle
-		LayoutEnlarge = 0x4        // scale small images up to fill the rectangle
+		LayoutHCenter = 0x1, // centre horizontally in the rectangle
+		LayoutVCenter = 0x2, // centre vertically in the rectangle
+		LayoutEnlarge = 0x4  // scale small images up to fill the rectangle
 	};
 	// How DrawImage places the image: Layout flags. Set directly; 3
 	// (LayoutHCenter | LayoutVCenter) centres the image in its rectangle
@@ -297,7 +296,7 @@ private:
 
 	CString m_strFile;
 	CString m_strTempDir;
-	CString m_strTempCopy;         // private copy decoded from, deleted in Clear
+	CString m_strTempCopy; // private copy decoded from, deleted in Clear
 	Gdiplus::Bitmap* m_pBitmap;
-	IStream* m_pStream;            // the in-memory file behind m_pBitmap, if any
+	IStream* m_pStream; // the in-memory file behind m_pBitmap, if any
 };

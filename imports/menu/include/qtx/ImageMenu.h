@@ -83,10 +83,10 @@ protected:
 	struct ItemData
 	{
 		UINT nID;
-		UINT fType;             // the original type bits (MFT_RADIOCHECK ...)
-		ULONG_PTR dwOldData;    // the application's item data, given back later
-		CString strText;        // label
-		CString strAccel;       // accelerator text after the tab, if any
+		UINT fType;          // the original type bits (MFT_RADIOCHECK ...)
+		ULONG_PTR dwOldData; // the application's item data, given back later
+		CString strText;     // label
+		CString strAccel;    // accelerator text after the tab, if any
 	};
 
 	// Turns the string items into owner-drawn ones, and back.
@@ -97,8 +97,8 @@ protected:
 	HFONT GetMenuFont();
 	static int GetImageSize();
 
-	std::vector<ItemData*> m_items;  // owned; filled while owner-drawn
-	HFONT m_hFont;                   // menu font, made on first use
+	std::vector<ItemData*> m_items; // owned; filled while owner-drawn
+	HFONT m_hFont;                  // menu font, made on first use
 
 private:
 	CImageMenu(const CImageMenu&) = delete;

@@ -41,16 +41,16 @@ public:
 
 // Attributes
 public:
-	HDC m_hDC;                  // target DC, not owned; NULL: use a printer
-	CString m_strPrinter;       // printer name when m_hDC is NULL; empty: the default printer
-	CString m_strDocName;       // name of the document in the spooler; empty: "Document"
-	CRect m_rcMargins;          // left, top, right, bottom, in thousandths of an inch (1000 each)
+	HDC m_hDC;            // target DC, not owned; NULL: use a printer
+	CString m_strPrinter; // printer name when m_hDC is NULL; empty: the default printer
+	CString m_strDocName; // name of the document in the spooler; empty: "Document"
+	CRect m_rcMargins;    // left, top, right, bottom, in thousandths of an inch (1000 each)
 	// Paper size in thousandths of an inch for a DC that is not a printer;
 	// (0, 0) takes the DC's own area (the bitmap selected into a memory DC,
 	// the reference device's screen for the others). Printers use their paper.
 	CSize m_sizePaper;
-	UINT m_nFromPage;           // first page to print, counted from 1
-	UINT m_nToPage;             // last page to print; 0: to the end
+	UINT m_nFromPage; // first page to print, counted from 1
+	UINT m_nToPage;   // last page to print; 0: to the end
 
 	// Result: pages drawn by the last Print.
 	UINT m_nPagesPrinted;
@@ -96,8 +96,7 @@ private:
 	UIPrinter(const UIPrinter&) = delete;
 	UIPrinter& operator=(const UIPrinter&) = delete;
 
-	bool PrintPages(HDC hdc, bool bPrinter, const PrintInfo& info, const RECT& rcPaper,
-		UINT& nPrinted);
+	bool PrintPages(HDC hdc, bool bPrinter, const PrintInfo& info, const RECT& rcPaper, UINT& nPrinted);
 };
 
 /////////////////////////////////////////////////////////////////////////////
@@ -131,10 +130,10 @@ private:
 	bool IsEditAlive() const;
 
 	CRichEditCtrl* m_pEdit;
-	bool m_bPrinting;           // between BeginPrinting and EndPrinting
+	bool m_bPrinting; // between BeginPrinting and EndPrinting
 	RECT m_rcPage;
 	RECT m_rcBody;
-	long m_cpNext;              // first character of the next page
-	long m_cpEnd;               // number of characters in the control
-	PlainTextLayout* m_pPlainText;  // set while a job prints a control without a page layout
+	long m_cpNext;                 // first character of the next page
+	long m_cpEnd;                  // number of characters in the control
+	PlainTextLayout* m_pPlainText; // set while a job prints a control without a page layout
 };

@@ -35,8 +35,8 @@ public:
 	//   SetTimeout; true re-arms with the same time-out after every delivery
 	//   (a time-out of 0 still delivers only once).
 	// wParam, lParam: the parameters posted with the message.
-	TimerThread(UINT message, HWND window, UINT timeoutMs, bool periodic = false,
-		unsigned __int64 wParam = 0, __int64 lParam = 0);
+	TimerThread(UINT message, HWND window, UINT timeoutMs, bool periodic = false, unsigned __int64 wParam = 0,
+		__int64 lParam = 0);
 	virtual ~TimerThread();
 
 // Attributes
@@ -72,12 +72,12 @@ private:
 	const LPARAM m_lParam;
 
 	CRITICAL_SECTION m_lock;
-	HANDLE m_hWake;             // auto-reset: the state below has changed
+	HANDLE m_hWake; // auto-reset: the state below has changed
 	HANDLE m_hThread;
-	LONGLONG m_frequency;       // performance-counter ticks per second
+	LONGLONG m_frequency; // performance-counter ticks per second
 	// Guarded by m_lock.
 	bool m_bArmed;
 	bool m_bStopping;
 	UINT m_timeout;
-	LONGLONG m_deadline;        // performance-counter value of the next delivery
+	LONGLONG m_deadline; // performance-counter value of the next delivery
 };

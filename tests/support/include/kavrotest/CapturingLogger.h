@@ -8,17 +8,18 @@
 #include <string>
 #include <vector>
 
-namespace kt {
+namespace kt
+{
 
 // While it lives it is the application's logger (AppLogger::m_pInstance).
 class CapturingLogger : public AppLogger
 {
 public:
-    void AddLine(const CString& line) override { m_lines.push_back(std::string(line)); }
-    const std::vector<std::string>& Lines() const { return m_lines; }
+	void AddLine(const CString& line) override { m_lines.push_back(std::string(line)); }
+	const std::vector<std::string>& Lines() const { return m_lines; }
 
 private:
-    std::vector<std::string> m_lines;
+	std::vector<std::string> m_lines;
 };
 
-}  // namespace kt
+} // namespace kt
