@@ -7,8 +7,8 @@
 static const UINT WM_TAKE_SCREENSHOTS = WM_APP + 1;
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
-	ON_NOTIFY(TCN_SELCHANGE, IDC_PAGES, OnSelChangePages)
-	ON_MESSAGE(WM_TAKE_SCREENSHOTS, OnTakeScreenshots)
+	ON_NOTIFY(TCN_SELCHANGE, IDC_PAGES, &CGalleryDlg::OnSelChangePages)
+	ON_MESSAGE(WM_TAKE_SCREENSHOTS, &CGalleryDlg::OnTakeScreenshots)
 END_MESSAGE_MAP()
 
 CGalleryDlg::CGalleryDlg(const CString& strShotsDir)

@@ -93,7 +93,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTestDialog, CDialog)
-	ON_MESSAGE(WM_TEST_CLOSE, OnTestClose)
+	ON_MESSAGE(WM_TEST_CLOSE, &CTestDialog::OnTestClose)
 END_MESSAGE_MAP()
 
 // An owner that answers the modal dialog when it goes idle, as a test helper

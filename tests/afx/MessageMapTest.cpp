@@ -36,7 +36,7 @@ protected:
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
 	ON_WM_TIMER()
 	ON_WM_SIZE()
-	ON_REGISTERED_MESSAGE(g_nRegisteredMsg, OnRegistered)
+	ON_REGISTERED_MESSAGE(g_nRegisteredMsg, &CBaseWnd::OnRegistered)
 END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
@@ -125,7 +125,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(CDefaultWnd, CWnd)
 	ON_WM_KEYDOWN()
-	ON_MESSAGE(WM_APP, OnApp)
+	ON_MESSAGE(WM_APP, &CDefaultWnd::OnApp)
 END_MESSAGE_MAP()
 
 TEST(MessageMap, DefaultPassesTheOriginalArgumentsToThePreviousProcedure)
@@ -191,10 +191,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
-	ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
-	ON_COMMAND(ID_EDIT_CUT, OnEditCut)
-	ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
-	ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRange)
+	ON_COMMAND(ID_EDIT_COPY, &CCommandWnd::OnEditCopy)
+	ON_COMMAND(ID_EDIT_CUT, &CCommandWnd::OnEditCut)
+	ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, &CCommandWnd::OnUpdateEditCut)
+	ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, &CCommandWnd::OnRange)
 END_MESSAGE_MAP()
 
 TEST(Commands, MenuCommandsAndRangesReachOnCmdMsg)

@@ -57,11 +57,11 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, kt::HostWindow)
-	ON_BN_CLICKED(IDC_CONSUMER, OnConsumerClicked)
-	ON_BN_CLICKED(IDC_PASSER, OnPasserClicked)
-	ON_BN_CLICKED(IDC_PLAIN, OnPlainClicked)
-	ON_NOTIFY(NM_CLICK, IDC_CONSUMER, OnConsumerNotify)
-	ON_NOTIFY(NM_CLICK, IDC_PASSER, OnPasserNotify)
+	ON_BN_CLICKED(IDC_CONSUMER, &CParentWnd::OnConsumerClicked)
+	ON_BN_CLICKED(IDC_PASSER, &CParentWnd::OnPasserClicked)
+	ON_BN_CLICKED(IDC_PLAIN, &CParentWnd::OnPlainClicked)
+	ON_NOTIFY(NM_CLICK, IDC_CONSUMER, &CParentWnd::OnConsumerNotify)
+	ON_NOTIFY(NM_CLICK, IDC_PASSER, &CParentWnd::OnPasserNotify)
 	ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -79,8 +79,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CConsumingButton, CButton)
-	ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
-	ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+	ON_CONTROL_REFLECT(BN_CLICKED, &CConsumingButton::OnClicked)
+	ON_NOTIFY_REFLECT(NM_CLICK, &CConsumingButton::OnClick)
 END_MESSAGE_MAP()
 
 // Sees them first and lets the parent have them too.
@@ -101,8 +101,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPassingButton, CButton)
-	ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
-	ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
+	ON_CONTROL_REFLECT_EX(BN_CLICKED, &CPassingButton::OnClicked)
+	ON_NOTIFY_REFLECT_EX(NM_CLICK, &CPassingButton::OnClick)
 END_MESSAGE_MAP()
 
 class CColorStatic : public CStatic

@@ -38,9 +38,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CNotifyTree, CTreeCtrl)
-	ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelChanged)
-	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, OnItemExpanding)
-	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, OnItemExpanded)
+	ON_NOTIFY_REFLECT(TVN_SELCHANGED, &CNotifyTree::OnSelChanged)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, &CNotifyTree::OnItemExpanding)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, &CNotifyTree::OnItemExpanded)
 END_MESSAGE_MAP()
 
 class TreeCtrlTest : public ::testing::Test

@@ -150,7 +150,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(MenuOwner, kt::HostWindow)
-	ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+	ON_MESSAGE(WM_ENTERIDLE, &MenuOwner::OnEnterIdle)
 END_MESSAGE_MAP()
 
 } // namespace

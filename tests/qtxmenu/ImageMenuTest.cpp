@@ -47,9 +47,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(MenuOwner, kt::HostWindow)
-	ON_UPDATE_COMMAND_UI(ID_TEST_DELETE, OnUpdateDisable)
-	ON_UPDATE_COMMAND_UI(ID_TEST_ASCENDING, OnUpdateDisable)
-	ON_UPDATE_COMMAND_UI(ID_TEST_WRAP, OnUpdateCheck)
+	ON_UPDATE_COMMAND_UI(ID_TEST_DELETE, &MenuOwner::OnUpdateDisable)
+	ON_UPDATE_COMMAND_UI(ID_TEST_ASCENDING, &MenuOwner::OnUpdateDisable)
+	ON_UPDATE_COMMAND_UI(ID_TEST_WRAP, &MenuOwner::OnUpdateCheck)
 END_MESSAGE_MAP()
 
 // Gives the tests the switch between string and owner-drawn items.

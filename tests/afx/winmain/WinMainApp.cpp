@@ -36,7 +36,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CAutoDialog, CDialog)
-	ON_MESSAGE(WM_CLOSE_DIALOG, OnCloseDialog)
+	ON_MESSAGE(WM_CLOSE_DIALOG, &CAutoDialog::OnCloseDialog)
 END_MESSAGE_MAP()
 
 class CDialogApp : public CWinApp
