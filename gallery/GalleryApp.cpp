@@ -17,8 +17,8 @@ public:
 	{
 	}
 
-	virtual BOOL InitInstance();
-	virtual int ExitInstance();
+	virtual BOOL InitInstance() override;
+	virtual int ExitInstance() override;
 
 private:
 	int m_nExitCode;

@@ -26,7 +26,7 @@ public:
 
 // Implementation
 protected:
-	virtual BOOL OnInitDialog();
+	virtual BOOL OnInitDialog() override;
 	void ShowPage(int nPage);
 
 	CString m_strShotsDir;

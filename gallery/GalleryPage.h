@@ -19,8 +19,8 @@ public:
 // Implementation
 protected:
 	// Enter and Esc inside a page belong to the gallery window, not the page.
-	virtual void OnOK() {}
-	virtual void OnCancel() {}
+	virtual void OnOK() override {}
+	virtual void OnCancel() override {}
 
 	UINT m_nIDTemplate;
 	CString m_strTitle;

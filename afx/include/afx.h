@@ -76,7 +76,7 @@ protected: \
 public: \
 	static const CRuntimeClass class##class_name; \
 	static CRuntimeClass* PASCAL GetThisClass(); \
-	virtual CRuntimeClass* GetRuntimeClass() const;
+	virtual CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
 	DECLARE_DYNAMIC(class_name) \
@@ -185,7 +185,7 @@ class AFX_CORE_API CMemoryException : public CException
 
 public:
 	CMemoryException();
-	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
+	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
 class AFX_CORE_API CResourceException : public CException
@@ -194,7 +194,7 @@ class AFX_CORE_API CResourceException : public CException
 
 public:
 	CResourceException();
-	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const;
+	virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
 /////////////////////////////////////////////////////////////////////////////

@@ -97,7 +97,7 @@ struct AFX_MSGMAP
 #define DECLARE_MESSAGE_MAP() \
 protected: \
 	static const AFX_MSGMAP* PASCAL GetThisMessageMap(); \
-	virtual const AFX_MSGMAP* GetMessageMap() const;
+	virtual const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass) \
 	const AFX_MSGMAP* theClass::GetMessageMap() const \
@@ -468,7 +468,7 @@ public:
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 	virtual void PreSubclassWindow();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
-	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
 	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -650,7 +650,7 @@ public:
 // Overridables
 	virtual BOOL OnInitDialog();
 	virtual void OnSetFont(CFont* pFont);
-	virtual BOOL PreTranslateMessage(MSG* pMsg);
+	virtual BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
 	virtual void OnOK();
@@ -746,7 +746,7 @@ public:
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
-	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_CORE_API CButton : public CWnd
@@ -773,7 +773,7 @@ public:
 	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
-	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_CORE_API CListBox : public CWnd
@@ -823,7 +823,7 @@ public:
 	virtual int CharToItem(UINT nKey, UINT nIndex);
 
 protected:
-	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_CORE_API CComboBox : public CWnd
@@ -868,7 +868,7 @@ public:
 	AFX_DECLARE_OWNERDRAW_ITEMS()
 
 protected:
-	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class AFX_CORE_API CEdit : public CWnd
@@ -1013,10 +1013,10 @@ public:
 
 // Overridables
 	virtual BOOL InitApplication();
-	virtual BOOL InitInstance();
-	virtual int ExitInstance();
-	virtual int Run();
-	virtual BOOL OnIdle(LONG lCount);
+	virtual BOOL InitInstance() override;
+	virtual int ExitInstance() override;
+	virtual int Run() override;
+	virtual BOOL OnIdle(LONG lCount) override;
 	// 1 begins a wait, -1 ends one, 0 puts the wait cursor back; the waits
 	// are counted.
 	virtual void DoWaitCursor(int nCode);

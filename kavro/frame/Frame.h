@@ -57,9 +57,9 @@ AFX_EXT_API void AFXAPI ReportFailure(LPCSTR lpszLogId, bool bWithSystemError = 
 // Shared string constants, one copy per source module.
 
 // Its extent gives the height of one line of text in the current font.
-static const char* const s_szSampleText = "gM";
+static const char* const kSampleText = "gM";
 // The face name that stands for the default face.
-static const char* const s_szDefaultFace = "";
+static const char* const kDefaultFace = "";
 
 /////////////////////////////////////////////////////////////////////////////
 // Enciphered fixed texts, deciphered at the moment of use with

@@ -7,13 +7,13 @@
 #include <vector>
 
 // Pieces of the ellipsis code, built once when the library loads.
-static const CString s_strEllipsis("...");
-static const CString s_strBackslash("\\");
-static const CString s_strEmpty("");
-static const CString s_strEllipsisBackslash("...\\");
-static const CString s_strSlash("/");
-static const CString s_strEllipsisSlash(".../");
-static const CString s_strSeparators("\\/");
+static const CString kEllipsis("...");
+static const CString kBackslash("\\");
+static const CString kEmpty("");
+static const CString kEllipsisBackslash("...\\");
+static const CString kSlash("/");
+static const CString kEllipsisSlash(".../");
+static const CString kSeparators("\\/");
 
 // Width of one line of text in the font selected into the DC.
 static int MeasureLine(CDC* pDC, const CString& strText)
@@ -24,9 +24,9 @@ static int MeasureLine(CDC* pDC, const CString& strText)
 }
 
 // Texts longer than this are shortened by replaying the passes on indexes.
-static const int s_nReplayLength = 512;
+static const int kReplayLength = 512;
 // The longest path the system accepts, in characters.
-static const int s_nLongestPath = 32767;
+static const int kLongestPath = 32767;
 
 // The pass-by-pass shortening measures the whole text on every pass, which is
 // quadratic in its length. Where every form the text takes is the ellipsis and
@@ -38,13 +38,13 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 	bool bTextContent)
 {
 	const int nLength = strText.GetLength();
-	if (nLength <= s_nReplayLength || (!bLeading && !bTextContent))
+	if (nLength <= kReplayLength || (!bLeading && !bTextContent))
 		return false;
 	std::vector<int> extents(nLength);
 	SIZE size = { 0, 0 };
 	if (!::GetTextExtentExPointA(pDC->m_hDC, strText, nLength, 0, NULL, extents.data(), &size))
 		return false;
-	const int cxEllipsis = MeasureLine(pDC, s_strEllipsis);
+	const int cxEllipsis = MeasureLine(pDC, kEllipsis);
 	// Width of the first n characters.
 	auto prefix = [&extents](int n) { return n > 0 ? extents[n - 1] : 0; };
 
@@ -76,7 +76,7 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 			cx = cxEllipsis + prefix(nLength) - prefix(nStart);
 			bFirst = false;
 		} while (cx >= cxClient);
-		strText = s_strEllipsis + strText.Mid(nStart);
+		strText = kEllipsis + strText.Mid(nStart);
 	}
 	else
 	{
@@ -90,7 +90,7 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 			nKeep = nKeep > 0 ? nKeep - 1 : 0;
 			cx = prefix(nKeep) + cxEllipsis;
 		} while (cx >= cxClient);
-		strText = strText.Left(nKeep) + s_strEllipsis;
+		strText = strText.Left(nKeep) + kEllipsis;
 	}
 	return true;
 }
@@ -282,7 +282,7 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 	// A longer "path" is shortened as plain text: folding it a directory per
 	// pass would cost a measurement of the whole text for every separator.
 	ContentType eContentType = m_eContentType;
-	if (eContentType != TextContent && strText.GetLength() > s_nLongestPath)
+	if (eContentType != TextContent && strText.GetLength() > kLongestPath)
 		eContentType = TextContent;
 
 	bool bFirst = true;
@@ -300,15 +300,15 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 	}
 	else if (m_eEllipsis == LeadingEllipsis)
 	{
-		strText = s_strEllipsis + strText;
+		strText = kEllipsis + strText;
 	}
 	else if (eContentType == FileContent)
 	{
-		strText = DirUtils::ParsePathFromFile(strText) + s_strEllipsis;
+		strText = DirUtils::ParsePathFromFile(strText) + kEllipsis;
 	}
 	else
 	{
-		strText += s_strEllipsis;
+		strText += kEllipsis;
 	}
 
 	do
@@ -321,40 +321,39 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 		if (m_eEllipsis == LeadingEllipsis)
 		{
 			if (eContentType == TextContent || !bFirst)
-				strText = s_strEllipsis + strText.Mid(4);
+				strText = kEllipsis + strText.Mid(4);
 			if (eContentType != TextContent)
 			{
-				const int nSep = strText.FindOneOf(s_strSeparators);
+				const int nSep = strText.FindOneOf(kSeparators);
 				if (nSep >= 0)
-					strText = s_strEllipsis + strText.Mid(nSep);
+					strText = kEllipsis + strText.Mid(nSep);
 			}
 		}
 		else if (m_eEllipsis == TrailingEllipsis)
 		{
 			if (eContentType == TextContent)
 			{
-				strText = strText.Left(strText.GetLength() - 4) + s_strEllipsis;
+				strText = strText.Left(strText.GetLength() - 4) + kEllipsis;
 			}
 			else
 			{
 				// Take out the marker of the previous pass so that one remains.
 				if (bFirst)
 				{
-					strText.Replace(s_strEllipsisBackslash, s_strBackslash);
-					strText.Replace(s_strEllipsisSlash, s_strSlash);
+					strText.Replace(kEllipsisBackslash, kBackslash);
+					strText.Replace(kEllipsisSlash, kSlash);
 				}
 				else
 				{
-					strText.Replace(s_strEllipsisBackslash, s_strEmpty);
-					strText.Replace(s_strEllipsisSlash, s_strEmpty);
+					strText.Replace(kEllipsisBackslash, kEmpty);
+					strText.Replace(kEllipsisSlash, kEmpty);
 				}
 				const CString strDir = DirUtils::ParseLastDir(strText);
-				int nPos = StringUtils::FindLast(strText, s_strBackslash + strDir + s_strBackslash);
+				int nPos = StringUtils::FindLast(strText, kBackslash + strDir + kBackslash);
 				if (nPos == -1)
-					nPos = StringUtils::FindLast(strText, s_strSlash + strDir + s_strSlash);
+					nPos = StringUtils::FindLast(strText, kSlash + strDir + kSlash);
 				if (nPos != -1)
-					strText =
-						strText.Left(nPos + 1) + s_strEllipsis + strText.Mid(nPos + 1 + strDir.GetLength());
+					strText = strText.Left(nPos + 1) + kEllipsis + strText.Mid(nPos + 1 + strDir.GetLength());
 			}
 		}
 

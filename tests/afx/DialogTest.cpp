@@ -33,7 +33,7 @@ class CBoundButton : public CButton
 {
 public:
 	int m_nPreSubclass = 0;
-	void PreSubclassWindow() override { m_nPreSubclass++; }
+	virtual void PreSubclassWindow() override { m_nPreSubclass++; }
 };
 
 // Sees the keys of its edit before the dialog's navigation does.
@@ -41,7 +41,7 @@ class CKeyEdit : public CEdit
 {
 public:
 	int m_nPreTranslated = 0;
-	BOOL PreTranslateMessage(MSG* pMsg) override
+	virtual BOOL PreTranslateMessage(MSG* pMsg) override
 	{
 		if (pMsg->message == WM_KEYDOWN)
 			m_nPreTranslated++;
@@ -62,7 +62,7 @@ public:
 	bool m_bInitDone = false;
 	BOOL m_bKindOfDialog = FALSE;
 
-	BOOL OnInitDialog() override
+	virtual BOOL OnInitDialog() override
 	{
 		CDialog::OnInitDialog();
 		m_bInitDone = true;
@@ -75,7 +75,7 @@ public:
 	}
 
 protected:
-	void DoDataExchange(CDataExchange* pDX) override
+	virtual void DoDataExchange(CDataExchange* pDX) override
 	{
 		DDX_Control(pDX, IDC_BUTTON, m_button);
 		DDX_Control(pDX, IDC_EDIT, m_edit);
@@ -192,7 +192,7 @@ TEST(Dialog, KeysPassTheControlBeforeTheDialogNavigation)
 	class CEscapeDialog : public CTestDialog
 	{
 	public:
-		BOOL OnInitDialog() override
+		virtual BOOL OnInitDialog() override
 		{
 			CTestDialog::OnInitDialog();
 			m_edit.SetFocus();

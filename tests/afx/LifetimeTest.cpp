@@ -22,20 +22,20 @@ public:
 	bool* m_pbDeleted = NULL;
 	bool m_bDeleteSelf = false;
 
-	~CTracedWnd() override
+	virtual ~CTracedWnd() override
 	{
 		if (m_pbDeleted != NULL)
 			*m_pbDeleted = true;
 	}
 
-	void PreSubclassWindow() override
+	virtual void PreSubclassWindow() override
 	{
 		m_events.push_back("presubclass");
 		m_pfnAtPreSubclass = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
 	}
 
 protected:
-	void PostNcDestroy() override
+	virtual void PostNcDestroy() override
 	{
 		m_events.push_back("postncdestroy");
 		if (m_bDeleteSelf)
@@ -93,7 +93,7 @@ TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndCallsPreSubclassOnce)
 class CRestyledStatic : public CStatic
 {
 public:
-	void PreSubclassWindow() override
+	virtual void PreSubclassWindow() override
 	{
 		ModifyStyleEx(0, WS_EX_TRANSPARENT);
 		ModifyStyle(0, SS_NOTIFY);

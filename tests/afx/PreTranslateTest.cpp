@@ -22,7 +22,7 @@ public:
 	{
 	}
 
-	BOOL PreTranslateMessage(MSG* pMsg) override
+	virtual BOOL PreTranslateMessage(MSG* pMsg) override
 	{
 		if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_APP)
 			g_walk.push_back(m_strName);
@@ -45,7 +45,7 @@ END_MESSAGE_MAP()
 class PreTranslateTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		g_walk.clear();
 		ASSERT_TRUE(m_main.CreateEx(0, NULL, "main", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 200), NULL, 0));
@@ -64,7 +64,7 @@ protected:
 		g_walk.clear();
 	}
 
-	void TearDown() override
+	virtual void TearDown() override
 	{
 		// Reset first: destroying the main window would end the thread's loop.
 		m_pThread->m_pMainWnd = m_pOldMain;

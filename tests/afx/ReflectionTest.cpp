@@ -129,7 +129,7 @@ END_MESSAGE_MAP()
 class ReflectionTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		g_order.clear();
 		ASSERT_TRUE(m_consumer.Create("consumer", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 5, 80, 30),
@@ -243,7 +243,7 @@ public:
 	int m_nDraws = 0;
 	UINT m_nCtlID = 0;
 
-	void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
 	{
 		m_nDraws++;
 		m_nCtlID = lpDIS->CtlID;
@@ -258,12 +258,12 @@ class CMeasuredList : public CListBox
 public:
 	std::vector<UINT> m_measured;
 
-	void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
 	{
 		m_measured.push_back(lpMIS->itemID);
 		lpMIS->itemHeight = 10 + lpMIS->itemID * 4;
 	}
-	void DrawItem(LPDRAWITEMSTRUCT) override {}
+	virtual void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
 class CMeasuredCombo : public CComboBox
@@ -271,12 +271,12 @@ class CMeasuredCombo : public CComboBox
 public:
 	int m_nMeasured = 0;
 
-	void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
 	{
 		m_nMeasured++;
 		lpMIS->itemHeight = 23;
 	}
-	void DrawItem(LPDRAWITEMSTRUCT) override {}
+	virtual void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
 TEST_F(ReflectionTest, DrawItemReachesTheButtonsVirtualDrawItem)

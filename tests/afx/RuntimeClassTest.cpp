@@ -92,14 +92,14 @@ TEST(RuntimeClass, DynamicCreationByRecordAndByName)
 class ExtensionDllTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		ASSERT_EQ(nullptr, CRuntimeClass::FromName("CExtWidget"));
 		m_hDll = ::LoadLibraryA("afx_testext.dll");
 		ASSERT_NE(nullptr, m_hDll);
 	}
 
-	void TearDown() override
+	virtual void TearDown() override
 	{
 		if (m_hDll != NULL)
 			::FreeLibrary(m_hDll);

@@ -42,7 +42,7 @@ TEST(RichEditCreate, UsesTheClassOfTheLoadedLibrary)
 class RichEditTest : public ::testing::TestWithParam<const char*>
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		ASSERT_TRUE(AfxInitRichEdit2() && AfxInitRichEdit5());
 		ASSERT_TRUE(m_edit.CWnd::Create(GetParam(), NULL, kEditStyle, kEditRect, &m_host, 100));

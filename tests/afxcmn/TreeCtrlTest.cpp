@@ -46,7 +46,7 @@ END_MESSAGE_MAP()
 class TreeCtrlTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		const RECT rc = { 0, 0, 300, 180 };
 		ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |

@@ -112,7 +112,7 @@ public:
 	UINT m_nLastMeasuredID = 0;
 	ULONG_PTR m_lastDrawnData = 0;
 
-	void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
 	{
 		++m_nMeasured;
 		m_nLastMeasuredID = lpMIS->itemID;
@@ -120,7 +120,7 @@ public:
 		lpMIS->itemHeight = 21;
 	}
 
-	void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
 	{
 		++m_nDrawn;
 		m_lastDrawnData = lpDIS->itemData;

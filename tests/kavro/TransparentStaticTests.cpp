@@ -30,14 +30,14 @@ public:
 class TransparentStaticTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		m_hFont = ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
 			OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
 		m_host.reset(new kt::HostWindow(360, 160, kWhite));
 	}
 
-	void TearDown() override
+	virtual void TearDown() override
 	{
 		m_host.reset();
 		::DeleteObject(m_hFont);

@@ -95,7 +95,7 @@ HGLOBAL QuadrantDib(bool truncated = false)
 class ClipboardImage : public ::testing::Test
 {
 protected:
-	void TearDown() override { Put(0, nullptr); }
+	virtual void TearDown() override { Put(0, nullptr); }
 
 	// Replaces the clipboard's content by one item (none for format 0).
 	void Put(UINT format, HANDLE data)

@@ -213,7 +213,7 @@ TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 class ImageMenuDraw : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		ASSERT_TRUE(m_menu.Attach(::CreatePopupMenu()));
 		m_menu.AppendMenu(MF_STRING, ID_TEST_OPEN, "&Open\tCtrl+O");
@@ -222,7 +222,7 @@ protected:
 		ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_OPEN, m_hIcon));
 		m_menu.BeginOwnerDraw();
 	}
-	void TearDown() override
+	virtual void TearDown() override
 	{
 		m_menu.EndOwnerDraw();
 		CImageMenu::SetCommandImage(ID_TEST_OPEN, NULL);

@@ -76,7 +76,7 @@ std::wstring Join(const std::vector<TextRun>& runs)
 class RichTextPrintTest : public ::testing::Test
 {
 protected:
-	void SetUp() override
+	virtual void SetUp() override
 	{
 		ASSERT_TRUE(AfxInitRichEdit2());
 		HWND hWnd = ::CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
@@ -84,7 +84,7 @@ protected:
 		ASSERT_NE(hWnd, (HWND)NULL);
 		ASSERT_TRUE(m_edit.Attach(hWnd));
 	}
-	void TearDown() override
+	virtual void TearDown() override
 	{
 		if (m_edit.GetSafeHwnd() != NULL)
 			::DestroyWindow(m_edit.Detach());

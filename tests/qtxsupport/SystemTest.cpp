@@ -104,7 +104,7 @@ class CountingLogger : public AppLogger
 {
 public:
 	int calls = 0;
-	void AddLine(const CString& line) override
+	virtual void AddLine(const CString& line) override
 	{
 		++calls;
 		AppLogger::AddLine("counted " + line);

@@ -49,7 +49,7 @@ public:
 
 // Overridables
 protected:
-	virtual void PreSubclassWindow();
+	virtual void PreSubclassWindow() override;
 
 // Implementation
 protected:

@@ -19,7 +19,7 @@ public:
 	{
 	}
 
-	BOOL OnInitDialog() override
+	virtual BOOL OnInitDialog() override
 	{
 		CDialog::OnInitDialog();
 		PostMessage(WM_CLOSE_DIALOG, 42);
@@ -45,7 +45,7 @@ public:
 	INT_PTR m_nResult = -1;
 	bool m_bStarted = false;
 
-	BOOL InitInstance() override
+	virtual BOOL InitInstance() override
 	{
 		// AfxWinInit ran first: the handles and the name are in place.
 		m_bStarted = m_hInstance == ::GetModuleHandleA(NULL) && m_lpCmdLine != NULL && AfxGetApp() == this &&
@@ -57,7 +57,7 @@ public:
 		return FALSE;
 	}
 
-	int ExitInstance() override
+	virtual int ExitInstance() override
 	{
 		if (!m_bStarted)
 			return 2;

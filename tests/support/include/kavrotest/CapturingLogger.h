@@ -15,7 +15,7 @@ namespace kt
 class CapturingLogger : public AppLogger
 {
 public:
-	void AddLine(const CString& line) override { m_lines.push_back(std::string(line)); }
+	virtual void AddLine(const CString& line) override { m_lines.push_back(std::string(line)); }
 	const std::vector<std::string>& Lines() const { return m_lines; }
 
 private:
