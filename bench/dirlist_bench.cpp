@@ -1,5 +1,4 @@
-// dirlist_bench.cpp - how much cheaper asking "has a sub-folder" is than
-// listing the sub-folders, in a folder of 10,000 files and one sub-folder.
+// dirlist_bench.cpp - how much cheaper asking "has a sub-folder" is than listing the sub-folders.
 //
 // A directory tree asks HasSubdirectory for every folder it shows and lists a
 // folder only when it is opened. Prints, for a sub-folder whose name sorts

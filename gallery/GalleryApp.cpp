@@ -1,5 +1,7 @@
-// GalleryApp.cpp - the gallery application: one modal dialog that shows every
-// control of the library the way an application uses it.
+// GalleryApp.cpp - the gallery application: one modal dialog that shows every control of the library.
+//
+// Classes in this file:
+//   CGalleryApp
 //
 //   kavro-gallery.exe                       shows the gallery
 //   kavro-gallery.exe /screenshots <dir>    writes a PNG of every page to <dir> and ends

@@ -1,4 +1,6 @@
 // GalleryDlg.h - the gallery's main window: a tab control over the pages.
+//
+// Classes in this file:
 //   CGalleryDlg
 #pragma once
 

@@ -1,5 +1,6 @@
-// GalleryPage.h - a page of the gallery: a child dialog that paints a gradient
-// of its own, so that the transparent controls on it have something to show.
+// GalleryPage.h - a page of the gallery: a child dialog with a gradient of its own behind its controls.
+//
+// Classes in this file:
 //   CGalleryPage
 #pragma once
 

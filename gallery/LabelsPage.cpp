@@ -1,5 +1,4 @@
-// LabelsPage.cpp - CTransparentStatic in its variants, bound to the items of a
-// dialog resource as an application binds them.
+// LabelsPage.cpp - CTransparentStatic in its variants, bound to the items of a dialog resource.
 #include "LabelsPage.h"
 
 CLabelsPage::CLabelsPage()

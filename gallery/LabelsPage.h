@@ -1,4 +1,6 @@
 // LabelsPage.h - the gallery page of the transparent statics.
+//
+// Classes in this file:
 //   CLabelsPage
 #pragma once
 

@@ -47,4 +47,9 @@ for f in "${files[@]}"; do
     if cmp -s "$tmp" "$f"; then rm -f "$tmp"; else cat "$tmp" >"$f"; rm -f "$tmp"; fi
   fi
 done
+if [ $check -eq 1 ]; then
+  python3 tools/file-header.py --check "${files[@]}" || bad=1
+else
+  python3 tools/file-header.py "${files[@]}" || bad=1
+fi
 exit $bad

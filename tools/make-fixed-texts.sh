@@ -12,16 +12,18 @@ list="$top/kavro/frame/fixed-texts.txt"
 h="$top/kavro/frame/FixedTexts.h"
 cpp="$top/kavro/frame/FixedTexts.cpp"
 {
-  echo "// FixedTexts.h - the library's fixed texts, held enciphered. Written by"
-  echo "// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit."
+  echo "// FixedTexts.h - the library's fixed texts, held enciphered; written by tools/make-fixed-texts.sh."
+  echo "//"
+  echo "// Made from fixed-texts.txt; do not edit."
   echo "#pragma once"
   echo
   echo "#include <vector>"
   echo
 } >"$h"
 {
-  echo "// FixedTexts.cpp - the library's fixed texts, held enciphered. Written by"
-  echo "// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit."
+  echo "// FixedTexts.cpp - the library's fixed texts, held enciphered; written by tools/make-fixed-texts.sh."
+  echo "//"
+  echo "// Made from fixed-texts.txt; do not edit."
   echo "#include \"Frame.h\""
   echo
 } >"$cpp"

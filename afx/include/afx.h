@@ -1,12 +1,7 @@
-// afx.h - core object model of the framework: run-time class information,
-// dynamic creation and the minimal exception classes.
+// afx.h - core object model: run-time class information, dynamic creation, exceptions, diagnostics.
 //
-//   struct CRuntimeClass
-//   struct AFX_CLASSINIT
-//   class  CObject
-//   class  CException
-//   class  CResourceException
-//   class  CMemoryException
+// Classes in this file:
+//   CRuntimeClass, AFX_CLASSINIT, CObject, CException, CMemoryException, CResourceException
 #pragma once
 
 #include "afxver_.h"

@@ -1,6 +1,7 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
-//   class CTreeCtrl
-//   class CRichEditCtrl
+//
+// Classes in this file:
+//   CTreeCtrl, CRichEditCtrl
 #pragma once
 
 #include "afxwin.h"

@@ -1,9 +1,10 @@
-// afxdd_.h - dialog data exchange: moving values between dialog controls and
-// member variables. Included by afxwin.h.
+// afxdd_.h - dialog data exchange between dialog controls and member variables (from afxwin.h).
 //
-//   class CDataExchange
-//   DDX_Control, DDX_Text, DDX_Check, DDX_Radio, DDX_LBIndex, DDX_CBIndex,
-//   DDX_LBString, DDX_CBString, DDV_MaxChars
+// Classes in this file:
+//   CDataExchange
+//
+// Exchange routines: DDX_Control, DDX_Text, DDX_Check, DDX_Radio, DDX_LBIndex, DDX_CBIndex,
+// DDX_LBString, DDX_CBString; validation: DDV_MaxChars.
 #pragma once
 
 /////////////////////////////////////////////////////////////////////////////

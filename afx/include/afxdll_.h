@@ -1,8 +1,7 @@
-// afxdll_.h - extension DLL support: the module record and the library object
-// that joins a DLL to the application's resource chain.
+// afxdll_.h - extension DLL support: the module record and the library object in the resource chain.
 //
-//   struct AFX_EXTENSION_MODULE
-//   class  CDynLinkLibrary
+// Classes in this file:
+//   AFX_EXTENSION_MODULE, CDynLinkLibrary
 #pragma once
 
 class COleObjectFactory;

@@ -1,5 +1,4 @@
-// afxdllx.h - included once by an extension DLL, in the source file that holds
-// its DllMain: the extension-module record and CDynLinkLibrary.
+// afxdllx.h - included once by an extension DLL, in the source file that holds its DllMain.
 #pragma once
 
 #include "afxwin.h"

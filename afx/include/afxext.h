@@ -1,6 +1,7 @@
 // afxext.h - extended framework classes.
 //
-//   class CFormView
+// Classes in this file:
+//   CFormView
 #pragma once
 
 #include "afxwin.h"

@@ -1,6 +1,7 @@
 // afxgdi_.h - wrappers of GDI objects, device contexts, menus and image lists.
-// Classes: CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC, CPaintDC,
-//          CClientDC, CWindowDC, CMenu, CImageList
+//
+// Classes in this file:
+//   CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC, CPaintDC, CClientDC, CWindowDC, CMenu, CImageList
 #pragma once
 
 #include "afx.h"

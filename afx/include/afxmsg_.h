@@ -1,9 +1,10 @@
-// afxmsg_.h - message-map entry macros (ON_WM_*, ON_COMMAND, ON_NOTIFY,
-// ON_*_REFLECT ...) and the dispatch functions behind them.
-// Included by afxwin.h after the window classes.
+// afxmsg_.h - message-map entry macros and the dispatch functions behind them (from afxwin.h).
 //
-//   struct AfxSig<F>       (handler signature check and overload selection)
-//   function templates AfxDispatch_*<pmf>
+// Classes in this file:
+//   AfxSig, AfxPmfClass
+//
+// AfxSig<F> checks a handler's signature at compile time and picks among overloads;
+// the function templates AfxDispatch_*<pmf> crack the parameters and call the handler.
 #pragma once
 
 // A reflected message arrives at the child keyed WM_REFLECT_BASE + message.

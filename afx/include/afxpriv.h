@@ -1,6 +1,4 @@
-// afxpriv.h - framework internals that controls may use. WM_REFLECT_BASE
-// (afxmsg_.h) and WM_KICKIDLE come with afxwin.h; this adds the idle update
-// message.
+// afxpriv.h - framework internals that controls may use: the idle update message.
 #pragma once
 
 #include "afxwin.h"

@@ -1,5 +1,4 @@
-// afxres.h - standard command and control identifiers of the framework, for
-// sources and resource scripts alike.
+// afxres.h - standard command and control identifiers, for sources and resource scripts alike.
 #pragma once
 
 #ifndef _WINDOWS_

@@ -1,7 +1,7 @@
-// afxstat_.h - the process-wide module state shared by the application, the
-// framework DLL and every extension DLL.
+// afxstat_.h - the process-wide module state shared by the application and every framework DLL.
 //
-//   class AFX_MODULE_STATE
+// Classes in this file:
+//   AFX_MODULE_STATE
 #pragma once
 
 class CWinApp;

@@ -1,5 +1,7 @@
 // afxstr.h - the framework's narrow string class.
-// Classes: CString (also named CStringA)
+//
+// Classes in this file:
+//   CString
 #pragma once
 
 #include "afxver_.h"

@@ -1,5 +1,4 @@
-// afxver_.h - build symbols, calling conventions and export macros of the
-// framework layer. Included first by every framework header.
+// afxver_.h - build symbols, calling conventions and export macros; included first by every header.
 #pragma once
 
 #ifndef _WINDOWS_

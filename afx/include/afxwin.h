@@ -1,15 +1,8 @@
-// afxwin.h - command targets, windows, dialogs, standard controls, threads,
-// the application object and the module-level helpers of the framework.
+// afxwin.h - command targets, windows, dialogs, standard controls, threads and the application object.
 //
-//   struct AFX_MSGMAP_ENTRY, AFX_MSGMAP, AFX_CMDHANDLERINFO, AFX_NOTIFY, AFX_CTLCOLOR
-//   class  CCmdUI
-//   class  CCmdTarget
-//   class  CWnd
-//   class  CDialog
-//   class  CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar
-//   class  CWinThread
-//   class  CWinApp
-//   class  CDataExchange (afxdd_.h)
+// Classes in this file:
+//   AFX_MSGCALL, AFX_MSGMAP_ENTRY, AFX_MSGMAP, AFX_CMDHANDLERINFO, AFX_NOTIFY, AFX_CTLCOLOR, CCmdTarget,
+//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar, CWinThread, CWinApp
 #pragma once
 
 #include "afx.h"

@@ -1,5 +1,7 @@
 // atltypes.h - point, size and rectangle value types over the Win32 structures.
-// Classes: CSize, CPoint, CRect
+//
+// Classes in this file:
+//   CSize, CPoint, CRect
 #pragma once
 
 #ifndef _WINDOWS_

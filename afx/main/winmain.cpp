@@ -1,5 +1,4 @@
-// winmain.cpp - the entry point of a GUI application written the framework's
-// way: a global CWinApp-derived object and no WinMain of its own.
+// winmain.cpp - the entry point of a GUI application written the framework's way.
 //
 // Linked into the application as an object (target kavroafx_main), never into
 // a DLL; AfxWinMain runs InitInstance, then Run or, when InitInstance returns

@@ -1,4 +1,7 @@
 // afximpl_.h - per-thread state of the window core (internal to kavroafx.dll).
+//
+// Classes in this file:
+//   AFX_THREAD_STATE
 #pragma once
 
 #include "afxwin.h"

@@ -1,5 +1,4 @@
-// cmdtarg.cpp - CCmdTarget: message-map search, command routing and the wait
-// cursor; CCmdUI.
+// cmdtarg.cpp - CCmdTarget: message-map search, command routing and the wait cursor; CCmdUI.
 
 #include "afximpl_.h"
 

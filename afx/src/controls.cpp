@@ -1,5 +1,4 @@
-// controls.cpp - the standard control wrappers: CStatic, CButton, CListBox,
-// CComboBox, CEdit, CScrollBar; and CFormView's run-time record.
+// controls.cpp - the standard control wrappers and CFormView's run-time record.
 
 #include "afximpl_.h"
 #include "afxext.h"

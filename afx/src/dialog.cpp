@@ -1,5 +1,4 @@
-// dialog.cpp - CDialog (modal and modeless, from resources or in-memory
-// templates) and dialog data exchange.
+// dialog.cpp - CDialog, modal and modeless, from resources or in-memory templates; dialog data exchange.
 
 #include "afximpl_.h"
 

@@ -1,5 +1,4 @@
-// dllmodule.cpp - extension DLL support: the module record, CDynLinkLibrary
-// and the resource chain that AfxFindResourceHandle searches.
+// dllmodule.cpp - extension DLL support: the module record, CDynLinkLibrary and the resource chain.
 
 #include "afximpl_.h"
 

@@ -1,6 +1,7 @@
-// handlemap_.h - per-thread maps from Win32 handles to framework objects
-// (internal to kavroafx.dll).
-// Classes: CHandleMap<TObject, THandle>
+// handlemap_.h - per-thread maps from Win32 handles to framework objects (internal to kavroafx.dll).
+//
+// Classes in this file:
+//   CHandleMap
 //
 // A permanent entry is an object that the program attached to a handle
 // (CWnd::Attach, CDC::Attach, CMenu::Attach ...); it stays until detached.

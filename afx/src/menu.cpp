@@ -1,4 +1,7 @@
 // menu.cpp - CMenu: menu wrapper, item operations and owner-draw dispatch.
+//
+// Classes in this file:
+//   CTrackingScope
 #include "afxwin.h"
 #include "handlemap_.h"
 #include "menu_impl_.h"

@@ -1,5 +1,4 @@
-// objcore.cpp - CObject, CRuntimeClass, the process-wide class list and the
-// minimal exception classes.
+// objcore.cpp - CObject, CRuntimeClass, the process-wide class list and the exception classes.
 
 #include "afx.h"
 

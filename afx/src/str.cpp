@@ -1,4 +1,7 @@
 // str.cpp - CString storage, assignment, concatenation and formatting.
+//
+// Classes in this file:
+//   NilString
 #include "afxwin.h"
 
 #include <limits.h>

@@ -1,5 +1,4 @@
-// thread.cpp - per-thread and per-process state, CWinThread and CWinApp, the
-// message pump and the application start-up functions.
+// thread.cpp - thread and process state, CWinThread, CWinApp, the message pump and start-up functions.
 
 #include "afximpl_.h"
 

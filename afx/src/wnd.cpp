@@ -1,5 +1,4 @@
-// wnd.cpp - CWnd: binding objects to window handles, creation and
-// subclassing, destruction, and the everyday window operations.
+// wnd.cpp - CWnd: binding objects to windows, creation, subclassing, destruction, everyday operations.
 
 #include "afximpl_.h"
 

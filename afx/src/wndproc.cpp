@@ -1,6 +1,4 @@
-// wndproc.cpp - how a message reaches a CWnd: the window procedure, message-map
-// dispatch, Default(), command and notification routing, reflection to bound
-// child controls, the base message handlers and the PreTranslateMessage walk.
+// wndproc.cpp - how a message reaches a CWnd: window procedure, dispatch, routing, reflection, the walk.
 
 #include "afximpl_.h"
 #include "menu_impl_.h"

@@ -1,5 +1,6 @@
-// FixedTexts.cpp - the library's fixed texts, held enciphered. Written by
-// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit.
+// FixedTexts.cpp - the library's fixed texts, held enciphered; written by tools/make-fixed-texts.sh.
+//
+// Made from fixed-texts.txt; do not edit.
 #include "Frame.h"
 
 const std::vector<int> g_vecTextCtrlWindow = { -325719679, 701748454, 592513863, -389462016, -1991903311,

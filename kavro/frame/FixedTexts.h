@@ -1,5 +1,6 @@
-// FixedTexts.h - the library's fixed texts, held enciphered. Written by
-// tools/make-fixed-texts.sh from fixed-texts.txt; do not edit.
+// FixedTexts.h - the library's fixed texts, held enciphered; written by tools/make-fixed-texts.sh.
+//
+// Made from fixed-texts.txt; do not edit.
 #pragma once
 
 #include <vector>

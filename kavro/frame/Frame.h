@@ -1,6 +1,4 @@
-// Frame.h - services the controls share inside kavro.dll: the registered
-// window messages, the failure log, the enciphered fixed texts and the string
-// constants used by more than one control. Not part of the public headers.
+// Frame.h - services the controls share inside kavro.dll; not part of the public headers.
 #pragma once
 
 #include <afxwin.h>

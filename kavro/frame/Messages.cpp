@@ -1,5 +1,4 @@
-// Messages.cpp - the library's registered window messages, registered while
-// the library loads.
+// Messages.cpp - the library's registered window messages, registered while the library loads.
 #include "Frame.h"
 
 const UINT g_nMsgClipboardContentChanged = ::RegisterWindowMessageA(KAVRO_MSGNAME_CLIPBOARDCONTENT_CHANGED);

@@ -1,5 +1,4 @@
-// Module.cpp - kavro.dll as an extension library of the application's
-// framework: it shares the application's state and joins its resource chain.
+// Module.cpp - kavro.dll as an extension library of the application's framework.
 #include <afxwin.h>
 #include <afxdllx.h>
 

@@ -1,6 +1,7 @@
-// Dialogs: modal from in-memory templates and resources, the modal loop (its
-// PreTranslateMessage walk, WM_ENTERIDLE, the disabled owner), modeless
-// dialogs, and data exchange binding controls.
+// DialogTest.cpp - dialogs: templates, the modal loop, modeless dialogs and data exchange.
+//
+// Classes in this file:
+//   CBoundButton, CKeyEdit, CTestDialog, COwnerWnd
 
 #include <afxwin.h>
 

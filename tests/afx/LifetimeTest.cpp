@@ -1,6 +1,7 @@
-// Binding objects to windows and letting go of them: creation through the
-// hook, subclassing, PreSubclassWindow, the permanent map at WM_NCDESTROY,
-// temporary objects, the default window class and AfxRegisterWndClass.
+// LifetimeTest.cpp - binding objects to windows and letting go of them; temporary objects; window classes.
+//
+// Classes in this file:
+//   CTracedWnd, CRestyledStatic, CForgetfulWnd
 
 #include <afxwin.h>
 

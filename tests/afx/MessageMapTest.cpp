@@ -1,5 +1,7 @@
-// Message maps: dispatch from the most derived map up, registered messages,
-// Default() and the previous window procedure, commands and CCmdUI.
+// MessageMapTest.cpp - message maps: dispatch order, registered messages, Default(), commands and CCmdUI.
+//
+// Classes in this file:
+//   CBaseWnd, CDerivedWnd, OriginalCall, CDefaultWnd, CCommandWnd
 
 #include <afxwin.h>
 

@@ -1,6 +1,7 @@
-// The PreTranslateMessage walk of the thread's pump: from the message's window
-// up to the main window, stopping at the first window that takes the message;
-// the main window's last chance for other top-level windows.
+// PreTranslateTest.cpp - the PreTranslateMessage walk of the thread's pump.
+//
+// Classes in this file:
+//   CWalkWnd, PreTranslateTest
 
 #include <afxwin.h>
 

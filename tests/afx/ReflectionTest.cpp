@@ -1,6 +1,8 @@
-// Reflection of parent notifications to bound child controls: WM_COMMAND,
-// WM_NOTIFY, WM_CTLCOLOR*, WM_DRAWITEM and WM_MEASUREITEM, in the order and
-// with the consuming rules of the _REFLECT and _REFLECT_EX entries.
+// ReflectionTest.cpp - reflection of parent notifications to bound child controls.
+//
+// Classes in this file:
+//   CParentWnd, CConsumingButton, CPassingButton, CColorStatic, ReflectionTest, COwnerDrawButton,
+//   CMeasuredList, CMeasuredCombo
 
 #include <afxwin.h>
 

@@ -1,5 +1,7 @@
-// Run-time class information across modules, and the extension DLL's place
-// in the class list and the resource chain while it is loaded.
+// RuntimeClassTest.cpp - run-time classes across modules; an extension DLL in the class list and chain.
+//
+// Classes in this file:
+//   CCreatable, CMyDialog, CMyForm, ExtensionDllTest
 
 #include <afxwin.h>
 #include <afxext.h>

@@ -1,4 +1,4 @@
-// Resource ids shared by the test executable and the test extension DLL.
+// resource.h - resource ids shared by the test executable and the test extension DLL.
 #pragma once
 
 #define IDS_SHARED 9100     // in both modules; the executable's wins

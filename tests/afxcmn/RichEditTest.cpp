@@ -1,6 +1,7 @@
-// Tests of CRichEditCtrl on both kinds of rich edit class: text and selection
-// round trips, character formats, limits, streams and the page layout messages
-// passed on to the control.
+// RichEditTest.cpp - CRichEditCtrl on both rich edit classes: text, selection, formats, limits, pages.
+//
+// Classes in this file:
+//   RichEditTest
 #include <kavrotest/TestSupport.h>
 
 #include <afxcmn.h>

@@ -1,5 +1,7 @@
-// Tests of CTreeCtrl: items and their navigation, expansion, geometry and hit
-// testing, painting, and notifications reflected to a derived tree.
+// TreeCtrlTest.cpp - CTreeCtrl: items, navigation, expansion, geometry, painting, reflected notifications.
+//
+// Classes in this file:
+//   CNotifyTree, TreeCtrlTest
 #include <kavrotest/TestSupport.h>
 
 #include <afxcmn.h>

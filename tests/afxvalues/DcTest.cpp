@@ -1,5 +1,7 @@
-// CDC: drawing compared pixel by pixel with plain GDI, the state that the
-// helpers leave behind, temporary wrappers, and the window contexts.
+// DcTest.cpp - CDC: drawing compared with plain GDI, state left behind, temporaries, window contexts.
+//
+// Classes in this file:
+//   MemoryDC, PaintProbe
 #include <afxwin.h>
 
 #include <kavrotest/TestSupport.h>

@@ -1,5 +1,4 @@
-// GDI object wrappers: ownership of the handle, temporary wrappers from
-// FromHandle, and selection round trips through CDC.
+// GdiObjectTest.cpp - GDI object wrappers: handle ownership, temporary wrappers, selection round trips.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>

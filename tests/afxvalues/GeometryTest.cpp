@@ -1,5 +1,4 @@
-// CPoint, CSize and CRect: arithmetic, normalisation and the empty cases of the
-// set operations.
+// GeometryTest.cpp - CPoint, CSize and CRect: arithmetic, normalisation and the empty cases.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// CImageList: icons in and out, drawing, and ownership of the list.
+// ImageListTest.cpp - CImageList: icons in and out, drawing, and ownership of the list.
 #include <afxwin.h>
 
 #include <kavrotest/TestSupport.h>

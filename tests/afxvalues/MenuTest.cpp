@@ -1,5 +1,7 @@
-// CMenu: building and querying menus, ownership of the handle, temporary
-// submenu wrappers, resources, and owner-draw dispatch of a tracked popup.
+// MenuTest.cpp - CMenu: building, ownership, temporary submenus, resources, owner-draw dispatch.
+//
+// Classes in this file:
+//   OwnerDrawnMenu, MenuOwner
 #include <afxwin.h>
 
 #include <kavrotest/TestSupport.h>

@@ -1,5 +1,4 @@
-// CString: searching, clamped extraction, editing counts, trimming, formatting,
-// buffer access, tokens, comparison and conversions.
+// StringTest.cpp - CString: searching, extraction, editing, trimming, formatting, buffers, conversions.
 #include <afxwin.h>
 
 #include "resource.h"

@@ -1,5 +1,4 @@
-// The library frame: registered messages, the failure log, the icon, version
-// and manifest resources, the resource chain and the enciphered fixed texts.
+// FrameTests.cpp - the library frame: messages, failure log, resources, resource chain, fixed texts.
 #include <kavrotest/CapturingLogger.h>
 #include <kavrotest/TestSupport.h>
 

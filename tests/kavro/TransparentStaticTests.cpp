@@ -1,6 +1,7 @@
-// CTransparentStatic on real windows: the parent's painting shows through,
-// disabled text is embossed, ampersands, every ellipsis mode, where repaints
-// go, and bad input.
+// TransparentStaticTests.cpp - CTransparentStatic on real windows: transparency, emboss, ellipses, repaints.
+//
+// Classes in this file:
+//   CTestStatic, TransparentStaticTest, EllipsisCase, TransparentStaticEllipsis
 #include <kavrotest/TestSupport.h>
 
 #include <kavro/TransparentStatic.h>

@@ -1,4 +1,7 @@
-// GraphicsUtils: fonts, colours, fitted sizes, and the clipboard's image saved to files.
+// GraphicsUtilsTest.cpp - GraphicsUtils: fonts, colours, fitted sizes, the clipboard's image saved to files.
+//
+// Classes in this file:
+//   ClipboardImage
 
 #include "GraphicsTestUtil.h"
 

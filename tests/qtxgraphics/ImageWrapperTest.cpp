@@ -1,4 +1,4 @@
-// ImageWrapper: every format from real files, never holding them open, and fitted drawing.
+// ImageWrapperTest.cpp - ImageWrapper: every format from real files, never held open, fitted drawing.
 
 #include "GraphicsTestUtil.h"
 

@@ -1,4 +1,4 @@
-// CMemDC: nothing reaches the target before the buffer goes, and the buffer goes cleanly.
+// MemDCTest.cpp - CMemDC: nothing reaches the target before the buffer goes, which goes cleanly.
 
 #include "GraphicsTestUtil.h"
 

@@ -1,4 +1,7 @@
-// QTXIcon: every id names a loadable 16 x 16 icon with soft alpha edges in the returned module.
+// QTXIconTest.cpp - QTXIcon: every id names a loadable 16 x 16 icon with soft alpha edges.
+//
+// Classes in this file:
+//   IconLook
 
 #include "GraphicsTestUtil.h"
 

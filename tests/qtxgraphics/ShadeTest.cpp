@@ -1,4 +1,4 @@
-// Shade: each kind lit from its side, contrast and palette blending, size, and its picture's handles.
+// ShadeTest.cpp - Shade: each kind lit from its side, blending, size and its picture's handles.
 
 #include "GraphicsTestUtil.h"
 

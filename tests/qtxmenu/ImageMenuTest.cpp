@@ -1,5 +1,7 @@
-// Tests of CImageMenu: loading and filtering a menu resource, tracking with a
-// real owner window, and the owner-drawn items' pixels.
+// ImageMenuTest.cpp - CImageMenu: loading and filtering menus, tracking with a real owner, item pixels.
+//
+// Classes in this file:
+//   MenuOwner, TestMenu, ImageMenuDraw
 #include <qtx/ImageMenu.h>
 
 #include <kavrotest/TestSupport.h>

@@ -1,4 +1,4 @@
-// Resource and command ids of the menu tests.
+// MenuTestIds.h - resource and command ids of the menu tests.
 #pragma once
 
 #define IDR_CONTEXT 200

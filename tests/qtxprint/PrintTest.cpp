@@ -1,6 +1,7 @@
-// Tests of the print library: a multi-page rich edit printed into bitmaps and
-// enhanced metafiles, through the control's own page layout and through the
-// plain-text one the library falls back on.
+// PrintTest.cpp - the print library: a multi-page rich edit printed into bitmaps and metafiles.
+//
+// Classes in this file:
+//   TextRun, RichTextPrintTest
 #include <qtx/Print.h>
 
 #include <kavrotest/TestSupport.h>

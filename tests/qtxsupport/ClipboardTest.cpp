@@ -1,5 +1,4 @@
-// Text and file lists on the real clipboard, including damaged file lists and
-// a clipboard that another thread holds open.
+// ClipboardTest.cpp - text and file lists on the real clipboard, damaged lists, a clipboard held open.
 #include <kavrotest/TestSupport.h>
 
 #include "SupportTestUtil.h"

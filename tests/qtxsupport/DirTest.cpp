@@ -1,4 +1,4 @@
-// Folder listings on real folders, path handling and file queries.
+// DirTest.cpp - folder listings on real folders, path handling and file queries.
 #include <kavrotest/TestSupport.h>
 
 #include "SupportTestUtil.h"

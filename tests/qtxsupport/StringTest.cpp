@@ -1,4 +1,4 @@
-// String helpers, the fixed-text cipher and the string array.
+// StringTest.cpp - string helpers, the fixed-text cipher and the string array.
 #include <kavrotest/TestSupport.h>
 
 #include "SupportTestUtil.h"

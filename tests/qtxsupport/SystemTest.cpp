@@ -1,4 +1,7 @@
-// Moments and durations, system settings and error texts, the application log.
+// SystemTest.cpp - moments and durations, system settings and error texts, the application log.
+//
+// Classes in this file:
+//   CountingLogger
 #include <kavrotest/TestSupport.h>
 
 #include "SupportTestUtil.h"

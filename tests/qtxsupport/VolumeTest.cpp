@@ -1,4 +1,7 @@
-// Drive letters, drive kinds, buses and labels on real Wine drives.
+// VolumeTest.cpp - drive letters, drive kinds, buses and labels on real Wine drives.
+//
+// Classes in this file:
+//   UnixDriveRequest, WineDrive
 //
 // The drives are made for the test through Wine's mount manager, the way
 // Wine's own configuration tool adds a drive: a drive letter bound to a

@@ -1,4 +1,7 @@
-// Tests of TimerThread: deliveries through a real window's message queue.
+// TimerThreadTest.cpp - TimerThread: deliveries through a real window's message queue.
+//
+// Classes in this file:
+//   Delivery, Receiver, TimerThreadTest
 #include <qtx/TimerThread.h>
 
 #include <kavrotest/TestSupport.h>

@@ -1,3 +1,4 @@
+// DialogTemplate.cpp - in-memory dialog templates for tests.
 #include <kavrotest/TestSupport.h>
 
 namespace kt

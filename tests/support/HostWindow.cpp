@@ -1,3 +1,4 @@
+// HostWindow.cpp - the host window that test controls sit on, with a background painted by the test.
 #include <kavrotest/TestSupport.h>
 
 namespace kt

@@ -1,3 +1,4 @@
+// MessageRecorder.cpp - records the messages windows receive and compares them with expected sequences.
 #include <kavrotest/TestSupport.h>
 
 #include <algorithm>

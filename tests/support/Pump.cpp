@@ -1,3 +1,4 @@
+// Pump.cpp - message pumps that run the thread's messages through the framework.
 #include <kavrotest/TestSupport.h>
 
 namespace kt

@@ -1,3 +1,4 @@
+// Snapshot.cpp - copies of pixels from windows and from pictures the test draws itself.
 #include <kavrotest/TestSupport.h>
 
 #include <gdiplus.h>

@@ -1,3 +1,4 @@
+// TempDir.cpp - temporary folder trees for tests.
 #include <kavrotest/TestSupport.h>
 
 namespace kt

@@ -1,5 +1,7 @@
-// The test programs' entry: an MFC console program with one application
-// object, COM, common controls and GDI+ started as an application starts them.
+// TestMain.cpp - the test programs' entry: an application object, COM, common controls and GDI+.
+//
+// Classes in this file:
+//   CTestApp
 #include <afxwin.h>
 #include <commctrl.h>
 #include <objbase.h>

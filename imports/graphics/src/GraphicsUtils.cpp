@@ -1,4 +1,7 @@
 // GraphicsUtils.cpp - fonts, colours, fitted sizes and saving the clipboard's image.
+//
+// Classes in this file:
+//   ClipboardPicture
 
 #include "GraphicsInternal.h"
 

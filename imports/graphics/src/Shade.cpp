@@ -1,4 +1,7 @@
 // Shade.cpp - shaded faces: light-level maps per kind, a palette and a DIB section.
+//
+// Classes in this file:
+//   Grain
 
 #include "GraphicsInternal.h"
 

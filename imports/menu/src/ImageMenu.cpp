@@ -1,4 +1,7 @@
 // ImageMenu.cpp - CImageMenu: loading, filtering and drawing of image popup menus.
+//
+// Classes in this file:
+//   ImageTable, CFilterCmdUI
 #include <qtx/ImageMenu.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// PlainTextLayout.cpp - plain-text pages for rich edit controls that have no
-// EM_FORMATRANGE of their own.
+// PlainTextLayout.cpp - plain-text pages for rich edit controls without an EM_FORMATRANGE of their own.
 #include "PlainTextLayout.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
-// PlainTextLayout.h - the print library's own page layout of a rich edit
-// control's text (internal to qtxprint.dll).
+// PlainTextLayout.h - the print library's own page layout of a rich edit's text (internal to qtxprint.dll).
 //
-// Classes declared here:
+// Classes in this file:
 //   PlainTextLayout
 #pragma once
 

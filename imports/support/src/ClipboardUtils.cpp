@@ -1,4 +1,7 @@
 // ClipboardUtils.cpp - text and file lists on the clipboard.
+//
+// Classes in this file:
+//   ClipboardScope, GlobalView
 #include "SupportImpl.h"
 
 #include <shlobj.h>

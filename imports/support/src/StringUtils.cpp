@@ -1,4 +1,7 @@
 // StringUtils.cpp - string helpers, the case tables and the cipher of fixed texts.
+//
+// Classes in this file:
+//   CaseTableInit, KeyStream
 #include "SupportImpl.h"
 
 #include <new>

@@ -1,5 +1,7 @@
-// SupportImpl.h - helpers shared by the sources of the support library; not
-// part of its interface.
+// SupportImpl.h - helpers shared by the support library's sources; not part of its interface.
+//
+// Classes in this file:
+//   NoDiskPrompt
 #pragma once
 
 #include <qtx/Support.h>

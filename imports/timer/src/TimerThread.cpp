@@ -1,4 +1,7 @@
 // TimerThread.cpp - the worker thread behind TimerThread.
+//
+// Classes in this file:
+//   Lock
 #include <qtx/TimerThread.h>
 
 #include <process.h>

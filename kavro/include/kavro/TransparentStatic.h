@@ -1,6 +1,6 @@
-// TransparentStatic.h - a static text control that paints only its text and
-// lets its parent's background show through around and between the letters.
+// TransparentStatic.h - a static text control that lets its parent's background show through.
 //
+// Classes in this file:
 //   CTransparentStatic
 #pragma once
 

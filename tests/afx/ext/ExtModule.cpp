@@ -1,5 +1,7 @@
-// A minimal extension DLL: it joins the application's resource chain and
-// class list the way a control library does.
+// ExtModule.cpp - a minimal extension DLL that joins the resource chain and class list as a library does.
+//
+// Classes in this file:
+//   CExtWidget
 
 #include <afxwin.h>
 #include <afxdllx.h>

@@ -1,4 +1,4 @@
-// Entry points of the test extension DLL, looked up with GetProcAddress.
+// ExtModule.h - entry points of the test extension DLL, looked up with GetProcAddress.
 #pragma once
 
 #include <afxwin.h>

@@ -1,6 +1,7 @@
-// A dialog application written the framework's way: a global application
-// object, no WinMain of its own, a modal dialog run from InitInstance. Its
-// exit code tells the test what happened.
+// WinMainApp.cpp - a dialog application written the framework's way; its exit code tells what happened.
+//
+// Classes in this file:
+//   CAutoDialog, CDialogApp
 
 #include <afxwin.h>
 

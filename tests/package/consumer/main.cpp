@@ -1,5 +1,7 @@
-// Binds a transparent static to a window through the installed headers and
-// DLLs; exit code 0 when it took over the window.
+// main.cpp - binds a transparent static through the installed package; exit code 0 on success.
+//
+// Classes in this file:
+//   CConsumerApp
 #include <afxwin.h>
 #include <kavro/TransparentStatic.h>
 

@@ -1,6 +1,6 @@
 // Graphics.h - drawing helpers, a double-buffered DC, shaded faces, button icons and images.
 //
-// Classes declared here:
+// Classes in this file:
 //   GraphicsUtils, CMemDC, ShadeProps, Shade, QTXIcon, ImageWrapper
 #pragma once
 

@@ -1,6 +1,6 @@
 // ImageMenu.h - popup menus that draw an image beside each item.
 //
-// Classes declared here:
+// Classes in this file:
 //   CImageMenu
 #pragma once
 

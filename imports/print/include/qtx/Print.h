@@ -1,9 +1,7 @@
 // Print.h - print jobs and the printers that paginate a window's content onto them.
 //
-// Classes declared here:
-//   PrintInfo
-//   UIPrinter
-//   RichTextEditPrinter
+// Classes in this file:
+//   PrintInfo, UIPrinter, RichTextEditPrinter
 #pragma once
 
 #include <afx.h>

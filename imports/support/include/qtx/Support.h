@@ -1,8 +1,8 @@
-// Support.h - the support library: application log, string arrays, string, path,
-// file, volume, clipboard, time, system and keyboard helpers.
+// Support.h - the support library: log, strings, paths, files, volumes, clipboard, time, system.
 //
-// Classes: AppLogger, TextArray, StringUtils, DirUtils, FileUtils, VolumeUtils,
-//          ClipboardUtils, DateTime, SystemUtils, Keyboard, FontDef
+// Classes in this file:
+//   TextArray, AppLogger, StringUtils, DirUtils, FileUtils, VolumeUtils, ClipboardUtils, DateTime,
+//   SystemUtils, Keyboard, FontDef
 //
 // Strings are narrow CString in the ANSI code page. No operation throws; a
 // failure is the documented return value (false, -1, an empty string or list).

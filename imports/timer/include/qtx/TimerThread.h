@@ -1,6 +1,6 @@
 // TimerThread.h - a worker thread that posts one window message after a quiet period.
 //
-// Classes declared here:
+// Classes in this file:
 //   TimerThread
 #pragma once
 

@@ -1,6 +1,7 @@
-// CapturingLogger.h - an application logger that keeps the lines it is given,
-// for tests that check what the libraries write to the log.
-//   kt::CapturingLogger
+// CapturingLogger.h - an application logger that keeps the lines it is given.
+//
+// Classes in this file:
+//   CapturingLogger
 #pragma once
 
 #include <qtx/Support.h>

@@ -1,10 +1,7 @@
-// TestSupport.h - helpers shared by the test executables: message pumps, host
-// windows and dialogs, pixel snapshots, message recorders, temporary folders.
-//   kt::PumpPending, kt::PumpFor, kt::PumpUntil
-//   kt::HostWindow, kt::DialogTemplate
-//   kt::Snapshot
-//   kt::MessageRecorder, kt::Expected
-//   kt::TempDir
+// TestSupport.h - helpers shared by the test executables.
+//
+// Classes in this file:
+//   HostWindow, DialogTemplate, Snapshot, Expected, Recorded, MessageRecorder, TempDir
 #pragma once
 
 #include <afxwin.h>
