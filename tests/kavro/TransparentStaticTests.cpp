@@ -1,6 +1,7 @@
 // CTransparentStatic on real windows: the parent's painting shows through,
 // disabled text is embossed, ampersands, every ellipsis mode, where repaints
 // go, and bad input.
+#include <kavrotest/ExpectAssert.h>
 #include <kavrotest/TestSupport.h>
 
 #include <kavro/TransparentStatic.h>
@@ -495,11 +496,13 @@ TEST_F(TransparentStaticTest, MissingWindowDoesNothing)
 	ctrl.SetTextColor(RGB(1, 2, 3), true);
 	ctrl.ShowUnderscore(true, true);
 
+	// After destruction the text and enabled state go to the framework's
+	// window members, which assert as MFC's do and then do nothing.
 	Make(ctrl, "text", CRect(10, 10, 20, 30));
 	ctrl.DestroyWindow();
-	ctrl.SetWindowTextA("after destroy", true);
-	ctrl.EnableWindow(FALSE, true);
-	SUCCEED();
+	KT_EXPECT_ASSERT(ctrl.SetWindowTextA("after destroy", true));
+	KT_EXPECT_ASSERT(ctrl.EnableWindow(FALSE, true));
+	EXPECT_EQ(ctrl.GetSafeHwnd(), (HWND)NULL);
 }
 
 TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaintInReasonableTime)
