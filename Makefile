@@ -6,7 +6,7 @@ JOBS ?= 2
 CTEST_ARGS ?=
 SHOTS_DIR ?= $(BUILD_DIR)/screenshots
 
-.PHONY: all deps configure build test demo bench install clean help
+.PHONY: all deps configure build test demo bench install format clean help
 
 all: build
 
@@ -15,6 +15,7 @@ help:
 	@echo "make demo    - install missing packages, build, run the gallery (screenshots when headless)"
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
 	@echo "make bench   - run the benchmarks (they print ratios)"
+	@echo "make format  - put every C++ source into the house style (tools/format.sh)"
 	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-R regex'"
 
 deps:
@@ -39,6 +40,9 @@ bench: build
 PREFIX ?= $(BUILD_DIR)/package
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+format: deps
+	tools/format.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,29 +1,8 @@
 // Screenshot.cpp - a window's picture as a PNG file.
 #include "Screenshot.h"
 
-#include <gdiplus.h>
-
-#include <vector>
-
-static BOOL GetPngEncoder(CLSID& clsid)
-{
-	UINT nCount = 0, nSize = 0;
-	if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0)
-		return FALSE;
-	std::vector<BYTE> buffer(nSize);
-	Gdiplus::ImageCodecInfo* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-	if (Gdiplus::GetImageEncoders(nCount, nSize, pCodecs) != Gdiplus::Ok)
-		return FALSE;
-	for (UINT i = 0; i < nCount; ++i)
-	{
-		if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0)
-		{
-			clsid = pCodecs[i].Clsid;
-			return TRUE;
-		}
-	}
-	return FALSE;
-}
+#include <qtx/Graphics.h>
+#include <qtx/Support.h>
 
 BOOL SaveWindowPng(CWnd* pWnd, const CString& strPath)
 {
@@ -43,11 +22,8 @@ BOOL SaveWindowPng(CWnd* pWnd, const CString& strPath)
 	dcMem.SelectObject(pOldBitmap);
 
 	CLSID clsidPng;
-	if (!GetPngEncoder(clsidPng))
+	if (!GraphicsUtils::GetEncoderClsid(L"image/png", clsidPng))
 		return FALSE;
 	Gdiplus::Bitmap image(static_cast<HBITMAP>(bitmap.GetSafeHandle()), NULL);
-	const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strPath, -1, NULL, 0);
-	std::vector<wchar_t> wide(nWide > 0 ? nWide : 1);
-	::MultiByteToWideChar(CP_ACP, 0, strPath, -1, wide.data(), nWide);
-	return image.Save(wide.data(), &clsidPng, NULL) == Gdiplus::Ok;
+	return image.Save(StringUtils::ToWide(strPath).c_str(), &clsidPng, NULL) == Gdiplus::Ok;
 }

@@ -3,7 +3,7 @@
 # Idempotent: installs only what is missing; through sudo when not root.
 set -euo pipefail
 packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth cmake ninja-build
-          googletest make x11-utils python3)
+          googletest make x11-utils clang-format python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes kavro/frame/FixedTexts.h and FixedTexts.cpp from kavro/frame/fixed-texts.txt
-# (lines "g_vecName<TAB>plain text"), enciphering each text with the support
-# library's own cipher through qtxencipher.exe under Wine.
+# (lines "kTextName<TAB>plain text"), enciphering each text with the support
+# library's own cipher through qtxencipher.exe under Wine, and puts both files
+# into the house style.
 # usage: tools/make-fixed-texts.sh <build-dir>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -31,7 +32,8 @@ while IFS=$'\t' read -r name text; do
   [ -z "$name" ] && continue
   case "$name" in \#*) continue ;; esac
   ints=$("$build/wine-run.sh" "$build/bin/qtxencipher.exe" "$text" | tr -d '\r' | grep '^{')
-  echo "extern AFX_EXT_DATA const std::vector<int> $name;" >>"$h"
+  echo "extern const std::vector<int> $name;" >>"$h"
   echo "const std::vector<int> $name = $ints;" >>"$cpp"
 done <"$list"
+"$here/format.sh" "$h" "$cpp"
 echo "wrote $h and $cpp" >&2

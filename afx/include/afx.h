@@ -194,11 +194,34 @@ public:
 
 /////////////////////////////////////////////////////////////////////////////
 // Diagnostics
+//
+// With _DEBUG, ASSERT(f) reports a false f as "assertion failed in file
+// <name> in line <num>" and breaks into the debugger when one is attached.
+// With no debugger a breakpoint would end the process, so execution goes on
+// into the code that follows, which must then take the failure path it takes
+// in a release build. VERIFY(f) evaluates f in every build and checks it as
+// ASSERT does. Without _DEBUG, ASSERT compiles to nothing.
 
-#ifndef ASSERT
-#define ASSERT(f) ((void)0)
+// Reports the failed assertion; TRUE when the caller should break.
+AFX_CORE_API BOOL AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
+#define AfxDebugBreak() ::DebugBreak()
+
+// Not part of MFC: a function that takes every failed assertion of the
+// process before it is reported, as a test harness does to fail the running
+// test. It returns TRUE when it has dealt with the failure, which is then
+// neither reported nor broken on. Returns the previous hook; NULL removes it.
+typedef BOOL(AFXAPI* AFX_ASSERT_HOOK)(LPCSTR lpszFileName, int nLine);
+AFX_CORE_API AFX_ASSERT_HOOK AFXAPI AfxSetAssertHook(AFX_ASSERT_HOOK pfnHook);
+
+#ifndef THIS_FILE
+#define THIS_FILE __FILE__
 #endif
-#ifndef VERIFY
+
+#ifdef _DEBUG
+#define ASSERT(f) ((void)((f) || !::AfxAssertFailedLine(THIS_FILE, __LINE__) || (AfxDebugBreak(), 0)))
+#define VERIFY(f) ASSERT(f)
+#else
+#define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
 #endif
 #ifndef ASSERT_VALID

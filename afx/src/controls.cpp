@@ -11,8 +11,10 @@ IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 IMPLEMENT_DYNAMIC(CFormView, CWnd)
 
-// Shorthand for the wrappers below: a message to the control itself.
-#define SEND(msg, wp, lp) ::SendMessageA(m_hWnd, (msg), (WPARAM)(wp), (LPARAM)(lp))
+// Shorthand for the wrappers below: a message to the control itself, which
+// must exist.
+#define SEND(msg, wp, lp) \
+	(ASSERT(::IsWindow(m_hWnd)), ::SendMessageA(m_hWnd, (msg), (WPARAM)(wp), (LPARAM)(lp)))
 
 // The members that CListBox and CComboBox share, each sent as the box's own
 // message: prefix is LB_ or CB_.

@@ -163,6 +163,7 @@ BOOL CDC::RestoreDC(int nSavedDC)
 
 int CDC::GetDeviceCaps(int nIndex) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetDeviceCaps(m_hAttribDC, nIndex);
 }
 
@@ -178,6 +179,7 @@ CGdiObject* PASCAL CDC::SelectGdiObject(HDC hDC, HGDIOBJ h)
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {
+	ASSERT(m_hDC != NULL);
 	HGDIOBJ h = HandleOf(pObject);
 	if (h == NULL)
 		return NULL;
@@ -204,6 +206,7 @@ CFont* CDC::SelectObject(CFont* pFont)
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
+	ASSERT(m_hDC != NULL);
 	// Bitmaps go into the output context only: one bitmap cannot be
 	// selected into two contexts.
 	HGDIOBJ h = HandleOf(pBitmap);
@@ -214,6 +217,7 @@ CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 
 int CDC::SelectObject(CRgn* pRgn)
 {
+	ASSERT(m_hDC != NULL);
 	HGDIOBJ h = HandleOf(pRgn);
 	if (h == NULL || m_hDC == NULL)
 		return ERROR;
@@ -225,6 +229,7 @@ int CDC::SelectObject(CRgn* pRgn)
 
 CGdiObject* CDC::SelectStockObject(int nIndex)
 {
+	ASSERT(m_hDC != NULL);
 	HGDIOBJ h = ::GetStockObject(nIndex);
 	if (h == NULL)
 		return NULL;
@@ -235,26 +240,31 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CPen* CDC::GetCurrentPen() const
 {
+	ASSERT(m_hDC != NULL);
 	return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN)));
 }
 
 CBrush* CDC::GetCurrentBrush() const
 {
+	ASSERT(m_hDC != NULL);
 	return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
 }
 
 CFont* CDC::GetCurrentFont() const
 {
+	ASSERT(m_hDC != NULL);
 	return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)));
 }
 
 CBitmap* CDC::GetCurrentBitmap() const
 {
+	ASSERT(m_hDC != NULL);
 	return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
 }
 
 CPoint CDC::GetBrushOrg() const
 {
+	ASSERT(m_hDC != NULL);
 	CPoint point;
 	::GetBrushOrgEx(m_hDC, &point);
 	return point;
@@ -262,6 +272,7 @@ CPoint CDC::GetBrushOrg() const
 
 CPoint CDC::SetBrushOrg(int x, int y)
 {
+	ASSERT(m_hDC != NULL);
 	CPoint point;
 	::SetBrushOrgEx(m_hDC, x, y, &point);
 	return point;
@@ -274,6 +285,7 @@ CPoint CDC::SetBrushOrg(POINT point)
 
 COLORREF CDC::GetNearestColor(COLORREF crColor) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetNearestColor(m_hAttribDC, crColor);
 }
 
@@ -282,26 +294,31 @@ COLORREF CDC::GetNearestColor(COLORREF crColor) const
 
 COLORREF CDC::GetBkColor() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetBkColor(m_hAttribDC);
 }
 
 int CDC::GetBkMode() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetBkMode(m_hAttribDC);
 }
 
 int CDC::GetROP2() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetROP2(m_hAttribDC);
 }
 
 int CDC::GetStretchBltMode() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetStretchBltMode(m_hAttribDC);
 }
 
 COLORREF CDC::GetTextColor() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetTextColor(m_hAttribDC);
 }
 
@@ -342,6 +359,7 @@ COLORREF CDC::SetTextColor(COLORREF crColor)
 
 UINT CDC::GetTextAlign() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetTextAlign(m_hAttribDC);
 }
 
@@ -357,6 +375,7 @@ UINT CDC::SetTextAlign(UINT nFlags)
 
 int CDC::GetMapMode() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetMapMode(m_hAttribDC);
 }
 
@@ -369,6 +388,7 @@ int CDC::SetMapMode(int nMapMode)
 
 CPoint CDC::GetViewportOrg() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CPoint point;
 	::GetViewportOrgEx(m_hAttribDC, &point);
 	return point;
@@ -395,6 +415,7 @@ CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 
 CSize CDC::GetViewportExt() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CSize size;
 	::GetViewportExtEx(m_hAttribDC, &size);
 	return size;
@@ -414,6 +435,7 @@ CSize CDC::SetViewportExt(SIZE size)
 
 CPoint CDC::GetWindowOrg() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CPoint point;
 	::GetWindowOrgEx(m_hAttribDC, &point);
 	return point;
@@ -440,6 +462,7 @@ CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 
 CSize CDC::GetWindowExt() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CSize size;
 	::GetWindowExtEx(m_hAttribDC, &size);
 	return size;
@@ -459,6 +482,7 @@ CSize CDC::SetWindowExt(SIZE size)
 
 void CDC::DPtoLP(LPPOINT lpPoints, int nCount) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	if (lpPoints != NULL && nCount > 0)
 		::DPtoLP(m_hAttribDC, lpPoints, nCount);
 }
@@ -481,6 +505,7 @@ void CDC::DPtoLP(LPSIZE lpSize) const
 
 void CDC::LPtoDP(LPPOINT lpPoints, int nCount) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	if (lpPoints != NULL && nCount > 0)
 		::LPtoDP(m_hAttribDC, lpPoints, nCount);
 }
@@ -505,6 +530,7 @@ void CDC::LPtoDP(LPSIZE lpSize) const
 
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
+	ASSERT(m_hDC != NULL);
 	if (pRgn == NULL || pBrush == NULL)
 		return FALSE;
 	return ::FillRgn(m_hDC, *pRgn, *pBrush);
@@ -512,6 +538,7 @@ BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
+	ASSERT(m_hDC != NULL);
 	if (pRgn == NULL || pBrush == NULL)
 		return FALSE;
 	return ::FrameRgn(m_hDC, *pRgn, *pBrush, nWidth, nHeight);
@@ -519,16 +546,19 @@ BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 
 BOOL CDC::InvertRgn(CRgn* pRgn)
 {
+	ASSERT(m_hDC != NULL);
 	return pRgn != NULL && ::InvertRgn(m_hDC, *pRgn);
 }
 
 BOOL CDC::PaintRgn(CRgn* pRgn)
 {
+	ASSERT(m_hDC != NULL);
 	return pRgn != NULL && ::PaintRgn(m_hDC, *pRgn);
 }
 
 int CDC::GetClipBox(LPRECT lpRect) const
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect == NULL)
 		return ERROR;
 	return ::GetClipBox(m_hDC, lpRect);
@@ -536,6 +566,7 @@ int CDC::GetClipBox(LPRECT lpRect) const
 
 BOOL CDC::PtVisible(int x, int y) const
 {
+	ASSERT(m_hDC != NULL);
 	return ::PtVisible(m_hDC, x, y);
 }
 
@@ -546,6 +577,7 @@ BOOL CDC::PtVisible(POINT point) const
 
 BOOL CDC::RectVisible(LPCRECT lpRect) const
 {
+	ASSERT(m_hDC != NULL);
 	return lpRect != NULL && ::RectVisible(m_hDC, lpRect);
 }
 
@@ -611,6 +643,7 @@ int CDC::OffsetClipRgn(SIZE size)
 
 CPoint CDC::GetCurrentPosition() const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CPoint point;
 	::GetCurrentPositionEx(m_hAttribDC, &point);
 	return point;
@@ -630,6 +663,7 @@ CPoint CDC::MoveTo(POINT point)
 
 BOOL CDC::LineTo(int x, int y)
 {
+	ASSERT(m_hAttribDC != NULL);
 	// Keep the attribute context's current position in step.
 	if (m_hAttribDC != NULL && m_hAttribDC != m_hDC)
 		::MoveToEx(m_hAttribDC, x, y, NULL);
@@ -643,29 +677,34 @@ BOOL CDC::LineTo(POINT point)
 
 BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
 {
+	ASSERT(m_hDC != NULL);
 	return lpPoints != NULL && nCount > 0 && ::Polyline(m_hDC, lpPoints, nCount);
 }
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect != NULL && pBrush != NULL)
 		::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
 }
 
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect != NULL && pBrush != NULL)
 		::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
 }
 
 void CDC::InvertRect(LPCRECT lpRect)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect != NULL)
 		::InvertRect(m_hDC, lpRect);
 }
 
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
 {
+	ASSERT(m_hDC != NULL);
 	return ::DrawIcon(m_hDC, x, y, hIcon);
 }
 
@@ -676,6 +715,7 @@ BOOL CDC::DrawIcon(POINT point, HICON hIcon)
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
+	ASSERT(m_hDC != NULL);
 	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx,
 		size.cy, nFlags | DST_BITMAP);
 }
@@ -690,6 +730,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush
 
 BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
 {
+	ASSERT(m_hDC != NULL);
 	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
 		nFlags | DST_ICON);
 }
@@ -702,6 +743,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBr
 BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
 	HBRUSH hBrush)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpszText == NULL)
 		return FALSE;
 	return ::DrawState(m_hDC, hBrush, NULL, reinterpret_cast<LPARAM>(lpszText), static_cast<WPARAM>(nTextLen),
@@ -717,6 +759,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL b
 
 BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lData, UINT nFlags, HBRUSH hBrush)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpDrawProc == NULL)
 		return FALSE;
 	return ::DrawState(m_hDC, hBrush, lpDrawProc, lData, 0, pt.x, pt.y, size.cx, size.cy,
@@ -731,6 +774,7 @@ BOOL CDC::DrawState(CPoint pt, CSize size, DRAWSTATEPROC lpDrawProc, LPARAM lDat
 
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+	ASSERT(m_hDC != NULL);
 	return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
@@ -744,12 +788,14 @@ BOOL CDC::Arc(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 
 void CDC::DrawFocusRect(LPCRECT lpRect)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect != NULL)
 		::DrawFocusRect(m_hDC, lpRect);
 }
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
 {
+	ASSERT(m_hDC != NULL);
 	return ::Ellipse(m_hDC, x1, y1, x2, y2);
 }
 
@@ -760,6 +806,7 @@ BOOL CDC::Ellipse(LPCRECT lpRect)
 
 BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
+	ASSERT(m_hDC != NULL);
 	return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
@@ -773,11 +820,13 @@ BOOL CDC::Pie(LPCRECT lpRect, POINT ptStart, POINT ptEnd)
 
 BOOL CDC::Polygon(const POINT* lpPoints, int nCount)
 {
+	ASSERT(m_hDC != NULL);
 	return lpPoints != NULL && nCount > 0 && ::Polygon(m_hDC, lpPoints, nCount);
 }
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 {
+	ASSERT(m_hDC != NULL);
 	return ::Rectangle(m_hDC, x1, y1, x2, y2);
 }
 
@@ -788,6 +837,7 @@ BOOL CDC::Rectangle(LPCRECT lpRect)
 
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 {
+	ASSERT(m_hDC != NULL);
 	return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
 }
 
@@ -802,6 +852,7 @@ BOOL CDC::RoundRect(LPCRECT lpRect, POINT point)
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
 {
+	ASSERT(m_hDC != NULL);
 	return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
 }
 
@@ -813,6 +864,7 @@ BOOL CDC::PatBlt(LPCRECT lpRect, DWORD dwRop)
 
 BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
 {
+	ASSERT(m_hDC != NULL);
 	// Raster operations that use no source take a NULL source context.
 	return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL, xSrc, ySrc, dwRop);
 }
@@ -820,12 +872,14 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
 	int nSrcHeight, DWORD dwRop)
 {
+	ASSERT(m_hDC != NULL);
 	return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC != NULL ? pSrcDC->m_hDC : NULL, xSrc, ySrc,
 		nSrcWidth, nSrcHeight, dwRop);
 }
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
+	ASSERT(m_hDC != NULL);
 	return ::GetPixel(m_hDC, x, y);
 }
 
@@ -836,6 +890,7 @@ COLORREF CDC::GetPixel(POINT point) const
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 {
+	ASSERT(m_hDC != NULL);
 	return ::SetPixel(m_hDC, x, y, crColor);
 }
 
@@ -846,6 +901,7 @@ COLORREF CDC::SetPixel(POINT point, COLORREF crColor)
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF crColor)
 {
+	ASSERT(m_hDC != NULL);
 	return ::SetPixelV(m_hDC, x, y, crColor);
 }
 
@@ -859,6 +915,7 @@ BOOL CDC::SetPixelV(POINT point, COLORREF crColor)
 
 BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpszString == NULL || nCount < 0)
 		return FALSE;
 	return ::TextOut(m_hDC, x, y, lpszString, nCount);
@@ -872,6 +929,7 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
 	LPINT lpDxWidths)
 {
+	ASSERT(m_hDC != NULL);
 	// A NULL string with ETO_OPAQUE only fills the rectangle.
 	return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, lpszString != NULL ? nCount : 0,
 		lpDxWidths);
@@ -884,6 +942,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString&
 
 int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpszString == NULL || lpRect == NULL)
 		return 0;
 	return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
@@ -896,6 +955,7 @@ int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
 
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	CSize size;
 	if (lpszString != NULL && nCount > 0)
 		::GetTextExtentPoint32(m_hAttribDC, lpszString, nCount, &size);
@@ -909,6 +969,7 @@ CSize CDC::GetTextExtent(const CString& str) const
 
 CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
 {
+	ASSERT(m_hDC != NULL);
 	CSize size;
 	if (lpszString != NULL && nCount > 0)
 		::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
@@ -922,11 +983,13 @@ CSize CDC::GetOutputTextExtent(const CString& str) const
 
 int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return ::GetTextFace(m_hAttribDC, nCount, lpszFacename);
 }
 
 int CDC::GetTextFace(CString& rString) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	int nResult = ::GetTextFace(m_hAttribDC, LF_FACESIZE, rString.GetBuffer(LF_FACESIZE));
 	rString.ReleaseBuffer();
 	return nResult;
@@ -934,11 +997,13 @@ int CDC::GetTextFace(CString& rString) const
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
+	ASSERT(m_hAttribDC != NULL);
 	return lpMetrics != NULL && ::GetTextMetrics(m_hAttribDC, lpMetrics);
 }
 
 BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const
 {
+	ASSERT(m_hDC != NULL);
 	return lpMetrics != NULL && ::GetTextMetrics(m_hDC, lpMetrics);
 }
 
@@ -947,16 +1012,19 @@ BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const
 
 BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags)
 {
+	ASSERT(m_hDC != NULL);
 	return lpRect != NULL && ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
 }
 
 BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
 {
+	ASSERT(m_hDC != NULL);
 	return lpRect != NULL && ::DrawFrameControl(m_hDC, lpRect, nType, nState);
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpRect == NULL)
 		return;
 	// An opaque ExtTextOut is the cheapest solid fill, and it leaves the
@@ -995,6 +1063,7 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
 
 int CDC::StartDoc(LPDOCINFO lpDocInfo)
 {
+	ASSERT(m_hDC != NULL);
 	if (lpDocInfo == NULL)
 		return SP_ERROR;
 	return ::StartDoc(m_hDC, lpDocInfo);
@@ -1010,20 +1079,24 @@ int CDC::StartDoc(LPCTSTR lpszDocName)
 
 int CDC::StartPage()
 {
+	ASSERT(m_hDC != NULL);
 	return ::StartPage(m_hDC);
 }
 
 int CDC::EndPage()
 {
+	ASSERT(m_hDC != NULL);
 	return ::EndPage(m_hDC);
 }
 
 int CDC::AbortDoc()
 {
+	ASSERT(m_hDC != NULL);
 	return ::AbortDoc(m_hDC);
 }
 
 int CDC::EndDoc()
 {
+	ASSERT(m_hDC != NULL);
 	return ::EndDoc(m_hDC);
 }

@@ -8,7 +8,8 @@
 
 IMPLEMENT_DYNAMIC(CRichEditCtrl, CWnd)
 
-#define SEND(msg, wp, lp) ::SendMessageA(m_hWnd, (msg), (WPARAM)(wp), (LPARAM)(lp))
+#define SEND(msg, wp, lp) \
+	(ASSERT(::IsWindow(m_hWnd)), ::SendMessageA(m_hWnd, (msg), (WPARAM)(wp), (LPARAM)(lp)))
 
 namespace
 {

@@ -156,6 +156,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 
 HWND CWnd::UnsubclassWindow()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return NULL;
 	if (m_pfnSuper != NULL &&
@@ -388,11 +389,13 @@ LPCSTR AFXAPI AfxDefaultWndClass()
 
 DWORD CWnd::GetStyle() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
 }
 
 DWORD CWnd::GetExStyle() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
 }
 
@@ -425,11 +428,13 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ModifyStyleImpl(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ModifyStyleImpl(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
@@ -447,21 +452,25 @@ void CWnd::SetOwner(CWnd* pOwnerWnd)
 
 int CWnd::GetDlgCtrlID() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetDlgCtrlID(m_hWnd);
 }
 
 int CWnd::SetDlgCtrlID(int nID)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID));
 }
 
 void CWnd::SetWindowText(LPCTSTR lpszString)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SetWindowTextA(m_hWnd, lpszString);
 }
 
 int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpszStringBuf == NULL || nMaxCount <= 0)
 		return 0;
 	return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
@@ -469,6 +478,7 @@ int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 
 void CWnd::GetWindowText(CString& rString) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	int nLen = ::GetWindowTextLengthA(m_hWnd);
 	if (nLen <= 0)
 	{
@@ -488,49 +498,58 @@ void CWnd::GetWindowText(CString& rString) const
 
 int CWnd::GetWindowTextLength() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetWindowTextLengthA(m_hWnd);
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SendMessageA(m_hWnd, WM_SETFONT,
 		reinterpret_cast<WPARAM>(pFont != NULL ? pFont->GetSafeHandle() : NULL), bRedraw);
 }
 
 CFont* CWnd::GetFont() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
 	return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
 }
 
 CMenu* CWnd::GetMenu() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CMenu::FromHandle(::GetMenu(m_hWnd));
 }
 
 BOOL CWnd::SetMenu(CMenu* pMenu)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL);
 }
 
 void CWnd::DrawMenuBar()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::DrawMenuBar(m_hWnd);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
 		reinterpret_cast<LPARAM>(hIcon)));
 }
 
 HICON CWnd::GetIcon(BOOL bBigIcon) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return reinterpret_cast<HICON>(::SendMessageA(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
 }
 
@@ -539,20 +558,24 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const
 
 BOOL CWnd::IsIconic() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::IsIconic(m_hWnd);
 }
 BOOL CWnd::IsZoomed() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::IsZoomed(m_hWnd);
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpRect != NULL)
 		::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
 			lpRect->bottom - lpRect->top, bRepaint);
@@ -560,12 +583,14 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
 		nFlags);
 }
 
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpwndpl == NULL)
 		return FALSE;
 	lpwndpl->length = sizeof(WINDOWPLACEMENT);
@@ -574,6 +599,7 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 
 BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpwndpl == NULL)
 		return FALSE;
 	WINDOWPLACEMENT wp = *lpwndpl;
@@ -583,11 +609,13 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
 
 void CWnd::BringWindowToTop()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::BringWindowToTop(m_hWnd);
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return;
 	// Centre over the owner (or parent), or over the work area without one.
@@ -635,19 +663,23 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::GetWindowRect(m_hWnd, lpRect);
 }
 void CWnd::GetClientRect(LPRECT lpRect) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::GetClientRect(m_hWnd, lpRect);
 }
 void CWnd::ClientToScreen(LPPOINT lpPoint) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ClientToScreen(m_hWnd, lpPoint);
 }
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
 	::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
 	// In a mirrored window the left edge maps to the right.
@@ -661,11 +693,13 @@ void CWnd::ClientToScreen(LPRECT lpRect) const
 
 void CWnd::ScreenToClient(LPPOINT lpPoint) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ScreenToClient(m_hWnd, lpPoint);
 }
 
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
 	::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
 	if (GetExStyle() & WS_EX_LAYOUTRTL)
@@ -678,11 +712,13 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
 }
 
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
@@ -699,32 +735,38 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
 }
 
 void CWnd::EndPaint(LPPAINTSTRUCT lpPaint)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::EndPaint(m_hWnd, lpPaint);
 }
 
 CDC* CWnd::GetDC()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CDC::FromHandle(::GetDC(m_hWnd));
 }
 
 CDC* CWnd::GetWindowDC()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CDC::FromHandle(::GetWindowDC(m_hWnd));
 }
 
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return CDC::FromHandle(
 		::GetDCEx(m_hWnd, static_cast<HRGN>(prgnClip != NULL ? prgnClip->GetSafeHandle() : NULL), flags));
 }
 
 int CWnd::ReleaseDC(CDC* pDC)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (pDC == NULL)
 		return 0;
 	return ::ReleaseDC(m_hWnd, pDC->m_hDC);
@@ -732,64 +774,77 @@ int CWnd::ReleaseDC(CDC* pDC)
 
 void CWnd::UpdateWindow()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::UpdateWindow(m_hWnd);
 }
 
 void CWnd::SetRedraw(BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0);
 }
 
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetUpdateRect(m_hWnd, lpRect, bErase);
 }
 
 void CWnd::Invalidate(BOOL bErase)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::InvalidateRect(m_hWnd, NULL, bErase);
 }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::InvalidateRect(m_hWnd, lpRect, bErase);
 }
 
 void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::InvalidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL), bErase);
 }
 
 void CWnd::ValidateRect(LPCRECT lpRect)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ValidateRect(m_hWnd, lpRect);
 }
 
 void CWnd::ValidateRgn(CRgn* pRgn)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ValidateRgn(m_hWnd, static_cast<HRGN>(pRgn != NULL ? pRgn->GetSafeHandle() : NULL));
 }
 
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::ShowWindow(m_hWnd, nCmdShow);
 }
 BOOL CWnd::IsWindowVisible() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::IsWindowVisible(m_hWnd);
 }
 void CWnd::ShowOwnedPopups(BOOL bShow)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ShowOwnedPopups(m_hWnd, bShow);
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::RedrawWindow(m_hWnd, lpRectUpdate,
 		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL), flags);
 }
 
 BOOL CWnd::LockWindowUpdate()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::LockWindowUpdate(m_hWnd);
 }
 void CWnd::UnlockWindowUpdate()
@@ -798,10 +853,12 @@ void CWnd::UnlockWindowUpdate()
 }
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
 }
 int CWnd::GetWindowRgn(HRGN hRgn) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetWindowRgn(m_hWnd, hRgn);
 }
 
@@ -811,20 +868,24 @@ int CWnd::GetWindowRgn(HRGN hRgn) const
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
 	void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD))
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
 }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::KillTimer(m_hWnd, nIDEvent);
 }
 
 BOOL CWnd::IsWindowEnabled() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::IsWindowEnabled(m_hWnd);
 }
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::EnableWindow(m_hWnd, bEnable);
 }
 
@@ -834,10 +895,12 @@ CWnd* PASCAL CWnd::GetActiveWindow()
 }
 CWnd* CWnd::SetActiveWindow()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::SetActiveWindow(m_hWnd));
 }
 BOOL CWnd::SetForegroundWindow()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetForegroundWindow(m_hWnd);
 }
 CWnd* PASCAL CWnd::GetForegroundWindow()
@@ -850,6 +913,7 @@ CWnd* PASCAL CWnd::GetCapture()
 }
 CWnd* CWnd::SetCapture()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::SetCapture(m_hWnd));
 }
 CWnd* PASCAL CWnd::GetFocus()
@@ -858,6 +922,7 @@ CWnd* PASCAL CWnd::GetFocus()
 }
 CWnd* CWnd::SetFocus()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::SetFocus(m_hWnd));
 }
 CWnd* PASCAL CWnd::GetDesktopWindow()
@@ -870,16 +935,19 @@ CWnd* PASCAL CWnd::GetDesktopWindow()
 
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::CheckDlgButton(m_hWnd, nIDButton, nCheck);
 }
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
 }
 
 int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	for (int nID = nIDFirstButton; nID <= nIDLastButton; nID++)
 	{
 		if (::IsDlgButtonChecked(m_hWnd, nID))
@@ -890,22 +958,26 @@ int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetDlgItem(m_hWnd, nID));
 }
 
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (phWnd != NULL)
 		*phWnd = ::GetDlgItem(m_hWnd, nID);
 }
 
 UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
 }
 
 int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpStr == NULL || nMaxCount <= 0)
 		return 0;
 	return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
@@ -913,6 +985,7 @@ int CWnd::GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	rString.Empty();
 	HWND hWndItem = ::GetDlgItem(m_hWnd, nID);
 	if (hWndItem == NULL)
@@ -923,31 +996,37 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
 
 CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
 }
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
 }
 
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::IsDlgButtonChecked(m_hWnd, nIDButton);
 }
 
 LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
 }
 
 void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
 }
 
 void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SetDlgItemTextA(m_hWnd, nID, lpszString);
 }
 
@@ -956,36 +1035,43 @@ void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
 
 int CWnd::GetScrollPos(int nBar) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::GetScrollPos(m_hWnd, nBar);
 }
 
 void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
 }
 
 void CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
 }
 
 int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
 }
 
 void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
 }
 
 void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow);
 }
 
 void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::EnableScrollBar(m_hWnd, nBar, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
 }
 
@@ -997,12 +1083,14 @@ CScrollBar* CWnd::GetScrollBarCtrl(int) const
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
 	LPRECT lpRectUpdate, UINT flags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
 		static_cast<HRGN>(prgnUpdate != NULL ? prgnUpdate->GetSafeHandle() : NULL), lpRectUpdate, flags);
 }
 
 BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpScrollInfo == NULL)
 		return FALSE;
 	lpScrollInfo->cbSize = sizeof(SCROLLINFO);
@@ -1012,6 +1100,7 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (lpScrollInfo == NULL)
 		return FALSE;
 	lpScrollInfo->cbSize = sizeof(SCROLLINFO);
@@ -1032,6 +1121,7 @@ int CWnd::GetScrollLimit(int nBar)
 
 BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::EnableScrollBar(m_hWnd, static_cast<UINT>(nSBFlags), nArrowFlags);
 }
 
@@ -1040,11 +1130,13 @@ BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags)
 
 CWnd* CWnd::ChildWindowFromPoint(POINT point) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
 }
 
 CWnd* CWnd::ChildWindowFromPoint(POINT point, UINT nFlags) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
 }
 
@@ -1055,34 +1147,41 @@ CWnd* PASCAL CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
 
 CWnd* CWnd::GetNextWindow(UINT nFlag) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetWindow(m_hWnd, nFlag));
 }
 
 CWnd* CWnd::GetTopWindow() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetTopWindow(m_hWnd));
 }
 CWnd* CWnd::GetWindow(UINT nCmd) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetWindow(m_hWnd, nCmd));
 }
 CWnd* CWnd::GetLastActivePopup() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetLastActivePopup(m_hWnd));
 }
 
 BOOL CWnd::IsChild(const CWnd* pWnd) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return pWnd != NULL && ::IsChild(m_hWnd, pWnd->m_hWnd);
 }
 
 CWnd* CWnd::GetParent() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::GetParent(m_hWnd));
 }
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
 }
 
@@ -1096,6 +1195,7 @@ static HWND GetParentOrOwner(HWND hWnd)
 
 CWnd* CWnd::GetTopLevelParent() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = m_hWnd;
@@ -1106,6 +1206,7 @@ CWnd* CWnd::GetTopLevelParent() const
 
 CWnd* CWnd::GetTopLevelOwner() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = m_hWnd;
@@ -1116,6 +1217,7 @@ CWnd* CWnd::GetTopLevelOwner() const
 
 CWnd* CWnd::GetParentOwner() const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = m_hWnd;
@@ -1152,6 +1254,7 @@ static HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd == NULL)
 		return NULL;
 	HWND hWnd = FindDescendant(m_hWnd, nID, bOnlyPerm);
@@ -1177,6 +1280,7 @@ static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	if (m_hWnd != NULL)
 		SendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
@@ -1186,6 +1290,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 BOOL CWnd::FlashWindow(BOOL bInvert)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::FlashWindow(m_hWnd, bInvert);
 }
 
@@ -1198,25 +1303,30 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 
 BOOL CWnd::OpenClipboard()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::OpenClipboard(m_hWnd);
 }
 void CWnd::DragAcceptFiles(BOOL bAccept)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::DragAcceptFiles(m_hWnd, bAccept);
 }
 
 void CWnd::CreateCaret(CBitmap* pBitmap)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap != NULL ? pBitmap->GetSafeHandle() : NULL), 0, 0);
 }
 
 void CWnd::CreateSolidCaret(int nWidth, int nHeight)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::CreateCaret(m_hWnd, NULL, nWidth, nHeight);
 }
 
 void CWnd::CreateGrayCaret(int nWidth, int nHeight)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(1), nWidth, nHeight);
 }
 
@@ -1233,24 +1343,29 @@ void PASCAL CWnd::SetCaretPos(POINT point)
 }
 void CWnd::HideCaret()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::HideCaret(m_hWnd);
 }
 void CWnd::ShowCaret()
 {
+	ASSERT(::IsWindow(m_hWnd));
 	::ShowCaret(m_hWnd);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 BOOL CWnd::SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+	ASSERT(::IsWindow(m_hWnd));
 	return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam);
 }

@@ -5,12 +5,12 @@
 
 #include <vector>
 
-extern AFX_EXT_DATA const std::vector<int> g_vecTextCtrlWindow;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextProgressWindow;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextTimeLeftSuffix;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuUndo;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuCut;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuCopy;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuPaste;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuDelete;
-extern AFX_EXT_DATA const std::vector<int> g_vecTextMenuSelectAll;
+extern const std::vector<int> kTextCtrlWindow;
+extern const std::vector<int> kTextProgressWindow;
+extern const std::vector<int> kTextTimeLeftSuffix;
+extern const std::vector<int> kTextMenuUndo;
+extern const std::vector<int> kTextMenuCut;
+extern const std::vector<int> kTextMenuCopy;
+extern const std::vector<int> kTextMenuPaste;
+extern const std::vector<int> kTextMenuDelete;
+extern const std::vector<int> kTextMenuSelectAll;

@@ -12,10 +12,12 @@
 namespace
 {
 
+// The frame's services are linked into this program from the library's
+// objects, so nothing here calls into kavro.dll: it is loaded the way an
+// application that loads the library on demand would, and stays loaded.
 HMODULE KavroModule()
 {
-	HMODULE hModule = NULL;
-	::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "kavro.dll", &hModule);
+	static const HMODULE hModule = ::LoadLibraryA("kavro.dll");
 	return hModule;
 }
 
@@ -38,13 +40,13 @@ TEST(RegisteredMessages, SameNameGivesSameValueInEveryModule)
 		UINT value;
 		const char* name;
 	} messages[] = {
-		{ g_nMsgClipboardContentChanged, "B4B80504-E99F-48E4-8346-A96E8E82DA53" },
-		{ g_nMsgGetClipboardContent, "B7FCA8FF-D7C9-4B7D-ADA8-F48F48268E3E" },
-		{ g_nMsgColorPickerSelChange, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
-		{ g_nMsgDirTreeSelChanged, "1AA3C8BC-D761-483c-94D3-2A660043803A" },
-		{ g_nMsgDirTreeExpand, "939732F0-52C0-4f1c-B61A-3D7C0E829177" },
-		{ g_nMsgDirTreeKeyEnter, "C1110AB9-6347-48ae-8062-805B04392E40" },
-		{ g_nMsgDirTreeKeyEscape, "4CFB01F2-2743-4a09-A71C-72A818C8F3A4" },
+		{ kMsgClipboardContentChanged, "B4B80504-E99F-48E4-8346-A96E8E82DA53" },
+		{ kMsgGetClipboardContent, "B7FCA8FF-D7C9-4B7D-ADA8-F48F48268E3E" },
+		{ kMsgColorPickerSelChange, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
+		{ kMsgDirTreeSelChanged, "1AA3C8BC-D761-483c-94D3-2A660043803A" },
+		{ kMsgDirTreeExpand, "939732F0-52C0-4f1c-B61A-3D7C0E829177" },
+		{ kMsgDirTreeKeyEnter, "C1110AB9-6347-48ae-8062-805B04392E40" },
+		{ kMsgDirTreeKeyEscape, "4CFB01F2-2743-4a09-A71C-72A818C8F3A4" },
 	};
 	std::set<UINT> seen;
 	for (const auto& m : messages)
@@ -62,8 +64,8 @@ TEST(RegisteredMessages, SameNameGivesSameValueInEveryModule)
 TEST(FailureLog, WritesTheIdentifierToTheApplicationLog)
 {
 	kt::CapturingLogger log;
-	ReportFailure(KAVRO_LOG_BUTTON_NO_DC);
-	ReportFailure(KAVRO_LOG_PROGRESS_STEP_AT_END);
+	ReportFailure(kLogButtonNoDC);
+	ReportFailure(kLogProgressStepAtEnd);
 	ASSERT_EQ(log.Lines().size(), 2u);
 	EXPECT_EQ(log.Lines()[0], "{7CA99F6B-92C5-47C8-AF0E-1708B01BE9AC}");
 	EXPECT_EQ(log.Lines()[1], "{4A330902-8DBA-4100-87B3-00B1A292F9C6}");
@@ -73,7 +75,7 @@ TEST(FailureLog, AppendsTheSystemErrorTextWithoutSeparator)
 {
 	kt::CapturingLogger log;
 	::SetLastError(ERROR_FILE_NOT_FOUND);
-	ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
+	ReportFailure(kLogClipViewerListener, true);
 	ASSERT_EQ(log.Lines().size(), 1u);
 	const std::string& line = log.Lines()[0];
 	const std::string id = "{3478FCD3-F648-4812-85BC-52486E0DEB14}";
@@ -89,8 +91,8 @@ TEST(FailureLog, WithoutApplicationLoggerNothingIsWritten)
 	kt::CapturingLogger log;
 	// The application has no logger: the library must not find this one.
 	AppLogger::m_pInstance = NULL;
-	ReportFailure(KAVRO_LOG_3DTEXT_CREATE);
-	ReportFailure(KAVRO_LOG_CLIPVIEWER_LISTENER, true);
+	ReportFailure(kLog3DTextCreate);
+	ReportFailure(kLogClipViewerListener, true);
 	ReportFailure(NULL);
 	EXPECT_TRUE(log.Lines().empty());
 }
@@ -183,15 +185,15 @@ TEST(Resources, VersionBlockAndManifest)
 TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
 {
 	const std::vector<int>* texts[] = {
-		&g_vecTextCtrlWindow,
-		&g_vecTextProgressWindow,
-		&g_vecTextTimeLeftSuffix,
-		&g_vecTextMenuUndo,
-		&g_vecTextMenuCut,
-		&g_vecTextMenuCopy,
-		&g_vecTextMenuPaste,
-		&g_vecTextMenuDelete,
-		&g_vecTextMenuSelectAll,
+		&kTextCtrlWindow,
+		&kTextProgressWindow,
+		&kTextTimeLeftSuffix,
+		&kTextMenuUndo,
+		&kTextMenuCut,
+		&kTextMenuCopy,
+		&kTextMenuPaste,
+		&kTextMenuDelete,
+		&kTextMenuSelectAll,
 	};
 	char path[MAX_PATH];
 	ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
@@ -208,5 +210,5 @@ TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
 			EXPECT_EQ(image.find(std::string(plain)), std::string::npos) << plain;
 		}
 	}
-	EXPECT_EQ(StringUtils::DecryptText(g_vecTextCtrlWindow), CString("kavro control"));
+	EXPECT_EQ(StringUtils::DecryptText(kTextCtrlWindow), CString("kavro control"));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <qtx/Graphics.h>
+#include <qtx/Support.h>
 
 #include <kavrotest/TestSupport.h>
 

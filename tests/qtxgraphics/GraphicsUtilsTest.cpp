@@ -114,7 +114,7 @@ protected:
 	{
 		const std::string path = m_dir.Path() + name;
 		EXPECT_EQ("", std::string(GraphicsUtils::SaveClipboardImageAs(path.c_str()))) << name;
-		Gdiplus::Bitmap saved(std::wstring(path.begin(), path.end()).c_str());
+		Gdiplus::Bitmap saved(StringUtils::ToWide(path.c_str()).c_str());
 		ASSERT_EQ(Gdiplus::Ok, saved.GetLastStatus()) << name;
 		ASSERT_TRUE(saved.GetWidth() == kWidth && saved.GetHeight() == kHeight) << name;
 		for (int x : { kWidth / 4, 3 * kWidth / 4 })
@@ -174,4 +174,11 @@ TEST_F(ClipboardImage, FailuresGiveAReasonAndWriteNothing)
 	EXPECT_NE("", std::string(GraphicsUtils::SaveClipboardImageAs("")));
 	for (const char* name : { "shot.gif", "shot.txt", "shot", "dir.png\\shot", "missing\\shot.png" })
 		ExpectRefused(name, name);
+
+	CLSID png = {}, bmp = {};
+	EXPECT_TRUE(GraphicsUtils::GetEncoderClsid(L"IMAGE/PNG", png) &&
+				GraphicsUtils::GetEncoderClsid(L"image/bmp", bmp));
+	EXPECT_FALSE(IsEqualCLSID(png, bmp));
+	EXPECT_FALSE(
+		GraphicsUtils::GetEncoderClsid(L"image/none", png) || GraphicsUtils::GetEncoderClsid(nullptr, png));
 }

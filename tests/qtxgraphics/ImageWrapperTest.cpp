@@ -31,17 +31,10 @@ std::string WriteImage(const kt::TempDir& dir, const std::string& name, const wc
 		Gdiplus::SolidBrush brush(color);
 		Gdiplus::Graphics(&bitmap).FillRectangle(&brush, 0, 0, cx, cy);
 	}
-	UINT count = 0, size = 0;
-	Gdiplus::GetImageEncodersSize(&count, &size);
-	std::vector<BYTE> buffer(size);
-	auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-	Gdiplus::GetImageEncoders(count, size, codecs);
 	std::string path = dir.Path() + name;
-	for (UINT i = 0; i < count; ++i)
-	{
-		if (::lstrcmpiW(codecs[i].MimeType, mime) == 0)
-			bitmap.Save(std::wstring(path.begin(), path.end()).c_str(), &codecs[i].Clsid, nullptr);
-	}
+	CLSID clsid;
+	if (GraphicsUtils::GetEncoderClsid(mime, clsid))
+		bitmap.Save(StringUtils::ToWide(path.c_str()).c_str(), &clsid, nullptr);
 	EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(path.c_str())) << "not written: " << name;
 	return path;
 }

@@ -1,7 +1,7 @@
 // ImageMenuTest.cpp - CImageMenu: loading and filtering menus, tracking with a real owner, item pixels.
 //
 // Classes in this file:
-//   MenuOwner, TestMenu, ImageMenuDraw
+//   MenuOwner, ImageMenuDraw
 #include <qtx/ImageMenu.h>
 
 #include <kavrotest/TestSupport.h>
@@ -53,14 +53,6 @@ BEGIN_MESSAGE_MAP(MenuOwner, kt::HostWindow)
 	ON_UPDATE_COMMAND_UI(ID_TEST_ASCENDING, &MenuOwner::OnUpdateDisable)
 	ON_UPDATE_COMMAND_UI(ID_TEST_WRAP, &MenuOwner::OnUpdateCheck)
 END_MESSAGE_MAP()
-
-// Gives the tests the switch between string and owner-drawn items.
-class TestMenu : public CImageMenu
-{
-public:
-	using CImageMenu::BeginOwnerDraw;
-	using CImageMenu::EndOwnerDraw;
-};
 
 std::string ItemText(HMENU hMenu, int nPos)
 {
@@ -222,34 +214,59 @@ protected:
 		m_menu.AppendMenu(MF_STRING, ID_TEST_WRAP, "Wrap");
 		m_menu.AppendMenu(MF_STRING | MFT_RADIOCHECK, ID_TEST_ASCENDING, "Ascending");
 		ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_OPEN, m_hIcon));
-		m_menu.BeginOwnerDraw();
 	}
 	virtual void TearDown() override
 	{
-		m_menu.EndOwnerDraw();
 		CImageMenu::SetCommandImage(ID_TEST_OPEN, NULL);
 		::DestroyIcon(m_hIcon);
+	}
+
+	// Runs the action while the menu is open, which is when its items are
+	// owner-drawn, then closes it without a choice.
+	void WhileOpen(const std::function<void()>& action)
+	{
+		bool ran = false;
+		m_owner.m_onMenuIdle = [&]
+		{
+			action();
+			ran = true;
+			::EndMenu();
+		};
+		m_menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &m_owner, NULL);
+		kt::PumpPending();
+		EXPECT_TRUE(ran) << "the menu never went idle";
 	}
 
 	// Draws item nPos into a magenta bitmap, as the menu window would.
 	kt::Snapshot Draw(int nPos, UINT state, ULONG_PTR dwData = 0)
 	{
-		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
-		return kt::Snapshot::Draw(kWidth, kHeight, kMagenta,
-			[&](HDC hdc)
+		kt::Snapshot shot;
+		WhileOpen(
+			[&]
 			{
-				DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
-					(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
-					dwData ? dwData : mii.dwItemData };
-				m_menu.DrawItem(&dis);
+				const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
+				shot = kt::Snapshot::Draw(kWidth, kHeight, kMagenta,
+					[&](HDC hdc)
+					{
+						DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
+							(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
+							dwData ? dwData : mii.dwItemData };
+						m_menu.DrawItem(&dis);
+					});
 			});
+		return shot;
 	}
 
 	MEASUREITEMSTRUCT Measure(int nPos, ULONG_PTR dwData = 0)
 	{
-		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
-		MEASUREITEMSTRUCT mis = { ODT_MENU, 0, mii.wID, 0, 0, dwData ? dwData : mii.dwItemData };
-		m_menu.MeasureItem(&mis);
+		MEASUREITEMSTRUCT mis = {};
+		WhileOpen(
+			[&]
+			{
+				const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
+				mis = { ODT_MENU, 0, mii.wID, 0, 0, dwData ? dwData : mii.dwItemData };
+				m_menu.MeasureItem(&mis);
+			});
 		return mis;
 	}
 
@@ -263,7 +280,8 @@ protected:
 	const COLORREF crMenu = ::GetSysColor(COLOR_MENU);
 	const COLORREF crText = ::GetSysColor(COLOR_MENUTEXT);
 
-	TestMenu m_menu;
+	MenuOwner m_owner;
+	CImageMenu m_menu;
 	HICON m_hIcon = MakeIcon(kIcon);
 };
 

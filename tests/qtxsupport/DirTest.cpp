@@ -99,7 +99,7 @@ TEST(DirListing, PathsBeyondMaxPath)
 	for (int level = 0; level < 5; ++level)
 	{
 		deep += std::string(60, 'L') + std::to_string(level) + "\\";
-		made.push_back(L"\\\\?\\" + WideOf(deep));
+		made.push_back(L"\\\\?\\" + StringUtils::ToWide(deep.c_str()));
 		ASSERT_TRUE(::CreateDirectoryW(made.back().c_str(), NULL));
 	}
 	ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
@@ -133,7 +133,7 @@ TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
 	if (::GetACP() != 1252)
 		GTEST_SKIP() << "expects the Western code page";
 	kt::TempDir tmp;
-	const std::wstring base = WideOf(tmp.Path());
+	const std::wstring base = StringUtils::ToWide(tmp.Path().c_str());
 	const std::wstring made[] = { base + L"caf\u00E9", base + L"caf\u00E9\\\u03A9", base + L"\u03A9mega",
 		base + L"\u4E2D" };
 	for (const std::wstring& dir : made)

@@ -60,6 +60,8 @@ TEST(StringUtilsTest, ConversionAmpersandsBlanksAndSearching)
 	delete[] wide;
 	text.ReleaseBuffer(-1);
 	EXPECT_EQ(text, western ? "caf\xE9 42%" : "cafe 42%");
+	EXPECT_EQ(StringUtils::ToWide(text), western ? L"caf\u00E9 42%" : L"cafe 42%");
+	EXPECT_TRUE(StringUtils::ToWide(NULL).empty() && StringUtils::ToWide("").empty());
 
 	const char* ampersands[][2] = { { "&File", "File" }, { "Save && Exit", "Save & Exit" },
 		{ "a&&&b", "a&b" }, { "end&", "end" } };

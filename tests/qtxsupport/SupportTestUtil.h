@@ -27,11 +27,3 @@ inline TextArray MakeList(std::initializer_list<const char*> texts)
 		list.Add(text);
 	return list;
 }
-
-inline std::wstring WideOf(const std::string& text)
-{
-	std::wstring wide(text.size() + 1, L'\0');
-	int n = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
-	wide.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
-	return wide;
-}

@@ -47,8 +47,7 @@ std::string UnixPathOf(const std::string& windowsPath)
 		::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
 	if (toUnix == NULL)
 		return std::string();
-	std::wstring wide(windowsPath.begin(), windowsPath.end());
-	char* name = toUnix(wide.c_str());
+	char* name = toUnix(StringUtils::ToWide(windowsPath.c_str()).c_str());
 	if (name == NULL)
 		return std::string();
 	std::string result(name);

@@ -1,22 +1,13 @@
 // DialogTemplate.cpp - in-memory dialog templates for tests.
 #include <kavrotest/TestSupport.h>
 
+#include <qtx/Support.h>
+
 namespace kt
 {
 
 namespace
 {
-
-std::wstring Widen(const char* s)
-{
-	if (s == NULL || *s == '\0')
-		return std::wstring();
-	int n = ::MultiByteToWideChar(CP_ACP, 0, s, -1, NULL, 0);
-	std::wstring w(n > 0 ? n - 1 : 0, L'\0');
-	if (n > 1)
-		::MultiByteToWideChar(CP_ACP, 0, s, -1, &w[0], n);
-	return w;
-}
 
 void PutString(std::vector<WORD>& buf, const std::wstring& s)
 {
@@ -41,8 +32,8 @@ void PutDword(std::vector<WORD>& buf, DWORD v)
 
 DialogTemplate::DialogTemplate(const char* caption, int cx, int cy, DWORD style, const char* fontFace,
 	WORD pointSize)
-	: m_caption(Widen(caption))
-	, m_font(Widen(fontFace))
+	: m_caption(StringUtils::ToWide(caption))
+	, m_font(StringUtils::ToWide(fontFace))
 	, m_pointSize(pointSize)
 	, m_style(style)
 	, m_cx(static_cast<short>(cx))
@@ -53,7 +44,7 @@ DialogTemplate::DialogTemplate(const char* caption, int cx, int cy, DWORD style,
 DialogTemplate& DialogTemplate::AddItem(WORD classAtom, const char* text, UINT id, int x, int y, int cx,
 	int cy, DWORD style, DWORD exStyle)
 {
-	m_items.push_back({ std::wstring(), classAtom, Widen(text), id, static_cast<short>(x),
+	m_items.push_back({ std::wstring(), classAtom, StringUtils::ToWide(text), id, static_cast<short>(x),
 		static_cast<short>(y), static_cast<short>(cx), static_cast<short>(cy), style, exStyle });
 	return *this;
 }
@@ -61,8 +52,9 @@ DialogTemplate& DialogTemplate::AddItem(WORD classAtom, const char* text, UINT i
 DialogTemplate& DialogTemplate::AddItem(const char* className, const char* text, UINT id, int x, int y,
 	int cx, int cy, DWORD style, DWORD exStyle)
 {
-	m_items.push_back({ Widen(className), 0, Widen(text), id, static_cast<short>(x), static_cast<short>(y),
-		static_cast<short>(cx), static_cast<short>(cy), style, exStyle });
+	m_items.push_back(
+		{ StringUtils::ToWide(className), 0, StringUtils::ToWide(text), id, static_cast<short>(x),
+			static_cast<short>(y), static_cast<short>(cx), static_cast<short>(cy), style, exStyle });
 	return *this;
 }
 

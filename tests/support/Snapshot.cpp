@@ -1,7 +1,8 @@
 // Snapshot.cpp - copies of pixels from windows and from pictures the test draws itself.
 #include <kavrotest/TestSupport.h>
 
-#include <gdiplus.h>
+#include <qtx/Graphics.h>
+#include <qtx/Support.h>
 
 namespace kt
 {
@@ -182,25 +183,9 @@ bool Snapshot::SavePng(const char* path) const
 		px |= 0xFF000000;
 	Gdiplus::Bitmap bmp(m_cx, m_cy, m_cx * 4, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(argb.data()));
 	CLSID clsidPng;
-	UINT num = 0, size = 0;
-	if (Gdiplus::GetImageEncodersSize(&num, &size) != Gdiplus::Ok || size == 0)
+	if (!GraphicsUtils::GetEncoderClsid(L"image/png", clsidPng))
 		return false;
-	std::vector<BYTE> buf(size);
-	auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buf.data());
-	Gdiplus::GetImageEncoders(num, size, codecs);
-	bool found = false;
-	for (UINT i = 0; i < num; ++i)
-		if (wcscmp(codecs[i].MimeType, L"image/png") == 0)
-		{
-			clsidPng = codecs[i].Clsid;
-			found = true;
-		}
-	if (!found)
-		return false;
-	int n = ::MultiByteToWideChar(CP_ACP, 0, path, -1, NULL, 0);
-	std::wstring wpath(n, L'\0');
-	::MultiByteToWideChar(CP_ACP, 0, path, -1, &wpath[0], n);
-	return bmp.Save(wpath.c_str(), &clsidPng, NULL) == Gdiplus::Ok;
+	return bmp.Save(StringUtils::ToWide(path).c_str(), &clsidPng, NULL) == Gdiplus::Ok;
 }
 
 } // namespace kt

@@ -2,6 +2,8 @@
 //
 // Classes in this file:
 //   CTestApp
+#include <kavrotest/ExpectAssert.h>
+
 #include <afxwin.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -9,8 +11,54 @@
 
 #include <gtest/gtest.h>
 
+namespace kt
+{
+
 namespace
 {
+
+thread_local ExpectedAssert* t_pExpected = NULL;
+
+} // namespace
+
+ExpectedAssert::ExpectedAssert(const char* file, int line)
+	: m_file(file)
+	, m_line(line)
+	, m_pOuter(t_pExpected)
+{
+	t_pExpected = this;
+}
+
+ExpectedAssert::~ExpectedAssert()
+{
+	t_pExpected = m_pOuter;
+#ifdef _DEBUG
+	if (m_count == 0)
+		ADD_FAILURE_AT(m_file, m_line) << "expected a failed framework ASSERT, and none came";
+#endif
+}
+
+bool ExpectedAssert::Take()
+{
+	if (t_pExpected == NULL)
+		return false;
+	++t_pExpected->m_count;
+	return true;
+}
+
+} // namespace kt
+
+namespace
+{
+
+// A failed ASSERT anywhere in the process fails the running test where the
+// ASSERT stands, unless the test expects it.
+BOOL AFXAPI FailTestAtAssert(LPCSTR lpszFileName, int nLine)
+{
+	if (!kt::ExpectedAssert::Take())
+		ADD_FAILURE_AT(lpszFileName, nLine) << "framework ASSERT failed";
+	return TRUE;
+}
 
 class CTestApp : public CWinApp
 {
@@ -27,6 +75,7 @@ CTestApp theApp;
 
 int main(int argc, char** argv)
 {
+	AfxSetAssertHook(&FailTestAtAssert);
 	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
 	{
 		fprintf(stderr, "AfxWinInit failed\n");

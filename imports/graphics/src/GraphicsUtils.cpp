@@ -12,19 +12,6 @@
 namespace qtxgraphics
 {
 
-std::wstring Widen(const CString& text)
-{
-	int length = text.GetLength();
-	if (length == 0)
-		return std::wstring();
-	int wide = ::MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
-	if (wide <= 0)
-		return std::wstring();
-	std::wstring result(wide, L'\0');
-	::MultiByteToWideChar(CP_ACP, 0, text, length, &result[0], wide);
-	return result;
-}
-
 bool IsGdiplusRunning()
 {
 	// Every flat call answers GdiplusNotInitialized before GdiplusStartup;
@@ -35,26 +22,6 @@ bool IsGdiplusRunning()
 	if (bitmap != nullptr)
 		Gdiplus::DllExports::GdipDisposeImage(bitmap);
 	return status == Gdiplus::Ok;
-}
-
-bool FindEncoder(const wchar_t* mimeType, CLSID& clsid)
-{
-	UINT count = 0, size = 0;
-	if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
-		return false;
-	std::vector<BYTE> buffer(size);
-	Gdiplus::ImageCodecInfo* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-	if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
-		return false;
-	for (UINT i = 0; i < count; ++i)
-	{
-		if (codecs[i].MimeType != nullptr && ::lstrcmpiW(codecs[i].MimeType, mimeType) == 0)
-		{
-			clsid = codecs[i].Clsid;
-			return true;
-		}
-	}
-	return false;
 }
 
 HBITMAP CreateTopDownDib(int width, int height, void** pBits)
@@ -316,6 +283,28 @@ bool GraphicsUtils::CalculateScaledDims(int width, int height, int maxWidth, int
 	return true;
 }
 
+bool GraphicsUtils::GetEncoderClsid(const wchar_t* mimeType, CLSID& clsid)
+{
+	if (mimeType == nullptr)
+		return false;
+	UINT count = 0, size = 0;
+	if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0)
+		return false;
+	std::vector<BYTE> buffer(size);
+	Gdiplus::ImageCodecInfo* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+	if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok)
+		return false;
+	for (UINT i = 0; i < count; ++i)
+	{
+		if (codecs[i].MimeType != nullptr && ::lstrcmpiW(codecs[i].MimeType, mimeType) == 0)
+		{
+			clsid = codecs[i].Clsid;
+			return true;
+		}
+	}
+	return false;
+}
+
 CString GraphicsUtils::SaveClipboardImageAs(const CString& path)
 {
 	if (path.IsEmpty())
@@ -326,7 +315,7 @@ CString GraphicsUtils::SaveClipboardImageAs(const CString& path)
 	if (!IsGdiplusRunning())
 		return CString("GDI+ has not been started.");
 	CLSID encoder;
-	if (!FindEncoder(mimeType, encoder))
+	if (!GetEncoderClsid(mimeType, encoder))
 		return CString("No GDI+ encoder is available for this file type: ") + path;
 
 	if (!OpenClipboardPatiently())
@@ -356,7 +345,7 @@ CString GraphicsUtils::SaveClipboardImageAs(const CString& path)
 		reinterpret_cast<BYTE*>(picture.pixels.data()));
 	if (bitmap.GetLastStatus() != Gdiplus::Ok)
 		return CString("The clipboard's image could not be converted.");
-	std::wstring widePath = Widen(path);
+	const std::wstring widePath = StringUtils::ToWide(path);
 	if (bitmap.Save(widePath.c_str(), &encoder, nullptr) != Gdiplus::Ok)
 		return CString("The image could not be written to ") + path;
 	return CString();

@@ -104,7 +104,7 @@ bool ImageWrapper::SetImageFile(const CString& path, bool reload)
 	if (!copy.IsEmpty())
 	{
 		m_strTempCopy = copy;
-		std::wstring wideCopy = qtxgraphics::Widen(copy);
+		std::wstring wideCopy = StringUtils::ToWide(copy);
 		m_pBitmap = Gdiplus::Bitmap::FromFile(wideCopy.c_str());
 	}
 	else

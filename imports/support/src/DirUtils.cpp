@@ -136,7 +136,7 @@ std::wstring ToFileSystemPath(const CString& path)
 	std::wstring result;
 	try
 	{
-		std::wstring wide = Widen(path);
+		std::wstring wide = StringUtils::ToWide(path);
 		if (wide.empty())
 			return result;
 		if (wide.compare(0, 4, L"\\\\?\\") == 0)

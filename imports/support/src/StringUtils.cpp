@@ -86,19 +86,6 @@ unsigned int Checksum(const unsigned char* text, size_t length)
 namespace qtxsupport
 {
 
-std::wstring Widen(const char* text, int length)
-{
-	std::wstring result;
-	if (text == NULL || length <= 0)
-		return result;
-	int count = ::MultiByteToWideChar(CP_ACP, 0, text, length, NULL, 0);
-	if (count <= 0)
-		return result;
-	result.resize(static_cast<size_t>(count));
-	::MultiByteToWideChar(CP_ACP, 0, text, length, &result[0], count);
-	return result;
-}
-
 bool Narrow(const wchar_t* text, int length, CString& result)
 {
 	result.Empty();
@@ -188,20 +175,35 @@ std::vector<int> StringUtils::EncryptText(const CString& text)
 	return cipher;
 }
 
+std::wstring StringUtils::ToWide(LPCSTR text)
+{
+	std::wstring result;
+	if (text == NULL || *text == '\0')
+		return result;
+	const int count = ::MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+	if (count <= 1)
+		return result;
+	try
+	{
+		result.resize(static_cast<size_t>(count));
+		::MultiByteToWideChar(CP_ACP, 0, text, -1, &result[0], count);
+		// The count includes the terminating zero, which the string holds apart.
+		result.resize(static_cast<size_t>(count) - 1);
+	}
+	catch (...)
+	{
+		result.clear();
+	}
+	return result;
+}
+
 wchar_t* StringUtils::ConvertToWCHAR(CString& text)
 {
-	const char* chars = text.GetBuffer();
-	int length = chars != NULL ? static_cast<int>(strlen(chars)) : 0;
-	int count = length > 0 ? ::MultiByteToWideChar(CP_ACP, 0, chars, length, NULL, 0) : 0;
-	if (count < 0)
-		count = 0;
-	wchar_t* wide = new (std::nothrow) wchar_t[static_cast<size_t>(count) + 1];
-	if (wide == NULL)
-		return NULL;
-	if (count > 0)
-		::MultiByteToWideChar(CP_ACP, 0, chars, length, wide, count);
-	wide[count] = L'\0';
-	return wide;
+	const std::wstring wide = ToWide(text.GetBuffer());
+	wchar_t* copy = new (std::nothrow) wchar_t[wide.size() + 1];
+	if (copy != NULL)
+		memcpy(copy, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+	return copy;
 }
 
 void StringUtils::RemoveSingleAmpersand(CString& text)

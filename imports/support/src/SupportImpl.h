@@ -21,13 +21,6 @@ inline bool IsBlank(char ch)
 	return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
 
-// Text of the ANSI code page as UTF-16.
-std::wstring Widen(const char* text, int length);
-inline std::wstring Widen(const CString& text)
-{
-	return Widen(text.GetString(), text.GetLength());
-}
-
 // UTF-16 text in the ANSI code page. False when a character has no exact
 // counterpart there (no best-fit substitutes are accepted).
 bool Narrow(const wchar_t* text, int length, CString& result);

@@ -57,6 +57,11 @@ public:
 	static bool CalculateScaledDims(int width, int height, int maxWidth, int maxHeight, int& newWidth,
 		int& newHeight, bool allowEnlarge);
 
+	// The class id of GDI+'s encoder for a MIME type such as L"image/png"
+	// (compared without regard to case), for Gdiplus::Image::Save, once the
+	// process has started GDI+. False when GDI+ has no such encoder.
+	static bool GetEncoderClsid(const wchar_t* mimeType, CLSID& clsid);
+
 	// Writes the clipboard's bitmap (CF_DIB, or CF_BITMAP as the system
 	// converts it) to path through GDI+; the format follows the extension:
 	// .png, .bmp, .jpg or .jpeg.

@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <afxstr.h>
 
+#include <string>
 #include <vector>
 
 #ifdef QTXSUPPORT_BUILD
@@ -157,6 +158,10 @@ public:
 	// The integer sequence for text (at most 65535 characters, no zero
 	// character); an empty vector for an empty or unsuitable text.
 	static std::vector<int> EncryptText(const CString& text);
+
+	// text (ANSI code page) as UTF-16. Empty for NULL or empty text, and when
+	// the conversion fails.
+	static std::wstring ToWide(LPCSTR text);
 
 	// A wide copy of text (ANSI code page) allocated with new[]. The copy is
 	// read through text.GetBuffer(), so the caller frees the copy with
