@@ -9,6 +9,11 @@
 #   // Operations
 #   public:
 #   	void Refresh();
+# tools/file-header.py keeps the opening comment of each file in its form
+# (what the file is, then the classes it declares).
+# The files are formatted as copies in a scratch folder, all in one run of
+# clang-format; only a file whose content changes is written back, so that
+# the build does not see untouched files as new.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -22,34 +27,37 @@ if [ -z "$cf" ]; then
   exit 2
 fi
 
+files=()
 if [ $# -gt 0 ]; then
-  files=("$@")
+  for f in "$@"; do [ -f "$f" ] && files+=("$f"); done
 else
   mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
 fi
-
-style() {
-  "$cf" --style=file --assume-filename="$1" <"$1" |
-    perl -pe 's{^\t(// (?:Construction|Attributes|Operations|Overridables|Implementation|Message handlers))$}{$1}'
-}
+[ ${#files[@]} -gt 0 ] || exit 0
 
 bad=0
+if [ $check -eq 0 ]; then
+  python3 tools/file-header.py "${files[@]}" || bad=1
+fi
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp .clang-format "$scratch/"
+cp --parents "${files[@]}" "$scratch/"
+(cd "$scratch" && "$cf" -i --style=file "${files[@]}" &&
+  perl -pi -e 's{^\t(// (?:Construction|Attributes|Operations|Overridables|Implementation|Message handlers))$}{$1}' \
+    "${files[@]}")
+
 for f in "${files[@]}"; do
-  [ -f "$f" ] || continue
+  cmp -s "$scratch/$f" "$f" && continue
   if [ $check -eq 1 ]; then
-    if ! style "$f" | cmp -s - "$f"; then
-      echo "not in the house style: $f (tools/format.sh $f)"
-      bad=1
-    fi
+    echo "not in the house style: $f (tools/format.sh $f)"
+    bad=1
   else
-    tmp=$(mktemp)
-    style "$f" >"$tmp"
-    if cmp -s "$tmp" "$f"; then rm -f "$tmp"; else cat "$tmp" >"$f"; rm -f "$tmp"; fi
+    cat "$scratch/$f" >"$f"
   fi
 done
 if [ $check -eq 1 ]; then
   python3 tools/file-header.py --check "${files[@]}" || bad=1
-else
-  python3 tools/file-header.py "${files[@]}" || bad=1
 fi
 exit $bad
