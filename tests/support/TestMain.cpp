@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include <gtest/gtest.h>
+#include <kavrotest/TestSupport.h>
 
 namespace
 {
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
 	Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
 
 	::testing::InitGoogleTest(&argc, argv);
+	kt::ReportCrashes();
 	int result = RUN_ALL_TESTS();
 
 	Gdiplus::GdiplusShutdown(gdiplusToken);
