@@ -249,7 +249,6 @@ public:
 	~MessageRecorder();
 
 	void Clear() { m_records.clear(); }
-	const std::vector<Recorded>& Records() const { return m_records; }
 	// Ends an action: handles what it queued, then sends the separator to
 	// the watched window, so that the table shows which action each message
 	// came from.
