@@ -195,8 +195,7 @@ TEST_P(RichEditTest, RtfStreamsKeepTheFormats)
 	EXPECT_FALSE(cf.dwEffects & CFE_ITALIC);
 }
 
-// The job and the band the layout test hands to the wrappers; the table
-// below names them as what must reach the control.
+// What the layout test hands to the wrappers, and must reach the control.
 FORMATRANGE s_range;
 RECT s_rcBand = { 0, 0, 300, 100 };
 

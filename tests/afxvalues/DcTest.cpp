@@ -329,10 +329,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-const kt::Sequence kOnePaintSeq = {
-	{ WM_PAINT, kt::sent },
-	kt::kSeparator,
-};
+const kt::Sequence kOnePaintSeq = { { WM_PAINT, kt::sent }, kt::kSeparator };
 
 TEST(DcTest, PaintDCValidatesTheUpdateRegion)
 {

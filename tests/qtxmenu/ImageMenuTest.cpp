@@ -142,8 +142,8 @@ TEST(ImageMenuLoad, AppliesTheOwnersUpdateHandlersAndTidiesSeparators)
 
 // What the owner hears from a tracked menu besides the commands.
 constexpr UINT kMenuTraffic[] = { WM_ENTERMENULOOP, WM_EXITMENULOOP, WM_INITMENU, WM_INITMENUPOPUP,
-	WM_UNINITMENUPOPUP, WM_MENUSELECT, WM_ENTERIDLE, WM_MENUCHAR, WM_KEYDOWN, WM_KEYUP, WM_CHAR,
-	WM_CAPTURECHANGED, WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE };
+	WM_UNINITMENUPOPUP, WM_MENUSELECT, WM_ENTERIDLE, WM_MENUCHAR, WM_MEASUREITEM, WM_DRAWITEM, WM_KEYDOWN,
+	WM_KEYUP, WM_CHAR, WM_CAPTURECHANGED, WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE };
 
 // Each chosen item is one command, posted to the owner when its menu closes.
 const kt::Sequence kCommandsSeq = {
@@ -179,7 +179,7 @@ TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 	answer.Press({ 'O' });
 	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
 	rec.Separate();
-	EXPECT_TRUE(rec.Matches(kCommandsSeq, { kMenuTraffic, { WM_MEASUREITEM, WM_DRAWITEM } }));
+	EXPECT_TRUE(rec.Matches(kCommandsSeq, kMenuTraffic));
 	ASSERT_EQ(answer.Popups().size(), 2u);
 	const std::vector<kt::MenuAnswer::Item>& open = answer.Popups()[0];
 	ASSERT_EQ(open.size(), 4u);

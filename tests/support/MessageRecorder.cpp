@@ -292,6 +292,13 @@ void MessageRecorder::Separate()
 	if (!failed)
 		return ::testing::AssertionSuccess();
 
+	// An expected WM_COMMAND takes its code's name from the control that sent
+	// the recorded one beside it, or else from any that sent one.
+	std::string anyControl;
+	for (const Recorded* r : got)
+		if (r->message == WM_COMMAND && anyControl.empty())
+			anyControl = r->control;
+
 	const int kColumn = 44;
 	std::ostringstream s;
 	s << "message sequence differs (rows marked !)\n    " << std::left << std::setw(kColumn) << "expected"
@@ -299,9 +306,8 @@ void MessageRecorder::Separate()
 	for (size_t i = 0; i < rows.size(); ++i)
 	{
 		const Row& row = rows[i];
-		// Both sides named alike: an expected WM_COMMAND takes its code's
-		// name from the control that sent the recorded one.
-		const std::string control = row.r != nullptr ? row.r->control : std::string();
+		const std::string& control =
+			row.r != nullptr && row.r->message == WM_COMMAND ? row.r->control : anyControl;
 		std::string left, right;
 		if (row.e != nullptr)
 			left = Describe(row.e->message, row.e->flags, row.e->wParam, row.e->lParam, row.e->code, control,
