@@ -15,7 +15,7 @@ help:
 	@echo "make demo    - install missing packages, build, run the gallery (screenshots when headless)"
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
 	@echo "make bench   - run the benchmarks (they print ratios)"
-	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-R regex'"
+	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-L afx_tests' GTEST_FILTER='Dialog.*'"
 
 deps:
 	@tools/bootstrap.sh
