@@ -16,7 +16,7 @@ help:
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
 	@echo "make bench   - run the benchmarks (they print ratios)"
 	@echo "make format  - put every C++ source into the house style (tools/format.sh)"
-	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-R regex'"
+	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-L afx_tests' GTEST_FILTER='Dialog.*'"
 
 deps:
 	@tools/bootstrap.sh
@@ -33,9 +33,11 @@ test: build
 demo: build
 	tools/run-demo.sh $(BUILD_DIR) $(SHOTS_DIR)
 
-# Benchmarks print ratios; they are not part of the test suite.
+# Benchmarks print ratios; they are not part of the test suite. Headless,
+# as the tests run.
 bench: build
-	$(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

@@ -86,6 +86,7 @@ def process(path, check):
     first = paras[0][0]
     if len(first) > LIMIT or len(paras[0]) > 1:
         problems.append('the opening line must be one line of at most %d characters' % LIMIT)
+        return problems
     notes = [p for p in paras[1:] if p[0] != LABEL]
     wanted = build(first, declared(rest), notes)
     have = [l for p in paras for l in (['//'] + p)][1:]

@@ -31,7 +31,7 @@ files=()
 if [ $# -gt 0 ]; then
   for f in "$@"; do [ -f "$f" ] && files+=("$f"); done
 else
-  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | sort -u)
 fi
 [ ${#files[@]} -gt 0 ] || exit 0
 

@@ -20,7 +20,6 @@ class CNotifyTree : public CTreeCtrl
 public:
 	std::vector<NMTREEVIEW> m_selChanged;
 	std::vector<NMTREEVIEW> m_expanding;
-	int m_nExpanded = 0;
 	bool m_bVetoExpand = false;
 
 protected:
@@ -35,14 +34,12 @@ protected:
 		m_expanding.push_back(*reinterpret_cast<NMTREEVIEW*>(pNMHDR));
 		*pResult = m_bVetoExpand;
 	}
-	afx_msg void OnItemExpanded(NMHDR*, LRESULT*) { ++m_nExpanded; }
 	DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CNotifyTree, CTreeCtrl)
 	ON_NOTIFY_REFLECT(TVN_SELCHANGED, &CNotifyTree::OnSelChanged)
 	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, &CNotifyTree::OnItemExpanding)
-	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, &CNotifyTree::OnItemExpanded)
 END_MESSAGE_MAP()
 
 class TreeCtrlTest : public ::testing::Test
@@ -175,20 +172,33 @@ TEST_F(TreeCtrlTest, SelectionChangesAreReflectedToTheTree)
 	EXPECT_EQ(static_cast<UINT>(TVC_BYMOUSE), m_tree.m_selChanged[1].action);
 }
 
+// Refused, the expansion is asked for and goes no further; allowed, it is
+// asked for and then told.
+const kt::Sequence kExpandSeq = {
+	{ TVM_EXPAND, kt::sent | kt::wparam, TVE_EXPAND },
+	kt::Notify(TVN_ITEMEXPANDINGA, kt::sent | kt::parent),
+	kt::kSeparator,
+	{ TVM_EXPAND, kt::sent | kt::wparam, TVE_EXPAND },
+	kt::Notify(TVN_ITEMEXPANDINGA, kt::sent | kt::parent),
+	kt::Notify(TVN_ITEMEXPANDEDA, kt::sent | kt::parent),
+	kt::kSeparator,
+};
+
 TEST_F(TreeCtrlTest, ExpansionCanBeRefusedByTheReflectedHandler)
 {
+	kt::MessageRecorder rec(m_tree.GetSafeHwnd(), true);
 	m_tree.m_bVetoExpand = true;
 	m_tree.Expand(m_hFruit, TVE_EXPAND);
-	ASSERT_EQ(1u, m_tree.m_expanding.size());
-	EXPECT_EQ(m_hFruit, m_tree.m_expanding[0].itemNew.hItem);
-	EXPECT_EQ(static_cast<UINT>(TVE_EXPAND), m_tree.m_expanding[0].action);
+	rec.Separate();
 	EXPECT_FALSE(m_tree.GetItemState(m_hFruit, TVIS_EXPANDED) & TVIS_EXPANDED);
-	EXPECT_EQ(0, m_tree.m_nExpanded);
-
 	m_tree.m_bVetoExpand = false;
 	EXPECT_TRUE(m_tree.Expand(m_hFruit, TVE_EXPAND));
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kExpandSeq, { kt::kIncidental, { TVM_GETITEMA } }));
 	EXPECT_TRUE(m_tree.GetItemState(m_hFruit, TVIS_EXPANDED) & TVIS_EXPANDED);
-	EXPECT_EQ(1, m_tree.m_nExpanded);
+	ASSERT_EQ(2u, m_tree.m_expanding.size());
+	EXPECT_EQ(m_hFruit, m_tree.m_expanding[0].itemNew.hItem);
+	EXPECT_EQ(static_cast<UINT>(TVE_EXPAND), m_tree.m_expanding[0].action);
 }
 
 } // namespace

@@ -310,7 +310,6 @@ class PaintProbe : public CWnd
 {
 public:
 	COLORREF m_crFill = RGB(0, 0, 160);
-	int m_nPaints = 0;
 	CRect m_rcPaint;
 	bool m_bFoundSelf = false;
 
@@ -318,7 +317,6 @@ protected:
 	afx_msg void OnPaint()
 	{
 		CPaintDC dc(this);
-		++m_nPaints;
 		m_rcPaint = dc.m_ps.rcPaint;
 		// During painting the context is the permanent CPaintDC.
 		m_bFoundSelf = CDC::FromHandle(dc.m_hDC) == &dc;
@@ -333,13 +331,14 @@ END_MESSAGE_MAP()
 
 } // namespace
 
+const kt::Sequence kOnePaintSeq = { { WM_PAINT, kt::sent }, kt::kSeparator };
+
 TEST(DcTest, PaintDCValidatesTheUpdateRegion)
 {
 	kt::HostWindow host(200, 100);
 	PaintProbe probe;
 	ASSERT_TRUE(probe.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &host, 100));
 	kt::FlushPaint(host.GetSafeHwnd());
-	ASSERT_GE(probe.m_nPaints, 1);
 	EXPECT_TRUE(probe.m_bFoundSelf);
 	EXPECT_EQ(CRect(0, 0, 50, 30), probe.m_rcPaint);
 	// EndPaint validated everything: nothing is left to paint.
@@ -347,10 +346,12 @@ TEST(DcTest, PaintDCValidatesTheUpdateRegion)
 	kt::Snapshot shot(probe.GetSafeHwnd());
 	EXPECT_EQ(50 * 30, shot.Count(RGB(0, 0, 160)));
 
+	// One paint for one invalid rectangle, and none left in the queue after it.
+	kt::MessageRecorder rec(probe.GetSafeHwnd());
 	probe.InvalidateRect(CRect(5, 5, 10, 10), FALSE);
-	int before = probe.m_nPaints;
 	probe.UpdateWindow();
-	EXPECT_EQ(before + 1, probe.m_nPaints);
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kOnePaintSeq, kt::kQueries));
 	EXPECT_EQ(CRect(5, 5, 10, 10), probe.m_rcPaint);
 	probe.DestroyWindow();
 }

@@ -1,7 +1,7 @@
 // MenuTest.cpp - CMenu: building, ownership, temporary submenus, resources, owner-draw dispatch.
 //
 // Classes in this file:
-//   OwnerDrawnMenu, MenuOwner
+//   OwnerDrawnMenu
 #include <afxwin.h>
 
 #include <kavrotest/TestSupport.h>
@@ -131,35 +131,12 @@ public:
 	}
 };
 
-// The menu's owner; closes the menu as soon as its modal loop goes idle.
-class MenuOwner : public kt::HostWindow
-{
-public:
-	int m_nIdle = 0;
-	CRect m_rcPopup;
-
-protected:
-	afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam)
-	{
-		if (wParam == MSGF_MENU && m_nIdle++ == 0)
-		{
-			::GetWindowRect(reinterpret_cast<HWND>(lParam), &m_rcPopup);
-			::EndMenu();
-		}
-		return 0;
-	}
-	DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(MenuOwner, kt::HostWindow)
-	ON_MESSAGE(WM_ENTERIDLE, &MenuOwner::OnEnterIdle)
-END_MESSAGE_MAP()
-
 } // namespace
 
 TEST(MenuTest, TrackedPopupMeasuresAndDrawsThroughItsObject)
 {
-	MenuOwner owner;
+	kt::HostWindow owner;
+	kt::MenuAnswer answer(owner.GetSafeHwnd());
 	OwnerDrawnMenu menu;
 	ASSERT_TRUE(menu.CreatePopupMenu());
 	menu.AppendMenu(MF_OWNERDRAW, 501, reinterpret_cast<LPCTSTR>(0x1111));
@@ -168,15 +145,16 @@ TEST(MenuTest, TrackedPopupMeasuresAndDrawsThroughItsObject)
 	// Nothing is selected, so the call returns zero once the menu closes.
 	BOOL bResult = menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 20, 20, &owner);
 	EXPECT_EQ(0, bResult);
-	EXPECT_EQ(1, owner.m_nIdle);
+	EXPECT_EQ(1, answer.Loops());
 	EXPECT_EQ(2, menu.m_nMeasured);
 	EXPECT_EQ(502u, menu.m_nLastMeasuredID);
 	EXPECT_EQ(2, menu.m_nDrawn);
 	EXPECT_EQ(0x2222u, menu.m_lastDrawnData);
 	// The popup took the measured size (plus its frame).
-	EXPECT_GE(owner.m_rcPopup.Width(), 80);
-	EXPECT_GE(owner.m_rcPopup.Height(), 42);
-	EXPECT_LT(owner.m_rcPopup.Height(), 60);
+	const CRect rcPopup(answer.MenuRect());
+	EXPECT_GE(rcPopup.Width(), 80);
+	EXPECT_GE(rcPopup.Height(), 42);
+	EXPECT_LT(rcPopup.Height(), 60);
 
 	// Outside tracking, the owner has no menu and nothing is dispatched.
 	MEASUREITEMSTRUCT mis = { ODT_MENU, 0, 501, 0, 0, 0 };

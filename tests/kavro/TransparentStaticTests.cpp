@@ -379,7 +379,35 @@ TEST_F(TransparentStaticTest, LongTextsEndInTheSameFormAsPassByPassShortening)
 // ---------------------------------------------------------------------------
 // Where repaints go
 
-TEST_F(TransparentStaticTest, RedrawRepaintsTheParentUnderTheControlOnly)
+// The cases are about where painting goes; the colours the static asks
+// for (Wine's own static draws a new text at once) are not.
+const kt::Ignore kPaintCases = { kt::kQueries, { WM_CTLCOLORSTATIC } };
+
+// Each repaint asked of a control with a parent: the parent repaints the
+// control's rectangle at once, then the control paints its text over it from
+// the queue.
+const kt::Sequence kRepaintsSeq = {
+	{ WM_SETTEXT, kt::sent },
+	{ WM_PAINT, kt::sent | kt::parent },
+	{ WM_ERASEBKGND, kt::sent | kt::parent },
+	{ WM_PAINT, kt::posted },
+	{ WM_NCPAINT, kt::sent | kt::optional },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+	// Underscores unchanged, changed without a repaint, unchanged again though
+	// a repaint is asked: nothing. Changed with a repaint asked: a repaint.
+	kt::kSeparator,
+	kt::kSeparator,
+	kt::kSeparator,
+	{ WM_PAINT, kt::sent | kt::parent },
+	{ WM_ERASEBKGND, kt::sent | kt::parent },
+	{ WM_PAINT, kt::posted },
+	{ WM_NCPAINT, kt::sent | kt::optional },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+};
+
+TEST_F(TransparentStaticTest, RepaintsGoToTheParentUnderTheControlOnlyWhenSomethingChanged)
 {
 	COLORREF crBack = kTeal;
 	SetPainter(
@@ -392,19 +420,45 @@ TEST_F(TransparentStaticTest, RedrawRepaintsTheParentUnderTheControlOnly)
 	CTransparentStatic ctrl;
 	const CRect rc(50, 40, 150, 70);
 	Make(ctrl, "", rc);
+	// Marked as on a tab page, but with no tab control above its top-level
+	// parent: the parent repaints all the same.
+	ctrl.IsInTabCtrlPg();
 
 	// The parent's painting changes; only what the control covers is redone.
 	crBack = kYellow;
-	m_host->ResetEraseCount();
+	kt::MessageRecorder rec(ctrl.GetSafeHwnd(), true);
 	ctrl.SetWindowTextA("", true);
-	kt::PumpPending();
+	rec.Separate();
 	kt::Snapshot shot(m_host->GetSafeHwnd());
-	EXPECT_EQ(m_host->EraseCount(), 1);
 	EXPECT_EQ(shot.At(rc.left, rc.top), kYellow);
 	EXPECT_EQ(shot.At(rc.right - 1, rc.bottom - 1), kYellow);
 	EXPECT_EQ(shot.At(rc.left - 1, rc.top), kTeal);
 	EXPECT_EQ(shot.At(rc.right, rc.bottom), kTeal);
+
+	const std::pair<bool, bool> underscores[] = { { false, true }, { true, false }, { true, true },
+		{ false, true } };
+	for (const auto& u : underscores)
+	{
+		ctrl.ShowUnderscore(u.first, u.second);
+		rec.Separate();
+	}
+	EXPECT_TRUE(rec.Matches(kRepaintsSeq, kPaintCases));
 }
+
+// Seen from the page: first the page itself repaints under the label;
+// marked as on a tab page, the tab control above the page does, and the page
+// is painted again over the tab control's background.
+const kt::Sequence kTabPageSeq = {
+	{ WM_PAINT, kt::sent },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+	{ WM_PAINT, kt::sent | kt::parent },
+	{ WM_ERASEBKGND, kt::sent | kt::parent },
+	{ WM_PAINT, kt::posted },
+	{ WM_NCPAINT, kt::sent | kt::optional },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+};
 
 TEST_F(TransparentStaticTest, RedrawGoesToTheGrandparentOnATabPage)
 {
@@ -420,30 +474,17 @@ TEST_F(TransparentStaticTest, RedrawGoesToTheGrandparentOnATabPage)
 
 	kt::MessageRecorder onPage(page.GetSafeHwnd(), true);
 	ctrl.SetWindowTextA("still on the page", true);
-	kt::PumpPending();
-	EXPECT_EQ(onPage.Count(WM_ERASEBKGND), 1);
-	EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 0);
-
-	onPage.Clear();
+	onPage.Separate();
 	ctrl.IsInTabCtrlPg();
 	ctrl.SetWindowTextA("now the tab control paints", true);
-	kt::PumpPending();
-	EXPECT_EQ(onPage.Count(WM_ERASEBKGND, kt::parent), 1);
-	// The tab control's area covers the page, which is repainted over it.
-	EXPECT_GE(onPage.Count(WM_PAINT), 1);
+	onPage.Separate();
+	EXPECT_TRUE(onPage.Matches(kTabPageSeq, kPaintCases));
 	tabs.DestroyWindow();
 }
 
-TEST_F(TransparentStaticTest, TabPageFlagWithoutGrandparentFallsBackToTheParent)
-{
-	CTransparentStatic ctrl;
-	Make(ctrl, "top-level parent", CRect(10, 10, 150, 30));
-	ctrl.IsInTabCtrlPg();
-	m_host->ResetEraseCount();
-	ctrl.SetWindowTextA("redrawn", true);
-	kt::PumpPending();
-	EXPECT_EQ(m_host->EraseCount(), 1);
-}
+// Without a parent the control repaints itself at once.
+const kt::Sequence kAloneSeq = { { WM_PAINT, kt::sent }, { WM_NCPAINT, kt::sent | kt::optional },
+	{ WM_ERASEBKGND, kt::sent }, kt::kSeparator };
 
 TEST_F(TransparentStaticTest, RedrawWithoutParentRepaintsTheControlItself)
 {
@@ -454,34 +495,9 @@ TEST_F(TransparentStaticTest, RedrawWithoutParentRepaintsTheControlItself)
 	kt::PumpPending();
 	kt::MessageRecorder rec(ctrl.GetSafeHwnd());
 	ctrl.SetTextColor(RGB(1, 2, 3), true);
-	kt::PumpPending();
-	EXPECT_GE(rec.Count(WM_PAINT), 1);
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kAloneSeq, kPaintCases));
 	ctrl.DestroyWindow();
-}
-
-TEST_F(TransparentStaticTest, ShowUnderscoreRepaintsOnlyWhenTheValueChanges)
-{
-	CTransparentStatic ctrl;
-	Make(ctrl, "&File", CRect(10, 10, 120, 30));
-	kt::MessageRecorder rec(ctrl.GetSafeHwnd(), true);
-
-	ctrl.ShowUnderscore(false, true); // unchanged
-	kt::PumpPending();
-	EXPECT_EQ(rec.Count(WM_PAINT), 0);
-	EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 0);
-
-	ctrl.ShowUnderscore(true, false); // changed, no repaint asked
-	kt::PumpPending();
-	EXPECT_EQ(rec.Count(WM_PAINT), 0);
-
-	ctrl.ShowUnderscore(true, true); // unchanged again: nothing, even when asked
-	kt::PumpPending();
-	EXPECT_EQ(rec.Count(WM_PAINT), 0);
-
-	ctrl.ShowUnderscore(false, true); // changed and asked
-	kt::PumpPending();
-	EXPECT_EQ(rec.Count(WM_ERASEBKGND, kt::parent), 1);
-	EXPECT_GE(rec.Count(WM_PAINT), 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -506,7 +522,9 @@ TEST_F(TransparentStaticTest, MissingWindowDoesNothing)
 	EXPECT_EQ(ctrl.GetSafeHwnd(), (HWND)NULL);
 }
 
-TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaintInReasonableTime)
+// How long such texts take is for the benchmark (bench/static_paint_bench);
+// here they must paint something and end.
+TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaint)
 {
 	CTransparentStatic empty;
 	empty.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
@@ -523,18 +541,17 @@ TEST_F(TransparentStaticTest, EmptyAndEnormousTextsPaintInReasonableTime)
 		CTransparentStatic::LeadingEllipsis, CTransparentStatic::TrailingEllipsis };
 	const CTransparentStatic::ContentType contents[] = { CTransparentStatic::TextContent,
 		CTransparentStatic::PathContent, CTransparentStatic::FileContent };
+	const CRect rcHuge(10, 40, 200, 60);
 	for (auto mode : modes)
 		for (auto content : contents)
 		{
 			CTransparentStatic ctrl;
 			ctrl.UseEllipsis(mode, false);
 			ctrl.SetContentType(content, false);
-			Make(ctrl, "", CRect(10, 40, 200, 60));
-			const ULONGLONG start = ::GetTickCount64();
+			Make(ctrl, "", rcHuge);
 			ctrl.SetWindowTextA(huge.c_str(), true);
 			kt::PumpPending();
-			// A generous bound: the point is that it ends, not how fast.
-			EXPECT_LT(::GetTickCount64() - start, 20000u) << mode << "/" << content;
+			EXPECT_GT(Shot(rcHuge).Count(::GetSysColor(COLOR_BTNTEXT)), 10) << mode << "/" << content;
 			ctrl.DestroyWindow();
 		}
 }

@@ -15,14 +15,12 @@
 namespace
 {
 
-// The owner of the menus: update handlers for some commands, a record of the
-// WM_COMMAND messages that arrive, and a hook that answers the open menu.
+// The owner of the menus: update handlers for some commands, and a count of
+// the items the menu measured through it.
 class MenuOwner : public kt::HostWindow
 {
 public:
-	std::vector<UINT> m_commands;
-	std::function<void()> m_onMenuIdle; // run once, on the first WM_ENTERIDLE
-	int m_nMeasured = 0;                // menu items the menu measured
+	int m_nMeasured = 0;
 
 protected:
 	afx_msg void OnUpdateDisable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -30,15 +28,6 @@ protected:
 
 	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
 	{
-		if (message == WM_ENTERIDLE && wParam == MSGF_MENU && m_onMenuIdle)
-		{
-			auto action = std::move(m_onMenuIdle);
-			m_onMenuIdle = nullptr;
-			action();
-			return 0;
-		}
-		if (message == WM_COMMAND && lParam == 0)
-			m_commands.push_back(LOWORD(wParam));
 		const LRESULT result = kt::HostWindow::WindowProc(message, wParam, lParam);
 		if (message == WM_MEASUREITEM)
 			m_nMeasured += reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->itemWidth > 0;
@@ -77,17 +66,6 @@ bool IsGrayed(HMENU hMenu, UINT nID)
 bool IsChecked(HMENU hMenu, UINT nID)
 {
 	return (::GetMenuState(hMenu, nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-// Presses keys in the open menu: posted to the thread's queue, which the
-// menu's own loop reads.
-void PostKeys(HWND hWnd, std::initializer_list<UINT> keys)
-{
-	for (UINT vk : keys)
-	{
-		::PostMessageA(hWnd, WM_KEYDOWN, vk, 1);
-		::PostMessageA(hWnd, WM_KEYUP, vk, 0xC0000001);
-	}
 }
 
 // A square icon of one colour, fully opaque.
@@ -156,6 +134,19 @@ TEST(ImageMenuLoad, AppliesTheOwnersUpdateHandlersAndTidiesSeparators)
 /////////////////////////////////////////////////////////////////////////////
 // Tracking
 
+// What the owner hears from a tracked menu besides the commands.
+constexpr UINT kMenuTraffic[] = { WM_ENTERMENULOOP, WM_EXITMENULOOP, WM_INITMENU, WM_INITMENUPOPUP,
+	WM_UNINITMENUPOPUP, WM_MENUSELECT, WM_ENTERIDLE, WM_MENUCHAR, WM_MEASUREITEM, WM_DRAWITEM, WM_KEYDOWN,
+	WM_KEYUP, WM_CHAR, WM_CAPTURECHANGED, WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE };
+
+// Each chosen item is one command, posted to the owner when its menu closes.
+const kt::Sequence kCommandsSeq = {
+	{ WM_COMMAND, kt::posted | kt::wparam | kt::lparam, MAKEWPARAM(ID_TEST_WRAP, 0), 0 },
+	kt::kSeparator,
+	{ WM_COMMAND, kt::posted | kt::wparam | kt::lparam, MAKEWPARAM(ID_TEST_OPEN, 0), 0 },
+	kt::kSeparator,
+};
+
 TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 {
 	MenuOwner owner;
@@ -174,20 +165,22 @@ TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 
 	// The keyboard skips the separator; owner-drawn items still answer their
 	// mnemonics. The owner's messages reach the menu's MeasureItem.
-	UINT typeWhileOpen = 0;
-	owner.m_onMenuIdle = [&]
-	{
-		typeWhileOpen = ItemInfo(hMenu, ID_TEST_WRAP, FALSE).fType;
-		PostKeys(owner.GetSafeHwnd(), { VK_DOWN, VK_DOWN, VK_RETURN });
-	};
+	kt::MenuAnswer answer(owner.GetSafeHwnd());
+	kt::MessageRecorder rec(owner.GetSafeHwnd());
+	answer.Press({ VK_DOWN, VK_DOWN, VK_RETURN });
 	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
-	kt::PumpPending();
-	owner.m_onMenuIdle = [&] { ::PostMessageA(owner.GetSafeHwnd(), WM_CHAR, 'o', 1); };
+	rec.Separate();
+	answer.Press({ 'O' });
 	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
-	kt::PumpPending();
-	EXPECT_TRUE(typeWhileOpen & MFT_OWNERDRAW);
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kCommandsSeq, kMenuTraffic));
+	ASSERT_EQ(answer.Popups().size(), 2u);
+	const std::vector<kt::MenuAnswer::Item>& open = answer.Popups()[0];
+	ASSERT_EQ(open.size(), 4u);
+	for (const kt::MenuAnswer::Item& item : open)
+		EXPECT_EQ((item.type & MFT_OWNERDRAW) != 0, (item.type & MFT_SEPARATOR) == 0) << "item " << item.id;
+	EXPECT_TRUE(open[3].state & MFS_GRAYED);
 	EXPECT_GT(owner.m_nMeasured, 0);
-	EXPECT_EQ(owner.m_commands, (std::vector<UINT>{ ID_TEST_WRAP, ID_TEST_OPEN }));
 
 	// Closed, each item has the application's data, type, text and state.
 	mii = ItemInfo(hMenu, ID_TEST_WRAP, FALSE);
@@ -226,12 +219,13 @@ protected:
 	void WhileOpen(const std::function<void()>& action)
 	{
 		bool ran = false;
-		m_owner.m_onMenuIdle = [&]
-		{
-			action();
-			ran = true;
-			::EndMenu();
-		};
+		kt::MenuAnswer answer(m_owner.GetSafeHwnd());
+		answer.WhileOpen(
+			[&]
+			{
+				action();
+				ran = true;
+			});
 		m_menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &m_owner, NULL);
 		kt::PumpPending();
 		EXPECT_TRUE(ran) << "the menu never went idle";

@@ -48,6 +48,12 @@ protected:
 class TimerThreadTest : public ::testing::Test
 {
 protected:
+	// Waits until n messages have arrived in all (false after 2 s).
+	bool Arrived(size_t n)
+	{
+		return kt::PumpUntil([&] { return m_got.size() >= n; });
+	}
+
 	Receiver m_wnd;
 	const HWND m_hWnd = m_wnd.GetSafeHwnd();
 	std::vector<Delivery>& m_got = m_wnd.m_deliveries;
@@ -64,20 +70,17 @@ TEST_F(TimerThreadTest, BurstOfRearmsDeliversOnceAfterTheLastOne)
 		lastArm = NowUs();
 		timer.SetTimeout(150);
 	}
-	kt::PumpFor(900);
-
-	ASSERT_EQ(m_got.size(), 1u);
+	ASSERT_TRUE(Arrived(1));
 	EXPECT_GE(m_got[0].atUs - lastArm, 150000);
 	EXPECT_EQ(m_got[0].wParam, WPARAM(7));
 	EXPECT_EQ(m_got[0].lParam, LPARAM(-3));
 
 	// One-shot: after the delivery it stays quiet until armed again.
-	kt::PumpFor(300);
+	kt::PumpFor(200);
 	EXPECT_EQ(m_got.size(), 1u);
 	lastArm = NowUs();
 	timer.SetTimeout(50);
-	kt::PumpFor(500);
-	ASSERT_EQ(m_got.size(), 2u);
+	ASSERT_TRUE(Arrived(2));
 	EXPECT_GE(m_got[1].atUs - lastArm, 50000);
 }
 
@@ -86,13 +89,12 @@ TEST_F(TimerThreadTest, DisarmedTimerDeliversNothing)
 	TimerThread created(WM_TIMER_TEST, m_hWnd, INFINITE, false, 0, 0);
 	TimerThread disarmed(WM_TIMER_TEST, m_hWnd, 100, false, 0, 0);
 	disarmed.SetTimeout(INFINITE);
-	kt::PumpFor(400);
+	kt::PumpFor(250);
 	EXPECT_TRUE(m_got.empty());
 
 	// A timer made disarmed still works once armed.
 	created.SetTimeout(0);
-	kt::PumpFor(300);
-	EXPECT_EQ(m_got.size(), 1u);
+	EXPECT_TRUE(Arrived(1));
 }
 
 TEST_F(TimerThreadTest, StopEndsTheWorkerPromptlyAndSilencesIt)
@@ -105,7 +107,7 @@ TEST_F(TimerThreadTest, StopEndsTheWorkerPromptlyAndSilencesIt)
 	EXPECT_FALSE(stopped.IsRunning());
 	EXPECT_FALSE(stopped.SetPriority(THREAD_PRIORITY_NORMAL));
 	stopped.SetTimeout(0);
-	kt::PumpFor(400);
+	kt::PumpFor(100);
 	EXPECT_TRUE(m_got.empty());
 	// Stopping twice is harmless.
 	EXPECT_TRUE(stopped.Stop(0));
@@ -140,24 +142,22 @@ TEST_F(TimerThreadTest, StoppingIsSafeWhileDueOrAfterTheWindowIsGone)
 	kt::PumpPending();
 	const size_t before = m_got.size();
 	EXPECT_LE(before, 20u);
-	kt::PumpFor(200);
+	kt::PumpFor(100);
 	EXPECT_EQ(m_got.size(), before);
 
 	// The window dies while the timer is armed; the post fails quietly.
 	TimerThread timer(WM_TIMER_TEST, m_hWnd, 50, false, 0, 0);
 	::DestroyWindow(m_hWnd);
-	kt::PumpFor(200);
-	timer.SetTimeout(0);
 	kt::PumpFor(100);
+	timer.SetTimeout(0);
 	EXPECT_TRUE(timer.Stop(INFINITE));
-	EXPECT_EQ(m_got.size(), before);
 }
 
 TEST_F(TimerThreadTest, PeriodicTimerRearmsItselfUntilDisarmed)
 {
 	const LONGLONG start = NowUs();
 	TimerThread timer(WM_TIMER_TEST, m_hWnd, 60, true, 0, 0);
-	kt::PumpFor(1000);
+	ASSERT_TRUE(Arrived(5));
 	const LONGLONG disarmed = NowUs();
 	timer.SetTimeout(INFINITE);
 	kt::PumpFor(50);
@@ -170,7 +170,7 @@ TEST_F(TimerThreadTest, PeriodicTimerRearmsItselfUntilDisarmed)
 	for (size_t i = 0; i < count; ++i)
 		EXPECT_GE(m_got[i].atUs - start, LONGLONG(i + 1) * 60000) << i;
 
-	kt::PumpFor(300);
+	kt::PumpFor(150);
 	EXPECT_EQ(m_got.size(), count);
 }
 
@@ -194,14 +194,13 @@ TEST_F(TimerThreadTest, IdleWorkersUseNoProcessorTime)
 	TimerThread waiting(WM_TIMER_TEST, m_hWnd, 60000, false, 0, 0);
 	TimerThread fired1(WM_TIMER_TEST, m_hWnd, 0, false, 0, 0);
 	TimerThread fired2(WM_TIMER_TEST, m_hWnd, 10, false, 0, 0);
-	kt::PumpFor(200);
-	ASSERT_EQ(m_got.size(), 2u);
+	ASSERT_TRUE(Arrived(2));
 
 	const ULONGLONG before = ProcessCpu100ns();
-	::Sleep(1000);
+	::Sleep(500);
 	const ULONGLONG used = ProcessCpu100ns() - before;
-	// A spinning worker would burn about a second; allow 5% for noise.
-	EXPECT_LT(used, 500000u) << "CPU time over an idle second, 100 ns units";
+	// A spinning worker would burn all of the half second; allow 5% for noise.
+	EXPECT_LT(used, 250000u) << "CPU time over an idle half second, 100 ns units";
 }
 
 } // namespace

@@ -65,7 +65,6 @@ HostWindow::Painter HostWindow::Checkerboard(int cell, COLORREF a, COLORREF b)
 
 BOOL HostWindow::OnEraseBkgnd(CDC* pDC)
 {
-	++m_nErase;
 	CRect rc;
 	GetClientRect(&rc);
 	if (m_painter)

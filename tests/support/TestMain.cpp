@@ -10,6 +10,7 @@
 #include <gdiplus.h>
 
 #include <gtest/gtest.h>
+#include <kavrotest/TestSupport.h>
 
 namespace kt
 {
@@ -90,6 +91,7 @@ int main(int argc, char** argv)
 	Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
 
 	::testing::InitGoogleTest(&argc, argv);
+	kt::ReportCrashes();
 	int result = RUN_ALL_TESTS();
 
 	Gdiplus::GdiplusShutdown(gdiplusToken);

@@ -1,10 +1,11 @@
 // TestSupport.h - helpers shared by the test executables.
 //
 // Classes in this file:
-//   HostWindow, DialogTemplate, Snapshot, Expected, Recorded, MessageRecorder, TempDir
+//   HostWindow, DialogTemplate, Snapshot, Expected, Ignore, Recorded, MessageRecorder, MenuAnswer, TempDir
 #pragma once
 
 #include <afxwin.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -21,10 +22,12 @@ namespace kt
 
 // Handles every message already queued for this thread, then returns.
 void PumpPending();
-// Handles messages for the given time.
+// Handles messages for the given time: only for proving that nothing
+// arrives; to wait for something, PumpUntil.
 void PumpFor(DWORD ms);
-// Handles messages until cond() holds (true) or the time runs out (false).
-bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 3000);
+// Handles messages until cond() holds (true) or the time runs out (false);
+// the way to wait for something that happens on its own time.
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 2000);
 // Paints every invalid window of the thread now.
 void FlushPaint(HWND hWnd);
 
@@ -44,8 +47,6 @@ public:
 
 	void SetPainter(Painter painter);
 	void SetBackColor(COLORREF cr);
-	int EraseCount() const { return m_nErase; }
-	void ResetEraseCount() { m_nErase = 0; }
 
 	// Paints a two-colour checkerboard of the given cell size; handy to prove
 	// that a transparent child lets the parent's painting through.
@@ -53,7 +54,6 @@ public:
 
 protected:
 	Painter m_painter;
-	int m_nErase = 0;
 
 	afx_msg BOOL OnEraseBkgnd(CDC* pDC);
 	afx_msg void OnPaint();
@@ -137,18 +137,31 @@ private:
 };
 
 // ---------------------------------------------------------------------------
-// Records the messages that windows of this thread receive, sent or posted,
-// and compares them with an expected sequence in the manner of Wine's
-// conformance tests.
+// Message sequences, in the manner of Wine's conformance tests. A recorder
+// notes every message that the watched window (and, if asked, its parent)
+// receives, sent or posted. A test compares the whole recording with a table
+// written at file scope:
+//
+//   const kt::Sequence kClickSeq = {
+//   	{ BM_CLICK, kt::sent },
+//   	kt::Command(BN_CLICKED, kt::sent | kt::parent),
+//   	kt::kSeparator,
+//   };
+//   ...
+//   EXPECT_TRUE(rec.Matches(kClickSeq, kt::kIncidental));
+//
+// Every recorded message that is not on the ignore list must match its entry,
+// in order; only entries marked optional may be missing. A mismatch prints
+// both sequences side by side, by name.
 enum MsgFlags : unsigned
 {
-	sent = 0x01,      // arrives through SendMessage (window procedure called directly)
-	posted = 0x02,    // arrives through the queue
-	parent = 0x04,    // arrives at the parent of the watched window
-	optional = 0x08,  // may be missing
-	wparam = 0x10,    // compare wParam
-	lparam = 0x20,    // compare lParam
-	defwinproc = 0x40 // informational, not checked
+	sent = 0x01,     // came through SendMessage (with neither sent nor posted, either will do)
+	posted = 0x02,   // came through the queue
+	parent = 0x04,   // came to the parent of the watched window
+	optional = 0x08, // may be missing
+	wparam = 0x10,   // compare wParam
+	lparam = 0x20,   // compare lParam
+	code = 0x40      // compare the notification code: HIWORD(wParam) of WM_COMMAND, NMHDR::code of WM_NOTIFY
 };
 
 struct Expected
@@ -157,32 +170,88 @@ struct Expected
 	unsigned flags;
 	WPARAM wParam = 0;
 	LPARAM lParam = 0;
+	UINT code = 0;
+};
+using Sequence = std::vector<Expected>;
+
+// Entries for notifications to a parent, compared by their code.
+constexpr Expected Command(UINT nCode, unsigned flags)
+{
+	return { WM_COMMAND, flags | code, 0, 0, nCode };
+}
+constexpr Expected Notify(UINT nCode, unsigned flags)
+{
+	return { WM_NOTIFY, flags | code, 0, 0, nCode };
+}
+
+// MessageRecorder::Separate sends this message after an action; kSeparator
+// is its entry in a table.
+constexpr UINT kSeparatorMessage = WM_APP + 0x3FFF;
+constexpr Expected kSeparator = { kSeparatorMessage, sent };
+
+// Questions any window is asked that say nothing about the behaviour under
+// test: hit tests, the mouse and cursor shapes, text, font, icon and size
+// queries, IME and accessibility.
+constexpr UINT kQueries[] = { WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_NCMOUSEMOVE, WM_GETTEXT,
+	WM_GETTEXTLENGTH, WM_GETFONT, WM_GETICON, WM_GETOBJECT, WM_GETMINMAXINFO, WM_IME_SETCONTEXT,
+	WM_IME_NOTIFY };
+// Incidental traffic: the queries, and painting and the activation of
+// top-level windows, for cases that are not about either.
+constexpr UINT kIncidental[] = { WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_NCMOUSEMOVE, WM_GETTEXT,
+	WM_GETTEXTLENGTH, WM_GETFONT, WM_GETICON, WM_GETOBJECT, WM_GETMINMAXINFO, WM_IME_SETCONTEXT,
+	WM_IME_NOTIFY, WM_NCPAINT, WM_ERASEBKGND, WM_PAINT, WM_SYNCPAINT, WM_CTLCOLORBTN, WM_CTLCOLORSTATIC,
+	WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORDLG, WM_CTLCOLORSCROLLBAR, WM_PRINTCLIENT, NM_CUSTOMDRAW,
+	WM_NCACTIVATE, WM_ACTIVATE, WM_ACTIVATEAPP };
+
+struct Recorded;
+
+// The messages a comparison passes over, named in each test: kIncidental or
+// kQueries, a list of its own, or one of those and more:
+// { kt::kIncidental, { WM_TIMER } }. WM_NOTIFY codes may be listed too (no
+// message has their values): NM_CUSTOMDRAW passes over custom draw.
+class Ignore
+{
+public:
+	Ignore(std::initializer_list<UINT> messages)
+		: m_messages(messages)
+	{
+	}
+	template <size_t N>
+	Ignore(const UINT (&base)[N], std::initializer_list<UINT> more = {})
+		: m_messages(base, base + N)
+	{
+		m_messages.insert(m_messages.end(), more);
+	}
+	bool Has(const Recorded& r) const;
+
+private:
+	std::vector<UINT> m_messages;
 };
 
 struct Recorded
 {
-	HWND hwnd;
 	UINT message;
 	unsigned flags; // sent or posted, plus parent when it came to the parent
 	WPARAM wParam;
 	LPARAM lParam;
+	UINT code;           // of WM_COMMAND and WM_NOTIFY
+	std::string control; // class of the control that sent a WM_COMMAND
 };
 
 class MessageRecorder
 {
 public:
-	// Watches hWnd (and, with flag parent in the records, its parent).
+	// Watches hWnd, and with withParent its parent too.
 	explicit MessageRecorder(HWND hWnd, bool withParent = false);
 	~MessageRecorder();
 
 	void Clear() { m_records.clear(); }
-	const std::vector<Recorded>& Records() const { return m_records; }
-	// Messages of one kind received so far.
-	int Count(UINT message, unsigned flags = 0) const;
-	// Compares the recorded messages with the expected ones, in order,
-	// skipping messages that are not in the interesting set (the messages
-	// named in expected) and allowing optional entries to be absent.
-	::testing::AssertionResult Matches(const std::vector<Expected>& expected) const;
+	// Ends an action: handles what it queued, then sends the separator to
+	// the watched window, so that the table shows which action each message
+	// came from.
+	void Separate();
+	// Compares the recording with the table, passing over ignored messages.
+	::testing::AssertionResult Matches(const Sequence& expected, const Ignore& ignore) const;
 
 private:
 	static LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam);
@@ -195,6 +264,58 @@ private:
 	HHOOK m_hGetHook = nullptr;
 	std::vector<Recorded> m_records;
 };
+
+// ---------------------------------------------------------------------------
+// Answers the popup menus a window owns, as a user would, so that a test can
+// track a menu on its own thread: at the first WM_ENTERIDLE of a menu loop it
+// presses the keys given for that loop, or closes the menu when none were
+// given; a menu still open at the next idle is closed, so that a test never
+// hangs in a menu. At every WM_INITMENUPOPUP it notes the popup's items as the
+// owner left them.
+class MenuAnswer
+{
+public:
+	struct Item
+	{
+		UINT id;
+		std::string text; // empty for separators and owner-drawn items
+		UINT type;        // MFT_ flags
+		UINT state;       // MFS_ flags
+	};
+
+	explicit MenuAnswer(HWND hWndOwner);
+	~MenuAnswer();
+
+	// Virtual keys to press in the next menu loop.
+	void Press(std::initializer_list<UINT> keys) { m_keys = keys; }
+	// Runs once at the next loop's first idle, while the menu is open (its
+	// items are then owner-drawn), before the keys are pressed.
+	void WhileOpen(std::function<void()> action) { m_whileOpen = std::move(action); }
+	// The popups initialised so far, each with its items.
+	const std::vector<std::vector<Item>>& Popups() const { return m_popups; }
+	// The menu window's rectangle at the last loop's first idle.
+	const RECT& MenuRect() const { return m_rcMenu; }
+	// Menu loops answered so far.
+	int Loops() const { return m_nLoops; }
+
+private:
+	static LRESULT CALLBACK CallWndRetProc(int code, WPARAM wParam, LPARAM lParam);
+	void OnMessage(const CWPRETSTRUCT& msg);
+
+	HWND m_hWndOwner;
+	HHOOK m_hHook = nullptr;
+	std::vector<UINT> m_keys;
+	std::function<void()> m_whileOpen;
+	std::vector<std::vector<Item>> m_popups;
+	RECT m_rcMenu = {};
+	int m_nLoops = 0;
+	int m_nIdle = 0; // idle messages in the current loop
+};
+
+// ---------------------------------------------------------------------------
+// Names the test case in the output when the process crashes in it, and ends
+// the process without waiting for a debugger. main() calls it.
+void ReportCrashes();
 
 // ---------------------------------------------------------------------------
 // A temporary folder, removed with everything in it when the object goes.
