@@ -493,8 +493,9 @@ void AFX_CDECL CString::AppendFormat(PCXSTR pszFormat, ...)
 
 BOOL CString::LoadString(UINT nID)
 {
-	// String tables are stored in blocks of sixteen, one resource per block.
-	HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE((nID >> 4) + 1), RT_STRING);
+	// Asked string by string: a module may hold the block of sixteen that
+	// nID falls in without holding nID itself.
+	HINSTANCE hInst = AfxFindStringResourceHandle(nID);
 	if (hInst == NULL)
 		return FALSE;
 	return LoadString(hInst, nID);

@@ -175,6 +175,9 @@ TEST_F(ExtensionDllTest, ResourceChainSearchesTheApplicationFirstThenTheDll)
 	EXPECT_EQ(CString("in the extension's own block"), str);
 	EXPECT_TRUE(str.LoadString(IDS_SHARED));
 	EXPECT_EQ(CString("shared from the executable"), str);
+	// The executable holds other strings of this block, not this one.
+	EXPECT_TRUE(str.LoadString(IDS_EXT_ONLY));
+	EXPECT_EQ(CString("only in the extension"), str);
 	CMenu menu;
 	EXPECT_TRUE(menu.LoadMenu(IDR_EXT_MENU));
 	kt::HostWindow host;
