@@ -1,4 +1,5 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
+//   class CImageList
 //   class CTreeCtrl
 //   class CRichEditCtrl
 #pragma once
@@ -11,6 +12,54 @@
 // Loads Msftedit.dll, whose RICHEDIT50W class CRichEditCtrl::Create then
 // prefers over the riched20.dll classes that AfxInitRichEdit2 loads.
 AFX_CORE_API BOOL AFXAPI AfxInitRichEdit5();
+
+/////////////////////////////////////////////////////////////////////////////
+// CImageList - owns a common-controls image list.
+
+class AFX_CORE_API CImageList : public CObject
+{
+	DECLARE_DYNCREATE(CImageList)
+
+public:
+// Construction
+	CImageList();
+	BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+	BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
+	BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
+
+// Attributes
+	HIMAGELIST m_hImageList;
+	operator HIMAGELIST() const { return m_hImageList; }
+	HIMAGELIST GetSafeHandle() const;
+
+	static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
+	static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
+	static void PASCAL DeleteTempMap();
+	BOOL Attach(HIMAGELIST hImageList);
+	HIMAGELIST Detach();
+
+	int GetImageCount() const;
+	BOOL SetImageCount(UINT uNewCount);
+	COLORREF SetBkColor(COLORREF cr);
+	COLORREF GetBkColor() const;
+	BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
+
+// Operations
+	BOOL DeleteImageList();
+	int Add(CBitmap* pbmImage, CBitmap* pbmMask);
+	int Add(CBitmap* pbmImage, COLORREF crMask);
+	int Add(HICON hIcon);
+	BOOL Remove(int nImage);
+	BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
+	int Replace(int nImage, HICON hIcon);
+	// A new icon that the caller owns (DestroyIcon).
+	HICON ExtractIcon(int nImage);
+	BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+
+// Implementation
+public:
+	virtual ~CImageList();
+};
 
 /////////////////////////////////////////////////////////////////////////////
 // CTreeCtrl - a tree view control

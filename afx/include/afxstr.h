@@ -5,6 +5,15 @@
 #include "afxver_.h"
 #include <stdarg.h>
 
+// Lets GCC check the arguments of the formatting members against their
+// format. The conversions are msvcrt's (%I64d, no %zu), which GCC knows as
+// ms_printf; the attribute counts the implicit this as argument 1.
+#if defined(__GNUC__) && !defined(__clang__)
+#define AFX_PRINTF_FORMAT(nFormat, nFirstArg) __attribute__((format(ms_printf, nFormat, nFirstArg)))
+#else
+#define AFX_PRINTF_FORMAT(nFormat, nFirstArg)
+#endif
+
 /////////////////////////////////////////////////////////////////////////////
 // CString - a counted, zero-terminated string of chars in the ANSI code page.
 //
@@ -113,11 +122,13 @@ public:
 	CString& TrimRight(XCHAR chTarget);
 	CString& TrimRight(PCXSTR pszTargets);
 
-	// printf-style formatting with the C runtime's conversions.
-	void AFX_CDECL Format(PCXSTR pszFormat, ...);
+	// printf-style formatting with the C runtime's conversions. Pass a
+	// CString argument as GetString() or (LPCTSTR): the object itself would
+	// go through "..." by reference and print garbage.
+	void AFX_CDECL Format(PCXSTR pszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
 	void AFX_CDECL Format(UINT nFormatID, ...);
 	void FormatV(PCXSTR pszFormat, va_list args);
-	void AFX_CDECL AppendFormat(PCXSTR pszFormat, ...);
+	void AFX_CDECL AppendFormat(PCXSTR pszFormat, ...) AFX_PRINTF_FORMAT(2, 3);
 	void AppendFormatV(PCXSTR pszFormat, va_list args);
 
 	// Loads a string table entry through the module chain; FALSE when absent.
@@ -198,3 +209,5 @@ private:
 };
 
 typedef CString CStringA;
+
+#undef AFX_PRINTF_FORMAT

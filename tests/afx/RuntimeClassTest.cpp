@@ -108,7 +108,9 @@ protected:
 	template <class T>
 	T Proc(const char* pszName)
 	{
-		return reinterpret_cast<T>(reinterpret_cast<void*>(::GetProcAddress(m_hDll, pszName)));
+		// Through void (*)(), the one function type every other converts to
+		// without a warning.
+		return reinterpret_cast<T>(reinterpret_cast<void (*)()>(::GetProcAddress(m_hDll, pszName)));
 	}
 
 	static HINSTANCE FindString(UINT nID)
