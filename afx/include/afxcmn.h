@@ -1,6 +1,7 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
 //   class CImageList
 //   class CTreeCtrl
+//   class CToolInfo, CToolTipCtrl
 //   class CRichEditCtrl
 #pragma once
 
@@ -134,6 +135,72 @@ public:
 
 	HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL) const;
 	HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const;
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CToolTipCtrl - a tooltip control
+//
+// A tool is a whole window (nIDTool 0: the notifications go to the window's
+// parent) or a rectangle of a window with an id of its own. Its text is
+// given, loaded from a string resource, or asked of the window that gets the
+// notifications (LPSTR_TEXTCALLBACK, answered on TTN_NEEDTEXT). The control
+// sees the mouse only through RelayEvent, which a window typically calls from
+// PreTranslateMessage.
+
+class CToolInfo : public TOOLINFOA
+{
+public:
+	TCHAR szText[256];
+};
+
+class AFX_CORE_API CToolTipCtrl : public CWnd
+{
+	DECLARE_DYNAMIC(CToolTipCtrl)
+
+public:
+// Construction
+	CToolTipCtrl();
+	virtual ~CToolTipCtrl();
+
+	// A popup owned by pParentWnd; TTS_ALWAYSTIP and friends in dwStyle.
+	virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
+
+// Attributes
+	void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+	BOOL GetToolInfo(CToolInfo& ToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+	void SetToolInfo(LPTOOLINFO lpToolInfo);
+	void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
+	int GetToolCount() const;
+
+	// nDelay sets every delay from the automatic one (TTDT_AUTOMATIC).
+	void SetDelayTime(UINT nDelay);
+	void SetDelayTime(DWORD dwDuration, int iTime);
+	int GetDelayTime(DWORD dwDuration) const;
+	int SetMaxTipWidth(int iWidth);
+	int GetMaxTipWidth() const;
+	void SetTipBkColor(COLORREF clr);
+	COLORREF GetTipBkColor() const;
+	void SetTipTextColor(COLORREF clr);
+	COLORREF GetTipTextColor() const;
+
+// Operations
+	void Activate(BOOL bActivate);
+	BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = NULL, UINT_PTR nIDTool = 0);
+	BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = NULL,
+		UINT_PTR nIDTool = 0);
+	void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
+	// pt in pWnd's client coordinates; fills lpToolInfo with the tool there.
+	BOOL HitTest(CWnd* pWnd, CPoint pt, LPTOOLINFO lpToolInfo) const;
+	void RelayEvent(LPMSG lpMsg);
+	void UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+	void UpdateTipText(UINT nIDText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+	void Update();
+	void Pop();
+
+// Implementation
+protected:
+	// The tool's identity: the window itself for nIDTool 0, else the id.
+	void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
 /////////////////////////////////////////////////////////////////////////////
