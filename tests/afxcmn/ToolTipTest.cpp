@@ -60,6 +60,13 @@ void HoverOver(CWnd* pWnd, CPoint pt)
 	pWnd->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 
+// The tooltip checks that the cursor is still over its tool: keep the host
+// above, and away from, the windows of tests running beside this one.
+void MoveOutOfTheWay(CWnd* pHost)
+{
+	pHost->SetWindowPos(&CWnd::wndTopMost, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 CPoint CentreOf(CWnd* pWnd)
 {
 	CRect rc;
@@ -146,6 +153,7 @@ TEST_F(ToolTipTest, RelayedMouseShowsTheToolOfTheWindowUnderIt)
 			return CTipsHost::PreTranslateMessage(pMsg);
 		}
 	} host;
+	MoveOutOfTheWay(&host);
 	ASSERT_TRUE(host.m_tip.Create(&host));
 	EXPECT_EQ(host.m_hWnd, ::GetWindow(host.m_tip.m_hWnd, GW_OWNER));
 	host.m_tip.SetDelayTime(TTDT_INITIAL, 1);
@@ -175,6 +183,7 @@ TEST_F(ToolTipTest, RelayedMouseShowsTheToolOfTheWindowUnderIt)
 TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 {
 	CTipsHost host;
+	MoveOutOfTheWay(&host);
 	EXPECT_FALSE(host.EnableToolTips(TRUE));
 	EXPECT_TRUE(host.EnableToolTips(TRUE));
 
@@ -207,6 +216,7 @@ TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 TEST_F(ToolTipTest, OnToolHitTestNamesToolsOfItsOwn)
 {
 	CHalvesHost host;
+	MoveOutOfTheWay(&host);
 	host.EnableToolTips();
 	const struct
 	{
