@@ -697,8 +697,6 @@ protected:
 	HWND PreModal();
 	void PostModal();
 
-	void CenterUnplacedDialog(const CRect& rcBefore);
-
 	afx_msg LRESULT HandleInitDialog(WPARAM, LPARAM);
 	afx_msg LRESULT HandleSetFont(WPARAM, LPARAM);
 

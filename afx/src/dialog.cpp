@@ -311,6 +311,23 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 	return PreTranslateInput(pMsg);
 }
 
+// Centres the dialog as MFC centres its dialogs after OnInitDialog: a popup
+// that OnInitDialog neither showed nor moved, and that is modal (its owner
+// disabled) or unowned.
+static void CenterUnplacedDialog(CDialog* pDlg, const CRect& rcBefore)
+{
+	if (pDlg->GetStyle() & (WS_CHILD | WS_VISIBLE))
+		return;
+	CRect rcNow;
+	pDlg->GetWindowRect(&rcNow);
+	if (rcNow.TopLeft() != rcBefore.TopLeft())
+		return;
+	HWND hWndOwner = ::GetWindow(pDlg->m_hWnd, GW_OWNER);
+	if (hWndOwner != NULL && ::IsWindowEnabled(hWndOwner))
+		return;
+	pDlg->CenterWindow();
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
 	PreInitDialog();
@@ -319,24 +336,8 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 	// The system's dialog procedure calls AfxDlgProc, which calls OnInitDialog.
 	LRESULT lResult = Default();
 	if (::IsWindow(m_hWnd))
-		CenterUnplacedDialog(rcBefore);
+		CenterUnplacedDialog(this, rcBefore);
 	return lResult;
-}
-
-void CDialog::CenterUnplacedDialog(const CRect& rcBefore)
-{
-	// Centred as MFC centres its dialogs: a popup that OnInitDialog neither
-	// showed nor moved, and that is modal (its owner disabled) or unowned.
-	if (GetStyle() & (WS_CHILD | WS_VISIBLE))
-		return;
-	CRect rcNow;
-	GetWindowRect(&rcNow);
-	if (rcNow.TopLeft() != rcBefore.TopLeft())
-		return;
-	HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
-	if (hWndOwner != NULL && ::IsWindowEnabled(hWndOwner))
-		return;
-	CenterWindow();
 }
 
 LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)

@@ -49,8 +49,6 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) co
 
 void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
 {
-	// The control copies at most 80 characters here, its documented limit
-	// for TTM_GETTEXT without a length.
 	CToolInfo ti;
 	FillInToolInfo(ti, pWnd, nIDTool);
 	ti.lpszText = ti.szText;
