@@ -331,30 +331,30 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
 	memset(&ti, 0, sizeof(ti));
 	ti.cbSize = sizeof(ti);
 	INT_PTR nHit = OnToolHitTest(point, &ti);
-	CToolTipCtrl* pToolTip = nHit != -1 || t_toolTip.nLastHit != -1 ? ToolTipFor(this) : NULL;
+	if (nHit == -1)
+	{
+		ForgetTool();
+		return;
+	}
+	CToolTipCtrl* pToolTip = ToolTipFor(this);
 	if (pToolTip == NULL)
 		return;
 
-	if (nHit != t_toolTip.nLastHit || m_hWnd != t_toolTip.hWndOwner ||
-		(nHit != -1 && (ti.hwnd != t_toolTip.tiLast.hwnd || ti.uId != t_toolTip.tiLast.uId)))
+	if (nHit != t_toolTip.nLastHit || m_hWnd != t_toolTip.hWndOwner || ti.hwnd != t_toolTip.tiLast.hwnd ||
+		ti.uId != t_toolTip.tiLast.uId)
 	{
 		ForgetTool();
-		if (nHit != -1)
-		{
-			if (ti.lpszText == NULL)
-				ti.lpszText = LPSTR_TEXTCALLBACK;
-			pToolTip->SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-			// The control keeps its own copy of the text.
-			if (ti.lpszText != LPSTR_TEXTCALLBACK)
-				free(ti.lpszText);
+		if (ti.lpszText == NULL)
 			ti.lpszText = LPSTR_TEXTCALLBACK;
-			t_toolTip.tiLast = ti;
-			t_toolTip.nLastHit = nHit;
-			t_toolTip.hWndOwner = m_hWnd;
-		}
+		pToolTip->SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+		// The control keeps its own copy of the text.
+		if (ti.lpszText != LPSTR_TEXTCALLBACK)
+			free(ti.lpszText);
+		ti.lpszText = LPSTR_TEXTCALLBACK;
+		t_toolTip.tiLast = ti;
+		t_toolTip.nLastHit = nHit;
+		t_toolTip.hWndOwner = m_hWnd;
 	}
-	if (nHit == -1)
-		return;
 
 	// The control finds a whole-window tool by the message's window, and a
 	// rectangle by the position in the owner's client area.

@@ -130,15 +130,28 @@ protected:
 	}
 };
 
+// The cursor is one for every process of the desktop, so cases that move it
+// take turns, whichever test process they run in.
 class ToolTipTest : public ::testing::Test
 {
 protected:
+	virtual void SetUp() override
+	{
+		m_hMouse = ::CreateMutexA(NULL, FALSE, "kavro-tests-mouse");
+		ASSERT_NE(nullptr, m_hMouse);
+		DWORD dwWait = ::WaitForSingleObject(m_hMouse, 60000);
+		ASSERT_TRUE(dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED);
+	}
 	virtual void TearDown() override
 	{
 		// Nothing of one case stays under the mouse of the next.
 		::SetCursorPos(0, 0);
 		kt::PumpPending();
+		::ReleaseMutex(m_hMouse);
+		::CloseHandle(m_hMouse);
 	}
+
+	HANDLE m_hMouse = NULL;
 };
 
 TEST_F(ToolTipTest, RelayedMouseShowsTheToolOfTheWindowUnderIt)
