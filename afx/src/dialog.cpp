@@ -100,6 +100,8 @@ static LPCDLGTEMPLATE LoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE& hI
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
 	m_lpszTemplateName = lpszTemplateName;
+	// The resource's own init data, not what an earlier CreateIndirect gave.
+	m_lpDialogInit = NULL;
 	if (IS_INTRESOURCE(lpszTemplateName))
 		m_nIDHelp = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
 	m_pParentWnd = pParentWnd;
