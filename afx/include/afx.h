@@ -151,6 +151,13 @@ public:
 	static CRuntimeClass* PASCAL _GetBaseClass();
 };
 
+// Written in place of new (#define new DEBUG_NEW) so that debug builds of
+// MFC record where each object was allocated. The framework keeps no such
+// records, so it is new itself.
+#ifndef DEBUG_NEW
+#define DEBUG_NEW new
+#endif
+
 /////////////////////////////////////////////////////////////////////////////
 // Exceptions. The framework itself never lets one leave a DLL; the classes
 // exist for code that is written against them.

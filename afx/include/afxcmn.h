@@ -1,7 +1,7 @@
 // afxcmn.h - wrappers of the common controls and the rich edit control.
 //
 // Classes in this file:
-//   CTreeCtrl, CRichEditCtrl
+//   CImageList, CTreeCtrl, CToolInfo, CToolTipCtrl, CRichEditCtrl
 #pragma once
 
 #include "afxwin.h"
@@ -12,6 +12,54 @@
 // Loads Msftedit.dll, whose RICHEDIT50W class CRichEditCtrl::Create then
 // prefers over the riched20.dll classes that AfxInitRichEdit2 loads.
 AFX_CORE_API BOOL AFXAPI AfxInitRichEdit5();
+
+/////////////////////////////////////////////////////////////////////////////
+// CImageList - owns a common-controls image list.
+
+class AFX_CORE_API CImageList : public CObject
+{
+	DECLARE_DYNCREATE(CImageList)
+
+public:
+// Construction
+	CImageList();
+	BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+	BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
+	BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
+
+// Attributes
+	HIMAGELIST m_hImageList;
+	operator HIMAGELIST() const { return m_hImageList; }
+	HIMAGELIST GetSafeHandle() const;
+
+	static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
+	static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
+	static void PASCAL DeleteTempMap();
+	BOOL Attach(HIMAGELIST hImageList);
+	HIMAGELIST Detach();
+
+	int GetImageCount() const;
+	BOOL SetImageCount(UINT uNewCount);
+	COLORREF SetBkColor(COLORREF cr);
+	COLORREF GetBkColor() const;
+	BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
+
+// Operations
+	BOOL DeleteImageList();
+	int Add(CBitmap* pbmImage, CBitmap* pbmMask);
+	int Add(CBitmap* pbmImage, COLORREF crMask);
+	int Add(HICON hIcon);
+	BOOL Remove(int nImage);
+	BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
+	int Replace(int nImage, HICON hIcon);
+	// A new icon that the caller owns (DestroyIcon).
+	HICON ExtractIcon(int nImage);
+	BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+
+// Implementation
+public:
+	virtual ~CImageList();
+};
 
 /////////////////////////////////////////////////////////////////////////////
 // CTreeCtrl - a tree view control
@@ -86,6 +134,72 @@ public:
 
 	HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL) const;
 	HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const;
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CToolTipCtrl - a tooltip control
+//
+// A tool is a whole window (nIDTool 0: the notifications go to the window's
+// parent) or a rectangle of a window with an id of its own. Its text is
+// given, loaded from a string resource, or asked of the window that gets the
+// notifications (LPSTR_TEXTCALLBACK, answered on TTN_NEEDTEXT). The control
+// sees the mouse only through RelayEvent, which a window typically calls from
+// PreTranslateMessage.
+
+class CToolInfo : public TOOLINFOA
+{
+public:
+	TCHAR szText[256];
+};
+
+class AFX_CORE_API CToolTipCtrl : public CWnd
+{
+	DECLARE_DYNAMIC(CToolTipCtrl)
+
+public:
+// Construction
+	CToolTipCtrl();
+	virtual ~CToolTipCtrl();
+
+	// A popup owned by pParentWnd; TTS_ALWAYSTIP and friends in dwStyle.
+	virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
+
+// Attributes
+	void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+	BOOL GetToolInfo(CToolInfo& ToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+	void SetToolInfo(LPTOOLINFO lpToolInfo);
+	void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
+	int GetToolCount() const;
+
+	// nDelay sets every delay from the automatic one (TTDT_AUTOMATIC).
+	void SetDelayTime(UINT nDelay);
+	void SetDelayTime(DWORD dwDuration, int iTime);
+	int GetDelayTime(DWORD dwDuration) const;
+	int SetMaxTipWidth(int iWidth);
+	int GetMaxTipWidth() const;
+	void SetTipBkColor(COLORREF clr);
+	COLORREF GetTipBkColor() const;
+	void SetTipTextColor(COLORREF clr);
+	COLORREF GetTipTextColor() const;
+
+// Operations
+	void Activate(BOOL bActivate);
+	BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = NULL, UINT_PTR nIDTool = 0);
+	BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = NULL,
+		UINT_PTR nIDTool = 0);
+	void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
+	// pt in pWnd's client coordinates; fills lpToolInfo with the tool there.
+	BOOL HitTest(CWnd* pWnd, CPoint pt, LPTOOLINFO lpToolInfo) const;
+	void RelayEvent(LPMSG lpMsg);
+	void UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+	void UpdateTipText(UINT nIDText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+	void Update();
+	void Pop();
+
+// Implementation
+protected:
+	// The tool's identity: the window itself for nIDTool 0, else the id.
+	void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
 /////////////////////////////////////////////////////////////////////////////

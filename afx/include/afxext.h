@@ -9,9 +9,9 @@
 /////////////////////////////////////////////////////////////////////////////
 // CFormView - a view whose contents come from a dialog template. Only the
 // class and its run-time record are provided, so that code can ask whether a
-// window is a form view.
+// window is a form view (or a view).
 
-class AFX_CORE_API CFormView : public CWnd
+class AFX_CORE_API CFormView : public CView
 {
 	DECLARE_DYNAMIC(CFormView)
 
@@ -22,6 +22,10 @@ protected:
 
 public:
 	virtual ~CFormView();
+
+// Overridables
+	// The form's controls paint themselves; the default draws nothing.
+	virtual void OnDraw(CDC* pDC) override;
 
 // Implementation
 	LPCTSTR m_lpszTemplateName;

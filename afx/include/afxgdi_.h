@@ -1,7 +1,7 @@
-// afxgdi_.h - wrappers of GDI objects, device contexts, menus and image lists.
+// afxgdi_.h - wrappers of GDI objects, device contexts and menus.
 //
 // Classes in this file:
-//   CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC, CPaintDC, CClientDC, CWindowDC, CMenu, CImageList
+//   CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC, CPaintDC, CClientDC, CWindowDC, CMenu
 #pragma once
 
 #include "afx.h"
@@ -576,52 +576,4 @@ public:
 // Implementation
 public:
 	virtual ~CMenu();
-};
-
-/////////////////////////////////////////////////////////////////////////////
-// CImageList - owns a common-controls image list.
-
-class AFX_CORE_API CImageList : public CObject
-{
-	DECLARE_DYNCREATE(CImageList)
-
-public:
-// Construction
-	CImageList();
-	BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
-	BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
-	BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
-
-// Attributes
-	HIMAGELIST m_hImageList;
-	operator HIMAGELIST() const { return m_hImageList; }
-	HIMAGELIST GetSafeHandle() const;
-
-	static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
-	static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);
-	static void PASCAL DeleteTempMap();
-	BOOL Attach(HIMAGELIST hImageList);
-	HIMAGELIST Detach();
-
-	int GetImageCount() const;
-	BOOL SetImageCount(UINT uNewCount);
-	COLORREF SetBkColor(COLORREF cr);
-	COLORREF GetBkColor() const;
-	BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
-
-// Operations
-	BOOL DeleteImageList();
-	int Add(CBitmap* pbmImage, CBitmap* pbmMask);
-	int Add(CBitmap* pbmImage, COLORREF crMask);
-	int Add(HICON hIcon);
-	BOOL Remove(int nImage);
-	BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
-	int Replace(int nImage, HICON hIcon);
-	// A new icon that the caller owns (DestroyIcon).
-	HICON ExtractIcon(int nImage);
-	BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
-
-// Implementation
-public:
-	virtual ~CImageList();
 };

@@ -82,6 +82,8 @@ typedef void AfxSig_v_u_l(UINT, LPARAM);
 typedef void AfxSig_v_u_W(UINT, CWnd*);
 typedef void AfxSig_v_M_u_b(CMenu*, UINT, BOOL);
 typedef void AfxSig_v_M(CMenu*);
+typedef void AfxSig_v_M_u(CMenu*, UINT);
+typedef LRESULT AfxSig_l_u_u_M(UINT, UINT, CMenu*);
 typedef void AfxSig_v_u_u_hm(UINT, UINT, HMENU);
 typedef void AfxSig_v_i_STYLE(int, LPSTYLESTRUCT);
 typedef void AfxSig_v_u_sz(UINT, LPCTSTR);
@@ -322,6 +324,18 @@ AFX_DISPATCH(v_M)
 	AFX_CALL(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam)));
 	return TRUE;
 }
+AFX_DISPATCH(v_M_u)
+{
+	// The high word of lParam is what the handler compares with MF_SYSMENU.
+	AFX_CALL(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam)), HIWORD(c.lParam));
+	return TRUE;
+}
+AFX_DISPATCH(l_u_u_M)
+{
+	c.lResult =
+		AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam), CMenu::FromHandle(reinterpret_cast<HMENU>(c.lParam)));
+	return TRUE;
+}
 AFX_DISPATCH(v_u_u_hm)
 {
 	AFX_CALL(LOWORD(c.wParam), HIWORD(c.wParam), reinterpret_cast<HMENU>(c.lParam));
@@ -466,6 +480,7 @@ AFX_DISPATCH(b_u_NM)
 
 #undef AFX_CALL
 #undef AFX_DISPATCH
+#undef AFX_MSG_THIS
 
 /////////////////////////////////////////////////////////////////////////////
 // Entry builders
@@ -593,6 +608,7 @@ AFX_DISPATCH(b_u_NM)
 #define ON_WM_MBUTTONDOWN() AFX_MSG_ENTRY(WM_MBUTTONDOWN, v_u_pt, &ThisClass::OnMButtonDown)
 #define ON_WM_MBUTTONUP() AFX_MSG_ENTRY(WM_MBUTTONUP, v_u_pt, &ThisClass::OnMButtonUp)
 #define ON_WM_MEASUREITEM() AFX_MSG_ENTRY(WM_MEASUREITEM, v_i_MEASURE, &ThisClass::OnMeasureItem)
+#define ON_WM_MENUCHAR() AFX_MSG_ENTRY(WM_MENUCHAR, l_u_u_M, &ThisClass::OnMenuChar)
 #define ON_WM_MENUSELECT() AFX_MSG_ENTRY(WM_MENUSELECT, v_u_u_hm, &ThisClass::OnMenuSelect)
 #define ON_WM_MOUSEACTIVATE() AFX_MSG_ENTRY(WM_MOUSEACTIVATE, i_W_uu, &ThisClass::OnMouseActivate)
 #define ON_WM_MOUSEHOVER() AFX_MSG_ENTRY(WM_MOUSEHOVER, v_u_pt, &ThisClass::OnMouseHover)
@@ -609,6 +625,7 @@ AFX_DISPATCH(b_u_NM)
 #define ON_WM_NCLBUTTONDOWN() AFX_MSG_ENTRY(WM_NCLBUTTONDOWN, v_u_pt, &ThisClass::OnNcLButtonDown)
 #define ON_WM_NCLBUTTONUP() AFX_MSG_ENTRY(WM_NCLBUTTONUP, v_u_pt, &ThisClass::OnNcLButtonUp)
 #define ON_WM_NCMOUSEMOVE() AFX_MSG_ENTRY(WM_NCMOUSEMOVE, v_u_pt, &ThisClass::OnNcMouseMove)
+#define ON_WM_NCMOUSELEAVE() AFX_MSG_ENTRY(WM_NCMOUSELEAVE, v, &ThisClass::OnNcMouseLeave)
 #define ON_WM_NCPAINT() AFX_MSG_ENTRY(WM_NCPAINT, v, &ThisClass::OnNcPaint)
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, v, &ThisClass::OnPaint)
 #define ON_WM_PARENTNOTIFY() AFX_MSG_ENTRY(WM_PARENTNOTIFY, v_u_l, &ThisClass::OnParentNotify)
@@ -631,6 +648,7 @@ AFX_DISPATCH(b_u_NM)
 #define ON_WM_SYSKEYUP() AFX_MSG_ENTRY(WM_SYSKEYUP, v_uuu, &ThisClass::OnSysKeyUp)
 #define ON_WM_THEMECHANGED() AFX_MSG_ENTRY(WM_THEMECHANGED, l_v, &ThisClass::OnThemeChanged)
 #define ON_WM_TIMER() AFX_MSG_ENTRY(WM_TIMER, v_t, &ThisClass::OnTimer)
+#define ON_WM_UNINITMENUPOPUP() AFX_MSG_ENTRY(WM_UNINITMENUPOPUP, v_M_u, &ThisClass::OnUnInitMenuPopup)
 #define ON_WM_VKEYTOITEM() AFX_MSG_ENTRY(WM_VKEYTOITEM, i_u_LB_u, &ThisClass::OnVKeyToItem)
 #define ON_WM_VSCROLL() AFX_MSG_ENTRY(WM_VSCROLL, v_u_u_SB, &ThisClass::OnVScroll)
 #define ON_WM_WINDOWPOSCHANGED() \

@@ -38,3 +38,11 @@
 // Other names of the dialog buttons
 #define ID_OK IDOK
 #define ID_CANCEL IDCANCEL
+
+#ifndef RC_INVOKED
+// Resource type of a dialog's initial control data (a DLGINIT block in a
+// resource script: the strings of its combo boxes).
+#ifndef RT_DLGINIT
+#define RT_DLGINIT MAKEINTRESOURCE(240)
+#endif
+#endif

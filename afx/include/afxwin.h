@@ -2,7 +2,8 @@
 //
 // Classes in this file:
 //   AFX_MSGCALL, AFX_MSGMAP_ENTRY, AFX_MSGMAP, AFX_CMDHANDLERINFO, AFX_NOTIFY, AFX_CTLCOLOR, CCmdTarget,
-//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar, CWinThread, CWinApp
+//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar, CView, CWinThread,
+//   CWinApp
 #pragma once
 
 #include "afx.h"
@@ -222,6 +223,12 @@ public:
 #define MLF_NOIDLEMSG 0x0001  // no WM_ENTERIDLE to the parent
 #define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the dialog
 #define MLF_SHOWONIDLE 0x0004 // show the window when the queue first empties
+
+// A TOOLINFO flag of the framework's own, which the tooltip control ignores:
+// the tool is not a button.
+#ifndef TTF_NOTBUTTON
+#define TTF_NOTBUTTON 0x80000000L
+#endif
 
 // RepositionBars / GetDescendantWindow and friends
 #define AFX_IDW_PANE_FIRST 0xE900
@@ -445,6 +452,15 @@ public:
 
 	// Dialog data
 	BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+	BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+	BOOL ExecuteDlgInit(LPVOID lpResource);
+
+	// Tooltips for the window's children (or what OnToolHitTest names),
+	// shown by one tooltip control per thread. Returns the previous state.
+	BOOL EnableToolTips(BOOL bEnable = TRUE);
+	// Hands mouse messages to the thread's tooltip; called from
+	// PreTranslateMessage while tooltips are enabled.
+	void FilterToolTipMessage(MSG* pMsg);
 
 	// Modal loops
 	int RunModalLoop(DWORD dwFlags = 0);
@@ -462,6 +478,12 @@ public:
 	virtual void PreSubclassWindow();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
 	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+	// The tool at point (client coordinates): its id, with pTI filled in, or
+	// -1. By default the visible child there that has an id of its own, as a
+	// whole-window tool whose text is asked for (TTN_NEEDTEXT). Text that an
+	// override puts in pTI->lpszText must come from malloc; the framework
+	// frees it.
+	virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
 
 protected:
 	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -519,6 +541,7 @@ protected:
 	afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
 	afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
 	afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+	afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
 	afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
 	afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 	afx_msg void OnMouseHover(UINT nFlags, CPoint point);
@@ -534,6 +557,7 @@ protected:
 	afx_msg LRESULT OnNcHitTest(CPoint point);
 	afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
 	afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+	afx_msg void OnNcMouseLeave();
 	afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
 	afx_msg void OnNcPaint();
 	afx_msg void OnPaint();
@@ -557,6 +581,7 @@ protected:
 	afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
 	afx_msg LRESULT OnThemeChanged();
 	afx_msg void OnTimer(UINT_PTR nIDEvent);
+	afx_msg void OnUnInitMenuPopup(CMenu* pPopupMenu, UINT nFlags);
 	afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
 	afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 	afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
@@ -673,51 +698,6 @@ protected:
 
 /////////////////////////////////////////////////////////////////////////////
 // Standard controls
-//
-// Members that two controls have alike are declared once here; each control
-// implements them with its own messages.
-
-// The picture of a static control or a button.
-#define AFX_DECLARE_CTRL_IMAGES() \
-	HICON SetIcon(HICON hIcon); \
-	HICON GetIcon() const; \
-	HBITMAP SetBitmap(HBITMAP hBitmap); \
-	HBITMAP GetBitmap() const; \
-	HCURSOR SetCursor(HCURSOR hCursor); \
-	HCURSOR GetCursor();
-
-// The items of a list box or of a combo box's list.
-#define AFX_DECLARE_LIST_ITEMS() \
-	int GetCount() const; \
-	int GetCurSel() const; \
-	int SetCurSel(int nSelect); \
-	LCID GetLocale() const; \
-	LCID SetLocale(LCID nNewLocale); \
-	int GetTopIndex() const; \
-	int SetTopIndex(int nIndex); \
-	int InitStorage(int nItems, UINT nBytes); \
-	DWORD_PTR GetItemData(int nIndex) const; \
-	int SetItemData(int nIndex, DWORD_PTR dwItemData); \
-	void* GetItemDataPtr(int nIndex) const; \
-	int SetItemDataPtr(int nIndex, void* pData); \
-	int SetItemHeight(int nIndex, UINT cyItemHeight); \
-	int GetItemHeight(int nIndex) const; \
-	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const; \
-	int AddString(LPCTSTR lpszString); \
-	int DeleteString(UINT nIndex); \
-	int InsertString(int nIndex, LPCTSTR lpszString); \
-	void ResetContent(); \
-	int Dir(UINT attr, LPCTSTR lpszWildCard); \
-	int FindString(int nStartAfter, LPCTSTR lpszString) const; \
-	int SelectString(int nStartAfter, LPCTSTR lpszString);
-
-// What the owner of an owner-drawn list or combo box is asked for each item;
-// the defaults do nothing.
-#define AFX_DECLARE_OWNERDRAW_ITEMS() \
-	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct); \
-	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct); \
-	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct); \
-	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
 class AFX_CORE_API CStatic : public CWnd
 {
@@ -731,7 +711,12 @@ public:
 		UINT nID = 0xffff);
 
 // Operations
-	AFX_DECLARE_CTRL_IMAGES()
+	HICON SetIcon(HICON hIcon);
+	HICON GetIcon() const;
+	HBITMAP SetBitmap(HBITMAP hBitmap);
+	HBITMAP GetBitmap() const;
+	HCURSOR SetCursor(HCURSOR hCursor);
+	HCURSOR GetCursor();
 	HENHMETAFILE SetEnhMetaFile(HENHMETAFILE hMetaFile);
 	HENHMETAFILE GetEnhMetaFile() const;
 
@@ -759,7 +744,12 @@ public:
 	void SetCheck(int nCheck);
 	UINT GetButtonStyle() const;
 	void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
-	AFX_DECLARE_CTRL_IMAGES()
+	HICON SetIcon(HICON hIcon);
+	HICON GetIcon() const;
+	HBITMAP SetBitmap(HBITMAP hBitmap);
+	HBITMAP GetBitmap() const;
+	HCURSOR SetCursor(HCURSOR hCursor);
+	HCURSOR GetCursor();
 
 // Overridables
 	// Paints a BS_OWNERDRAW button; the default paints nothing.
@@ -779,14 +769,20 @@ public:
 	virtual ~CListBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-	// Attributes and operations
-	// Shared with CComboBox; GetCurSel and SetCurSel are for single-selection
-	// list boxes.
-	AFX_DECLARE_LIST_ITEMS()
-
+// Attributes
+	int GetCount() const;
 	int GetHorizontalExtent() const;
 	void SetHorizontalExtent(int cxExtent);
+	int GetTopIndex() const;
+	int SetTopIndex(int nIndex);
+	LCID GetLocale() const;
+	LCID SetLocale(LCID nNewLocale);
+	int InitStorage(int nItems, UINT nBytes);
 	UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+
+	// Single-selection list boxes
+	int GetCurSel() const;
+	int SetCurSel(int nSelect);
 
 	// Multiple-selection list boxes
 	int GetSel(int nIndex) const;
@@ -796,7 +792,14 @@ public:
 	void SetAnchorIndex(int nIndex);
 	int GetAnchorIndex() const;
 
+	// Items
+	DWORD_PTR GetItemData(int nIndex) const;
+	int SetItemData(int nIndex, DWORD_PTR dwItemData);
+	void* GetItemDataPtr(int nIndex) const;
+	int SetItemDataPtr(int nIndex, void* pData);
 	int GetItemRect(int nIndex, LPRECT lpRect) const;
+	int SetItemHeight(int nIndex, UINT cyItemHeight);
+	int GetItemHeight(int nIndex) const;
 	int GetText(int nIndex, LPTSTR lpszBuffer) const;
 	void GetText(int nIndex, CString& rString) const;
 	int GetTextLen(int nIndex) const;
@@ -808,10 +811,23 @@ public:
 
 	int GetCaretIndex() const;
 	int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+
+// Operations
+	int AddString(LPCTSTR lpszItem);
+	int DeleteString(UINT nIndex);
+	int InsertString(int nIndex, LPCTSTR lpszItem);
+	void ResetContent();
+	int Dir(UINT attr, LPCTSTR lpszWildCard);
+	int FindString(int nStartAfter, LPCTSTR lpszItem) const;
+	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+	int SelectString(int nStartAfter, LPCTSTR lpszItem);
 	int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
 
 // Overridables
-	AFX_DECLARE_OWNERDRAW_ITEMS()
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 	virtual int VKeyToItem(UINT nKey, UINT nIndex);
 	virtual int CharToItem(UINT nKey, UINT nIndex);
 
@@ -829,11 +845,15 @@ public:
 	virtual ~CComboBox();
 	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-	// Attributes and operations
-	// Shared with CListBox; nIndex -1 of SetItemHeight and GetItemHeight is
-	// the selection field, 0 every item of a fixed list.
-	AFX_DECLARE_LIST_ITEMS()
-
+// Attributes
+	int GetCount() const;
+	int GetCurSel() const;
+	int SetCurSel(int nSelect);
+	LCID GetLocale() const;
+	LCID SetLocale(LCID nNewLocale);
+	int GetTopIndex() const;
+	int SetTopIndex(int nIndex);
+	int InitStorage(int nItems, UINT nBytes);
 	void SetHorizontalExtent(UINT nExtent);
 	UINT GetHorizontalExtent() const;
 	int SetDroppedWidth(UINT nWidth);
@@ -843,6 +863,14 @@ public:
 	BOOL LimitText(int nMaxChars);
 	BOOL SetEditSel(int nStartChar, int nEndChar);
 
+	// Items; nIndex -1 of SetItemHeight and GetItemHeight is the selection
+	// field, 0 every item of a fixed list.
+	DWORD_PTR GetItemData(int nIndex) const;
+	int SetItemData(int nIndex, DWORD_PTR dwItemData);
+	void* GetItemDataPtr(int nIndex) const;
+	int SetItemDataPtr(int nIndex, void* pData);
+	int SetItemHeight(int nIndex, UINT cyItemHeight);
+	int GetItemHeight(int nIndex) const;
 	int GetLBText(int nIndex, LPTSTR lpszText) const;
 	void GetLBText(int nIndex, CString& rString) const;
 	int GetLBTextLen(int nIndex) const;
@@ -851,14 +879,27 @@ public:
 	BOOL GetExtendedUI() const;
 	void GetDroppedControlRect(LPRECT lprect) const;
 	BOOL GetDroppedState() const;
+
+// Operations
 	void ShowDropDown(BOOL bShowIt = TRUE);
+	int AddString(LPCTSTR lpszString);
+	int DeleteString(UINT nIndex);
+	int InsertString(int nIndex, LPCTSTR lpszString);
+	void ResetContent();
+	int Dir(UINT attr, LPCTSTR lpszWildCard);
+	int FindString(int nStartAfter, LPCTSTR lpszString) const;
+	int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+	int SelectString(int nStartAfter, LPCTSTR lpszString);
 	void Clear();
 	void Copy();
 	void Cut();
 	void Paste();
 
 // Overridables
-	AFX_DECLARE_OWNERDRAW_ITEMS()
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+	virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
 
 protected:
 	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -940,6 +981,31 @@ public:
 	BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
 	BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
 	int GetScrollLimit();
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CView - a window that paints itself through OnDraw. Views here have no
+// document; CFormView (afxext.h) is the one derived view.
+
+class AFX_CORE_API CView : public CWnd
+{
+	DECLARE_DYNAMIC(CView)
+
+protected:
+// Construction
+	CView();
+
+public:
+	virtual ~CView();
+
+// Overridables
+	// Paints the view into pDC, the paint DC when the screen is updated.
+	virtual void OnDraw(CDC* pDC) = 0;
+
+// Message handlers
+protected:
+	afx_msg void OnPaint();
+	DECLARE_MESSAGE_MAP()
 };
 
 /////////////////////////////////////////////////////////////////////////////

@@ -1,7 +1,7 @@
-// controls.cpp - the standard control wrappers and CFormView's run-time record.
+// controls.cpp - the standard control wrappers: CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar.
 
 #include "afximpl_.h"
-#include "afxext.h"
+#include "ownerdraw_.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
@@ -9,7 +9,6 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
-IMPLEMENT_DYNAMIC(CFormView, CWnd)
 
 // Shorthand for the wrappers below: a message to the control itself, which
 // must exist.
@@ -120,46 +119,6 @@ IMPLEMENT_DYNAMIC(CFormView, CWnd)
 	void theClass::DeleteItem(LPDELETEITEMSTRUCT) \
 	{ \
 	}
-
-// Ends a reflected message that the control handled itself.
-static BOOL HandledChildNotify(LRESULT* pResult, LRESULT lResult)
-{
-	if (pResult != NULL)
-		*pResult = lResult;
-	return TRUE;
-}
-
-// WM_DRAWITEM reflected to an owner-drawn control ends in its DrawItem;
-// FALSE for any other message.
-template <class TCtrl>
-static BOOL ReflectDrawItem(TCtrl* pCtrl, UINT message, LPARAM lParam, LRESULT* pResult)
-{
-	if (message != WM_DRAWITEM)
-		return FALSE;
-	pCtrl->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-	return HandledChildNotify(pResult, TRUE);
-}
-
-// Owner-draw messages reflected to a list or combo box end in its virtual
-// functions; FALSE for any other message.
-template <class TBox>
-static BOOL ReflectOwnerDraw(TBox* pBox, UINT message, LPARAM lParam, LRESULT* pResult)
-{
-	switch (message)
-	{
-	case WM_DRAWITEM:
-		return ReflectDrawItem(pBox, message, lParam, pResult);
-	case WM_MEASUREITEM:
-		pBox->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-		return HandledChildNotify(pResult, TRUE);
-	case WM_COMPAREITEM:
-		return HandledChildNotify(pResult, pBox->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)));
-	case WM_DELETEITEM:
-		pBox->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
-		return HandledChildNotify(pResult, TRUE);
-	}
-	return FALSE;
-}
 
 // The text of item nIndex, or empty when there is no such item.
 static void GetItemText(HWND hWnd, UINT nLenMsg, UINT nTextMsg, int nIndex, CString& rString)
@@ -789,19 +748,4 @@ BOOL CScrollBar::GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask)
 int CScrollBar::GetScrollLimit()
 {
 	return CWnd::GetScrollLimit(SB_CTL);
-}
-
-/////////////////////////////////////////////////////////////////////////////
-// CFormView
-
-CFormView::CFormView(LPCTSTR lpszTemplateName)
-	: m_lpszTemplateName(lpszTemplateName)
-{
-}
-CFormView::CFormView(UINT nIDTemplate)
-	: m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate))
-{
-}
-CFormView::~CFormView()
-{
 }

@@ -6,6 +6,7 @@
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -98,6 +99,8 @@ static LPCDLGTEMPLATE LoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE& hI
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
 	m_lpszTemplateName = lpszTemplateName;
+	// The resource's own init data, not what an earlier CreateIndirect gave.
+	m_lpDialogInit = NULL;
 	if (IS_INTRESOURCE(lpszTemplateName))
 		m_nIDHelp = LOWORD(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
 	m_pParentWnd = pParentWnd;
@@ -268,8 +271,16 @@ void CDialog::EndDialog(int nResult)
 
 BOOL CDialog::OnInitDialog()
 {
-	// Binds the controls (DDX_Control) and fills them from the members.
-	UpdateData(FALSE);
+	// The template's own control data first (combo box strings), then the
+	// members: DDX_CBString can select a string the resource put there.
+	BOOL bDlgInit =
+		m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+	// A dialog whose controls cannot be bound or filled is not shown at all.
+	if (!bDlgInit || !UpdateData(FALSE))
+	{
+		EndDialog(-1);
+		return FALSE;
+	}
 	return TRUE;
 }
 
@@ -301,11 +312,33 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 	return PreTranslateInput(pMsg);
 }
 
+// Centres the dialog as MFC centres its dialogs after OnInitDialog: a popup
+// that OnInitDialog neither showed nor moved, and that is modal (its owner
+// disabled) or unowned.
+static void CenterUnplacedDialog(CDialog* pDlg, const CRect& rcBefore)
+{
+	if (pDlg->GetStyle() & (WS_CHILD | WS_VISIBLE))
+		return;
+	CRect rcNow;
+	pDlg->GetWindowRect(&rcNow);
+	if (rcNow.TopLeft() != rcBefore.TopLeft())
+		return;
+	HWND hWndOwner = ::GetWindow(pDlg->m_hWnd, GW_OWNER);
+	if (hWndOwner != NULL && ::IsWindowEnabled(hWndOwner))
+		return;
+	pDlg->CenterWindow();
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
 	PreInitDialog();
+	CRect rcBefore;
+	GetWindowRect(&rcBefore);
 	// The system's dialog procedure calls AfxDlgProc, which calls OnInitDialog.
-	return Default();
+	LRESULT lResult = Default();
+	if (::IsWindow(m_hWnd))
+		CenterUnplacedDialog(this, rcBefore);
+	return lResult;
 }
 
 LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
@@ -351,6 +384,61 @@ void CDialog::SetDefID(UINT nID)
 DWORD CDialog::GetDefID() const
 {
 	return static_cast<DWORD>(::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Dialog init data
+//
+// A DLGINIT resource, named as its dialog, is a list of records: WORD control
+// id, WORD message, DWORD length, then the message's data; a control id of 0
+// ends it. Resource editors write the 16-bit numbers of LB_ADDSTRING and
+// CB_ADDSTRING, with the string (and its terminator) as the data.
+
+BOOL CWnd::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+	if (lpszResourceName == NULL)
+		return TRUE;
+	HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
+	HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, RT_DLGINIT);
+	if (hResource == NULL)
+		return TRUE; // the template has no init data
+	HGLOBAL hData = ::LoadResource(hInst, hResource);
+	LPVOID lpData = hData != NULL ? ::LockResource(hData) : NULL;
+	return lpData != NULL && ExecuteDlgInit(lpData);
+}
+
+BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
+{
+	const WORD kWin16LbAddString = 0x0401;
+	const WORD kWin16CbAddString = 0x0403;
+	const BYTE* pRecord = static_cast<const BYTE*>(lpResource);
+	if (pRecord == NULL)
+		return TRUE;
+	for (;;)
+	{
+		// Records follow each other unaligned.
+		WORD nIDC, nMsg;
+		DWORD dwLength;
+		memcpy(&nIDC, pRecord, sizeof(nIDC));
+		if (nIDC == 0)
+			return TRUE;
+		memcpy(&nMsg, pRecord + 2, sizeof(nMsg));
+		memcpy(&dwLength, pRecord + 4, sizeof(dwLength));
+		const BYTE* pData = pRecord + 8;
+		pRecord = pData + dwLength;
+
+		UINT message;
+		if (nMsg == kWin16LbAddString || nMsg == LB_ADDSTRING)
+			message = LB_ADDSTRING;
+		else if (nMsg == kWin16CbAddString || nMsg == CB_ADDSTRING)
+			message = CB_ADDSTRING;
+		else
+			continue; // data for controls this framework does not have
+		// LB_ERR and LB_ERRSPACE are CB_ERR and CB_ERRSPACE.
+		LRESULT lResult = ::SendDlgItemMessageA(m_hWnd, nIDC, message, 0, reinterpret_cast<LPARAM>(pData));
+		if (lResult == LB_ERR || lResult == LB_ERRSPACE)
+			return FALSE;
+	}
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -412,6 +500,13 @@ static HWND PrepareExchange(CDataExchange* pDX, int nIDC, BOOL bEdit)
 	if (hWndCtrl == NULL)
 		pDX->Fail();
 	return hWndCtrl;
+}
+
+// A combo box, or a window class built on one.
+static BOOL IsComboBox(HWND hWnd)
+{
+	char szClass[16];
+	return ::RealGetWindowClassA(hWnd, szClass, sizeof(szClass)) != 0 && lstrcmpiA(szClass, "ComboBox") == 0;
 }
 
 static void GetControlText(HWND hWndCtrl, CString& value)
@@ -587,7 +682,8 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 
 void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
-	HWND hWndCtrl = PrepareExchange(pDX, nIDC, FALSE);
+	// An edit exchange, so that a DDV_MaxChars after it limits the combo box.
+	HWND hWndCtrl = PrepareExchange(pDX, nIDC, TRUE);
 	if (hWndCtrl == NULL)
 		return;
 	// The edit part holds the text for every style but the drop list, where
@@ -614,6 +710,7 @@ void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
 	{
 		HWND hWndLast = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, static_cast<int>(pDX->m_idLastControl));
 		if (hWndLast != NULL)
-			::SendMessageA(hWndLast, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
+			::SendMessageA(hWndLast, IsComboBox(hWndLast) ? CB_LIMITTEXT : EM_LIMITTEXT,
+				static_cast<WPARAM>(nChars), 0);
 	}
 }

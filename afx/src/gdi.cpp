@@ -1,5 +1,5 @@
 // gdi.cpp - CGdiObject and the pen, brush, font, bitmap and region wrappers.
-#include "afxwin.h"
+#include "afxcmn.h"
 #include "handlemap_.h"
 
 #include <stdlib.h>

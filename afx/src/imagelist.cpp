@@ -1,5 +1,5 @@
 // imagelist.cpp - CImageList: owner of a common-controls image list.
-#include "afxwin.h"
+#include "afxcmn.h"
 #include "handlemap_.h"
 
 namespace

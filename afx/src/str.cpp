@@ -1,39 +1,57 @@
-// str.cpp - CString storage, assignment, concatenation and formatting.
+// str.cpp - CString storage, assignment, concatenation and formatting; storage shared with CStringW.
 //
 // Classes in this file:
 //   NilString
 #include "afxwin.h"
+#include "strcore_.h"
 
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 namespace
 {
-// The shared representation of every empty string that owns no buffer.
-// It is never written: anything that writes first allocates.
+// The terminator of every empty string that owns no buffer, behind a header
+// that says so. A wide zero is a zero for either kind of character.
 struct NilString
 {
-	int nDataLength;
-	int nAllocLength;
-	char chNil;
+	CStringData header;
+	wchar_t chNil;
 };
-NilString g_nilString = { 0, 0, '\0' };
+NilString g_nilString = { { 0, 0 }, L'\0' };
 
 // Strings longer than this are refused rather than overflowing the
 // header's int fields while growing.
 const int kMaxLength = INT_MAX / 2 - 64;
 
-char* NilData() throw()
+size_t BoundedLength(const char* psz, size_t nMax)
 {
-	return &g_nilString.chNil;
+	return strnlen(psz, nMax);
+}
+size_t BoundedLength(const wchar_t* psz, size_t nMax)
+{
+	return wcsnlen(psz, nMax);
 }
 
-// The length of a C string, 0 for NULL, never beyond kMaxLength.
-int SafeLength(const char* psz) throw()
+// The C runtime's formatting, narrow or wide: the length of the result, and
+// the result itself.
+int FormattedLength(const char* pszFormat, va_list args)
 {
-	return psz == NULL ? 0 : static_cast<int>(strnlen(psz, kMaxLength));
+	return _vscprintf(pszFormat, args);
+}
+int FormattedLength(const wchar_t* pszFormat, va_list args)
+{
+	return _vscwprintf(pszFormat, args);
+}
+void FormatInto(char* pszBuffer, int nLength, const char* pszFormat, va_list args)
+{
+	_vsnprintf(pszBuffer, nLength + 1, pszFormat, args);
+}
+void FormatInto(wchar_t* pszBuffer, int nLength, const wchar_t* pszFormat, va_list args)
+{
+	_vsnwprintf(pszBuffer, nLength + 1, pszFormat, args);
 }
 
 // first + second, for the operands that CString's constructors and
@@ -48,15 +66,187 @@ CString Concat(const TFirst& first, const TSecond& second)
 } // namespace
 
 /////////////////////////////////////////////////////////////////////////////
+// Storage shared with CStringW
+
+template <class XCHAR>
+XCHAR* CStringCore<XCHAR>::Nil() throw()
+{
+	return reinterpret_cast<XCHAR*>(&g_nilString.chNil);
+}
+
+template <class XCHAR>
+int CStringCore<XCHAR>::Length(const XCHAR* psz) throw()
+{
+	return psz == NULL ? 0 : static_cast<int>(BoundedLength(psz, kMaxLength));
+}
+
+template <class XCHAR>
+bool CStringCore<XCHAR>::Reserve(XCHAR*& psz, int nLength)
+{
+	if (nLength < 0 || nLength > kMaxLength)
+		return false;
+	bool bNil = IsNil(psz);
+	CStringData* pOld = Data(psz);
+	if (!bNil && nLength <= pOld->nAllocLength)
+		return true;
+
+	// Grow geometrically so that repeated appends stay linear.
+	int nAlloc = nLength;
+	if (!bNil)
+	{
+		int nGrown = pOld->nAllocLength + pOld->nAllocLength / 2;
+		if (nGrown > nAlloc && nGrown <= kMaxLength)
+			nAlloc = nGrown;
+	}
+	if (nAlloc < 15)
+		nAlloc = 15;
+
+	size_t cb = sizeof(CStringData) + (static_cast<size_t>(nAlloc) + 1) * sizeof(XCHAR);
+	CStringData* pNew = static_cast<CStringData*>(bNil ? malloc(cb) : realloc(pOld, cb));
+	if (pNew == NULL)
+		return false;
+	if (bNil)
+	{
+		pNew->nDataLength = 0;
+		reinterpret_cast<XCHAR*>(pNew + 1)[0] = 0;
+	}
+	pNew->nAllocLength = nAlloc;
+	psz = reinterpret_cast<XCHAR*>(pNew + 1);
+	return true;
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::SetLength(XCHAR* psz, int nLength) throw()
+{
+	if (IsNil(psz))
+		return;
+	Data(psz)->nDataLength = nLength;
+	psz[nLength] = 0;
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::Free(XCHAR*& psz) throw()
+{
+	if (!IsNil(psz))
+		free(Data(psz));
+	psz = Nil();
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::Assign(XCHAR*& psz, const XCHAR* pch, int nLength)
+{
+	if (nLength <= 0 || pch == NULL)
+	{
+		Free(psz);
+		return;
+	}
+	// The source may be part of this string; it moves if the buffer does.
+	if (pch >= psz && pch <= psz + Data(psz)->nDataLength)
+	{
+		XCHAR* pszCopy = Nil();
+		Assign(pszCopy, pch, nLength);
+		if (!IsNil(pszCopy))
+		{
+			Free(psz);
+			psz = pszCopy;
+		}
+		return;
+	}
+	if (!Reserve(psz, nLength))
+		return;
+	memcpy(psz, pch, nLength * sizeof(XCHAR));
+	SetLength(psz, nLength);
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::Append(XCHAR*& psz, const XCHAR* pch, int nLength)
+{
+	if (pch == NULL || nLength <= 0)
+		return;
+	int nOld = Data(psz)->nDataLength;
+	if (nLength > kMaxLength - nOld)
+		return;
+	// Appending a piece of this string to itself: remember where it was.
+	ptrdiff_t nSelfOffset = -1;
+	if (pch >= psz && pch <= psz + nOld)
+		nSelfOffset = pch - psz;
+	if (!Reserve(psz, nOld + nLength))
+		return;
+	if (nSelfOffset >= 0)
+		pch = psz + nSelfOffset;
+	memmove(psz + nOld, pch, nLength * sizeof(XCHAR));
+	SetLength(psz, nOld + nLength);
+}
+
+template <class XCHAR>
+XCHAR* CStringCore<XCHAR>::GetBuffer(XCHAR*& psz, int nMinBufferLength)
+{
+	int nLength = Data(psz)->nDataLength;
+	if (nMinBufferLength < nLength)
+		nMinBufferLength = nLength;
+	return Reserve(psz, nMinBufferLength) ? psz : NULL;
+}
+
+template <class XCHAR>
+XCHAR* CStringCore<XCHAR>::GetBufferSetLength(XCHAR*& psz, int nLength)
+{
+	if (nLength < 0 || !Reserve(psz, nLength))
+		return NULL;
+	// Unlike GetBuffer this also shortens, and the new length holds from now
+	// on even if the caller never releases the buffer.
+	SetLength(psz, nLength);
+	return psz;
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::ReleaseBuffer(XCHAR* psz, int nNewLength) throw()
+{
+	if (IsNil(psz))
+		return;
+	int nAlloc = Data(psz)->nAllocLength;
+	if (nNewLength < 0)
+		nNewLength = static_cast<int>(BoundedLength(psz, nAlloc));
+	if (nNewLength > nAlloc)
+		nNewLength = nAlloc;
+	SetLength(psz, nNewLength);
+}
+
+template <class XCHAR>
+void CStringCore<XCHAR>::AppendFormatV(XCHAR*& psz, const XCHAR* pszFormat, va_list args)
+{
+	if (pszFormat == NULL)
+		return;
+	va_list argsCount;
+	va_copy(argsCount, args);
+	int nAdd = FormattedLength(pszFormat, argsCount);
+	va_end(argsCount);
+	if (nAdd <= 0)
+		return;
+
+	XCHAR* pszPiece = Nil();
+	if (!Reserve(pszPiece, nAdd))
+		return;
+	FormatInto(pszPiece, nAdd, pszFormat, args);
+	SetLength(pszPiece, nAdd);
+	Append(psz, pszPiece, nAdd);
+	Free(pszPiece);
+}
+
+template struct CStringCore<char>;
+template struct CStringCore<wchar_t>;
+
+typedef CStringCore<char> Core;
+
+/////////////////////////////////////////////////////////////////////////////
 // Storage
 
 CString::CString() throw()
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 }
 
 CString::CString(const CString& strSrc)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 	Assign(strSrc.m_pszData, strSrc.GetLength());
 }
@@ -64,11 +254,11 @@ CString::CString(const CString& strSrc)
 CString::CString(CString&& strSrc) throw()
 	: m_pszData(strSrc.m_pszData)
 {
-	strSrc.m_pszData = NilData();
+	strSrc.m_pszData = Core::Nil();
 }
 
 CString::CString(PCXSTR pszSrc)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 	// CString(MAKEINTRESOURCE(IDS_...)) loads that string table entry.
 	if (pszSrc != NULL && IS_INTRESOURCE(pszSrc))
@@ -78,13 +268,13 @@ CString::CString(PCXSTR pszSrc)
 }
 
 CString::CString(PCXSTR pch, int nLength)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 	SetString(pch, nLength);
 }
 
 CString::CString(XCHAR ch, int nRepeat)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 	if (nRepeat > 0 && Reserve(nRepeat))
 	{
@@ -94,102 +284,53 @@ CString::CString(XCHAR ch, int nRepeat)
 }
 
 CString::CString(PCYSTR pszSrc)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
-	if (pszSrc != NULL)
-		AssignWide(pszSrc, static_cast<int>(wcsnlen(pszSrc, kMaxLength)));
+	AssignWide(pszSrc, CStringCore<wchar_t>::Length(pszSrc));
 }
 
 CString::CString(PCYSTR pch, int nLength)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
-	if (pch != NULL && nLength > 0)
-		AssignWide(pch, nLength);
+	AssignWide(pch, nLength);
+}
+
+CString::CString(const CStringW& strSrc)
+	: m_pszData(Core::Nil())
+{
+	AssignWide(strSrc.GetString(), strSrc.GetLength());
 }
 
 CString::CString(const unsigned char* pszSrc)
-	: m_pszData(NilData())
+	: m_pszData(Core::Nil())
 {
 	SetString(reinterpret_cast<PCXSTR>(pszSrc));
 }
 
 CString::~CString() throw()
 {
-	if (m_pszData != NilData())
-		free(GetData());
+	Core::Free(m_pszData);
 }
 
 bool CString::Reserve(int nLength)
 {
-	if (nLength < 0 || nLength > kMaxLength)
-		return false;
-	CStringData* pOld = GetData();
-	if (m_pszData != NilData() && nLength <= pOld->nAllocLength)
-		return true;
-
-	// Grow geometrically so that repeated appends stay linear.
-	int nAlloc = nLength;
-	if (m_pszData != NilData())
-	{
-		int nGrown = pOld->nAllocLength + pOld->nAllocLength / 2;
-		if (nGrown > nAlloc && nGrown <= kMaxLength)
-			nAlloc = nGrown;
-	}
-	if (nAlloc < 15)
-		nAlloc = 15;
-
-	size_t cb = sizeof(CStringData) + static_cast<size_t>(nAlloc) + 1;
-	CStringData* pNew;
-	if (m_pszData == NilData())
-	{
-		pNew = static_cast<CStringData*>(malloc(cb));
-		if (pNew == NULL)
-			return false;
-		pNew->nDataLength = 0;
-		pNew->data()[0] = '\0';
-	}
-	else
-	{
-		pNew = static_cast<CStringData*>(realloc(pOld, cb));
-		if (pNew == NULL)
-			return false;
-	}
-	pNew->nAllocLength = nAlloc;
-	m_pszData = pNew->data();
-	return true;
+	return Core::Reserve(m_pszData, nLength);
 }
 
 void CString::SetLength(int nLength) throw()
 {
-	if (m_pszData == NilData())
-		return;
-	GetData()->nDataLength = nLength;
-	m_pszData[nLength] = '\0';
+	Core::SetLength(m_pszData, nLength);
 }
 
 void CString::Assign(PCXSTR pch, int nLength)
 {
-	if (nLength <= 0 || pch == NULL)
-	{
-		Empty();
-		return;
-	}
-	// The source may be part of this string; it moves if the buffer does.
-	if (pch >= m_pszData && pch <= m_pszData + GetLength())
-	{
-		CString strCopy(pch, nLength);
-		*this = static_cast<CString&&>(strCopy);
-		return;
-	}
-	if (!Reserve(nLength))
-		return;
-	memcpy(m_pszData, pch, nLength);
-	SetLength(nLength);
+	Core::Assign(m_pszData, pch, nLength);
 }
 
 void CString::AssignWide(PCYSTR pch, int nLength)
 {
-	int cb = ::WideCharToMultiByte(CP_ACP, 0, pch, nLength, NULL, 0, NULL, NULL);
+	int cb =
+		pch != NULL && nLength > 0 ? ::WideCharToMultiByte(CP_ACP, 0, pch, nLength, NULL, 0, NULL, NULL) : 0;
 	if (cb <= 0 || !Reserve(cb))
 	{
 		Empty();
@@ -201,33 +342,17 @@ void CString::AssignWide(PCYSTR pch, int nLength)
 
 void CString::AppendRaw(PCXSTR pch, int nLength)
 {
-	if (pch == NULL || nLength <= 0)
-		return;
-	int nOld = GetLength();
-	if (nLength > kMaxLength - nOld)
-		return;
-	// Appending a piece of this string to itself: remember where it was.
-	ptrdiff_t nSelfOffset = -1;
-	if (pch >= m_pszData && pch <= m_pszData + nOld)
-		nSelfOffset = pch - m_pszData;
-	if (!Reserve(nOld + nLength))
-		return;
-	if (nSelfOffset >= 0)
-		pch = m_pszData + nSelfOffset;
-	memmove(m_pszData + nOld, pch, nLength);
-	SetLength(nOld + nLength);
+	Core::Append(m_pszData, pch, nLength);
 }
 
 void CString::Empty() throw()
 {
-	if (m_pszData != NilData())
-		free(GetData());
-	m_pszData = NilData();
+	Core::Free(m_pszData);
 }
 
 void CString::SetString(PCXSTR pszSrc)
 {
-	Assign(pszSrc, SafeLength(pszSrc));
+	Assign(pszSrc, Core::Length(pszSrc));
 }
 
 void CString::SetString(PCXSTR pszSrc, int nLength)
@@ -264,7 +389,7 @@ CString& CString::operator=(CString&& strSrc) throw()
 	{
 		Empty();
 		m_pszData = strSrc.m_pszData;
-		strSrc.m_pszData = NilData();
+		strSrc.m_pszData = Core::Nil();
 	}
 	return *this;
 }
@@ -278,6 +403,12 @@ CString& CString::operator=(PCXSTR pszSrc)
 CString& CString::operator=(PCYSTR pszSrc)
 {
 	*this = CString(pszSrc);
+	return *this;
+}
+
+CString& CString::operator=(const CStringW& strSrc)
+{
+	AssignWide(strSrc.GetString(), strSrc.GetLength());
 	return *this;
 }
 
@@ -319,7 +450,7 @@ CString& CString::operator+=(XCHAR ch)
 
 void CString::Append(PCXSTR pszSrc)
 {
-	AppendRaw(pszSrc, SafeLength(pszSrc));
+	AppendRaw(pszSrc, Core::Length(pszSrc));
 }
 
 void CString::Append(PCXSTR pszSrc, int nLength)
@@ -384,33 +515,17 @@ CString::PXSTR CString::GetBuffer()
 
 CString::PXSTR CString::GetBuffer(int nMinBufferLength)
 {
-	if (nMinBufferLength < GetLength())
-		nMinBufferLength = GetLength();
-	if (!Reserve(nMinBufferLength))
-		return NULL;
-	return m_pszData;
+	return Core::GetBuffer(m_pszData, nMinBufferLength);
 }
 
 CString::PXSTR CString::GetBufferSetLength(int nLength)
 {
-	if (nLength < 0 || !Reserve(nLength))
-		return NULL;
-	// Unlike GetBuffer this also shortens, and the new length holds from now
-	// on even if the caller never releases the buffer.
-	SetLength(nLength);
-	return m_pszData;
+	return Core::GetBufferSetLength(m_pszData, nLength);
 }
 
 void CString::ReleaseBuffer(int nNewLength)
 {
-	if (m_pszData == NilData())
-		return;
-	int nAlloc = GetAllocLength();
-	if (nNewLength < 0)
-		nNewLength = static_cast<int>(strnlen(m_pszData, nAlloc));
-	if (nNewLength > nAlloc)
-		nNewLength = nAlloc;
-	SetLength(nNewLength);
+	Core::ReleaseBuffer(m_pszData, nNewLength);
 }
 
 void CString::ReleaseBufferSetLength(int nNewLength)
@@ -425,7 +540,7 @@ void CString::Preallocate(int nLength)
 
 void CString::FreeExtra()
 {
-	if (m_pszData == NilData() || GetLength() == GetAllocLength())
+	if (Core::IsNil(m_pszData) || GetLength() == GetAllocLength())
 		return;
 	CString strTight(m_pszData, GetLength());
 	*this = static_cast<CString&&>(strTight);
@@ -436,35 +551,16 @@ void CString::FreeExtra()
 
 void CString::FormatV(PCXSTR pszFormat, va_list args)
 {
-	if (pszFormat == NULL)
-	{
-		Empty();
-		return;
-	}
-	// The arguments may point into this string, so format into a new one.
-	CString strResult;
-	strResult.AppendFormatV(pszFormat, args);
-	*this = static_cast<CString&&>(strResult);
+	// Into a new buffer: the arguments may point into this string.
+	PXSTR pszResult = Core::Nil();
+	Core::AppendFormatV(pszResult, pszFormat, args);
+	Core::Free(m_pszData);
+	m_pszData = pszResult;
 }
 
 void CString::AppendFormatV(PCXSTR pszFormat, va_list args)
 {
-	if (pszFormat == NULL)
-		return;
-	va_list argsCount;
-	va_copy(argsCount, args);
-	int nAdd = _vscprintf(pszFormat, argsCount);
-	va_end(argsCount);
-	if (nAdd <= 0)
-		return;
-
-	CString strPiece;
-	PXSTR pBuf = strPiece.GetBuffer(nAdd);
-	if (pBuf == NULL)
-		return;
-	_vsnprintf(pBuf, nAdd + 1, pszFormat, args);
-	strPiece.ReleaseBuffer(nAdd);
-	Append(strPiece);
+	Core::AppendFormatV(m_pszData, pszFormat, args);
 }
 
 void AFX_CDECL CString::Format(PCXSTR pszFormat, ...)
@@ -496,8 +592,9 @@ void AFX_CDECL CString::AppendFormat(PCXSTR pszFormat, ...)
 
 BOOL CString::LoadString(UINT nID)
 {
-	// String tables are stored in blocks of sixteen, one resource per block.
-	HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE((nID >> 4) + 1), RT_STRING);
+	// Asked string by string: a module may hold the block of sixteen that
+	// nID falls in without holding nID itself.
+	HINSTANCE hInst = AfxFindStringResourceHandle(nID);
 	if (hInst == NULL)
 		return FALSE;
 	return LoadString(hInst, nID);

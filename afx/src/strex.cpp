@@ -1,5 +1,5 @@
 // strex.cpp - CString comparison, searching, extraction and editing.
-#include "afxstr.h"
+#include "strcore_.h"
 
 #include <ctype.h>
 #include <mbstring.h>
@@ -104,15 +104,7 @@ CString CString::Mid(int iFirst) const
 CString CString::Mid(int iFirst, int nCount) const
 {
 	int nLength = GetLength();
-	if (iFirst < 0)
-		iFirst = 0;
-	if (nCount < 0)
-		nCount = 0;
-	if (iFirst > nLength)
-		iFirst = nLength;
-	// Subtracting avoids the overflow of iFirst + nCount near INT_MAX.
-	if (nCount > nLength - iFirst)
-		nCount = nLength - iFirst;
+	AfxClampStringRange(nLength, iFirst, nCount);
 	if (iFirst == 0 && nCount == nLength)
 		return *this;
 	return CString(m_pszData + iFirst, nCount);

@@ -278,8 +278,10 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 /////////////////////////////////////////////////////////////////////////////
 // PreTranslateMessage
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+	if (m_nFlags & WF_TOOLTIPS)
+		FilterToolTipMessage(pMsg);
 	return FALSE;
 }
 
@@ -671,6 +673,10 @@ void CWnd::OnMButtonUp(UINT, CPoint)
 {
 	Default();
 }
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*)
+{
+	return Default();
+}
 void CWnd::OnMenuSelect(UINT, UINT, HMENU)
 {
 	Default();
@@ -724,6 +730,10 @@ void CWnd::OnNcLButtonDown(UINT, CPoint)
 	Default();
 }
 void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+	Default();
+}
+void CWnd::OnNcMouseLeave()
 {
 	Default();
 }
@@ -812,6 +822,10 @@ LRESULT CWnd::OnThemeChanged()
 	return Default();
 }
 void CWnd::OnTimer(UINT_PTR)
+{
+	Default();
+}
+void CWnd::OnUnInitMenuPopup(CMenu*, UINT)
 {
 	Default();
 }

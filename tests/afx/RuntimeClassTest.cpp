@@ -110,7 +110,9 @@ protected:
 	template <class T>
 	T Proc(const char* pszName)
 	{
-		return reinterpret_cast<T>(reinterpret_cast<void*>(::GetProcAddress(m_hDll, pszName)));
+		// Through void (*)(), the one function type every other converts to
+		// without a warning.
+		return reinterpret_cast<T>(reinterpret_cast<void (*)()>(::GetProcAddress(m_hDll, pszName)));
 	}
 
 	static HINSTANCE FindString(UINT nID)
@@ -177,6 +179,9 @@ TEST_F(ExtensionDllTest, ResourceChainSearchesTheApplicationFirstThenTheDll)
 	EXPECT_EQ(CString("in the extension's own block"), str);
 	EXPECT_TRUE(str.LoadString(IDS_SHARED));
 	EXPECT_EQ(CString("shared from the executable"), str);
+	// The executable holds other strings of this block, not this one.
+	EXPECT_TRUE(str.LoadString(IDS_EXT_ONLY));
+	EXPECT_EQ(CString("only in the extension"), str);
 	CMenu menu;
 	EXPECT_TRUE(menu.LoadMenu(IDR_EXT_MENU));
 	kt::HostWindow host;

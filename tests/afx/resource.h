@@ -9,3 +9,6 @@
 #define IDD_APP_DIALOG 9400 // only in the executable
 
 #define IDC_APP_EDIT 9401
+
+#define IDD_INIT_DIALOG 9500 // with init data for its combo box
+#define IDC_INIT_COMBO 9501

@@ -1,5 +1,5 @@
 // ImageListTest.cpp - CImageList: icons in and out, drawing, and ownership of the list.
-#include <afxwin.h>
+#include <afxcmn.h>
 
 #include <kavrotest/TestSupport.h>
 

@@ -269,3 +269,58 @@ TEST(CStringTest, LoadStringReadsTheStringTable)
 	EXPECT_FALSE(s.LoadString(IDS_VALUES_MISSING));
 	EXPECT_STREQ("unchanged", s);
 }
+
+TEST(CStringWTest, ConvertsWithTheAnsiCodePageBothWays)
+{
+	// Assigned, constructed and appended from narrow text.
+	CStringW w("caf\xe9");
+	EXPECT_STREQ(L"caf\u00e9", w);
+	CString narrow("-\xe9-");
+	w = narrow;
+	EXPECT_STREQ(L"-\u00e9-", w);
+	w += "x";
+	EXPECT_STREQ(L"-\u00e9-x", w);
+	CStringW fromString = narrow;
+	EXPECT_EQ(3, fromString.GetLength());
+
+	// And back.
+	CString back = w;
+	EXPECT_STREQ("-\xe9-x", back);
+	back = CStringW(L"\u00e9t\u00e9");
+	EXPECT_STREQ("\xe9t\xe9", back);
+
+	// The string table is read as it is stored.
+	ASSERT_TRUE(w.LoadString(IDS_VALUES_ACCENT));
+	EXPECT_STREQ(L"caf\u00e9", w);
+	EXPECT_FALSE(w.LoadString(IDS_VALUES_MISSING));
+}
+
+TEST(CStringWTest, SearchesExtractsFormatsAndLendsItsBuffer)
+{
+	CStringW s(L"a.b.c");
+	EXPECT_EQ(3, s.Find(L'.', 2));
+	EXPECT_EQ(2, s.Find(L"b.c"));
+	EXPECT_EQ(-1, s.Find(L"b", 9));
+	EXPECT_EQ(3, s.ReverseFind(L'.'));
+	EXPECT_STREQ(L"a.", s.Left(2));
+	EXPECT_STREQ(L"a.b.c", s.Left(99));
+	EXPECT_STREQ(L"b.c", s.Right(3));
+	EXPECT_STREQ(L"", s.Right(-1));
+	EXPECT_STREQ(L"a.b", s.Mid(-2, 3));
+	EXPECT_STREQ(L"c", s.Mid(4, 0x7FFFFFFF));
+	EXPECT_EQ(0, s.CompareNoCase(L"A.B.C"));
+	EXPECT_LT(s.Compare(L"b"), 0);
+	EXPECT_TRUE(s == CStringW(L"a.b.c"));
+
+	// %s is wide, and an argument may be the string itself.
+	s.Format(L"[%s|%d]", s.GetString(), 42);
+	EXPECT_STREQ(L"[a.b.c|42]", s);
+	s.AppendFormat(L"%03d", 7);
+	EXPECT_STREQ(L"[a.b.c|42]007", s);
+
+	CStringW buffer;
+	int nLength = ::GetWindowsDirectoryW(buffer.GetBuffer(MAX_PATH), MAX_PATH + 1);
+	buffer.ReleaseBuffer();
+	EXPECT_EQ(nLength, buffer.GetLength());
+	EXPECT_EQ(static_cast<size_t>(nLength), wcslen(buffer));
+}

@@ -43,7 +43,7 @@ CString RootOf(char letter)
 std::string UnixPathOf(const std::string& windowsPath)
 {
 	typedef char*(CDECL * UnixName)(const WCHAR*);
-	UnixName toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+	UnixName toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
 		::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
 	if (toUnix == NULL)
 		return std::string();
