@@ -543,8 +543,9 @@ AFX_DISPATCH(b_u_NM)
 	AFX_CMD_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0, v_NM, memberFxn)
 #define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn) \
 	AFX_CMD_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, (WORD)(int)(wNotifyCode), 0, 0, b_NM, memberFxn)
+// Found by UpdateDialogControls, which asks with the update code's low word.
 #define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
-	AFX_CMD_ENTRY(WM_COMMAND + WM_REFLECT_BASE, CN_UPDATE_COMMAND_UI, 0, 0, v_UI, memberFxn)
+	AFX_CMD_ENTRY(WM_COMMAND + WM_REFLECT_BASE, (WORD)CN_UPDATE_COMMAND_UI, 0, 0, v_UI, memberFxn)
 
 #define ON_WM_CTLCOLOR_REFLECT() AFX_MSG_ENTRY(WM_CTLCOLOR + WM_REFLECT_BASE, h_D_u, &ThisClass::CtlColor)
 #define ON_WM_DRAWITEM_REFLECT() AFX_MSG_ENTRY(WM_DRAWITEM + WM_REFLECT_BASE, v_DRAW, &ThisClass::DrawItem)

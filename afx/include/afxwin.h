@@ -218,6 +218,7 @@ public:
 #define WF_CONTINUEMODAL 0x0010 // the modal loop should go on
 #define WF_OLECTLCONTAINER 0x0100
 #define WF_TRACKINGTOOLTIPS 0x0400
+#define WF_CREATING 0x8000 // made by CreateEx, WM_CREATE not yet over
 
 // RunModalLoop flags
 #define MLF_NOIDLEMSG 0x0001  // no WM_ENTERIDLE to the parent
@@ -393,6 +394,10 @@ public:
 	LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 	void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
 	void SetDlgItemText(int nID, LPCTSTR lpszString);
+	// Updates each child control through ON_UPDATE_COMMAND_UI: the control's
+	// own reflected entry, this window's entry, then pTarget's route. With
+	// bDisableIfNoHndler, a button with no handler anywhere is disabled.
+	void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
 	// Scrolling
 	int GetScrollPos(int nBar) const;
@@ -475,6 +480,11 @@ public:
 
 // Overridables
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+	// Called when a window is bound, while its own procedure is still in
+	// place: by SubclassWindow, and for a window made by Create once its
+	// class has handled WM_CREATE (so that a control answers what it is
+	// sent), before OnCreate. AfxGetThreadState()->m_pWndInit is this object
+	// in the second case only.
 	virtual void PreSubclassWindow();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
 	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -669,6 +679,9 @@ public:
 	virtual BOOL OnInitDialog();
 	virtual void OnSetFont(CFont* pFont);
 	virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+	// A command the dialog does not handle goes to its owner, then to the
+	// application.
+	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
 	virtual void OnOK();
@@ -1034,6 +1047,9 @@ public:
 	virtual int Run();
 	virtual BOOL PreTranslateMessage(MSG* pMsg);
 	virtual BOOL PumpMessage();
+	// Count 0 sends WM_IDLEUPDATECMDUI to the visible main window and its
+	// bound descendants; count 1 frees the temporary objects unless a modal
+	// loop is running. Non-zero while there is more to do.
 	virtual BOOL OnIdle(LONG lCount);
 	virtual BOOL IsIdleMessage(MSG* pMsg);
 	virtual int ExitInstance();
@@ -1127,7 +1143,8 @@ AFX_CORE_API BOOL AFXAPI AfxInitRichEdit();
 AFX_CORE_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_CORE_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 
-// Message sent by modal loops when the queue is empty.
+// Sent by modal loops while the queue is empty: wParam MSGF_DIALOGBOX, lParam
+// the idle count; a non-zero answer asks for more idle time.
 #ifndef WM_KICKIDLE
 #define WM_KICKIDLE 0x036A
 #endif

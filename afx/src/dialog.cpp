@@ -304,6 +304,22 @@ void CDialog::OnCancel()
 	EndDialog(IDCANCEL);
 }
 
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+	if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+		return TRUE;
+	// Only commands travel on: a control's notification (its id lies below
+	// 0x8000) and a system command (0xF000 up) belong to this dialog.
+	if ((nCode != CN_COMMAND && nCode != static_cast<int>(CN_UPDATE_COMMAND_UI)) || nID < 0x8000 ||
+		nID >= 0xF000)
+		return FALSE;
+	CWnd* pOwner = GetOwner();
+	if (pOwner != NULL && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+		return TRUE;
+	CWinApp* pApp = AfxGetApp();
+	return pApp != NULL && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
 	if (CWnd::PreTranslateMessage(pMsg))

@@ -1,6 +1,7 @@
 // thread.cpp - thread and process state, CWinThread, CWinApp, the message pump and start-up functions.
 
 #include "afximpl_.h"
+#include "afxpriv.h"
 
 #include <string.h>
 
@@ -10,9 +11,9 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 /////////////////////////////////////////////////////////////////////////////
 // State
 
-AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 {
-	static thread_local AFX_THREAD_STATE state = {};
+	static thread_local _AFX_THREAD_STATE state = {};
 	return &state;
 }
 
@@ -123,7 +124,7 @@ CWinThread::CWinThread()
 
 CWinThread::~CWinThread()
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	if (pState->m_pCurrentWinThread == this)
 		pState->m_pCurrentWinThread = NULL;
 }
@@ -166,11 +167,28 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 	return pMsg->message != WM_PAINT && pMsg->message != 0x0118 /* WM_SYSTIMER */;
 }
 
-BOOL CWinThread::OnIdle(LONG)
+BOOL CWinThread::OnIdle(LONG lCount)
 {
-	// Temporary wrappers handed out since the last idle time are released.
-	CWnd::DeleteTempMap();
-	_AfxDeleteTempGdiMaps();
+	if (lCount <= 0)
+	{
+		// Command UI first: the visible main window and its bound
+		// descendants update their controls (UpdateDialogControls).
+		CWnd* pMainWnd = m_pMainWnd;
+		if (pMainWnd != NULL && ::IsWindow(pMainWnd->m_hWnd) && pMainWnd->IsWindowVisible())
+		{
+			AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+			pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+		}
+		return TRUE;
+	}
+	// Then the temporary wrappers handed out since the last idle time, unless
+	// a modal loop runs further down this thread's stack: its callers may
+	// hold them.
+	if (AfxGetThreadState()->m_nTempMapLock == 0)
+	{
+		CWnd::DeleteTempMap();
+		_AfxDeleteTempGdiMaps();
+	}
 	return FALSE;
 }
 

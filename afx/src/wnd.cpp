@@ -81,8 +81,14 @@ CWnd::~CWnd()
 {
 	// Only an object that owns its window destroys it; temporary wrappers
 	// and the wndTop family never do.
-	if (m_hWnd != NULL && ::IsWindow(m_hWnd) && FromHandlePermanent(m_hWnd) == this)
+	if (m_hWnd == NULL || FromHandlePermanent(m_hWnd) != this)
+		return;
+	// A window destroyed behind our back (attached, never subclassed) only
+	// leaves its map entry to remove: its handle may already name another.
+	if (::IsWindow(m_hWnd))
 		DestroyWindow();
+	else
+		Detach();
 }
 
 HWND CWnd::GetSafeHwnd() const
@@ -113,6 +119,7 @@ HWND CWnd::Detach()
 		if (FromHandlePermanent(hWnd) == this)
 			AfxMapHWND().RemoveHandle(hWnd);
 		m_hWnd = NULL;
+		m_nFlags &= ~WF_CREATING;
 	}
 	return hWnd;
 }
@@ -280,12 +287,13 @@ void CWnd::PostNcDestroy()
 // Creation hook
 //
 // A thread-local CBT hook catches the window that CreateEx is making before
-// its first message, binds it to the object, calls PreSubclassWindow and
-// installs AfxWndProc; WM_NCCREATE and WM_CREATE then reach the message map.
+// its first message, binds it to the object and installs AfxWndProc, so that
+// WM_NCCREATE and WM_CREATE reach the message map. PreSubclassWindow follows
+// once the window's class has handled WM_CREATE (see AfxWndProc).
 
 LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	if (nCode == HCBT_CREATEWND && pState->m_pWndInit != NULL)
 	{
 		HWND hWnd = reinterpret_cast<HWND>(wParam);
@@ -294,23 +302,15 @@ LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 		char szClass[16];
 		BOOL bIme = (::GetClassLongPtrA(hWnd, GCL_STYLE) & CS_IME) != 0 ||
 					(::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 && lstrcmpiA(szClass, "IME") == 0);
-		if (!bIme)
+		CWnd* pWndInit = pState->m_pWndInit;
+		if (!bIme && pWndInit->Attach(hWnd))
 		{
-			CWnd* pWndInit = pState->m_pWndInit;
 			pState->m_pWndInit = NULL;
-			if (pWndInit->Attach(hWnd))
-			{
-				pWndInit->PreSubclassWindow();
-				// An extended style set by PreSubclassWindow (ModifyStyleEx)
-				// does not survive the rest of the creation; AfxWndProc puts
-				// it back at WM_NCCREATE.
-				pState->m_hWndExStyleInit = hWnd;
-				pState->m_dwExStyleInit = static_cast<DWORD>(::GetWindowLongA(hWnd, GWL_EXSTYLE));
-				WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
-					::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-				if (pfnOld != &AfxWndProc)
-					pWndInit->m_pfnSuper = pfnOld;
-			}
+			pWndInit->m_nFlags |= WF_CREATING;
+			WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+				::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+			if (pfnOld != &AfxWndProc)
+				pWndInit->m_pfnSuper = pfnOld;
 		}
 	}
 	return ::CallNextHookEx(pState->m_hHookOldCbtFilter, nCode, wParam, lParam);
@@ -318,7 +318,7 @@ LRESULT CALLBACK _AfxCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	if (pState->m_hHookOldCbtFilter == NULL)
 	{
 		pState->m_hHookOldCbtFilter =
@@ -329,9 +329,7 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 
 BOOL AFXAPI AfxUnhookWindowCreate()
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
-	// Creation is over: a window that never saw WM_NCCREATE keeps nothing.
-	pState->m_hWndExStyleInit = NULL;
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	if (pState->m_hHookOldCbtFilter != NULL)
 	{
 		::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
@@ -350,7 +348,7 @@ BOOL AFXAPI AfxUnhookWindowCreate()
 
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	LPSTR lpszName = pState->m_szTempClassName;
 	HINSTANCE hInst = AfxGetInstanceHandle();
 
@@ -372,7 +370,9 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 	wc.hCursor = hCursor;
 	wc.hbrBackground = hbrBackground;
 	wc.lpszClassName = lpszName;
-	if (!::RegisterClassA(&wc))
+	// Window classes belong to the process: another thread may have
+	// registered the same attributes since we looked.
+	if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
 		return NULL;
 	return lpszName;
 }

@@ -1,4 +1,7 @@
 // wndproc.cpp - how a message reaches a CWnd: window procedure, dispatch, routing, reflection, the walk.
+//
+// Classes in this file:
+//   CTestCmdUI
 
 #include "afximpl_.h"
 #include "menu_impl_.h"
@@ -11,26 +14,54 @@ WNDPROC AFXAPI AfxGetAfxWndProc()
 	return &AfxWndProc;
 }
 
+// The window's class creates it first; PreSubclassWindow then talks to a
+// complete control (Wine's combo box drops what it is sent before
+// WM_NCCREATE and resets its item height at WM_CREATE; a list box or a tree
+// view ignores everything before WM_CREATE); the object's own WM_CREATE
+// handlers come last, their default processing already done.
+static LRESULT CreateAndPreSubclass(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+	WNDPROC pfnClass = pWnd->m_pfnSuper;
+	LRESULT lResult = pfnClass != NULL ? ::CallWindowProcA(pfnClass, hWnd, WM_CREATE, wParam, lParam)
+									   : ::DefWindowProcA(hWnd, WM_CREATE, wParam, lParam);
+	if (lResult == -1)
+	{
+		pWnd->m_nFlags &= ~WF_CREATING;
+		return -1;
+	}
+
+	// As when subclassing, the class's own procedure answers whatever
+	// PreSubclassWindow sends, and whatever it installs goes under ours.
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
+	CWnd* pWndInitOuter = pState->m_pWndInit;
+	pState->m_pWndInit = pWnd;
+	if (pfnClass != NULL)
+		::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnClass));
+	pWnd->PreSubclassWindow();
+	pState->m_pWndInit = pWndInitOuter;
+	WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
+		::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+	if (pfnOld != &AfxWndProc)
+		pWnd->m_pfnSuper = pfnOld;
+
+	lResult = AfxCallWndProc(pWnd, hWnd, WM_CREATE, wParam, lParam);
+	pWnd->m_nFlags &= ~WF_CREATING;
+	return lResult;
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
 	CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
 	if (pWnd == NULL || pWnd->m_hWnd != hWnd)
 		return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-	if (nMsg == WM_NCCREATE)
-	{
-		AFX_THREAD_STATE* pState = AfxGetThreadState();
-		if (pState->m_hWndExStyleInit == hWnd)
-		{
-			::SetWindowLongA(hWnd, GWL_EXSTYLE, static_cast<LONG>(pState->m_dwExStyleInit));
-			pState->m_hWndExStyleInit = NULL;
-		}
-	}
+	if (nMsg == WM_CREATE && (pWnd->m_nFlags & WF_CREATING))
+		return CreateAndPreSubclass(pWnd, hWnd, wParam, lParam);
 	return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-	AFX_THREAD_STATE* pState = AfxGetThreadState();
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
 	// Messages nest (a handler sends another); each level sees its own.
 	MSG msgOuter = pState->m_lastSentMsg;
 	pState->m_lastSentMsg.hwnd = hWnd;
@@ -77,6 +108,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
+	// The class already created the window (CreateAndPreSubclass).
+	if (nMsg == WM_CREATE && (m_nFlags & WF_CREATING))
+		return 0;
 	if (m_pfnSuper != NULL)
 		return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
 	return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
@@ -169,6 +203,27 @@ BOOL CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHand
 	return CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
+namespace
+{
+
+// Asks an update handler whether a command is enabled, and changes nothing.
+class CTestCmdUI : public CCmdUI
+{
+public:
+	BOOL m_bEnabled = TRUE;
+
+	virtual void Enable(BOOL bOn) override
+	{
+		m_bEnabled = bOn;
+		m_bEnableChanged = TRUE;
+	}
+	virtual void SetCheck(int) override {}
+	virtual void SetRadio(BOOL) override {}
+	virtual void SetText(LPCTSTR) override {}
+};
+
+} // namespace
+
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
 	UINT nID = LOWORD(wParam);
@@ -177,7 +232,16 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 
 	if (hWndCtrl == NULL)
 	{
-		// A menu item or an accelerator: a plain command.
+		// A menu item or an accelerator: a plain command, unless it has no
+		// id or its update handler disables it now (an accelerator has no
+		// grayed item to stop it, and the menu may be stale).
+		if (nID == 0)
+			return FALSE;
+		CTestCmdUI state;
+		state.m_nID = nID;
+		OnCmdMsg(nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, NULL);
+		if (!state.m_bEnabled)
+			return TRUE;
 		nCode = CN_COMMAND;
 	}
 	else
@@ -276,6 +340,44 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 /////////////////////////////////////////////////////////////////////////////
+// Command UI of child controls
+
+// Only a control that issues commands can lack a handler: static text,
+// edits, lists, group boxes and the automatic check boxes and radio buttons,
+// which keep their own state, are never disabled for the want of one.
+static BOOL IsCommandButton(HWND hWnd)
+{
+	if (!(::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+		return FALSE;
+	UINT nType = static_cast<UINT>(::GetWindowLongPtrA(hWnd, GWL_STYLE)) & BS_TYPEMASK;
+	return nType != BS_AUTOCHECKBOX && nType != BS_AUTO3STATE && nType != BS_AUTORADIOBUTTON &&
+		   nType != BS_GROUPBOX;
+}
+
+// The code under which a control's ON_UPDATE_COMMAND_UI_REFLECT entry is found.
+static const int kReflectedUpdate =
+	static_cast<int>(MAKELONG(static_cast<WORD>(CN_UPDATE_COMMAND_UI), WM_REFLECT_BASE + WM_COMMAND));
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+	for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL;
+		 hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+	{
+		CCmdUI state;
+		state.m_nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
+		state.m_pOther = FromHandle(hWndChild);
+
+		// The control's own reflected entry first, without routing.
+		CWnd* pChild = FromHandlePermanent(hWndChild);
+		if (pChild != NULL && pChild->CWnd::OnCmdMsg(0, kReflectedUpdate, &state, NULL))
+			continue;
+		if (CWnd::OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, NULL))
+			continue;
+		state.DoUpdate(pTarget, bDisableIfNoHndler && IsCommandButton(hWndChild));
+	}
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // PreTranslateMessage
 
 BOOL CWnd::PreTranslateMessage(MSG* pMsg)
@@ -353,8 +455,14 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 	BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
 	HWND hWndParent = ::GetParent(m_hWnd);
 	m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+	// Whoever called us may hold temporary objects across the loop; they
+	// stay until the thread's outermost idle time.
+	_AFX_THREAD_STATE* pState = AfxGetThreadState();
+	pState->m_nTempMapLock++;
 
 	BOOL bIdle = TRUE;
+	LONG lIdleCount = 0;
+	BOOL bQuit = FALSE;
 	while (ContinueModal())
 	{
 		MSG msg;
@@ -365,20 +473,25 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 				::WaitMessage();
 				continue;
 			}
-			// The queue has just run dry: show the dialog, tell the owner we
-			// are idle (helpers answer dialogs from there), tidy up.
-			bIdle = FALSE;
-			if (bShowIdle)
+			// The queue has just run dry: show the dialog and tell the owner
+			// (helpers answer dialogs from there).
+			if (lIdleCount == 0)
 			{
-				ShowWindow(SW_SHOWNORMAL);
-				UpdateWindow();
-				bShowIdle = FALSE;
+				if (bShowIdle)
+				{
+					ShowWindow(SW_SHOWNORMAL);
+					UpdateWindow();
+					bShowIdle = FALSE;
+				}
+				if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
+					::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
+						reinterpret_cast<LPARAM>(m_hWnd));
 			}
-			if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL)
-				::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
-			if (!(dwFlags & MLF_NOKICKIDLE) && ::IsWindow(m_hWnd))
-				SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
-			DeleteTempMap();
+			// WM_KICKIDLE carries the idle count and answers non-zero while
+			// the window wants more idle time.
+			if ((dwFlags & MLF_NOKICKIDLE) || !::IsWindow(m_hWnd) ||
+				!SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, static_cast<LPARAM>(lIdleCount++)))
+				bIdle = FALSE;
 			continue;
 		}
 
@@ -386,8 +499,8 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 		{
 			// WM_QUIT: leave it for the outer loop.
 			AfxPostQuitMessage(0);
-			m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-			return -1;
+			bQuit = TRUE;
+			break;
 		}
 		if (bShowIdle && (msg.message == WM_SYSKEYDOWN || msg.message == 0x0118 /* WM_SYSTIMER */))
 		{
@@ -397,15 +510,19 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 		}
 		if (msg.message != WM_PAINT && msg.message != 0x0118 && msg.message != WM_MOUSEMOVE &&
 			msg.message != WM_NCMOUSEMOVE)
+		{
 			bIdle = TRUE;
+			lIdleCount = 0;
+		}
 	}
 	m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-	return m_nModalResult;
+	pState->m_nTempMapLock--;
+	return bQuit ? -1 : m_nModalResult;
 }
 
 /////////////////////////////////////////////////////////////////////////////
 // CWnd's own message map: what every window needs for reflection, owner-draw
-// menus and clean-up.
+// menus, the wait cursor and clean-up.
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 	ON_WM_CTLCOLOR()
@@ -418,6 +535,7 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 	ON_WM_HSCROLL()
 	ON_WM_VSCROLL()
 	ON_WM_PARENTNOTIFY()
+	ON_WM_SETCURSOR()
 	ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
@@ -767,6 +885,13 @@ void CWnd::OnRButtonUp(UINT, CPoint)
 }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
 {
+	// During a wait the hourglass stays whatever the class cursor is.
+	CWinApp* pApp = AfxGetApp();
+	if (pApp != NULL && pApp->m_nWaitCursorCount > 0)
+	{
+		pApp->DoWaitCursor(0);
+		return TRUE;
+	}
 	return static_cast<BOOL>(Default());
 }
 void CWnd::OnSetFocus(CWnd*)

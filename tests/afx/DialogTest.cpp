@@ -1,13 +1,17 @@
 // DialogTest.cpp - dialogs: templates, the modal loop, modeless dialogs and data exchange.
 //
 // Classes in this file:
-//   CBoundButton, CKeyEdit, CTestDialog, COwnerWnd
+//   CBoundButton, CKeyEdit, CTestDialog, COwnerWnd, CRoutingApp, CRoutingOwner, CRoutingDialog,
+//   CKickIdleDialog
 
 #include <afxwin.h>
 
 #include <kavrotest/TestSupport.h>
 
 #include "resource.h"
+
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -285,6 +289,152 @@ TEST(Dialog, DataExchangeFailureIsAReturnValue)
 	DDX_Control(&dxMissing, IDC_BUTTON, button);
 	EXPECT_EQ(nullptr, button.m_hWnd);
 	dlg.DestroyWindow();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Command routing and idle time of dialogs
+
+std::vector<std::string> g_handled;
+
+// Stands in as the application for one test, as the program's own CWinApp.
+class CRoutingApp : public CWinApp
+{
+public:
+	CRoutingApp()
+		: CRoutingApp(AfxGetApp(), AfxGetThread())
+	{
+	}
+	virtual ~CRoutingApp() override
+	{
+		AfxGetModuleState()->m_pCurrentWinApp = m_pOldApp;
+		AfxGetModuleState()->m_lpszCurrentAppName = m_pOldApp->m_pszAppName;
+		AfxGetThreadState()->m_pCurrentWinThread = m_pOldThread;
+	}
+
+protected:
+	afx_msg void OnCopy() { g_handled.push_back("app"); }
+	afx_msg void OnPaste() { g_handled.push_back("app"); }
+	afx_msg void OnUpdateSelectAll(CCmdUI*) { g_handled.push_back("app-update"); }
+	DECLARE_MESSAGE_MAP()
+
+private:
+	// Taken before CWinApp's constructor makes this the application.
+	CRoutingApp(CWinApp* pOldApp, CWinThread* pOldThread)
+		: CWinApp("routing")
+		, m_pOldApp(pOldApp)
+		, m_pOldThread(pOldThread)
+	{
+	}
+
+	CWinApp* m_pOldApp;
+	CWinThread* m_pOldThread;
+};
+
+BEGIN_MESSAGE_MAP(CRoutingApp, CWinApp)
+	ON_COMMAND(ID_EDIT_COPY, &CRoutingApp::OnCopy)
+	ON_COMMAND(ID_EDIT_PASTE, &CRoutingApp::OnPaste)
+	ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, &CRoutingApp::OnUpdateSelectAll)
+END_MESSAGE_MAP()
+
+class CRoutingOwner : public kt::HostWindow
+{
+protected:
+	afx_msg void OnCopy() { g_handled.push_back("owner"); }
+	afx_msg void OnButton() { g_handled.push_back("owner-button"); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRoutingOwner, kt::HostWindow)
+	ON_COMMAND(ID_EDIT_COPY, &CRoutingOwner::OnCopy)
+	ON_COMMAND(IDC_BUTTON, &CRoutingOwner::OnButton)
+END_MESSAGE_MAP()
+
+class CRoutingDialog : public CDialog
+{
+protected:
+	afx_msg void OnCut() { g_handled.push_back("dialog"); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRoutingDialog, CDialog)
+	ON_COMMAND(ID_EDIT_CUT, &CRoutingDialog::OnCut)
+END_MESSAGE_MAP()
+
+TEST(Dialog, CommandsGoToTheDialogItsOwnerThenTheApplication)
+{
+	CRoutingApp app;
+	CRoutingOwner owner;
+	kt::DialogTemplate tpl = MakeTemplate();
+	CRoutingDialog dlg;
+	ASSERT_TRUE(dlg.CreateIndirect(tpl.Get(), &owner));
+	const struct
+	{
+		UINT nID;
+		const char* pszHandler; // NULL: nobody
+	} cases[] = {
+		{ ID_EDIT_CUT, "dialog" },
+		{ ID_EDIT_COPY, "owner" },
+		{ ID_EDIT_PASTE, "app" },
+		{ ID_EDIT_UNDO, NULL },
+		// A control's id is the dialog's business only.
+		{ IDC_BUTTON, NULL },
+	};
+	for (const auto& c : cases)
+	{
+		g_handled.clear();
+		dlg.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, 0), 0);
+		EXPECT_EQ(c.pszHandler != NULL ? std::vector<std::string>{ c.pszHandler }
+									   : std::vector<std::string>{},
+			g_handled)
+			<< "command " << c.nID;
+	}
+
+	// Update requests take the same route.
+	g_handled.clear();
+	CCmdUI state;
+	state.m_nID = ID_EDIT_SELECT_ALL;
+	state.DoUpdate(&dlg, FALSE);
+	EXPECT_EQ(std::vector<std::string>{ "app-update" }, g_handled);
+	dlg.DestroyWindow();
+}
+
+// Asks for idle time three times, then ends; a timer ends it if the loop
+// stops asking.
+class CKickIdleDialog : public CDialog
+{
+public:
+	std::vector<LPARAM> m_idleCounts;
+
+	virtual BOOL OnInitDialog() override
+	{
+		SetTimer(1, 2000, NULL);
+		return CDialog::OnInitDialog();
+	}
+
+protected:
+	afx_msg LRESULT OnKickIdle(WPARAM, LPARAM lCount)
+	{
+		m_idleCounts.push_back(lCount);
+		if (lCount == 3)
+			EndDialog(IDOK);
+		return lCount < 3;
+	}
+	afx_msg void OnTimer(UINT_PTR) { EndDialog(IDABORT); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CKickIdleDialog, CDialog)
+	ON_MESSAGE(WM_KICKIDLE, &CKickIdleDialog::OnKickIdle)
+	ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(Dialog, ModalLoopKeepsKickingIdleWhileAskedTo)
+{
+	kt::DialogTemplate tpl = MakeTemplate();
+	CKickIdleDialog dlg;
+	ASSERT_TRUE(dlg.InitModalIndirect(tpl.Get()));
+	EXPECT_EQ(IDOK, dlg.DoModal());
+	EXPECT_EQ((std::vector<LPARAM>{ 0, 1, 2, 3 }), dlg.m_idleCounts);
 }
 
 } // namespace

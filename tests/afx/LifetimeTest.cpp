@@ -1,7 +1,7 @@
 // LifetimeTest.cpp - binding objects to windows and letting go of them; temporary objects; window classes.
 //
 // Classes in this file:
-//   CTracedWnd, CRestyledStatic, CForgetfulWnd
+//   CTracedWnd, CTallCombo, CRestyledStatic, CForgetfulWnd, CIdleDialog
 
 #include <afxwin.h>
 
@@ -9,7 +9,9 @@
 
 #include <malloc.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -20,6 +22,7 @@ class CTracedWnd : public CWnd
 public:
 	std::vector<std::string> m_events;
 	WNDPROC m_pfnAtPreSubclass = NULL;
+	CWnd* m_pWndInitAtPreSubclass = NULL;
 	bool* m_pbDeleted = NULL;
 	bool m_bDeleteSelf = false;
 
@@ -33,6 +36,7 @@ public:
 	{
 		m_events.push_back("presubclass");
 		m_pfnAtPreSubclass = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+		m_pWndInitAtPreSubclass = AfxGetThreadState()->m_pWndInit;
 	}
 
 protected:
@@ -68,18 +72,21 @@ int Count(const std::vector<std::string>& events, const char* pszEvent)
 	return n;
 }
 
-TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndCallsPreSubclassOnce)
+TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndPreSubclassesBeforeOnCreate)
 {
 	kt::HostWindow host;
 	CTracedWnd wnd;
 	ASSERT_TRUE(wnd.Create(NULL, "traced", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 40), &host, 10));
 	ASSERT_GE(wnd.m_events.size(), 3u);
-	EXPECT_EQ("presubclass", wnd.m_events[0]);
-	EXPECT_EQ("nccreate", wnd.m_events[1]);
+	EXPECT_EQ("nccreate", wnd.m_events[0]);
+	EXPECT_EQ("presubclass", wnd.m_events[1]);
 	EXPECT_EQ("create", wnd.m_events[2]);
 	EXPECT_EQ(1, Count(wnd.m_events, "presubclass"));
-	// PreSubclassWindow runs while the class's own procedure is still in place.
+	// PreSubclassWindow runs while the class's own procedure is in place, and
+	// can tell that the window is being created.
 	EXPECT_NE(AfxGetAfxWndProc(), wnd.m_pfnAtPreSubclass);
+	EXPECT_EQ(&wnd, wnd.m_pWndInitAtPreSubclass);
+	EXPECT_EQ(nullptr, AfxGetThreadState()->m_pWndInit);
 	EXPECT_EQ(reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()), ::GetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC));
 	EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
 	EXPECT_EQ(10, wnd.GetDlgCtrlID());
@@ -89,6 +96,13 @@ TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndCallsPreSubclassOnce)
 	EXPECT_FALSE(popup.Create(NULL, "popup", WS_POPUP, CRect(0, 0, 10, 10), &host, 11));
 	EXPECT_EQ(nullptr, popup.m_hWnd);
 }
+
+// Sets its selection field's height when bound, as list-like controls do.
+class CTallCombo : public CComboBox
+{
+public:
+	virtual void PreSubclassWindow() override { SetItemHeight(-1, 30); }
+};
 
 // Adjusts its styles when bound, as transparent controls do.
 class CRestyledStatic : public CStatic
@@ -101,9 +115,19 @@ public:
 	}
 };
 
-TEST(Lifetime, StylesSetInPreSubclassWindowSurviveCreation)
+TEST(Lifetime, WhatPreSubclassWindowDoesDuringCreateTakesEffect)
 {
+	// The combo box ignores messages before WM_NCCREATE and resets its item
+	// height at WM_CREATE; a plain one told after creation is the reference.
 	kt::HostWindow host;
+	HWND hWndPlain = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 120,
+		host.m_hWnd, NULL, NULL, NULL);
+	::SendMessageA(hWndPlain, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
+	CTallCombo combo;
+	ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 100, 120), &host, 20));
+	EXPECT_EQ(::SendMessageA(hWndPlain, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0),
+		combo.GetItemHeight(-1));
+
 	CRestyledStatic created;
 	ASSERT_TRUE(created.Create("created", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &host, 12));
 	EXPECT_NE(0u, created.GetExStyle() & WS_EX_TRANSPARENT);
@@ -116,6 +140,17 @@ TEST(Lifetime, StylesSetInPreSubclassWindowSurviveCreation)
 	ASSERT_TRUE(bound.SubclassWindow(hWnd));
 	EXPECT_NE(0u, bound.GetExStyle() & WS_EX_TRANSPARENT);
 	EXPECT_NE(0u, bound.GetStyle() & SS_NOTIFY);
+
+	// The extended style given to CreateEx is the system's to adjust, as for
+	// a window made without the framework (it keeps WS_EX_LAYERED apart).
+	const DWORD dwExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW;
+	hWndPlain =
+		::CreateWindowExA(dwExStyle, "STATIC", "plain", WS_POPUP, 0, 0, 60, 40, NULL, NULL, NULL, NULL);
+	DWORD dwExpected = static_cast<DWORD>(::GetWindowLongA(hWndPlain, GWL_EXSTYLE)) | WS_EX_TRANSPARENT;
+	::DestroyWindow(hWndPlain);
+	CRestyledStatic popup;
+	ASSERT_TRUE(popup.CreateEx(dwExStyle, "STATIC", "framework", WS_POPUP, CRect(0, 0, 60, 40), NULL, 0));
+	EXPECT_EQ(dwExpected, popup.GetExStyle());
 }
 
 TEST(Lifetime, FailedCreationLeavesNothingBound)
@@ -146,6 +181,7 @@ TEST(Lifetime, SubclassWindowCallsPreSubclassBeforeInstallingTheProcedure)
 	EXPECT_FALSE(second.Attach(hWnd));
 	EXPECT_FALSE(second.SubclassWindow(NULL));
 
+	EXPECT_EQ(nullptr, wnd.m_pWndInitAtPreSubclass);
 	EXPECT_EQ(hWnd, wnd.UnsubclassWindow());
 	EXPECT_EQ(pfnButton, ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
 	EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
@@ -229,6 +265,15 @@ TEST(Lifetime, DestructorDestroysAnOwnedWindowOnly)
 	}
 	EXPECT_TRUE(::IsWindow(hWnd));
 	::DestroyWindow(hWnd);
+
+	// Destroyed behind the attached object's back: nothing of it stays bound.
+	hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+	{
+		CWnd wnd;
+		ASSERT_TRUE(wnd.Attach(hWnd));
+		::DestroyWindow(hWnd);
+	}
+	EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
 // A handler that forgets to call the base OnNcDestroy.
@@ -257,6 +302,14 @@ TEST(Lifetime, MapIsCleanedEvenWhenOnNcDestroyIsOverridden)
 
 /////////////////////////////////////////////////////////////////////////////
 // Temporary objects
+
+// The idle processing of the thread's message loop, as CWinThread::Run does it.
+void RunIdle()
+{
+	for (LONG lCount = 0; AfxGetThread()->OnIdle(lCount); lCount++)
+	{
+	}
+}
 
 // Blocks in use on the C runtime heap, which CObject allocations come from.
 size_t UsedHeapBlocks()
@@ -289,7 +342,7 @@ TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 	EXPECT_GE(UsedHeapBlocks(), nBefore + nWindows);
 
 	// The thread's idle time frees them and leaves the windows alone.
-	AfxGetThread()->OnIdle(0);
+	RunIdle();
 	EXPECT_LT(UsedHeapBlocks(), nBefore + nWindows / 2);
 	for (HWND hWnd : windows)
 	{
@@ -309,6 +362,44 @@ TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 	// No object for what is not a window.
 	EXPECT_EQ(nullptr, CWnd::FromHandle(NULL));
 	EXPECT_EQ(nullptr, CWnd::FromHandle(reinterpret_cast<HWND>(0x7FFF1234)));
+}
+
+// Runs the application's idle processing from its own idle time, then ends.
+class CIdleDialog : public CDialog
+{
+protected:
+	afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
+	{
+		RunIdle();
+		EndDialog(IDOK);
+		return FALSE;
+	}
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleDialog, CDialog)
+	ON_MESSAGE(WM_KICKIDLE, &CIdleDialog::OnKickIdle)
+END_MESSAGE_MAP()
+
+TEST(Lifetime, TemporariesLiveUntilTheOutermostIdleTime)
+{
+	// Held across a nested modal dialog, as a context menu handler holds its
+	// pWnd; SetOwner leaves a mark that a fresh temporary would not have.
+	HWND hWnd = ::CreateWindowExA(0, "BUTTON", "other", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+	CWnd* pTemp = CWnd::FromHandle(hWnd);
+	pTemp->SetOwner(pTemp);
+	kt::DialogTemplate tpl("nested", 80, 40);
+	CIdleDialog dlg;
+	ASSERT_TRUE(dlg.InitModalIndirect(tpl.Get()));
+	ASSERT_EQ(IDOK, dlg.DoModal());
+	CWnd* pAfter = CWnd::FromHandle(hWnd);
+	EXPECT_EQ(pTemp, pAfter);
+	EXPECT_EQ(pAfter, pAfter->GetOwner());
+
+	// The thread's own idle time, with no modal loop running, frees it.
+	RunIdle();
+	EXPECT_EQ(nullptr, CWnd::FromHandle(hWnd)->GetOwner());
+	::DestroyWindow(hWnd);
 }
 
 TEST(Lifetime, PermanentObjectsAreReturnedByFromHandle)
@@ -360,6 +451,33 @@ TEST(WindowClass, SameAttributesShareOneClass)
 	HDC hdcB = ::GetDC(b.m_hWnd);
 	::ReleaseDC(b.m_hWnd, hdcB);
 	EXPECT_EQ(hdcA, hdcB);
+}
+
+TEST(WindowClass, RegistrationRacingAnotherThreadSucceeds)
+{
+	// Window classes belong to the process: threads asking for the same
+	// attributes at once all get the class, whoever registered it.
+	HCURSOR hCursor = ::LoadCursor(NULL, IDC_CROSS);
+	const std::string strName = AfxRegisterWndClass(CS_NOCLOSE, hCursor);
+	std::atomic<int> nNull(0);
+	for (int nRound = 0; nRound < 100; nRound++)
+	{
+		::UnregisterClassA(strName.c_str(), AfxGetInstanceHandle());
+		std::atomic<bool> bGo(false);
+		std::vector<std::thread> threads;
+		for (int i = 0; i < 4; i++)
+			threads.emplace_back(
+				[&]
+				{
+					while (!bGo)
+						std::this_thread::yield();
+					nNull += AfxRegisterWndClass(CS_NOCLOSE, hCursor) == NULL;
+				});
+		bGo = true;
+		for (std::thread& thread : threads)
+			thread.join();
+	}
+	EXPECT_EQ(0, nNull);
 }
 
 } // namespace

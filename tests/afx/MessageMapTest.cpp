@@ -1,9 +1,11 @@
 // MessageMapTest.cpp - message maps: dispatch order, registered messages, Default(), commands and CCmdUI.
 //
 // Classes in this file:
-//   CBaseWnd, CDerivedWnd, OriginalCall, CDefaultWnd, CCommandWnd
+//   CBaseWnd, CDerivedWnd, OriginalCall, CDefaultWnd, CCommandWnd, CGuardedWnd, CFrameTarget,
+//   CSelfUpdatingButton, CPanelWnd
 
 #include <afxwin.h>
+#include <afxpriv.h>
 
 #include <kavrotest/TestSupport.h>
 
@@ -225,6 +227,54 @@ TEST(Commands, MenuCommandsAndRangesReachOnCmdMsg)
 	wnd.DestroyWindow();
 }
 
+// Runs any command up to ID_EDIT_PASTE; Paste is enabled only on request.
+class CGuardedWnd : public CWnd
+{
+public:
+	std::vector<UINT> m_run;
+	BOOL m_bEnablePaste = FALSE;
+
+protected:
+	afx_msg void OnAnyCommand(UINT nID) { m_run.push_back(nID); }
+	afx_msg void OnUpdatePaste(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnablePaste); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CGuardedWnd, CWnd)
+	ON_COMMAND_RANGE(0, ID_EDIT_PASTE, &CGuardedWnd::OnAnyCommand)
+	ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CGuardedWnd::OnUpdatePaste)
+END_MESSAGE_MAP()
+
+TEST(Commands, DisabledCommandsAndCommandZeroAreNotRun)
+{
+	CGuardedWnd wnd;
+	ASSERT_TRUE(wnd.CreateEx(0, NULL, "guarded", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+	// Menu items send code 0, accelerators code 1.
+	const struct
+	{
+		UINT nID;
+		WORD wCode;
+		BOOL bEnablePaste;
+		bool bRun;
+	} cases[] = {
+		{ ID_EDIT_COPY, 0, FALSE, true },
+		{ ID_EDIT_COPY, 1, FALSE, true },
+		{ ID_EDIT_PASTE, 0, FALSE, false },
+		{ ID_EDIT_PASTE, 1, FALSE, false },
+		{ ID_EDIT_PASTE, 1, TRUE, true },
+		{ 0, 0, TRUE, false },
+	};
+	for (const auto& c : cases)
+	{
+		wnd.m_run.clear();
+		wnd.m_bEnablePaste = c.bEnablePaste;
+		wnd.SendMessage(WM_COMMAND, MAKEWPARAM(c.nID, c.wCode), 0);
+		EXPECT_EQ(c.bRun ? std::vector<UINT>{ c.nID } : std::vector<UINT>{}, wnd.m_run)
+			<< "command " << c.nID << " code " << c.wCode;
+	}
+	wnd.DestroyWindow();
+}
+
 TEST(Commands, UpdateRequestsSetTheStateOfMenuItems)
 {
 	CCommandWnd wnd;
@@ -263,22 +313,169 @@ TEST(Commands, UpdateRequestsSetTheStateOfMenuItems)
 	wnd.DestroyWindow();
 }
 
-TEST(Commands, WaitCursorIsCountedThroughTheApplication)
+TEST(Commands, WaitCursorIsCountedAndSurvivesTheMouse)
 {
 	CWinApp* pApp = AfxGetApp();
 	ASSERT_NE(nullptr, pApp);
+	CWnd wnd;
+	ASSERT_TRUE(wnd.CreateEx(0, NULL, "wait", WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), NULL, 0));
+	HWND hWndChild = ::CreateWindowExA(0, "BUTTON", "child", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, wnd.m_hWnd,
+		NULL, NULL, NULL);
+	auto moveOver = [](HWND hWnd) {
+		::SendMessageA(hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hWnd),
+			MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+	};
+	HCURSOR hWait = ::LoadCursor(NULL, IDC_WAIT);
 	CCmdTarget target;
 	int nBefore = pApp->m_nWaitCursorCount;
 	target.BeginWaitCursor();
 	target.BeginWaitCursor();
 	EXPECT_EQ(nBefore + 2, pApp->m_nWaitCursorCount);
-	EXPECT_EQ(::LoadCursor(NULL, IDC_WAIT), ::GetCursor());
+	EXPECT_EQ(hWait, ::GetCursor());
+	// The framework's windows, and the controls on them, keep the hourglass.
+	moveOver(wnd.m_hWnd);
+	EXPECT_EQ(hWait, ::GetCursor());
+	moveOver(hWndChild);
+	EXPECT_EQ(hWait, ::GetCursor());
 	target.EndWaitCursor();
 	target.EndWaitCursor();
 	EXPECT_EQ(nBefore, pApp->m_nWaitCursorCount);
+	moveOver(hWndChild);
+	EXPECT_EQ(::LoadCursor(NULL, IDC_ARROW), ::GetCursor());
 	// One end too many does not go below zero.
 	target.EndWaitCursor();
 	EXPECT_EQ(0, pApp->m_nWaitCursorCount);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Command UI of child controls
+
+enum
+{
+	ID_OWN = 0x8101,
+	ID_REFLECTED,
+	ID_TARGET,
+	ID_COMMAND_ONLY,
+	ID_NO_HANDLER,
+	IDC_LABEL = 200,
+	IDC_AUTOCHECK,
+	IDC_PANE
+};
+
+// Stands where an application's main frame would: the last stop of the route.
+class CFrameTarget : public CCmdTarget
+{
+protected:
+	afx_msg void OnUpdateTarget(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+	afx_msg void OnCommandOnly() {}
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFrameTarget, CCmdTarget)
+	ON_UPDATE_COMMAND_UI(ID_TARGET, &CFrameTarget::OnUpdateTarget)
+	ON_COMMAND(ID_COMMAND_ONLY, &CFrameTarget::OnCommandOnly)
+END_MESSAGE_MAP()
+
+// Updates its own state, whatever its parent says.
+class CSelfUpdatingButton : public CButton
+{
+protected:
+	afx_msg void OnUpdateSelf(CCmdUI* pCmdUI) { pCmdUI->SetText("reflected"); }
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CButton)
+	ON_UPDATE_COMMAND_UI_REFLECT(&CSelfUpdatingButton::OnUpdateSelf)
+END_MESSAGE_MAP()
+
+// Updates its controls at WM_IDLEUPDATECMDUI, as a dialog bar does.
+class CPanelWnd : public CWnd
+{
+public:
+	std::vector<WPARAM> m_idleUpdates;
+	CCmdTarget* m_pTarget = NULL;
+
+protected:
+	afx_msg void OnUpdateOwn(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+	afx_msg void OnUpdateReflected(CCmdUI* pCmdUI) { pCmdUI->SetText("parent"); }
+	afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+	{
+		m_idleUpdates.push_back(wParam);
+		if (m_pTarget != NULL)
+			UpdateDialogControls(m_pTarget, static_cast<BOOL>(wParam));
+		return 0;
+	}
+	DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPanelWnd, CWnd)
+	ON_UPDATE_COMMAND_UI(ID_OWN, &CPanelWnd::OnUpdateOwn)
+	ON_UPDATE_COMMAND_UI(ID_REFLECTED, &CPanelWnd::OnUpdateReflected)
+	ON_MESSAGE(WM_IDLEUPDATECMDUI, &CPanelWnd::OnIdleUpdateCmdUI)
+END_MESSAGE_MAP()
+
+// The idle processing of the thread's message loop, with pWnd as the main
+// window.
+void RunIdle(CWnd* pMainWnd)
+{
+	CWinThread* pThread = AfxGetThread();
+	CWnd* pOldMainWnd = pThread->m_pMainWnd;
+	pThread->m_pMainWnd = pMainWnd;
+	for (LONG lCount = 0; pThread->OnIdle(lCount); lCount++)
+	{
+	}
+	pThread->m_pMainWnd = pOldMainWnd;
+}
+
+TEST(CommandUI, IdleTimeUpdatesTheControlsOfTheMainWindow)
+{
+	CFrameTarget target;
+	CPanelWnd panel, pane;
+	panel.m_pTarget = &target;
+	ASSERT_TRUE(panel.CreateEx(0, NULL, "panel", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), NULL, 0));
+	ASSERT_TRUE(pane.Create(NULL, "pane", WS_CHILD, CRect(0, 0, 10, 10), &panel, IDC_PANE));
+	CSelfUpdatingButton reflected;
+	ASSERT_TRUE(reflected.Create("button", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &panel, ID_REFLECTED));
+	const struct
+	{
+		const char* pszClass;
+		DWORD dwStyle;
+		UINT nID;
+		bool bEnabled;
+		UINT nCheck;
+	} controls[] = {
+		{ "BUTTON", BS_PUSHBUTTON, ID_OWN, false, BST_UNCHECKED },
+		// Checked by the target, but it has no command to run.
+		{ "BUTTON", BS_CHECKBOX, ID_TARGET, false, BST_CHECKED },
+		{ "BUTTON", BS_PUSHBUTTON, ID_COMMAND_ONLY, true, BST_UNCHECKED },
+		{ "BUTTON", BS_PUSHBUTTON, ID_NO_HANDLER, false, BST_UNCHECKED },
+		{ "BUTTON", BS_AUTOCHECKBOX, IDC_AUTOCHECK, true, BST_UNCHECKED },
+		{ "STATIC", SS_LEFT, IDC_LABEL, true, BST_UNCHECKED },
+	};
+	for (const auto& c : controls)
+		::CreateWindowExA(0, c.pszClass, "c", WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 30, 60, 20, panel.m_hWnd,
+			reinterpret_cast<HMENU>(static_cast<UINT_PTR>(c.nID)), NULL, NULL);
+
+	// The visible main window and its bound descendants are asked to update,
+	// disabling what nobody handles.
+	RunIdle(&panel);
+	EXPECT_EQ(std::vector<WPARAM>{ TRUE }, panel.m_idleUpdates);
+	EXPECT_EQ(std::vector<WPARAM>{ TRUE }, pane.m_idleUpdates);
+	for (const auto& c : controls)
+	{
+		HWND hWnd = ::GetDlgItem(panel.m_hWnd, static_cast<int>(c.nID));
+		EXPECT_EQ(c.bEnabled, ::IsWindowEnabled(hWnd) != FALSE) << c.nID;
+		EXPECT_EQ(c.nCheck, ::SendMessageA(hWnd, BM_GETCHECK, 0, 0)) << c.nID;
+	}
+	// The control's own reflected entry comes before its parent's.
+	CString strText;
+	reflected.GetWindowText(strText);
+	EXPECT_EQ(CString("reflected"), strText);
+
+	// A hidden main window is left alone.
+	panel.ShowWindow(SW_HIDE);
+	RunIdle(&panel);
+	EXPECT_EQ(1u, panel.m_idleUpdates.size());
 }
 
 } // namespace
