@@ -104,12 +104,7 @@ protected:
 
 	HFONT m_hFont = NULL;
 	std::unique_ptr<kt::HostWindow> m_host;
-	kt::HostWindow::Painter m_painter = [](HDC hdc, const RECT& rc)
-	{
-		HBRUSH hbr = ::CreateSolidBrush(kWhite);
-		::FillRect(hdc, &rc, hbr);
-		::DeleteObject(hbr);
-	};
+	kt::HostWindow::Painter m_painter = kt::HostWindow::Solid(kWhite);
 };
 
 // ---------------------------------------------------------------------------
@@ -169,13 +164,7 @@ TEST_F(TransparentStaticTest, ReflectedCtlColorSetsTransparentModeAndHollowBrush
 
 TEST_F(TransparentStaticTest, DisabledDrawsHighlightCopyUnderGreyTextWhateverTheTextColour)
 {
-	SetPainter(
-		[](HDC hdc, const RECT& rc)
-		{
-			HBRUSH hbr = ::CreateSolidBrush(kTeal);
-			::FillRect(hdc, &rc, hbr);
-			::DeleteObject(hbr);
-		});
+	SetPainter(kt::HostWindow::Solid(kTeal));
 	CTransparentStatic ctrl;
 	const CRect rc(20, 20, 200, 50);
 	Make(ctrl, "Disabled text", rc);
@@ -286,40 +275,37 @@ INSTANTIATE_TEST_SUITE_P(Modes, TransparentStaticEllipsis,
 			{ "C:\\abc\\def\\ghi\\...", "C:\\abc\\def\\...\\..." }, 1 }),
 	[](const ::testing::TestParamInfo<EllipsisCase>& info) { return std::string(info.param.name); });
 
-TEST_F(TransparentStaticTest, TextThatFitsIsDrawnUnchangedButExactWidthIsShortened)
+TEST_F(TransparentStaticTest, WhenTheTextIsShortenedAtAll)
 {
-	const int cx = TextWidth("abcdefgh");
-	CTransparentStatic fits, exact;
-	fits.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-	exact.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-	const CRect rcFits(10, 10, 10 + cx + 1, 30), rcExact(10, 40, 10 + cx, 60);
-	Make(fits, "abcdefgh", rcFits);
-	Make(exact, "abcdefgh", rcExact);
+	// A text is shortened only when it is wider than the control, never
+	// without an ellipsis mode, and the loop stops at "..." when even that is
+	// too wide. At exactly the control's width the text counts as too wide.
+	const int cxText = TextWidth("abcdefgh");
+	const struct
+	{
+		CTransparentStatic::Ellipsis mode;
+		int cx;
+		const char* drawn; // NULL: anything but the whole text
+	} cases[] = {
+		{ CTransparentStatic::TrailingEllipsis, cxText + 1, "abcdefgh" },
+		{ CTransparentStatic::TrailingEllipsis, cxText, NULL },
+		{ CTransparentStatic::NoEllipsis, 30, "abcdefgh" },
+		{ CTransparentStatic::LeadingEllipsis, 4, "..." },
+		{ CTransparentStatic::TrailingEllipsis, 4, "..." },
+	};
 	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-	EXPECT_EQ(Shot(rcFits).CountDiff(Expected(rcFits, "abcdefgh", cr)), 0);
-	EXPECT_GT(Shot(rcExact).CountDiff(Expected(rcExact, "abcdefgh", cr)), 0);
-}
-
-TEST_F(TransparentStaticTest, NoEllipsisNeverShortens)
-{
-	CTransparentStatic ctrl;
-	const CRect rc(10, 10, 40, 30);
-	Make(ctrl, "abcdefghijkl", rc);
-	EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, "abcdefghijkl", ::GetSysColor(COLOR_BTNTEXT))), 0);
-}
-
-TEST_F(TransparentStaticTest, EllipsisLoopStopsWhenNothingIsLeftToRemove)
-{
-	// Narrower than "..." itself: the text ends as "..." and the loop stops.
-	CTransparentStatic leading, trailing;
-	leading.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
-	trailing.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
-	const CRect rc1(10, 10, 14, 30), rc2(10, 40, 14, 60);
-	Make(leading, "abcdefgh", rc1);
-	Make(trailing, "abcdefgh", rc2);
-	const COLORREF cr = ::GetSysColor(COLOR_BTNTEXT);
-	EXPECT_EQ(Shot(rc1).CountDiff(Expected(rc1, "...", cr)), 0);
-	EXPECT_EQ(Shot(rc2).CountDiff(Expected(rc2, "...", cr)), 0);
+	for (const auto& c : cases)
+	{
+		CTransparentStatic ctrl;
+		ctrl.UseEllipsis(c.mode, false);
+		const CRect rc(10, 10, 10 + c.cx, 30);
+		Make(ctrl, "abcdefgh", rc);
+		if (c.drawn != NULL)
+			EXPECT_EQ(Shot(rc).CountDiff(Expected(rc, c.drawn, cr)), 0) << c.mode << " " << c.cx;
+		else
+			EXPECT_GT(Shot(rc).CountDiff(Expected(rc, "abcdefgh", cr)), 0) << c.mode << " " << c.cx;
+		ctrl.DestroyWindow();
+	}
 }
 
 TEST_F(TransparentStaticTest, LongTextsEndInTheSameFormAsPassByPassShortening)
@@ -410,13 +396,7 @@ const kt::Sequence kRepaintsSeq = {
 TEST_F(TransparentStaticTest, RepaintsGoToTheParentUnderTheControlOnlyWhenSomethingChanged)
 {
 	COLORREF crBack = kTeal;
-	SetPainter(
-		[&crBack](HDC hdc, const RECT& rc)
-		{
-			HBRUSH hbr = ::CreateSolidBrush(crBack);
-			::FillRect(hdc, &rc, hbr);
-			::DeleteObject(hbr);
-		});
+	SetPainter([&crBack](HDC hdc, const RECT& rc) { kt::HostWindow::Solid(crBack)(hdc, rc); });
 	CTransparentStatic ctrl;
 	const CRect rc(50, 40, 150, 70);
 	Make(ctrl, "", rc);

@@ -11,7 +11,7 @@ END_MESSAGE_MAP()
 
 HostWindow::HostWindow(int cx, int cy, COLORREF crBack)
 {
-	SetBackColor(crBack);
+	m_painter = Solid(crBack);
 	// The window rectangle is chosen so that the client area is cx x cy.
 	CRect rc(0, 0, cx, cy);
 	const DWORD style = WS_POPUP | WS_VISIBLE;
@@ -35,15 +35,14 @@ void HostWindow::SetPainter(Painter painter)
 		RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void HostWindow::SetBackColor(COLORREF cr)
+HostWindow::Painter HostWindow::Solid(COLORREF cr)
 {
-	SetPainter(
-		[cr](HDC hdc, const RECT& rc)
-		{
-			HBRUSH hbr = ::CreateSolidBrush(cr);
-			::FillRect(hdc, &rc, hbr);
-			::DeleteObject(hbr);
-		});
+	return [cr](HDC hdc, const RECT& rc)
+	{
+		HBRUSH hbr = ::CreateSolidBrush(cr);
+		::FillRect(hdc, &rc, hbr);
+		::DeleteObject(hbr);
+	};
 }
 
 HostWindow::Painter HostWindow::Checkerboard(int cell, COLORREF a, COLORREF b)

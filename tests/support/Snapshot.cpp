@@ -1,9 +1,6 @@
 // Snapshot.cpp - copies of pixels from windows and from pictures the test draws itself.
 #include <kavrotest/TestSupport.h>
 
-#include <qtx/Graphics.h>
-#include <qtx/Support.h>
-
 namespace kt
 {
 
@@ -172,20 +169,6 @@ Snapshot Snapshot::Crop(const RECT& rc) const
 		for (int x = r.left; x < r.right; ++x)
 			s.m_pixels.push_back(m_pixels[static_cast<size_t>(y) * m_cx + x]);
 	return s;
-}
-
-bool Snapshot::SavePng(const char* path) const
-{
-	if (m_pixels.empty() || path == NULL)
-		return false;
-	std::vector<DWORD> argb(m_pixels);
-	for (DWORD& px : argb)
-		px |= 0xFF000000;
-	Gdiplus::Bitmap bmp(m_cx, m_cy, m_cx * 4, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(argb.data()));
-	CLSID clsidPng;
-	if (!GraphicsUtils::GetEncoderClsid(L"image/png", clsidPng))
-		return false;
-	return bmp.Save(StringUtils::ToWide(path).c_str(), &clsidPng, NULL) == Gdiplus::Ok;
 }
 
 } // namespace kt

@@ -1,6 +1,10 @@
 // TempDir.cpp - temporary folder trees for tests.
 #include <kavrotest/TestSupport.h>
 
+#include <shlobj.h>
+
+#include <algorithm>
+
 namespace kt
 {
 
@@ -33,22 +37,11 @@ TempDir::~TempDir()
 
 std::string TempDir::MakeDir(const std::string& relative) const
 {
-	std::string path = m_path;
-	size_t start = 0;
-	while (start <= relative.size())
-	{
-		size_t end = relative.find_first_of("\\/", start);
-		std::string part = relative.substr(start, end == std::string::npos ? std::string::npos : end - start);
-		if (!part.empty())
-		{
-			path += part;
-			path += '\\';
-			::CreateDirectoryA(path.c_str(), NULL);
-		}
-		if (end == std::string::npos)
-			break;
-		start = end + 1;
-	}
+	std::string path = m_path + relative;
+	std::replace(path.begin(), path.end(), '/', '\\');
+	if (path.back() != '\\')
+		path += '\\';
+	::SHCreateDirectoryExA(NULL, path.c_str(), NULL);
 	return path;
 }
 
@@ -58,9 +51,7 @@ std::string TempDir::MakeFile(const std::string& relative, const std::string& co
 	if (slash != std::string::npos)
 		MakeDir(relative.substr(0, slash));
 	std::string path = m_path + relative;
-	for (char& c : path)
-		if (c == '/')
-			c = '\\';
+	std::replace(path.begin(), path.end(), '/', '\\');
 	HANDLE h =
 		::CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
 	if (h != INVALID_HANDLE_VALUE)

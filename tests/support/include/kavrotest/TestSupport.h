@@ -46,8 +46,9 @@ public:
 	virtual ~HostWindow();
 
 	void SetPainter(Painter painter);
-	void SetBackColor(COLORREF cr);
 
+	// Fills the client area with one colour.
+	static Painter Solid(COLORREF cr);
 	// Paints a two-colour checkerboard of the given cell size; handy to prove
 	// that a transparent child lets the parent's painting through.
 	static Painter Checkerboard(int cell, COLORREF a, COLORREF b);
@@ -128,8 +129,6 @@ public:
 	// Smallest rectangle holding every pixel that is not cr (empty when none).
 	RECT Bounds(COLORREF crNot) const;
 	Snapshot Crop(const RECT& rc) const;
-	// Writes a PNG through GDI+, for looking at a failing case.
-	bool SavePng(const char* path) const;
 
 private:
 	int m_cx = 0, m_cy = 0;
@@ -245,7 +244,6 @@ public:
 	explicit MessageRecorder(HWND hWnd, bool withParent = false);
 	~MessageRecorder();
 
-	void Clear() { m_records.clear(); }
 	// Ends an action: handles what it queued, then sends the separator to
 	// the watched window, so that the table shows which action each message
 	// came from.
@@ -335,9 +333,9 @@ public:
 	// Writes a file and returns its full path.
 	std::string MakeFile(const std::string& relative, const std::string& content = std::string()) const;
 
+private:
 	static void RemoveTree(const std::string& path);
 
-private:
 	std::string m_path;
 };
 
