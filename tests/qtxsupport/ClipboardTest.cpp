@@ -10,21 +10,6 @@
 namespace
 {
 
-// Puts a block on the clipboard that the caller has open, the way another
-// application would.
-bool Put(UINT format, const void* data, size_t size)
-{
-	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-	if (hData == NULL)
-		return false;
-	memcpy(::GlobalLock(hData), data, size);
-	::GlobalUnlock(hData);
-	if (::SetClipboardData(format, hData))
-		return true;
-	::GlobalFree(hData);
-	return false;
-}
-
 // A DROPFILES block: the header, then the names, each ending with a zero,
 // then the zero that ends the list.
 template <typename Char>
@@ -32,41 +17,42 @@ std::vector<BYTE> DropBlock(const std::vector<std::basic_string<Char>>& names, b
 {
 	std::basic_string<Char> list;
 	for (const auto& name : names)
-	{
-		list += name;
-		list += Char(0);
-	}
+		list += name + Char(0);
 	if (finalZero)
 		list += Char(0);
 	std::vector<BYTE> block(sizeof(DROPFILES) + list.size() * sizeof(Char));
-	DROPFILES header = {};
-	header.pFiles = sizeof(DROPFILES);
-	header.fWide = sizeof(Char) == sizeof(wchar_t);
+	DROPFILES header = { sizeof(DROPFILES), {}, FALSE, sizeof(Char) == sizeof(wchar_t) };
 	memcpy(block.data(), &header, sizeof(header));
 	memcpy(block.data() + sizeof(header), list.data(), list.size() * sizeof(Char));
 	return block;
 }
 
-// A file list alone, or with the drop effect that Copy, Cut or a link gave it.
+// Puts a file list on the clipboard, alone or with the drop effect that Copy,
+// Cut or a link gave it, the way another application would.
 bool PutFiles(const std::vector<BYTE>& block, const DWORD* effect = NULL)
 {
+	auto put = [](UINT format, const void* data, size_t size)
+	{
+		HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+		memcpy(::GlobalLock(hData), data, size);
+		::GlobalUnlock(hData);
+		return ::SetClipboardData(format, hData) != NULL;
+	};
 	HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-	bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && Put(CF_HDROP, block.data(), block.size()) &&
+	bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && put(CF_HDROP, block.data(), block.size()) &&
 			  (effect == NULL ||
-				  Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
+				  put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
 	::CloseClipboard();
 	::DestroyWindow(hWnd);
 	return ok;
 }
 
-// The file list on the clipboard; false when there is none.
-bool ReadFiles(std::vector<CString>& files, bool& copy, bool& link)
+// The file list on the clipboard, joined; "none" when there is none.
+std::string ReadFiles(bool& copy, bool& link)
 {
-	TextArray list;
-	list.Add("stale");
+	TextArray list = Split("stale");
 	bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
-	files = Items(list);
-	return ok;
+	return ok ? Joined(list) : "none" + Joined(list);
 }
 
 } // namespace
@@ -84,11 +70,9 @@ TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 	::CloseClipboard();
 	EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
 
-	TextArray lines;
-	lines.Add("stale");
+	TextArray lines = Split("stale");
 	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-	EXPECT_EQ(Items(lines), Texts({ "first", "second", "~", "fourth", "fifth" }));
-
+	EXPECT_EQ(Joined(lines), "first|second|~|fourth|fifth");
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
 	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
 	EXPECT_TRUE(lines.IsEmpty());
@@ -101,25 +85,21 @@ TEST(Clipboard, FileListsWithTheirDropEffect)
 	const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
 		{ DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
 		{ DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
-	std::vector<CString> files;
 	for (const auto& c : cases)
 	{
 		ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
 		bool copy = !c[1], link = !c[2];
-		ASSERT_TRUE(ReadFiles(files, copy, link)) << c[0];
-		EXPECT_EQ(files, Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
+		EXPECT_EQ(ReadFiles(copy, link), "C:\\data\\one.txt|C:\\data\\two dir") << c[0];
 		EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
 	}
 
 	bool copy, link;
 	ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
-	ASSERT_TRUE(ReadFiles(files, copy, link));
-	EXPECT_EQ(files, Texts({ "D:\\narrow.bin" }));
+	EXPECT_EQ(ReadFiles(copy, link), "D:\\narrow.bin");
 	if (::GetACP() == 1252)
 	{
 		ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
-		ASSERT_TRUE(ReadFiles(files, copy, link));
-		EXPECT_EQ(files, Texts({ "C:\\caf\xE9.txt" }));
+		EXPECT_EQ(ReadFiles(copy, link), "C:\\caf\xE9.txt");
 	}
 }
 
@@ -136,19 +116,17 @@ TEST(Clipboard, DamagedFileListsGiveNothing)
 	std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
 	narrowNoEnd.pop_back();
 
-	std::vector<CString> files;
 	bool copy, link;
 	for (const std::vector<BYTE>* block :
 		{ &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd, &narrowNoEnd })
 	{
 		ASSERT_TRUE(PutFiles(*block));
-		EXPECT_FALSE(ReadFiles(files, copy, link)) << block->size();
-		EXPECT_TRUE(files.empty()) << block->size();
+		EXPECT_EQ(ReadFiles(copy, link), "none") << block->size();
 	}
 
 	// With text on the clipboard there is no file list, and with a file list no text.
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
-	EXPECT_FALSE(ReadFiles(files, copy, link));
+	EXPECT_EQ(ReadFiles(copy, link), "none");
 	ASSERT_TRUE(PutFiles(good));
 	TextArray lines;
 	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
@@ -176,7 +154,7 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 	TextArray list;
 	bool copy, link;
 	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(list, copy, link));
+	EXPECT_EQ(ReadFiles(copy, link), "none");
 	EXPECT_FALSE(ClipboardUtils::CopyTextToClipboard("during"));
 	EXPECT_LT(::GetTickCount() - start, 1500u);
 
@@ -184,7 +162,6 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 	holder.join();
 	::CloseHandle(opened);
 	::CloseHandle(release);
-
 	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_EQ(list.GetCopyAt(0), "before");
+	EXPECT_EQ(Joined(list), "before");
 }

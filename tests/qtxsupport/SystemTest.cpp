@@ -62,22 +62,11 @@ TEST(DateTimeTest, NowDeltasAndReadings)
 	EXPECT_EQ(seconds, 0);
 	EXPECT_FALSE(DateTime::ConvertDeltaToSeconds(now, DateTime(0, -1), seconds));
 
-	const struct
-	{
-		__int64 seconds;
-		const char* text;
-	} readings[] = {
-		{ 0, "0 s" },
-		{ 45, "45 s" },
-		{ 60, "1 min" },
-		{ 125, "2 min 5 s" },
-		{ 3720, "1 h 2 min" },
-		{ 3 * 86400 + 4 * 3600 + 59, "3 d 4 h" },
-		{ -5, "0 s" },
-		{ 400LL * 86400, "400 d" },
-	};
+	const std::pair<__int64, const char*> readings[] = { { 0, "0 s" }, { 45, "45 s" }, { 60, "1 min" },
+		{ 125, "2 min 5 s" }, { 3720, "1 h 2 min" }, { 3 * 86400 + 4 * 3600 + 59, "3 d 4 h" }, { -5, "0 s" },
+		{ 400LL * 86400, "400 d" } };
 	for (const auto& r : readings)
-		EXPECT_EQ(DateTime::ConvertSecondsToText(r.seconds), r.text) << r.seconds;
+		EXPECT_EQ(DateTime::ConvertSecondsToText(r.first), r.second) << r.first;
 }
 
 TEST(SystemUtilsTest, WheelLinesAndErrorTexts)
@@ -116,15 +105,14 @@ public:
 
 std::string ReadWholeFile(const std::string& path)
 {
-	std::ifstream file(path, std::ios::binary);
 	std::stringstream content;
-	content << file.rdbuf();
+	content << std::ifstream(path, std::ios::binary).rdbuf();
 	return content.str();
 }
 
 } // namespace
 
-TEST(AppLoggerTest, InstanceLinesAndFile)
+TEST(AppLoggerTest, InstanceLinesFileLimitAndOverride)
 {
 	AppLogger* before = AppLogger::m_pInstance;
 	kt::TempDir tmp;
@@ -135,8 +123,7 @@ TEST(AppLoggerTest, InstanceLinesAndFile)
 		EXPECT_EQ(logger.GetFilePath(), path.c_str());
 		AppLogger::m_pInstance->AddLine("{313B83F6-A402-4327-977B-F35D59EB079F}");
 		logger.AddLine("second line");
-		EXPECT_EQ(Items(logger.GetLines()),
-			Texts({ "{313B83F6-A402-4327-977B-F35D59EB079F}", "second line" }));
+		EXPECT_EQ(Joined(logger.GetLines()), "{313B83F6-A402-4327-977B-F35D59EB079F}|second line");
 	}
 	EXPECT_EQ(AppLogger::m_pInstance, nullptr);
 
@@ -154,14 +141,10 @@ TEST(AppLoggerTest, InstanceLinesAndFile)
 	std::string all = ReadWholeFile(path);
 	EXPECT_EQ(all.substr(0, text.size()), text); // appended, not rewritten
 	EXPECT_EQ(all.substr(all.size() - 7), "third\r\n");
-	AppLogger::m_pInstance = before;
-}
 
-TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
-{
-	AppLogger* before = AppLogger::m_pInstance;
+	// A file that cannot be made leaves the logger in memory only, which
+	// keeps the most recent lines.
 	{
-		kt::TempDir tmp;
 		AppLogger logger((tmp.Path() + "missing\\app.log").c_str());
 		EXPECT_EQ(logger.GetFilePath(), "");
 		for (int i = 0; i < AppLogger::MaxKeptLines + 5; ++i)
@@ -175,7 +158,7 @@ TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
 		ASSERT_EQ(AppLogger::m_pInstance, &counting);
 		AppLogger::m_pInstance->AddLine("x");
 		EXPECT_EQ(counting.calls, 1);
-		EXPECT_EQ(counting.GetLines().GetCopyAt(0), "counted x");
+		EXPECT_EQ(Joined(counting.GetLines()), "counted x");
 	}
 	AppLogger::m_pInstance = before;
 }
