@@ -7,7 +7,8 @@
 
 TEST(GraphicsUtils, FontsStartFromTheMessageFont)
 {
-	NONCLIENTMETRICSA ncm = { sizeof(ncm) };
+	NONCLIENTMETRICSA ncm = {};
+	ncm.cbSize = sizeof(ncm);
 	ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
 	LOGFONTA lf;
 	::memset(&lf, 0x5A, sizeof(lf)); // garbage must not survive

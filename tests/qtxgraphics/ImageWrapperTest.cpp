@@ -112,28 +112,27 @@ TEST(ImageWrapper, FileIsNeverHeldOpenAndReloadedOnlyWhenAsked)
 
 TEST(ImageWrapper, DrawsFittedAndPlacedByLayout)
 {
-	kt::TempDir dir;
-	ImageWrapper image;
-	ASSERT_TRUE(image.SetImageFile(WriteImage(dir, "small.png", L"image/png", 40, 30).c_str(), false));
 	// The image's extent in the picture: natural size top-left, centred,
 	// enlarged to the field's height (133 x 100) and centred across, and a
 	// large image shrunk into a small rectangle at its offset (80 x 60).
 	const struct
 	{
+		int cx, cy;
 		unsigned int layout;
 		Gdiplus::RectF field;
 		RECT extent;
-	} layouts[] = { { 0, { 0, 0, 200, 100 }, { 0, 0, 40, 30 } },
-		{ ImageWrapper::LayoutHCenter | ImageWrapper::LayoutVCenter, { 0, 0, 200, 100 },
+	} layouts[] = { { 40, 30, 0, { 0, 0, 200, 100 }, { 0, 0, 40, 30 } },
+		{ 40, 30, ImageWrapper::LayoutHCenter | ImageWrapper::LayoutVCenter, { 0, 0, 200, 100 },
 			{ 80, 35, 120, 65 } },
-		{ ImageWrapper::LayoutEnlarge | ImageWrapper::LayoutHCenter, { 0, 0, 200, 100 },
+		{ 40, 30, ImageWrapper::LayoutEnlarge | ImageWrapper::LayoutHCenter, { 0, 0, 200, 100 },
 			{ 33, 0, 167, 100 } },
-		{ 0, { 10, 10, 80, 80 }, { 10, 10, 90, 70 } } };
+		{ 400, 300, 0, { 10, 10, 80, 80 }, { 10, 10, 90, 70 } } };
+	kt::TempDir dir;
+	ImageWrapper image;
 	for (const auto& l : layouts)
 	{
-		if (&l == &layouts[3])
-			ASSERT_TRUE(
-				image.SetImageFile(WriteImage(dir, "large.bmp", L"image/bmp", 400, 300).c_str(), false));
+		const std::string name = std::to_string(l.cx) + ".bmp";
+		ASSERT_TRUE(image.SetImageFile(WriteImage(dir, name, L"image/bmp", l.cx, l.cy).c_str(), false));
 		image.m_nLayout = l.layout;
 		kt::Snapshot shot = kt::Snapshot::Draw(200, 100, kWhite,
 			[&](HDC hdc)

@@ -191,16 +191,16 @@ protected:
 		::DestroyIcon(m_hIcon);
 	}
 
-	// Runs the action on item nPos while the menu is open, which is when its
-	// items are owner-drawn, then closes it without a choice.
-	void WhileOpen(int nPos, const std::function<void(const MENUITEMINFOA&)>& action)
+	// Runs the checks while the menu is open, which is when its items are
+	// owner-drawn, then closes it without a choice.
+	void WhileOpen(const std::function<void()>& checks)
 	{
 		bool ran = false;
 		kt::MenuAnswer answer(m_owner.GetSafeHwnd());
 		answer.WhileOpen(
 			[&]
 			{
-				action(ItemInfo(m_menu.GetSafeHmenu(), nPos));
+				checks();
 				ran = true;
 			});
 		m_menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &m_owner, NULL);
@@ -208,34 +208,25 @@ protected:
 		EXPECT_TRUE(ran) << "the menu never went idle";
 	}
 
-	// Draws item nPos into a magenta bitmap, as the menu window would.
+	// Draws item nPos into a magenta bitmap, or measures it, as the menu
+	// window would; dwData stands in for the item's own data.
 	kt::Snapshot Draw(int nPos, UINT state, ULONG_PTR dwData = 0)
 	{
-		kt::Snapshot shot;
-		WhileOpen(nPos,
-			[&](const MENUITEMINFOA& mii)
+		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
+		return kt::Snapshot::Draw(kWidth, kHeight, kMagenta,
+			[&](HDC hdc)
 			{
-				shot = kt::Snapshot::Draw(kWidth, kHeight, kMagenta,
-					[&](HDC hdc)
-					{
-						DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
-							(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
-							dwData ? dwData : mii.dwItemData };
-						m_menu.DrawItem(&dis);
-					});
+				DRAWITEMSTRUCT dis = { ODT_MENU, 0, mii.wID, ODA_DRAWENTIRE, state,
+					(HWND)m_menu.GetSafeHmenu(), hdc, { 0, 0, kWidth, kHeight },
+					dwData ? dwData : mii.dwItemData };
+				m_menu.DrawItem(&dis);
 			});
-		return shot;
 	}
-
 	MEASUREITEMSTRUCT Measure(int nPos, ULONG_PTR dwData = 0)
 	{
-		MEASUREITEMSTRUCT mis = {};
-		WhileOpen(nPos,
-			[&](const MENUITEMINFOA& mii)
-			{
-				mis = { ODT_MENU, 0, mii.wID, 0, 0, dwData ? dwData : mii.dwItemData };
-				m_menu.MeasureItem(&mis);
-			});
+		const MENUITEMINFOA mii = ItemInfo(m_menu.GetSafeHmenu(), nPos);
+		MEASUREITEMSTRUCT mis = { ODT_MENU, 0, mii.wID, 0, 0, dwData ? dwData : mii.dwItemData };
+		m_menu.MeasureItem(&mis);
 		return mis;
 	}
 
@@ -256,71 +247,77 @@ protected:
 
 TEST_F(ImageMenuDraw, ItemStatesShowImageLabelAcceleratorAndMarks)
 {
-	const int size = ::GetSystemMetrics(SM_CXSMICON);
-	kt::Snapshot normal = Draw(0, 0);
-	EXPECT_EQ(normal.Count(kMagenta), 0) << "the whole item is painted";
-	EXPECT_EQ(normal.At(kWidth - 1, 0), crMenu);
-	EXPECT_EQ(normal.Count(kIcon, kImageColumn), size * size);
-	EXPECT_GT(normal.Count(crText, kLabel), 10);
-	EXPECT_GT(normal.Count(crText, kAccel), 10) << "accelerator text at the right";
+	WhileOpen(
+		[&]
+		{
+			const int size = ::GetSystemMetrics(SM_CXSMICON);
+			kt::Snapshot normal = Draw(0, 0);
+			EXPECT_EQ(normal.Count(kMagenta), 0) << "the whole item is painted";
+			EXPECT_EQ(normal.At(kWidth - 1, 0), crMenu);
+			EXPECT_EQ(normal.Count(kIcon, kImageColumn), size * size);
+			EXPECT_GT(normal.Count(crText, kLabel), 10);
+			EXPECT_GT(normal.Count(crText, kAccel), 10) << "accelerator text at the right";
 
-	kt::Snapshot selected = Draw(0, ODS_SELECTED);
-	EXPECT_EQ(selected.At(kWidth - 1, 0), ::GetSysColor(COLOR_HIGHLIGHT));
-	EXPECT_EQ(selected.Count(kIcon, kImageColumn), size * size);
-	EXPECT_GT(selected.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT), kLabel), 10);
+			kt::Snapshot selected = Draw(0, ODS_SELECTED);
+			EXPECT_EQ(selected.At(kWidth - 1, 0), ::GetSysColor(COLOR_HIGHLIGHT));
+			EXPECT_EQ(selected.Count(kIcon, kImageColumn), size * size);
+			EXPECT_GT(selected.Count(::GetSysColor(COLOR_HIGHLIGHTTEXT), kLabel), 10);
 
-	// The label is what the item says: another item draws other pixels.
-	kt::Snapshot other = Draw(1, 0);
-	EXPECT_GT(other.CountDiff(normal, kLabel), 10);
-	EXPECT_EQ(other.Count(crMenu, kImageColumn), 22 * kHeight) << "no image, no mark";
+			// The label is what the item says: another item draws other pixels.
+			kt::Snapshot other = Draw(1, 0);
+			EXPECT_GT(other.CountDiff(normal, kLabel), 10);
+			EXPECT_EQ(other.Count(crMenu, kImageColumn), 22 * kHeight) << "no image, no mark";
 
-	// Disabled: grey embossed text, the image in its disabled look, no bar.
-	kt::Snapshot disabled = Draw(0, ODS_GRAYED | ODS_SELECTED);
-	EXPECT_EQ(disabled.Count(kIcon), 0);
-	EXPECT_LT(disabled.Count(crMenu, kImageColumn), 22 * kHeight) << "something is drawn for the image";
-	EXPECT_EQ(disabled.At(kWidth - 1, 0), crMenu);
-	EXPECT_GT(disabled.Count(::GetSysColor(COLOR_GRAYTEXT), kLabel), 10);
-	EXPECT_EQ(disabled.Count(crText, kLabel), 0);
-	EXPECT_TRUE(::GetSysColor(COLOR_BTNHIGHLIGHT) == crMenu ||
-				disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel) > 10)
-		<< "embossed";
+			// Disabled: grey embossed text, the image in its disabled look, no bar.
+			kt::Snapshot disabled = Draw(0, ODS_GRAYED | ODS_SELECTED);
+			EXPECT_EQ(disabled.Count(kIcon), 0);
+			EXPECT_LT(disabled.Count(crMenu, kImageColumn), 22 * kHeight)
+				<< "something is drawn for the image";
+			EXPECT_EQ(disabled.At(kWidth - 1, 0), crMenu);
+			EXPECT_GT(disabled.Count(::GetSysColor(COLOR_GRAYTEXT), kLabel), 10);
+			EXPECT_EQ(disabled.Count(crText, kLabel), 0);
+			EXPECT_TRUE(::GetSysColor(COLOR_BTNHIGHLIGHT) == crMenu ||
+						disabled.Count(::GetSysColor(COLOR_BTNHIGHLIGHT), kLabel) > 10)
+				<< "embossed";
 
-	// Checked: a tick or a bullet where there is no image, else a frame.
-	kt::Snapshot check = Draw(1, ODS_CHECKED);
-	EXPECT_GT(check.Count(crText, kImageColumn), 5);
-	kt::Snapshot bullet = Draw(2, ODS_CHECKED);
-	EXPECT_GT(bullet.Count(crText, kImageColumn), 5);
-	EXPECT_GT(bullet.CountDiff(check, kImageColumn), 5) << "radio items get a bullet, not a tick";
-	kt::Snapshot framed = Draw(0, ODS_CHECKED);
-	EXPECT_GT(framed.Count(::GetSysColor(COLOR_BTNSHADOW), kImageColumn), 10);
-	EXPECT_GT(framed.Count(kIcon, kImageColumn), 0);
+			// Checked: a tick or a bullet where there is no image, else a frame.
+			kt::Snapshot check = Draw(1, ODS_CHECKED);
+			EXPECT_GT(check.Count(crText, kImageColumn), 5);
+			kt::Snapshot bullet = Draw(2, ODS_CHECKED);
+			EXPECT_GT(bullet.Count(crText, kImageColumn), 5);
+			EXPECT_GT(bullet.CountDiff(check, kImageColumn), 5) << "radio items get a bullet, not a tick";
+			kt::Snapshot framed = Draw(0, ODS_CHECKED);
+			EXPECT_GT(framed.Count(::GetSysColor(COLOR_BTNSHADOW), kImageColumn), 10);
+			EXPECT_GT(framed.Count(kIcon, kImageColumn), 0);
+		});
 }
 
-TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneAndSizesFollowTheText)
+TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneSizesFollowTheTextAndImagesAreCopied)
 {
-	const ULONG_PTR foreign = 0x4321;
-	EXPECT_EQ(Draw(0, 0, foreign).Count(kMagenta), kWidth * kHeight);
-	EXPECT_EQ(Measure(0, foreign).itemWidth, 0u);
+	WhileOpen(
+		[&]
+		{
+			const ULONG_PTR foreign = 0x4321;
+			EXPECT_EQ(Draw(0, 0, foreign).Count(kMagenta), kWidth * kHeight);
+			EXPECT_EQ(Measure(0, foreign).itemWidth, 0u);
 
-	const MEASUREITEMSTRUCT open = Measure(0); // "&Open" and "Ctrl+O"
-	const MEASUREITEMSTRUCT wrap = Measure(1); // "Wrap"
-	const MEASUREITEMSTRUCT asc = Measure(2);  // "Ascending"
-	EXPECT_GE(open.itemHeight, (UINT)::GetSystemMetrics(SM_CXSMICON));
-	EXPECT_EQ(wrap.itemHeight, open.itemHeight);
-	EXPECT_GT(asc.itemWidth, wrap.itemWidth);
-	EXPECT_GT(open.itemWidth, asc.itemWidth) << "room for the accelerator text";
-}
+			const MEASUREITEMSTRUCT open = Measure(0); // "&Open" and "Ctrl+O"
+			const MEASUREITEMSTRUCT wrap = Measure(1); // "Wrap"
+			const MEASUREITEMSTRUCT asc = Measure(2);  // "Ascending"
+			EXPECT_GE(open.itemHeight, (UINT)::GetSystemMetrics(SM_CXSMICON));
+			EXPECT_EQ(wrap.itemHeight, open.itemHeight);
+			EXPECT_GT(asc.itemWidth, wrap.itemWidth);
+			EXPECT_GT(open.itemWidth, asc.itemWidth) << "room for the accelerator text";
 
-TEST_F(ImageMenuDraw, TheImageTableKeepsItsOwnCopy)
-{
-	HICON hIcon = MakeIcon(RGB(20, 160, 60));
-	ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, hIcon));
-	::DestroyIcon(hIcon);
-	EXPECT_GT(Draw(1, 0).Count(RGB(20, 160, 60), kImageColumn), 0);
+			// The image table keeps its own copy.
+			HICON hIcon = MakeIcon(RGB(20, 160, 60));
+			ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, hIcon));
+			::DestroyIcon(hIcon);
+			EXPECT_GT(Draw(1, 0).Count(RGB(20, 160, 60), kImageColumn), 0);
 
-	EXPECT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, NULL));
-	EXPECT_EQ(CImageMenu::GetCommandImage(ID_TEST_WRAP), (HICON)NULL);
-	EXPECT_EQ(Draw(1, 0).Count(RGB(20, 160, 60)), 0);
+			EXPECT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, NULL));
+			EXPECT_EQ(Draw(1, 0).Count(RGB(20, 160, 60)), 0);
+		});
 }
 
 } // namespace

@@ -142,24 +142,9 @@ protected:
 	CRichEditCtrl m_edit;
 };
 
-TEST_F(RichTextPrintTest, PaginatesWithTheControlsOwnLayout)
-{
-	FillLines(20);
-	StandInLayout(100);
-	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
-	ASSERT_GT(nLength, 500);
-
-	// The control's pages are the job's pages, and what it draws (nothing
-	// here) is all that is drawn.
-	PrintInfo info;
-	EXPECT_EQ(PrintToBitmap(info).Count(kWhite), 400 * 300);
-	EXPECT_EQ(info.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
-}
-
 // Without a page layout in the control, the library lays out the text itself.
 
-TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
+TEST_F(RichTextPrintTest, PagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 {
 	FillLines(60);
 	StandInLayout(0);
@@ -211,15 +196,27 @@ TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 
 	// Other DCs have no pages: each page is drawn over the last, on white,
 	// so the bitmap holds the last page only.
-	PrintInfo whole, last;
+	PrintInfo whole, last, large;
 	const kt::Snapshot wholeJob = PrintToBitmap(whole);
 	last.m_nFromPage = whole.m_nPagesPrinted;
 	EXPECT_GT(whole.m_nPagesPrinted, 1u);
 	EXPECT_EQ(PrintToBitmap(last).CountDiff(wholeJob), 0);
 	EXPECT_EQ(last.m_nPagesPrinted, 1u);
+	// The default character format sets the size: twice the size takes about twice the pages.
+	StandInLayout(0, 400);
+	PrintToBitmap(large);
+	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * whole.m_nPagesPrinted);
+
+	// A control with a page layout gives the job's pages, and what it draws
+	// (nothing here) is all that is drawn.
+	StandInLayout(100);
+	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
+	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+	EXPECT_EQ(PrintToBitmap(whole).Count(kWhite), 400 * 300);
+	EXPECT_EQ(whole.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
 }
 
-TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
+TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBodyInItsColour)
 {
 	std::string text;
 	for (int i = 0; i < 20; ++i)
@@ -227,7 +224,7 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 	const std::string longWord(120, 'x');
 	text += "\r\n" + longWord;
 	::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
-	StandInLayout(0);
+	StandInLayout(0, 200, RGB(200, 0, 0));
 
 	PrintInfo info;
 	info.m_rcMargins.SetRect(500, 500, 500, 500);
@@ -250,26 +247,9 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 	EXPECT_GT(nCutLines, 1);
 	EXPECT_EQ(Wide(longWord), cut);
 
-	// The same page in a bitmap stays inside the half-inch margins.
+	// The same page in a bitmap: red ink only (blended with the white paper
+	// at most), inside the half-inch margins.
 	const kt::Snapshot page = PrintToBitmap(info);
-	HDC hdcScreen = ::GetDC(NULL);
-	const int margin = ::MulDiv(::GetDeviceCaps(hdcScreen, LOGPIXELSX), 500, 1000);
-	::ReleaseDC(NULL, hdcScreen);
-	const RECT rcInk = page.Bounds(kWhite);
-	EXPECT_FALSE(::IsRectEmpty(&rcInk));
-	EXPECT_TRUE(rcInk.left >= margin - 1 && rcInk.top >= margin - 1 && rcInk.right <= 400 - margin + 1 &&
-				rcInk.bottom <= 300 - margin + 1)
-		<< rcInk.left << "," << rcInk.top << "," << rcInk.right << "," << rcInk.bottom;
-}
-
-TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
-{
-	FillLines(60);
-	StandInLayout(0, 200, RGB(200, 0, 0));
-	PrintInfo small;
-	const kt::Snapshot page = PrintToBitmap(small);
-
-	// Red ink only (blended with the white paper at most).
 	int nRed = 0, nOther = 0;
 	for (int y = 0; y < page.Height(); ++y)
 		for (int x = 0; x < page.Width(); ++x)
@@ -280,12 +260,13 @@ TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
 		}
 	EXPECT_GT(nRed, 100);
 	EXPECT_EQ(nOther, 0);
-
-	// Twice the size takes about twice the pages.
-	StandInLayout(0, 400, RGB(200, 0, 0));
-	PrintInfo large;
-	PrintToBitmap(large);
-	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * small.m_nPagesPrinted);
+	HDC hdcScreen = ::GetDC(NULL);
+	const int margin = ::MulDiv(::GetDeviceCaps(hdcScreen, LOGPIXELSX), 500, 1000);
+	::ReleaseDC(NULL, hdcScreen);
+	const RECT rcInk = page.Bounds(kWhite);
+	EXPECT_TRUE(rcInk.left >= margin - 1 && rcInk.top >= margin - 1 && rcInk.right <= 400 - margin + 1 &&
+				rcInk.bottom <= 300 - margin + 1)
+		<< rcInk.left << "," << rcInk.top << "," << rcInk.right << "," << rcInk.bottom;
 }
 
 TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)

@@ -47,12 +47,21 @@ bool PutFiles(const std::vector<BYTE>& block, const DWORD* effect = NULL)
 	return ok;
 }
 
-// The file list on the clipboard, joined; "none" when there is none.
-std::string ReadFiles(bool& copy, bool& link)
+// The clipboard's lines or file list, joined; the file list ends with ":"
+// and "c" for copy and "l" for link. "none" when there is no such content.
+std::string ReadText()
 {
 	TextArray list = Split("stale");
-	bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
-	return ok ? Joined(list) : "none" + Joined(list);
+	return ClipboardUtils::ParseClipboardText(list, "~") ? Joined(list) : "none" + Joined(list);
+}
+
+std::string ReadFiles()
+{
+	TextArray list = Split("stale");
+	bool copy = false, link = true;
+	if (!ClipboardUtils::ParseClipboardFilesList(list, copy, link))
+		return "none" + Joined(list);
+	return Joined(list) + ":" + (copy ? "c" : "") + (link ? "l" : "");
 }
 
 } // namespace
@@ -70,36 +79,28 @@ TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 	::CloseClipboard();
 	EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
 
-	TextArray lines = Split("stale");
-	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-	EXPECT_EQ(Joined(lines), "first|second|~|fourth|fifth");
+	EXPECT_EQ(ReadText(), "first|second|~|fourth|fifth");
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
-	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-	EXPECT_TRUE(lines.IsEmpty());
+	EXPECT_EQ(ReadText(), "");
 }
 
 TEST(Clipboard, FileListsWithTheirDropEffect)
 {
 	const std::vector<BYTE> block = DropBlock<wchar_t>({ L"C:\\data\\one.txt", L"C:\\data\\two dir" });
-	// drop effect (none: no such format), copy, link
-	const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
-		{ DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
-		{ DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
-	for (const auto& c : cases)
+	// Without a drop effect a list is copied; Cut moves it.
+	const std::pair<DWORD, const char*> effects[] = { { DWORD(-1), "c" }, { DROPEFFECT_COPY, "c" },
+		{ DROPEFFECT_MOVE, "" }, { DROPEFFECT_LINK, "l" }, { DROPEFFECT_COPY | DROPEFFECT_LINK, "cl" } };
+	for (const auto& e : effects)
 	{
-		ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
-		bool copy = !c[1], link = !c[2];
-		EXPECT_EQ(ReadFiles(copy, link), "C:\\data\\one.txt|C:\\data\\two dir") << c[0];
-		EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
+		ASSERT_TRUE(PutFiles(block, e.first == DWORD(-1) ? NULL : &e.first));
+		EXPECT_EQ(ReadFiles(), std::string("C:\\data\\one.txt|C:\\data\\two dir:") + e.second);
 	}
-
-	bool copy, link;
 	ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
-	EXPECT_EQ(ReadFiles(copy, link), "D:\\narrow.bin");
+	EXPECT_EQ(ReadFiles(), "D:\\narrow.bin:c");
 	if (::GetACP() == 1252)
 	{
 		ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
-		EXPECT_EQ(ReadFiles(copy, link), "C:\\caf\xE9.txt");
+		EXPECT_EQ(ReadFiles(), "C:\\caf\xE9.txt:c");
 	}
 }
 
@@ -115,21 +116,18 @@ TEST(Clipboard, DamagedFileListsGiveNothing)
 	std::vector<BYTE> noNameEnd(good.begin(), good.end() - 2 * sizeof(wchar_t));
 	std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
 	narrowNoEnd.pop_back();
-
-	bool copy, link;
 	for (const std::vector<BYTE>* block :
 		{ &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd, &narrowNoEnd })
 	{
 		ASSERT_TRUE(PutFiles(*block));
-		EXPECT_EQ(ReadFiles(copy, link), "none") << block->size();
+		EXPECT_EQ(ReadFiles(), "none") << block->size();
 	}
 
 	// With text on the clipboard there is no file list, and with a file list no text.
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
-	EXPECT_EQ(ReadFiles(copy, link), "none");
+	EXPECT_EQ(ReadFiles(), "none");
 	ASSERT_TRUE(PutFiles(good));
-	TextArray lines;
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
+	EXPECT_EQ(ReadText(), "none");
 }
 
 TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
@@ -149,12 +147,9 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 			::DestroyWindow(hWnd);
 		});
 	ASSERT_EQ(::WaitForSingleObject(opened, 5000), WAIT_OBJECT_0);
-
-	DWORD start = ::GetTickCount();
-	TextArray list;
-	bool copy, link;
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_EQ(ReadFiles(copy, link), "none");
+	const DWORD start = ::GetTickCount();
+	EXPECT_EQ(ReadText(), "none");
+	EXPECT_EQ(ReadFiles(), "none");
 	EXPECT_FALSE(ClipboardUtils::CopyTextToClipboard("during"));
 	EXPECT_LT(::GetTickCount() - start, 1500u);
 
@@ -162,6 +157,5 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 	holder.join();
 	::CloseHandle(opened);
 	::CloseHandle(release);
-	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_EQ(Joined(list), "before");
+	EXPECT_EQ(ReadText(), "before");
 }
