@@ -1,7 +1,7 @@
 // PrintTest.cpp - the print library: a multi-page rich edit printed into bitmaps and metafiles.
 //
 // Classes in this file:
-//   TextRun, RichTextPrintTest
+//   StandInEdit, TextRun, RichTextPrintTest
 #include <qtx/Print.h>
 
 #include <kavrotest/TestSupport.h>
@@ -16,27 +16,26 @@
 namespace
 {
 
-// Stands in for the control's page layout: each page takes s_nCharsPerPage
-// more characters and draws nothing; 0 answers every page with 0, as a
-// control without a page layout does.
-WNDPROC s_pfnEditProc = NULL;
-long s_nCharsPerPage = 0;
-
-LRESULT CALLBACK StandInLayoutProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+// A rich edit whose page layout the test stands in for: each page takes
+// m_nCharsPerPage more characters and draws nothing; 0 answers every page
+// with 0, as a control without a page layout does.
+class StandInEdit : public CRichEditCtrl
 {
-	if (message == EM_FORMATRANGE)
+public:
+	long m_nCharsPerPage = 0;
+
+protected:
+	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
 	{
-		const FORMATRANGE* pfr = reinterpret_cast<const FORMATRANGE*>(lParam);
-		if (pfr == NULL || s_nCharsPerPage == 0)
+		if (message == EM_DISPLAYBAND || (message == EM_FORMATRANGE && (lParam == 0 || m_nCharsPerPage == 0)))
 			return 0;
+		if (message != EM_FORMATRANGE)
+			return CRichEditCtrl::WindowProc(message, wParam, lParam);
 		GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-		const long nEnd =
-			static_cast<long>(::CallWindowProcA(s_pfnEditProc, hWnd, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
-		return std::min(pfr->chrg.cpMin + s_nCharsPerPage, nEnd);
+		const long nEnd = static_cast<long>(CRichEditCtrl::WindowProc(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+		return std::min(reinterpret_cast<const FORMATRANGE*>(lParam)->chrg.cpMin + m_nCharsPerPage, nEnd);
 	}
-	return message == EM_DISPLAYBAND ? FALSE
-									 : ::CallWindowProcA(s_pfnEditProc, hWnd, message, wParam, lParam);
-}
+};
 
 // One text output of an enhanced metafile: its characters and its height on the page.
 struct TextRun
@@ -69,15 +68,13 @@ class RichTextPrintTest : public ::testing::Test
 protected:
 	virtual void SetUp() override
 	{
-		ASSERT_TRUE(AfxInitRichEdit2());
-		HWND hWnd = ::CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
-			0, 0, 300, 150, m_host.GetSafeHwnd(), (HMENU)100, NULL, NULL);
-		ASSERT_TRUE(m_edit.Attach(hWnd));
+		ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, CRect(0, 0, 300, 150),
+			&m_host, 100));
 	}
 	virtual void TearDown() override
 	{
 		if (m_edit.GetSafeHwnd() != NULL)
-			::DestroyWindow(m_edit.Detach());
+			m_edit.DestroyWindow();
 	}
 
 	static std::string LineText(int nLine)
@@ -92,15 +89,9 @@ protected:
 		::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
 	}
 
-	// Replaces the control's page layout with the stand-in, in a known
-	// default character format.
-	void StandInLayout(long nCharsPerPage, LONG yHeight = 200, COLORREF crText = CLR_INVALID)
+	// Sets the default character format, which plain text is printed in.
+	void Format(LONG yHeight = 200, COLORREF crText = CLR_INVALID)
 	{
-		s_nCharsPerPage = nCharsPerPage;
-		const HWND hWnd = m_edit.GetSafeHwnd();
-		if (::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(StandInLayoutProc))
-			s_pfnEditProc = reinterpret_cast<WNDPROC>(
-				::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StandInLayoutProc)));
 		CHARFORMAT cf = {};
 		cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
 		cf.dwEffects = crText == CLR_INVALID ? CFE_AUTOCOLOR : 0;
@@ -139,7 +130,7 @@ protected:
 
 	static constexpr COLORREF kWhite = RGB(255, 255, 255);
 	kt::HostWindow m_host;
-	CRichEditCtrl m_edit;
+	StandInEdit m_edit;
 };
 
 // Without a page layout in the control, the library lays out the text itself.
@@ -147,7 +138,7 @@ protected:
 TEST_F(RichTextPrintTest, PagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 {
 	FillLines(60);
-	StandInLayout(0);
+	Format();
 	CHARRANGE sel = { 3, 9 };
 	m_edit.SendMessage(EM_EXSETSEL, 0, (LPARAM)&sel);
 
@@ -203,13 +194,13 @@ TEST_F(RichTextPrintTest, PagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
 	EXPECT_EQ(PrintToBitmap(last).CountDiff(wholeJob), 0);
 	EXPECT_EQ(last.m_nPagesPrinted, 1u);
 	// The default character format sets the size: twice the size takes about twice the pages.
-	StandInLayout(0, 400);
+	Format(400);
 	PrintToBitmap(large);
 	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * whole.m_nPagesPrinted);
 
 	// A control with a page layout gives the job's pages, and what it draws
 	// (nothing here) is all that is drawn.
-	StandInLayout(100);
+	m_edit.m_nCharsPerPage = 100;
 	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
 	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
 	EXPECT_EQ(PrintToBitmap(whole).Count(kWhite), 400 * 300);
@@ -224,7 +215,7 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBodyInItsColour
 	const std::string longWord(120, 'x');
 	text += "\r\n" + longWord;
 	::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
-	StandInLayout(0, 200, RGB(200, 0, 0));
+	Format(200, RGB(200, 0, 0));
 
 	PrintInfo info;
 	info.m_rcMargins.SetRect(500, 500, 500, 500);
@@ -316,7 +307,7 @@ TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 		[&](HDC hdc)
 		{
 			good.m_hDC = hdc;
-			::DestroyWindow(m_edit.Detach());
+			m_edit.DestroyWindow();
 			EXPECT_FALSE(printer.Print(&good));
 		});
 }
