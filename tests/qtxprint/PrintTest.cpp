@@ -1,7 +1,7 @@
 // PrintTest.cpp - the print library: a multi-page rich edit printed into bitmaps and metafiles.
 //
 // Classes in this file:
-//   TextRun, RichTextPrintTest
+//   StandInEdit, TextRun, RichTextPrintTest
 #include <qtx/Print.h>
 
 #include <kavrotest/TestSupport.h>
@@ -10,68 +10,57 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace
 {
 
-// Stands in for the control's page layout: each page takes s_nCharsPerPage
-// more characters and draws nothing; 0 answers every page with 0, as a
-// control without a page layout does.
-WNDPROC s_pfnEditProc = NULL;
-long s_nCharsPerPage = 0;
-
-LRESULT CALLBACK StandInLayoutProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+// A rich edit whose page layout the test stands in for: each page takes
+// m_nCharsPerPage more characters and draws nothing; 0 answers every page
+// with 0, as a control without a page layout does.
+class StandInEdit : public CRichEditCtrl
 {
-	if (message == EM_FORMATRANGE)
-	{
-		const FORMATRANGE* pfr = reinterpret_cast<const FORMATRANGE*>(lParam);
-		if (pfr == NULL || s_nCharsPerPage == 0)
-			return 0;
-		GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-		const long nEnd =
-			static_cast<long>(::CallWindowProcA(s_pfnEditProc, hWnd, EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
-		return std::min(pfr->chrg.cpMin + s_nCharsPerPage, nEnd);
-	}
-	if (message == EM_DISPLAYBAND)
-		return FALSE;
-	return ::CallWindowProcA(s_pfnEditProc, hWnd, message, wParam, lParam);
-}
+public:
+	long m_nCharsPerPage = 0;
 
-// One text output of an enhanced metafile: its characters and where it went.
+protected:
+	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+	{
+		if (message == EM_DISPLAYBAND || (message == EM_FORMATRANGE && (lParam == 0 || m_nCharsPerPage == 0)))
+			return 0;
+		if (message != EM_FORMATRANGE)
+			return CRichEditCtrl::WindowProc(message, wParam, lParam);
+		GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
+		const long nEnd = static_cast<long>(CRichEditCtrl::WindowProc(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+		return std::min(reinterpret_cast<const FORMATRANGE*>(lParam)->chrg.cpMin + m_nCharsPerPage, nEnd);
+	}
+};
+
+// One text output of an enhanced metafile: its characters and its height on the page.
 struct TextRun
 {
 	std::wstring text;
-	POINTL pt;
+	LONG y;
 };
 
 int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
 {
-	std::vector<TextRun>& runs = *reinterpret_cast<std::vector<TextRun>*>(lParam);
+	// The plain-text layout draws wide text.
 	if (pRecord->iType == EMR_EXTTEXTOUTW)
 	{
 		const EMREXTTEXTOUTW* p = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
 		const wchar_t* chars =
 			reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(p) + p->emrtext.offString);
-		runs.push_back({ std::wstring(chars, p->emrtext.nChars), p->emrtext.ptlReference });
-	}
-	else if (pRecord->iType == EMR_EXTTEXTOUTA)
-	{
-		const EMREXTTEXTOUTA* p = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
-		const char* chars = reinterpret_cast<const char*>(p) + p->emrtext.offString;
-		runs.push_back({ std::wstring(chars, chars + p->emrtext.nChars), p->emrtext.ptlReference });
+		reinterpret_cast<std::vector<TextRun>*>(lParam)->push_back(
+			{ std::wstring(chars, p->emrtext.nChars), p->emrtext.ptlReference.y });
 	}
 	return 1;
 }
 
-std::wstring Join(const std::vector<TextRun>& runs)
+std::wstring Wide(const std::string& text)
 {
-	std::wstring text;
-	for (const TextRun& run : runs)
-		text += run.text;
-	return text;
+	return std::wstring(text.begin(), text.end());
 }
 
 class RichTextPrintTest : public ::testing::Test
@@ -79,18 +68,19 @@ class RichTextPrintTest : public ::testing::Test
 protected:
 	virtual void SetUp() override
 	{
-		ASSERT_TRUE(AfxInitRichEdit2());
-		HWND hWnd = ::CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
-			0, 0, 300, 150, m_host.GetSafeHwnd(), (HMENU)100, NULL, NULL);
-		ASSERT_NE(hWnd, (HWND)NULL);
-		ASSERT_TRUE(m_edit.Attach(hWnd));
+		ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, CRect(0, 0, 300, 150),
+			&m_host, 100));
 	}
 	virtual void TearDown() override
 	{
 		if (m_edit.GetSafeHwnd() != NULL)
-			::DestroyWindow(m_edit.Detach());
+			m_edit.DestroyWindow();
 	}
 
+	static std::string LineText(int nLine)
+	{
+		return "Line " + std::to_string(nLine) + " of the printed text";
+	}
 	void FillLines(int nLines)
 	{
 		std::string text;
@@ -98,20 +88,10 @@ protected:
 			text += LineText(i) + "\r\n";
 		::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
 	}
-	static std::string LineText(int nLine)
-	{
-		return "Line " + std::to_string(nLine) + " of the printed text";
-	}
 
-	// Replaces the control's page layout with the stand-in, in a known
-	// default character format.
-	void StandInLayout(long nCharsPerPage, LONG yHeight = 200, COLORREF crText = CLR_INVALID)
+	// Sets the default character format, which plain text is printed in.
+	void Format(LONG yHeight = 200, COLORREF crText = CLR_INVALID)
 	{
-		s_nCharsPerPage = nCharsPerPage;
-		const HWND hWnd = m_edit.GetSafeHwnd();
-		if (::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(StandInLayoutProc))
-			s_pfnEditProc = reinterpret_cast<WNDPROC>(
-				::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StandInLayoutProc)));
 		CHARFORMAT cf = {};
 		cf.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD;
 		cf.dwEffects = crText == CLR_INVALID ? CFE_AUTOCOLOR : 0;
@@ -148,90 +128,86 @@ protected:
 		return runs;
 	}
 
-	// Expects the ink of a page inside margins given in thousandths of an inch.
-	static void ExpectInkInside(const kt::Snapshot& page, int nMils)
-	{
-		HDC hdcScreen = ::GetDC(NULL);
-		const int margin = ::MulDiv(::GetDeviceCaps(hdcScreen, LOGPIXELSX), nMils, 1000);
-		::ReleaseDC(NULL, hdcScreen);
-		const RECT rcInk = page.Bounds(kWhite);
-		ASSERT_FALSE(::IsRectEmpty(&rcInk));
-		EXPECT_GE(rcInk.left, margin - 1);
-		EXPECT_GE(rcInk.top, margin - 1);
-		EXPECT_LE(rcInk.right, page.Width() - margin + 1);
-		EXPECT_LE(rcInk.bottom, page.Height() - margin + 1);
-	}
-
 	static constexpr COLORREF kWhite = RGB(255, 255, 255);
 	kt::HostWindow m_host;
-	CRichEditCtrl m_edit;
+	StandInEdit m_edit;
 };
-
-TEST_F(RichTextPrintTest, PaginatesTheWholeTextAndDrawsThePageRange)
-{
-	FillLines(120);
-	CHARRANGE sel = { 3, 9 };
-	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXSETSEL, 0, (LPARAM)&sel);
-
-	// 400 x 300 pixels at the bitmap's resolution, a quarter-inch margin.
-	PrintInfo all;
-	all.m_rcMargins.SetRect(250, 250, 250, 250);
-	const kt::Snapshot last = PrintToBitmap(all);
-	const UINT nPages = all.m_nPagesPrinted;
-	ASSERT_GT(nPages, 2u);
-	ExpectInkInside(last, 250);
-
-	// Printing leaves the control's selection alone.
-	sel = {};
-	::SendMessageA(m_edit.GetSafeHwnd(), EM_EXGETSEL, 0, (LPARAM)&sel);
-	EXPECT_EQ(sel.cpMin, 3);
-	EXPECT_EQ(sel.cpMax, 9);
-
-	// Full pages carry different lines; the last page is a part page and
-	// matches what the whole job left behind; past the end nothing is drawn.
-	PrintInfo range = all;
-	range.m_nFromPage = range.m_nToPage = 1;
-	const kt::Snapshot page1 = PrintToBitmap(range);
-	EXPECT_EQ(range.m_nPagesPrinted, 1u);
-	range.m_nFromPage = range.m_nToPage = 2;
-	EXPECT_GT(PrintToBitmap(range).CountDiff(page1), 0);
-	EXPECT_EQ(range.m_nPagesPrinted, 1u);
-	EXPECT_GT(last.Count(kWhite), page1.Count(kWhite));
-	range.m_nFromPage = nPages;
-	range.m_nToPage = 0;
-	EXPECT_EQ(PrintToBitmap(range).CountDiff(last), 0);
-	EXPECT_EQ(range.m_nPagesPrinted, 1u);
-	range.m_nFromPage = nPages + 1;
-	EXPECT_EQ(PrintToBitmap(range).Count(kWhite), 400 * 300);
-	EXPECT_EQ(range.m_nPagesPrinted, 0u);
-
-	// Every page goes into a metafile, the first line and the last.
-	PrintInfo emf;
-	emf.m_rcMargins = all.m_rcMargins;
-	const std::wstring text = Join(PrintToMetafile(emf));
-	EXPECT_GT(emf.m_nPagesPrinted, 2u);
-	EXPECT_NE(text.find(L"Line 1 of"), std::wstring::npos);
-	EXPECT_NE(text.find(L"Line 120 of"), std::wstring::npos);
-}
-
-TEST_F(RichTextPrintTest, PaginatesWithTheControlsOwnLayout)
-{
-	FillLines(20);
-	StandInLayout(100);
-	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
-	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
-	ASSERT_GT(nLength, 500);
-
-	// The control's pages are the job's pages, and what it draws (nothing
-	// here) is all that is drawn.
-	PrintInfo info;
-	EXPECT_EQ(PrintToBitmap(info).Count(kWhite), 400 * 300);
-	EXPECT_EQ(info.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
-}
 
 // Without a page layout in the control, the library lays out the text itself.
 
-TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
+TEST_F(RichTextPrintTest, PagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
+{
+	FillLines(60);
+	Format();
+	CHARRANGE sel = { 3, 9 };
+	m_edit.SendMessage(EM_EXSETSEL, 0, (LPARAM)&sel);
+
+	// The whole job: every line once, whole and in order, and a new page
+	// (back at the top of the body) starts with a line of its own.
+	PrintInfo all;
+	all.m_rcMargins.SetRect(250, 250, 250, 250);
+	const std::vector<TextRun> runs = PrintToMetafile(all);
+	const UINT nPages = all.m_nPagesPrinted;
+	ASSERT_GT(nPages, 2u);
+	ASSERT_EQ(runs.size(), 60u);
+	std::vector<size_t> pageStarts = { 0 };
+	for (size_t i = 0; i < runs.size(); ++i)
+	{
+		EXPECT_EQ(Wide(LineText(static_cast<int>(i + 1))), runs[i].text);
+		if (i > 0 && runs[i].y < runs[i - 1].y)
+		{
+			EXPECT_EQ(runs[i].y, runs[0].y);
+			pageStarts.push_back(i);
+		}
+	}
+	ASSERT_EQ(pageStarts.size(), nPages);
+	pageStarts.push_back(runs.size());
+
+	// Printing leaves the control's selection alone.
+	sel = {};
+	m_edit.SendMessage(EM_EXGETSEL, 0, (LPARAM)&sel);
+	EXPECT_TRUE(sel.cpMin == 3 && sel.cpMax == 9);
+
+	// Pages before the range are only measured: a range draws exactly its
+	// own lines; to page 0 is to the end; past the end there is nothing.
+	// from, to, pages drawn
+	const UINT ranges[][3] = { { 2, 2, 1 }, { nPages, 0, 1 }, { nPages + 1, 0, 0 } };
+	for (const auto& r : ranges)
+	{
+		PrintInfo part = all;
+		part.m_nFromPage = r[0];
+		part.m_nToPage = r[1];
+		const std::vector<TextRun> drawn = PrintToMetafile(part);
+		EXPECT_EQ(part.m_nPagesPrinted, r[2]) << r[0];
+		const size_t first = r[2] != 0 ? pageStarts[r[0] - 1] : 0, end = r[2] != 0 ? pageStarts[r[0]] : 0;
+		ASSERT_EQ(drawn.size(), end - first) << r[0];
+		for (size_t i = 0; i < drawn.size(); ++i)
+			EXPECT_EQ(runs[first + i].text, drawn[i].text);
+	}
+
+	// Other DCs have no pages: each page is drawn over the last, on white,
+	// so the bitmap holds the last page only.
+	PrintInfo whole, last, large;
+	const kt::Snapshot wholeJob = PrintToBitmap(whole);
+	last.m_nFromPage = whole.m_nPagesPrinted;
+	EXPECT_GT(whole.m_nPagesPrinted, 1u);
+	EXPECT_EQ(PrintToBitmap(last).CountDiff(wholeJob), 0);
+	EXPECT_EQ(last.m_nPagesPrinted, 1u);
+	// The default character format sets the size: twice the size takes about twice the pages.
+	Format(400);
+	PrintToBitmap(large);
+	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * whole.m_nPagesPrinted);
+
+	// A control with a page layout gives the job's pages, and what it draws
+	// (nothing here) is all that is drawn.
+	m_edit.m_nCharsPerPage = 100;
+	GETTEXTLENGTHEX gtl = { GTL_PRECISE | GTL_NUMCHARS, 1200 };
+	const long nLength = static_cast<long>(m_edit.SendMessage(EM_GETTEXTLENGTHEX, (WPARAM)&gtl, 0));
+	EXPECT_EQ(PrintToBitmap(whole).Count(kWhite), 400 * 300);
+	EXPECT_EQ(whole.m_nPagesPrinted, static_cast<UINT>((nLength + 99) / 100));
+}
+
+TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBodyInItsColour)
 {
 	std::string text;
 	for (int i = 0; i < 20; ++i)
@@ -239,7 +215,7 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 	const std::string longWord(120, 'x');
 	text += "\r\n" + longWord;
 	::SetWindowTextA(m_edit.GetSafeHwnd(), text.c_str());
-	StandInLayout(0);
+	Format(200, RGB(200, 0, 0));
 
 	PrintInfo info;
 	info.m_rcMargins.SetRect(500, 500, 500, 500);
@@ -253,86 +229,35 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBody)
 	for (const TextRun& run : runs)
 	{
 		ASSERT_FALSE(run.text.empty());
-		if (run.text[0] == L'x')
-		{
-			cut += run.text;
-			++nCutLines;
-			continue;
-		}
-		words += (words.empty() ? L"" : L" ") + run.text;
-		++nWordLines;
+		const bool bCut = run.text[0] == L'x';
+		(bCut ? cut : words) += (bCut || words.empty() ? L"" : L" ") + run.text;
+		++(bCut ? nCutLines : nWordLines);
 	}
 	EXPECT_GT(nWordLines, 2);
-	EXPECT_EQ(std::wstring(text.begin(), text.begin() + text.find(" \r")), words);
+	EXPECT_EQ(Wide(text.substr(0, text.find(" \r"))), words);
 	EXPECT_GT(nCutLines, 1);
-	EXPECT_EQ(std::wstring(longWord.begin(), longWord.end()), cut);
+	EXPECT_EQ(Wide(longWord), cut);
 
-	// The same page in a bitmap stays inside the half-inch margins.
-	ExpectInkInside(PrintToBitmap(info), 500);
-}
-
-TEST_F(RichTextPrintTest, PlainTextPagesBreakAtLineStartsAndOnlyTheRangeIsDrawn)
-{
-	FillLines(60);
-	StandInLayout(0);
-
-	// The whole job: every line once, whole and in order, and a new page
-	// (back at the top of the body) starts with a line of its own.
-	PrintInfo all;
-	all.m_rcMargins.SetRect(250, 250, 250, 250);
-	const std::vector<TextRun> runs = PrintToMetafile(all);
-	ASSERT_GT(all.m_nPagesPrinted, 2u);
-	ASSERT_EQ(runs.size(), 60u);
-	std::vector<size_t> pageStarts = { 0 };
-	for (size_t i = 0; i < runs.size(); ++i)
-	{
-		const std::string line = LineText(static_cast<int>(i + 1));
-		EXPECT_EQ(std::wstring(line.begin(), line.end()), runs[i].text);
-		if (i > 0 && runs[i].pt.y < runs[i - 1].pt.y)
-		{
-			EXPECT_EQ(runs[i].pt.y, runs[0].pt.y);
-			pageStarts.push_back(i);
-		}
-	}
-	ASSERT_EQ(pageStarts.size(), all.m_nPagesPrinted);
-
-	// Pages before the range are only measured: page 2 alone draws exactly
-	// its own lines.
-	PrintInfo second = all;
-	second.m_nFromPage = second.m_nToPage = 2;
-	const std::vector<TextRun> page2 = PrintToMetafile(second);
-	EXPECT_EQ(second.m_nPagesPrinted, 1u);
-	ASSERT_EQ(page2.size(), pageStarts[2] - pageStarts[1]);
-	for (size_t i = 0; i < page2.size(); ++i)
-		EXPECT_EQ(runs[pageStarts[1] + i].text, page2[i].text);
-}
-
-TEST_F(RichTextPrintTest, PlainTextTakesTheDefaultFontAndColour)
-{
-	FillLines(60);
-	StandInLayout(0, 200, RGB(200, 0, 0));
-	PrintInfo small;
-	const kt::Snapshot page = PrintToBitmap(small);
-
-	// Red ink only (blended with the white paper at most).
+	// The same page in a bitmap: red ink only (blended with the white paper
+	// at most), inside the half-inch margins.
+	const kt::Snapshot page = PrintToBitmap(info);
 	int nRed = 0, nOther = 0;
 	for (int y = 0; y < page.Height(); ++y)
 		for (int x = 0; x < page.Width(); ++x)
 		{
 			const COLORREF cr = page.At(x, y);
-			if (GetGValue(cr) != GetBValue(cr) || GetRValue(cr) < GetGValue(cr))
-				++nOther;
-			else if (GetRValue(cr) - GetGValue(cr) > 100)
-				++nRed;
+			nOther += GetGValue(cr) != GetBValue(cr) || GetRValue(cr) < GetGValue(cr);
+			nRed += GetRValue(cr) - GetGValue(cr) > 100;
 		}
 	EXPECT_GT(nRed, 100);
 	EXPECT_EQ(nOther, 0);
-
-	// Twice the size takes about twice the pages.
-	StandInLayout(0, 400, RGB(200, 0, 0));
-	PrintInfo large;
-	PrintToBitmap(large);
-	EXPECT_GE(2 * large.m_nPagesPrinted, 3 * small.m_nPagesPrinted);
+	HDC hdcScreen = ::GetDC(NULL);
+	const int margin = ::MulDiv(::GetDeviceCaps(hdcScreen, LOGPIXELSX), 500, 1000);
+	::ReleaseDC(NULL, hdcScreen);
+	const RECT rcInk = page.Bounds(kWhite);
+	EXPECT_TRUE(rcInk.left >= margin - 1 && rcInk.top >= margin - 1 && rcInk.right <= 400 - margin + 1 &&
+				rcInk.bottom <= 300 - margin + 1)
+		<< rcInk.left << "," << rcInk.top << "," << rcInk.right << "," << rcInk.bottom;
 }
 
 TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
@@ -353,18 +278,10 @@ TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 			// Each bad field on its own: the result is false and no page is counted.
 			const std::function<void(PrintInfo&)> faults[] = {
 				[](PrintInfo& i) { i.m_nFromPage = 0; },
-				[](PrintInfo& i)
-				{
-					i.m_nFromPage = 3;
-					i.m_nToPage = 2;
-				},
+				[](PrintInfo& i) { i.m_nFromPage = 3, i.m_nToPage = 2; },
 				[](PrintInfo& i) { i.m_rcMargins.SetRect(1500, 100, 1500, 100); }, // wider than the paper
 				[](PrintInfo& i) { i.m_rcMargins.left = -10; },
-				[](PrintInfo& i)
-				{
-					i.m_hDC = NULL;
-					i.m_strPrinter = "No Such Printer On This Machine";
-				},
+				[](PrintInfo& i) { i.m_hDC = NULL, i.m_strPrinter = "No Such Printer On This Machine"; },
 			};
 			for (const auto& fault : faults)
 			{
@@ -390,7 +307,7 @@ TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 		[&](HDC hdc)
 		{
 			good.m_hDC = hdc;
-			::DestroyWindow(m_edit.Detach());
+			m_edit.DestroyWindow();
 			EXPECT_FALSE(printer.Print(&good));
 		});
 }

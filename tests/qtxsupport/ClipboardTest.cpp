@@ -10,21 +10,6 @@
 namespace
 {
 
-// Puts a block on the clipboard that the caller has open, the way another
-// application would.
-bool Put(UINT format, const void* data, size_t size)
-{
-	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
-	if (hData == NULL)
-		return false;
-	memcpy(::GlobalLock(hData), data, size);
-	::GlobalUnlock(hData);
-	if (::SetClipboardData(format, hData))
-		return true;
-	::GlobalFree(hData);
-	return false;
-}
-
 // A DROPFILES block: the header, then the names, each ending with a zero,
 // then the zero that ends the list.
 template <typename Char>
@@ -32,41 +17,51 @@ std::vector<BYTE> DropBlock(const std::vector<std::basic_string<Char>>& names, b
 {
 	std::basic_string<Char> list;
 	for (const auto& name : names)
-	{
-		list += name;
-		list += Char(0);
-	}
+		list += name + Char(0);
 	if (finalZero)
 		list += Char(0);
 	std::vector<BYTE> block(sizeof(DROPFILES) + list.size() * sizeof(Char));
-	DROPFILES header = {};
-	header.pFiles = sizeof(DROPFILES);
-	header.fWide = sizeof(Char) == sizeof(wchar_t);
+	DROPFILES header = { sizeof(DROPFILES), {}, FALSE, sizeof(Char) == sizeof(wchar_t) };
 	memcpy(block.data(), &header, sizeof(header));
 	memcpy(block.data() + sizeof(header), list.data(), list.size() * sizeof(Char));
 	return block;
 }
 
-// A file list alone, or with the drop effect that Copy, Cut or a link gave it.
+// Puts a file list on the clipboard, alone or with the drop effect that Copy,
+// Cut or a link gave it, the way another application would.
 bool PutFiles(const std::vector<BYTE>& block, const DWORD* effect = NULL)
 {
+	auto put = [](UINT format, const void* data, size_t size)
+	{
+		HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, size);
+		memcpy(::GlobalLock(hData), data, size);
+		::GlobalUnlock(hData);
+		return ::SetClipboardData(format, hData) != NULL;
+	};
 	HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-	bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && Put(CF_HDROP, block.data(), block.size()) &&
+	bool ok = ::OpenClipboard(hWnd) && ::EmptyClipboard() && put(CF_HDROP, block.data(), block.size()) &&
 			  (effect == NULL ||
-				  Put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
+				  put(::RegisterClipboardFormatA(CFSTR_PREFERREDDROPEFFECT), effect, sizeof(*effect)));
 	::CloseClipboard();
 	::DestroyWindow(hWnd);
 	return ok;
 }
 
-// The file list on the clipboard; false when there is none.
-bool ReadFiles(std::vector<CString>& files, bool& copy, bool& link)
+// The clipboard's lines or file list, joined; the file list ends with ":"
+// and "c" for copy and "l" for link. "none" when there is no such content.
+std::string ReadText()
 {
-	TextArray list;
-	list.Add("stale");
-	bool ok = ClipboardUtils::ParseClipboardFilesList(list, copy, link);
-	files = Items(list);
-	return ok;
+	TextArray list = Split("stale");
+	return ClipboardUtils::ParseClipboardText(list, "~") ? Joined(list) : "none" + Joined(list);
+}
+
+std::string ReadFiles()
+{
+	TextArray list = Split("stale");
+	bool copy = false, link = true;
+	if (!ClipboardUtils::ParseClipboardFilesList(list, copy, link))
+		return "none" + Joined(list);
+	return Joined(list) + ":" + (copy ? "c" : "") + (link ? "l" : "");
 }
 
 } // namespace
@@ -84,42 +79,28 @@ TEST(Clipboard, TextGoesOnAndComesBackAsLines)
 	::CloseClipboard();
 	EXPECT_EQ(copied, "first\r\nsecond\n\nfourth\rfifth\r\n");
 
-	TextArray lines;
-	lines.Add("stale");
-	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-	EXPECT_EQ(Items(lines), Texts({ "first", "second", "~", "fourth", "fifth" }));
-
+	EXPECT_EQ(ReadText(), "first|second|~|fourth|fifth");
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(""));
-	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(lines, "~"));
-	EXPECT_TRUE(lines.IsEmpty());
+	EXPECT_EQ(ReadText(), "");
 }
 
 TEST(Clipboard, FileListsWithTheirDropEffect)
 {
 	const std::vector<BYTE> block = DropBlock<wchar_t>({ L"C:\\data\\one.txt", L"C:\\data\\two dir" });
-	// drop effect (none: no such format), copy, link
-	const DWORD cases[][3] = { { DWORD(-1), true, false }, { DROPEFFECT_COPY, true, false },
-		{ DROPEFFECT_MOVE, false, false }, { DROPEFFECT_LINK, false, true },
-		{ DROPEFFECT_COPY | DROPEFFECT_LINK, true, true } };
-	std::vector<CString> files;
-	for (const auto& c : cases)
+	// Without a drop effect a list is copied; Cut moves it.
+	const std::pair<DWORD, const char*> effects[] = { { DWORD(-1), "c" }, { DROPEFFECT_COPY, "c" },
+		{ DROPEFFECT_MOVE, "" }, { DROPEFFECT_LINK, "l" }, { DROPEFFECT_COPY | DROPEFFECT_LINK, "cl" } };
+	for (const auto& e : effects)
 	{
-		ASSERT_TRUE(PutFiles(block, c[0] == DWORD(-1) ? NULL : &c[0]));
-		bool copy = !c[1], link = !c[2];
-		ASSERT_TRUE(ReadFiles(files, copy, link)) << c[0];
-		EXPECT_EQ(files, Texts({ "C:\\data\\one.txt", "C:\\data\\two dir" }));
-		EXPECT_TRUE(copy == (c[1] != 0) && link == (c[2] != 0)) << c[0];
+		ASSERT_TRUE(PutFiles(block, e.first == DWORD(-1) ? NULL : &e.first));
+		EXPECT_EQ(ReadFiles(), std::string("C:\\data\\one.txt|C:\\data\\two dir:") + e.second);
 	}
-
-	bool copy, link;
 	ASSERT_TRUE(PutFiles(DropBlock<char>({ "D:\\narrow.bin" })));
-	ASSERT_TRUE(ReadFiles(files, copy, link));
-	EXPECT_EQ(files, Texts({ "D:\\narrow.bin" }));
+	EXPECT_EQ(ReadFiles(), "D:\\narrow.bin:c");
 	if (::GetACP() == 1252)
 	{
 		ASSERT_TRUE(PutFiles(DropBlock<wchar_t>({ L"C:\\caf\u00E9.txt", L"C:\\\u03A9.txt" })));
-		ASSERT_TRUE(ReadFiles(files, copy, link));
-		EXPECT_EQ(files, Texts({ "C:\\caf\xE9.txt" }));
+		EXPECT_EQ(ReadFiles(), "C:\\caf\xE9.txt:c");
 	}
 }
 
@@ -135,23 +116,18 @@ TEST(Clipboard, DamagedFileListsGiveNothing)
 	std::vector<BYTE> noNameEnd(good.begin(), good.end() - 2 * sizeof(wchar_t));
 	std::vector<BYTE> narrowNoEnd = DropBlock<char>({ "C:\\abcdefg" }, false);
 	narrowNoEnd.pop_back();
-
-	std::vector<CString> files;
-	bool copy, link;
 	for (const std::vector<BYTE>* block :
 		{ &tooShort, &offsetOutside, &offsetInHeader, &noListEnd, &noNameEnd, &narrowNoEnd })
 	{
 		ASSERT_TRUE(PutFiles(*block));
-		EXPECT_FALSE(ReadFiles(files, copy, link)) << block->size();
-		EXPECT_TRUE(files.empty()) << block->size();
+		EXPECT_EQ(ReadFiles(), "none") << block->size();
 	}
 
 	// With text on the clipboard there is no file list, and with a file list no text.
 	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard("C:\\a.txt"));
-	EXPECT_FALSE(ReadFiles(files, copy, link));
+	EXPECT_EQ(ReadFiles(), "none");
 	ASSERT_TRUE(PutFiles(good));
-	TextArray lines;
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(lines, "~"));
+	EXPECT_EQ(ReadText(), "none");
 }
 
 TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
@@ -171,12 +147,9 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 			::DestroyWindow(hWnd);
 		});
 	ASSERT_EQ(::WaitForSingleObject(opened, 5000), WAIT_OBJECT_0);
-
-	DWORD start = ::GetTickCount();
-	TextArray list;
-	bool copy, link;
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_FALSE(ClipboardUtils::ParseClipboardFilesList(list, copy, link));
+	const DWORD start = ::GetTickCount();
+	EXPECT_EQ(ReadText(), "none");
+	EXPECT_EQ(ReadFiles(), "none");
 	EXPECT_FALSE(ClipboardUtils::CopyTextToClipboard("during"));
 	EXPECT_LT(::GetTickCount() - start, 1500u);
 
@@ -184,7 +157,5 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 	holder.join();
 	::CloseHandle(opened);
 	::CloseHandle(release);
-
-	EXPECT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
-	EXPECT_EQ(list.GetCopyAt(0), "before");
+	EXPECT_EQ(ReadText(), "before");
 }

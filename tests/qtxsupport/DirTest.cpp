@@ -8,62 +8,53 @@
 namespace
 {
 
-std::vector<CString> Sorted(std::vector<CString> items)
-{
-	std::sort(items.begin(), items.end(),
-		[](const CString& a, const CString& b) { return strcmp(a, b) < 0; });
-	return items;
-}
-
-// dir + name + "\\" for each name, in the given order.
-std::vector<CString> Paths(const std::string& dir, std::initializer_list<const char*> names)
-{
-	std::vector<CString> items;
-	for (const char* name : names)
-		items.push_back((dir + name + "\\").c_str());
-	return items;
-}
-
-// The listing of dir with flags, in name order.
-std::vector<CString> Listed(const std::string& dir, DWORD flags)
+// The listing of dir, each entry without the dir it must begin with and
+// sorted by name unless the listing was asked to sort itself.
+std::string Listed(const std::string& dir, DWORD flags)
 {
 	TextArray list;
-	DirUtils::GetDirectoryList(dir.c_str(), list, flags);
-	return Sorted(Items(list));
+	list.Add("stale");
+	const __int64 count = DirUtils::GetDirectoryList(dir.c_str(), list, flags);
+	EXPECT_EQ(count, list.GetCount());
+	const std::string prefix = dir.empty() || dir.back() == '\\' ? dir : dir + "\\";
+	std::vector<std::string> names;
+	for (__int64 i = 0; i < list.GetCount(); ++i)
+	{
+		std::string entry(list.GetCopyAt(i));
+		names.push_back(entry.compare(0, prefix.size(), prefix) == 0 ? entry.substr(prefix.size()) : entry);
+	}
+	if (!(flags & DirUtils::ListSorted))
+		std::sort(names.begin(), names.end());
+	std::string text;
+	for (const std::string& name : names)
+		text += (text.empty() ? "" : "|") + name;
+	return text;
 }
 
 } // namespace
 
-TEST(DirListing, FlagsChooseHiddenSystemAndSortedFolders)
+TEST(DirListing, FlagsChooseHiddenSystemAndSortedFoldersOfRealFoldersOnly)
 {
 	kt::TempDir tmp;
 	const std::string& dir = tmp.Path();
 	tmp.MakeDir("One");
 	tmp.MakeDir("Two\\Deeper");
-	tmp.MakeFile("file.txt", "x");
-	const struct
-	{
-		const char* name;
-		DWORD attributes;
-	} special[] = { { "Hidden", FILE_ATTRIBUTE_HIDDEN }, { "Sys", FILE_ATTRIBUTE_SYSTEM },
-		{ "Both", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM } };
-	for (const auto& folder : special)
-		ASSERT_TRUE(::SetFileAttributesA(tmp.MakeDir(folder.name).c_str(), folder.attributes));
+	tmp.MakeFile("file.txt");
+	for (const auto& special :
+		{ std::make_pair("Hidden", FILE_ATTRIBUTE_HIDDEN), std::make_pair("Sys", FILE_ATTRIBUTE_SYSTEM),
+			std::make_pair("Both", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) })
+		ASSERT_TRUE(::SetFileAttributesA(tmp.MakeDir(special.first).c_str(), special.second));
 
-	TextArray list;
-	EXPECT_EQ(DirUtils::GetDirectoryList(dir.c_str(), list, 0), 2);
-	EXPECT_EQ(Sorted(Items(list)), Sorted(Paths(dir, { "One", "Two" })));
-	EXPECT_EQ(Listed(dir, DirUtils::ListHidden), Sorted(Paths(dir, { "One", "Two", "Hidden" })));
-	EXPECT_EQ(Listed(dir, DirUtils::ListSystem | DirUtils::ListSkipLinks),
-		Sorted(Paths(dir, { "One", "Two", "Sys" })));
+	EXPECT_EQ(Listed(dir, 0), "One\\|Two\\");
+	EXPECT_EQ(Listed(dir, DirUtils::ListHidden), "Hidden\\|One\\|Two\\");
+	EXPECT_EQ(Listed(dir, DirUtils::ListSystem | DirUtils::ListSkipLinks), "One\\|Sys\\|Two\\");
 	// The directory tree shows system folders with 0x0C.
-	EXPECT_EQ(Listed(dir, 0x0C), Sorted(Paths(dir, { "One", "Two", "Hidden", "Sys", "Both" })));
-	// Without the trailing backslash the entries still begin with dir as given.
-	EXPECT_EQ(Listed(dir.substr(0, dir.size() - 1), 0), Sorted(Paths(dir, { "One", "Two" })));
+	EXPECT_EQ(Listed(dir, 0x0C), "Both\\|Hidden\\|One\\|Sys\\|Two\\");
+	EXPECT_EQ(Listed(dir.substr(0, dir.size() - 1), 0), "One\\|Two\\");
 
-	EXPECT_TRUE(DirUtils::HasSubdirectory(dir.c_str(), 0));
+	EXPECT_TRUE(
+		DirUtils::HasSubdirectory(dir.c_str(), 0) && DirUtils::HasSubdirectory((dir + "Two").c_str(), 0));
 	EXPECT_FALSE(DirUtils::HasSubdirectory((dir + "One").c_str(), 0));
-	EXPECT_TRUE(DirUtils::HasSubdirectory((dir + "Two").c_str(), 0));
 	ASSERT_TRUE(::SetFileAttributesA((dir + "Two\\Deeper").c_str(), FILE_ATTRIBUTE_HIDDEN));
 	EXPECT_FALSE(DirUtils::HasSubdirectory((dir + "Two").c_str(), 0));
 	EXPECT_TRUE(DirUtils::HasSubdirectory((dir + "Two").c_str(), DirUtils::ListHidden));
@@ -71,40 +62,37 @@ TEST(DirListing, FlagsChooseHiddenSystemAndSortedFolders)
 	// Sorted: by name as paths sort, ignoring case.
 	for (const char* name : { "c", "b10", "B2", "a" })
 		tmp.MakeDir(std::string("Two\\") + name);
-	DirUtils::GetDirectoryList((dir + "Two").c_str(), list, DirUtils::ListSorted | DirUtils::ListSkipLinks);
-	EXPECT_EQ(Items(list), Paths(dir + "Two\\", { "a", "B2", "b10", "c" }));
-}
+	EXPECT_EQ(Listed(dir + "Two", DirUtils::ListSorted | DirUtils::ListSkipLinks), "a\\|B2\\|b10\\|c\\");
 
-TEST(DirListing, MissingFolderFileOrEmptyPathGiveEmptyList)
-{
-	kt::TempDir tmp;
-	std::string file = tmp.MakeFile("plain.txt", "data");
-	TextArray list;
-	for (const std::string& dir : { tmp.Path() + "missing\\", file, std::string(), std::string("   ") })
+	// A missing folder, a file or an empty path has nothing to list.
+	for (const std::string& none :
+		{ dir + "missing\\", tmp.MakeFile("plain.txt"), std::string(), std::string("   ") })
 	{
-		list.Add("stale");
-		EXPECT_EQ(DirUtils::GetDirectoryList(dir.c_str(), list, 0x0C), 0) << dir;
-		EXPECT_TRUE(list.IsEmpty()) << dir;
-		EXPECT_FALSE(DirUtils::HasSubdirectory(dir.c_str(), 0x0C)) << dir;
+		EXPECT_EQ(Listed(none, 0x0C), "") << none;
+		EXPECT_FALSE(DirUtils::HasSubdirectory(none.c_str(), 0x0C)) << none;
 	}
 }
 
-TEST(DirListing, PathsBeyondMaxPath)
+TEST(DirListing, PathsBeyondMaxPathAndNamesOutsideTheCodePage)
 {
+	// Made and removed through the wide API: the test support's ANSI calls
+	// reach neither.
 	kt::TempDir tmp;
 	std::string deep = tmp.Path();
-	// Made and removed through the wide API: the test support's ANSI calls
-	// cannot reach paths beyond MAX_PATH.
 	std::vector<std::wstring> made;
 	for (int level = 0; level < 5; ++level)
 	{
 		deep += std::string(60, 'L') + std::to_string(level) + "\\";
 		made.push_back(L"\\\\?\\" + StringUtils::ToWide(deep.c_str()));
-		ASSERT_TRUE(::CreateDirectoryW(made.back().c_str(), NULL));
 	}
 	ASSERT_GT(deep.size(), static_cast<size_t>(MAX_PATH));
 	made.push_back(made.back() + L"leaf");
-	ASSERT_TRUE(::CreateDirectoryW(made.back().c_str(), NULL));
+	const std::wstring base = StringUtils::ToWide(tmp.Path().c_str());
+	const bool western = ::GetACP() == 1252;
+	if (western)
+		made.insert(made.end(), { base + L"caf\u00E9", base + L"caf\u00E9\\\u03A9", base + L"\u4E2D" });
+	for (const std::wstring& dir : made)
+		ASSERT_TRUE(::CreateDirectoryW(dir.c_str(), NULL));
 	HANDLE hFile =
 		::CreateFileW((made[4] + L"data.bin").c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
 	ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
@@ -112,40 +100,21 @@ TEST(DirListing, PathsBeyondMaxPath)
 	::WriteFile(hFile, "0123456789", 10, &written, NULL);
 	::CloseHandle(hFile);
 
-	TextArray list;
-	EXPECT_EQ(DirUtils::GetDirectoryList(deep.c_str(), list, 0), 1);
-	EXPECT_EQ(list.GetCopyAt(0), (deep + "leaf\\").c_str());
-	EXPECT_TRUE(DirUtils::HasSubdirectory(deep.c_str(), 0));
-	EXPECT_TRUE(DirUtils::DoesDirExist((deep + "leaf\\").c_str()));
+	EXPECT_EQ(Listed(deep, 0), "leaf\\");
+	EXPECT_TRUE(
+		DirUtils::HasSubdirectory(deep.c_str(), 0) && DirUtils::DoesDirExist((deep + "leaf\\").c_str()));
 	EXPECT_TRUE(FileUtils::DoesFileExist((deep + "data.bin").c_str()));
-	unsigned __int64 size = 0;
-	DateTime modified;
-	EXPECT_TRUE(FileUtils::GetFileInfoCore((deep + "data.bin").c_str(), size, modified));
-	EXPECT_TRUE(size == 10u && modified.IsSet());
 
+	// Names the code page cannot hold are left out; a folder holding only
+	// such names has no sub-folder to offer.
+	if (western)
+	{
+		EXPECT_EQ(Listed(tmp.Path(), 0), std::string(60, 'L') + "0\\|caf\xE9\\");
+		EXPECT_FALSE(DirUtils::HasSubdirectory((tmp.Path() + "caf\xE9").c_str(), 0));
+	}
 	::DeleteFileW((made[4] + L"data.bin").c_str());
 	for (auto dir = made.rbegin(); dir != made.rend(); ++dir)
 		::RemoveDirectoryW(dir->c_str());
-}
-
-TEST(DirListing, NamesOutsideTheCodePageAreLeftOut)
-{
-	if (::GetACP() != 1252)
-		GTEST_SKIP() << "expects the Western code page";
-	kt::TempDir tmp;
-	const std::wstring base = StringUtils::ToWide(tmp.Path().c_str());
-	const std::wstring made[] = { base + L"caf\u00E9", base + L"caf\u00E9\\\u03A9", base + L"\u03A9mega",
-		base + L"\u4E2D" };
-	for (const std::wstring& dir : made)
-		ASSERT_TRUE(::CreateDirectoryW(dir.c_str(), NULL));
-
-	TextArray list;
-	EXPECT_EQ(DirUtils::GetDirectoryList(tmp.Path().c_str(), list, 0), 1);
-	EXPECT_EQ(list.GetCopyAt(0), (tmp.Path() + "caf\xE9\\").c_str());
-	// A folder holding only unreachable names has no sub-folder to offer.
-	EXPECT_FALSE(DirUtils::HasSubdirectory((tmp.Path() + "caf\xE9").c_str(), 0));
-	for (int i = 3; i >= 0; --i)
-		::RemoveDirectoryW(made[i].c_str());
 }
 
 TEST(DirPaths, ExistenceAndRoots)
@@ -154,19 +123,15 @@ TEST(DirPaths, ExistenceAndRoots)
 	std::string file = tmp.MakeFile("f.txt");
 	EXPECT_TRUE(DirUtils::IsDir(tmp.Path().c_str(), false));
 	EXPECT_TRUE(DirUtils::DoesDirExist(tmp.Path().substr(0, tmp.Path().size() - 1).c_str()));
-	EXPECT_FALSE(DirUtils::IsDir(file.c_str(), true));
+	EXPECT_FALSE(DirUtils::IsDir(file.c_str(), true) || DirUtils::IsDir("", true));
 	EXPECT_FALSE(DirUtils::DoesDirExist((tmp.Path() + "nope\\").c_str()));
-	EXPECT_FALSE(DirUtils::IsDir("", true));
 
-	EXPECT_TRUE(DirUtils::IsDir("C:\\", false));
-	EXPECT_TRUE(DirUtils::IsDir("c:", true));
+	EXPECT_TRUE(DirUtils::IsDir("C:\\", false) && DirUtils::IsDir("c:", true));
 	char letter = 'Y';
 	while (letter > 'D' && (::GetLogicalDrives() & (1u << (letter - 'A'))))
 		--letter;
-	CString missingRoot;
-	missingRoot.Format("%c:\\", letter);
-	EXPECT_FALSE(DirUtils::IsDir(missingRoot, true));
-	EXPECT_FALSE(DirUtils::IsDir(missingRoot, false));
+	const CString missingRoot = CString(letter) + ":\\";
+	EXPECT_FALSE(DirUtils::IsDir(missingRoot, true) || DirUtils::IsDir(missingRoot, false));
 	// A share root is taken as a folder without asking the network.
 	EXPECT_TRUE(DirUtils::IsDir("\\\\nosuchserver\\share\\", true));
 
@@ -177,7 +142,7 @@ TEST(DirPaths, ExistenceAndRoots)
 	EXPECT_TRUE(temp.Right(1) == "\\" && DirUtils::DoesDirExist(temp));
 }
 
-TEST(DirPaths, ParsingAndSeparators)
+TEST(DirPaths, ParsingSeparatorsAndLevels)
 {
 	// path, ParseLastDir, ParseParentDir, ParsePathFromFile
 	const char* cases[][4] = {
@@ -208,25 +173,20 @@ TEST(DirPaths, ParsingAndSeparators)
 		EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), c[1]) << c[0];
 		EXPECT_EQ(DirUtils::RemoveTrailingSlash(other), c[2]) << c[0];
 	}
-}
 
-TEST(DirPaths, BreakUpAndMakeRelative)
-{
-	TextArray levels;
-	EXPECT_TRUE(DirUtils::BreakUpDirs("C:\\Windows\\\\System32\\", levels));
-	EXPECT_EQ(Items(levels), Texts({ "C:", "Windows", "System32" }));
-	EXPECT_TRUE(DirUtils::BreakUpDirs("C:\\", levels));
-	EXPECT_EQ(Items(levels), Texts({ "C:" }));
-	EXPECT_TRUE(DirUtils::BreakUpDirs("\\\\srv\\share\\a", levels));
-	EXPECT_EQ(Items(levels), Texts({ "\\\\srv\\share", "a" }));
-	EXPECT_FALSE(DirUtils::BreakUpDirs("\\\\", levels));
-	EXPECT_TRUE(levels.IsEmpty());
-	EXPECT_FALSE(DirUtils::BreakUpDirs("", levels));
+	// path, its levels
+	const char* levels[][2] = { { "C:\\Windows\\\\System32\\", "C:|Windows|System32" }, { "C:\\", "C:" },
+		{ "\\\\srv\\share\\a", "\\\\srv\\share|a" }, { "\\\\", "" }, { "", "" } };
+	TextArray list;
+	for (auto& c : levels)
+	{
+		EXPECT_EQ(DirUtils::BreakUpDirs(c[0], list), *c[1] != '\0') << c[0];
+		EXPECT_EQ(Joined(list), c[1]) << c[0];
+	}
 
-	TextArray list =
-		MakeList({ "C:\\Data\\Top\\", "c:\\data\\Other\\Sub\\", "D:\\Elsewhere\\", "C:\\Database\\" });
+	list = Split("C:\\Data\\Top\\|c:\\data\\Other\\Sub\\|D:\\Elsewhere\\|C:\\Database\\");
 	EXPECT_EQ(DirUtils::MakePathsRelative("C:\\Data", list), 2);
-	EXPECT_EQ(Items(list), Texts({ "Top\\", "Other\\Sub\\", "D:\\Elsewhere\\", "C:\\Database\\" }));
+	EXPECT_EQ(Joined(list), "Top\\|Other\\Sub\\|D:\\Elsewhere\\|C:\\Database\\");
 }
 
 TEST(Files, ExistenceExtensionInfoAndTempNames)
@@ -236,11 +196,9 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
 	EXPECT_TRUE(FileUtils::DoesFileExist(file.c_str()));
 	EXPECT_FALSE(FileUtils::DoesFileExist(tmp.Path().c_str()));
 	EXPECT_FALSE(FileUtils::DoesFileExist((tmp.Path() + "none.jpg").c_str()));
-
-	EXPECT_EQ(FileUtils::GetFileExt(file.c_str()), "JPG");
-	EXPECT_EQ(FileUtils::GetFileExt("C:\\dir.d\\noext"), "");
-	EXPECT_EQ(FileUtils::GetFileExt("C:\\dir\\name."), "");
-	EXPECT_EQ(FileUtils::GetFileExt("a.tar.gz"), "gz");
+	for (auto& c : { std::make_pair(file.c_str(), "JPG"), std::make_pair("C:\\dir.d\\noext", ""),
+			 std::make_pair("C:\\dir\\name.", ""), std::make_pair("a.tar.gz", "gz") })
+		EXPECT_EQ(FileUtils::GetFileExt(c.first), c.second) << c.first;
 
 	// 2021-03-04 05:06:07 UTC, day 737853 counted from 1 January of year 1.
 	SYSTEMTIME st = { 2021, 3, 4, 4, 5, 6, 7, 0 };
@@ -250,13 +208,11 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
 	ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
 	ASSERT_TRUE(::SetFileTime(hFile, NULL, NULL, &ft));
 	::CloseHandle(hFile);
-
 	unsigned __int64 size = 0;
 	DateTime modified;
 	ASSERT_TRUE(FileUtils::GetFileInfoCore(file.c_str(), size, modified));
 	EXPECT_EQ(size, 1234u);
 	EXPECT_EQ(modified, DateTime(737853, 5 * 3600 + 6 * 60 + 7));
-
 	size = 7;
 	DateTime untouched;
 	EXPECT_FALSE(FileUtils::GetFileInfoCore(tmp.Path().c_str(), size, untouched));
@@ -269,8 +225,7 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
 	expectedName.Format("%sclip%08X.tmp", tmp.Path().c_str(), number);
 	EXPECT_EQ(first, expectedName);
 	EXPECT_FALSE(FileUtils::DoesFileExist(first));
-	unsigned int second = 0;
-	EXPECT_NE(FileUtils::GetTempFile(tmp.Path().c_str(), "clip", second), first);
+	EXPECT_NE(FileUtils::GetTempFile(tmp.Path().c_str(), "clip", number), first);
 	EXPECT_EQ(FileUtils::GetTempFile(tmp.Path().c_str(), "a/b", number), "");
 	EXPECT_EQ(number, 0u);
 	EXPECT_EQ(FileUtils::GetTempFile((tmp.Path() + "none").c_str(), "clip", number), "");

@@ -1,29 +1,28 @@
-// SupportTestUtil.h - small helpers shared by the support library's tests.
+// SupportTestUtil.h - lists written as one string, for the support library's tests.
 #pragma once
 
 #include <qtx/Support.h>
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
-// The entries of a list, in order, for comparing with EXPECT_EQ.
-inline std::vector<CString> Items(const TextArray& list)
+// The entries of a list joined by '|', for comparing with EXPECT_EQ.
+inline std::string Joined(const TextArray& list)
 {
-	std::vector<CString> items;
+	std::string text;
 	for (__int64 i = 0; i < list.GetCount(); ++i)
-		items.push_back(list.GetCopyAt(i));
-	return items;
+		text += (i > 0 ? "|" : "") + std::string(list.GetCopyAt(i));
+	return text;
 }
 
-inline std::vector<CString> Texts(std::initializer_list<const char*> texts)
-{
-	return std::vector<CString>(texts.begin(), texts.end());
-}
-
-inline TextArray MakeList(std::initializer_list<const char*> texts)
+// A list of the '|'-separated entries of text.
+inline TextArray Split(const std::string& text)
 {
 	TextArray list;
-	for (const char* text : texts)
-		list.Add(text);
+	for (size_t start = 0, end = 0; start < text.size(); start = end + 1)
+	{
+		end = std::min(text.find('|', start), text.size());
+		list.Add(text.substr(start, end - start).c_str());
+	}
 	return list;
 }

@@ -7,6 +7,7 @@
 #include "SupportTestUtil.h"
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 TEST(DateTimeTest, ValidityCalendarAndFileTimes)
@@ -26,13 +27,10 @@ TEST(DateTimeTest, ValidityCalendarAndFileTimes)
 	EXPECT_TRUE(st.wYear == 9999 && st.wMonth == 12 && st.wDay == 31);
 	EXPECT_FALSE(DateTime().GetSystemTime(st));
 
-	FILETIME ft = { 0, 0 };
-	DateTime moment;
-	ASSERT_TRUE(moment.SetFromFileTime(ft));
-	EXPECT_EQ(moment, DateTime(584389, 0)); // 1 January 1601
 	SYSTEMTIME when = { 2024, 2, 4, 29, 23, 59, 58, 0 };
-	ASSERT_TRUE(::SystemTimeToFileTime(&when, &ft));
-	ASSERT_TRUE(moment.SetFromFileTime(ft));
+	FILETIME ft;
+	DateTime moment;
+	ASSERT_TRUE(::SystemTimeToFileTime(&when, &ft) && moment.SetFromFileTime(ft));
 	FILETIME back = {};
 	ASSERT_TRUE(moment.GetFileTime(back));
 	EXPECT_TRUE(back.dwLowDateTime == ft.dwLowDateTime && back.dwHighDateTime == ft.dwHighDateTime);
@@ -49,35 +47,23 @@ TEST(DateTimeTest, NowDeltasAndReadings)
 	now.SetToCurrent();
 	FILETIME ft;
 	::GetSystemTimeAsFileTime(&ft);
-	ASSERT_TRUE(system.SetFromFileTime(ft));
 	__int64 seconds = -1;
-	ASSERT_TRUE(DateTime::ConvertDeltaToSeconds(system, now, seconds));
+	ASSERT_TRUE(system.SetFromFileTime(ft) && DateTime::ConvertDeltaToSeconds(system, now, seconds));
 	EXPECT_TRUE(seconds >= 0 && seconds <= 2) << seconds;
 
-	ASSERT_TRUE(DateTime::ConvertDeltaToSeconds(DateTime(9, 86000), DateTime(10, 100), seconds));
-	EXPECT_EQ(seconds, -500);
-	ASSERT_TRUE(DateTime::ConvertDeltaToSeconds(DateTime(3652061, 86399), DateTime(1, 0), seconds));
-	EXPECT_EQ(seconds, 3652060LL * 86400 + 86399);
-	EXPECT_FALSE(DateTime::ConvertDeltaToSeconds(DateTime(), now, seconds));
+	EXPECT_TRUE(
+		DateTime::ConvertDeltaToSeconds(DateTime(9, 86000), DateTime(10, 100), seconds) && seconds == -500);
+	EXPECT_TRUE(DateTime::ConvertDeltaToSeconds(DateTime(3652061, 86399), DateTime(1, 0), seconds) &&
+				seconds == 3652060LL * 86400 + 86399);
+	EXPECT_FALSE(DateTime::ConvertDeltaToSeconds(DateTime(), now, seconds) ||
+				 DateTime::ConvertDeltaToSeconds(now, DateTime(0, -1), seconds));
 	EXPECT_EQ(seconds, 0);
-	EXPECT_FALSE(DateTime::ConvertDeltaToSeconds(now, DateTime(0, -1), seconds));
 
-	const struct
-	{
-		__int64 seconds;
-		const char* text;
-	} readings[] = {
-		{ 0, "0 s" },
-		{ 45, "45 s" },
-		{ 60, "1 min" },
-		{ 125, "2 min 5 s" },
-		{ 3720, "1 h 2 min" },
-		{ 3 * 86400 + 4 * 3600 + 59, "3 d 4 h" },
-		{ -5, "0 s" },
-		{ 400LL * 86400, "400 d" },
-	};
+	const std::pair<__int64, const char*> readings[] = { { 0, "0 s" }, { 45, "45 s" }, { 60, "1 min" },
+		{ 125, "2 min 5 s" }, { 3720, "1 h 2 min" }, { 3 * 86400 + 4 * 3600 + 59, "3 d 4 h" }, { -5, "0 s" },
+		{ 400LL * 86400, "400 d" } };
 	for (const auto& r : readings)
-		EXPECT_EQ(DateTime::ConvertSecondsToText(r.seconds), r.text) << r.seconds;
+		EXPECT_EQ(DateTime::ConvertSecondsToText(r.first), r.second) << r.first;
 }
 
 TEST(SystemUtilsTest, WheelLinesAndErrorTexts)
@@ -114,54 +100,34 @@ public:
 	}
 };
 
-std::string ReadWholeFile(const std::string& path)
-{
-	std::ifstream file(path, std::ios::binary);
-	std::stringstream content;
-	content << file.rdbuf();
-	return content.str();
-}
-
 } // namespace
 
-TEST(AppLoggerTest, InstanceLinesAndFile)
+TEST(AppLoggerTest, InstanceLinesFileLimitAndOverride)
 {
 	AppLogger* before = AppLogger::m_pInstance;
 	kt::TempDir tmp;
 	std::string path = tmp.Path() + "app.log";
+	// Each line in the file: "YYYY-MM-DD hh:mm:ss  " and the text, ended by
+	// CR LF; a second logger appends.
+	const std::string stamp = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d  ";
 	{
 		AppLogger logger(path.c_str());
-		EXPECT_EQ(AppLogger::m_pInstance, &logger);
-		EXPECT_EQ(logger.GetFilePath(), path.c_str());
-		AppLogger::m_pInstance->AddLine("{313B83F6-A402-4327-977B-F35D59EB079F}");
+		EXPECT_TRUE(AppLogger::m_pInstance == &logger && logger.GetFilePath() == path.c_str());
+		AppLogger::m_pInstance->AddLine("first");
 		logger.AddLine("second line");
-		EXPECT_EQ(Items(logger.GetLines()),
-			Texts({ "{313B83F6-A402-4327-977B-F35D59EB079F}", "second line" }));
+		EXPECT_EQ(Joined(logger.GetLines()), "first|second line");
 	}
 	EXPECT_EQ(AppLogger::m_pInstance, nullptr);
+	AppLogger(path.c_str()).AddLine("third");
+	std::stringstream file;
+	file << std::ifstream(path, std::ios::binary).rdbuf();
+	EXPECT_TRUE(std::regex_match(file.str(),
+		std::regex(stamp + "first\r\n" + stamp + "second line\r\n" + stamp + "third\r\n")))
+		<< file.str();
 
-	// Each line: "YYYY-MM-DD hh:mm:ss  " and the text, ended by CR LF.
-	std::string text = ReadWholeFile(path);
-	size_t first = text.find("\r\n");
-	ASSERT_NE(first, std::string::npos);
-	EXPECT_EQ(text.substr(21, first - 21), "{313B83F6-A402-4327-977B-F35D59EB079F}");
-	EXPECT_TRUE(text[4] == '-' && text[13] == ':') << text;
-	EXPECT_EQ(text.substr(first + 2 + 21), "second line\r\n");
+	// A file that cannot be made leaves the logger in memory only, which
+	// keeps the most recent lines.
 	{
-		AppLogger again(path.c_str());
-		again.AddLine("third");
-	}
-	std::string all = ReadWholeFile(path);
-	EXPECT_EQ(all.substr(0, text.size()), text); // appended, not rewritten
-	EXPECT_EQ(all.substr(all.size() - 7), "third\r\n");
-	AppLogger::m_pInstance = before;
-}
-
-TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
-{
-	AppLogger* before = AppLogger::m_pInstance;
-	{
-		kt::TempDir tmp;
 		AppLogger logger((tmp.Path() + "missing\\app.log").c_str());
 		EXPECT_EQ(logger.GetFilePath(), "");
 		for (int i = 0; i < AppLogger::MaxKeptLines + 5; ++i)
@@ -175,7 +141,7 @@ TEST(AppLoggerTest, MemoryLimitUnusableFileAndOverride)
 		ASSERT_EQ(AppLogger::m_pInstance, &counting);
 		AppLogger::m_pInstance->AddLine("x");
 		EXPECT_EQ(counting.calls, 1);
-		EXPECT_EQ(counting.GetLines().GetCopyAt(0), "counted x");
+		EXPECT_EQ(Joined(counting.GetLines()), "counted x");
 	}
 	AppLogger::m_pInstance = before;
 }

@@ -7,188 +7,141 @@
 // Wine's own configuration tool adds a drive: a drive letter bound to a
 // Unix folder with a drive kind. Outside Wine these tests are skipped.
 #include <kavrotest/TestSupport.h>
-#include <qtx/Support.h>
+
+#include "SupportTestUtil.h"
 
 #include <winioctl.h>
 
-#include <string>
-#include <vector>
+#include <memory>
+#include <set>
 
 namespace
 {
 
-// Wine's mount manager extension for defining a drive.
-const DWORD kDefineUnixDrive = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
-
+// Wine's mount manager request for defining a drive; no path removes it.
 struct UnixDriveRequest
 {
-	ULONG size;
-	ULONG type;
-	ULONG fsType;
+	ULONG size, type, fsType;
 	DWORD serial;
 	ULONGLONG unixDev;
 	WCHAR letter;
-	USHORT mountPointOffset;
-	USHORT deviceOffset;
-	USHORT labelOffset;
+	USHORT mountPointOffset, deviceOffset, labelOffset;
 };
 
-CString RootOf(char letter)
+bool DefineDrive(char letter, UINT driveType, const std::string& unixPath)
 {
-	CString root;
-	root.Format("%c:\\", letter);
-	return root;
-}
-
-std::string UnixPathOf(const std::string& windowsPath)
-{
-	typedef char*(CDECL * UnixName)(const WCHAR*);
-	UnixName toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
-		::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-	if (toUnix == NULL)
-		return std::string();
-	char* name = toUnix(StringUtils::ToWide(windowsPath.c_str()).c_str());
-	if (name == NULL)
-		return std::string();
-	std::string result(name);
-	::HeapFree(::GetProcessHeap(), 0, name);
-	return result;
+	std::vector<BYTE> buffer(sizeof(UnixDriveRequest) + unixPath.size() + 1);
+	*reinterpret_cast<UnixDriveRequest*>(buffer.data()) = { static_cast<ULONG>(buffer.size()), driveType, 0,
+		0, 0, static_cast<WCHAR>(letter),
+		static_cast<USHORT>(unixPath.empty() ? 0 : sizeof(UnixDriveRequest)), 0, 0 };
+	memcpy(buffer.data() + sizeof(UnixDriveRequest), unixPath.c_str(), unixPath.size() + 1);
+	HANDLE hMgr = ::CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+		FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+	DWORD returned = 0;
+	const BOOL ok =
+		::DeviceIoControl(hMgr, CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
+			buffer.data(), static_cast<DWORD>(buffer.size()), NULL, 0, &returned, NULL);
+	::CloseHandle(hMgr);
+	return ok != FALSE;
 }
 
 // A drive letter bound to a folder for the life of the object.
-class WineDrive
+struct WineDrive
 {
-public:
 	WineDrive(char letter, UINT driveType, const std::string& folder)
 		: m_letter(letter)
 	{
-		std::string unixPath = UnixPathOf(folder);
-		m_bDefined = !unixPath.empty() && Define(driveType, unixPath.c_str());
+		typedef char*(CDECL * UnixName)(const WCHAR*);
+		UnixName toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+			::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+		if (char* name = toUnix(StringUtils::ToWide(folder.c_str()).c_str()))
+		{
+			m_bDefined = DefineDrive(letter, driveType, name);
+			::HeapFree(::GetProcessHeap(), 0, name);
+		}
 	}
 	~WineDrive()
 	{
 		if (m_bDefined)
-			Define(DRIVE_UNKNOWN, NULL);
-	}
-	bool IsDefined() const { return m_bDefined; }
-	CString Root() const { return RootOf(m_letter); }
-
-private:
-	bool Define(UINT driveType, const char* unixPath)
-	{
-		std::vector<BYTE> buffer(sizeof(UnixDriveRequest) + (unixPath ? strlen(unixPath) + 1 : 0));
-		UnixDriveRequest* request = reinterpret_cast<UnixDriveRequest*>(buffer.data());
-		request->size = static_cast<ULONG>(buffer.size());
-		request->type = driveType;
-		request->letter = static_cast<WCHAR>(m_letter);
-		if (unixPath)
-		{
-			request->mountPointOffset = sizeof(UnixDriveRequest);
-			memcpy(buffer.data() + sizeof(UnixDriveRequest), unixPath, strlen(unixPath) + 1);
-		}
-		HANDLE hMgr = ::CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-			FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
-		if (hMgr == INVALID_HANDLE_VALUE)
-			return false;
-		DWORD returned = 0;
-		BOOL ok = ::DeviceIoControl(hMgr, kDefineUnixDrive, buffer.data(), static_cast<DWORD>(buffer.size()),
-			NULL, 0, &returned, NULL);
-		::CloseHandle(hMgr);
-		return ok != FALSE;
+			DefineDrive(m_letter, DRIVE_UNKNOWN, "");
 	}
 
 	char m_letter;
 	bool m_bDefined = false;
 };
 
-// A letter whose drive was removed stays in the drive map, without a root,
-// until Wine restarts; such a letter is free as well.
-bool IsFreeLetter(char letter)
+CString RootOf(char letter)
 {
-	return !(::GetLogicalDrives() & (1u << (letter - 'A'))) ||
-		   ::GetDriveTypeA(RootOf(letter)) == DRIVE_NO_ROOT_DIR;
+	return CString(letter) + ":\\";
 }
 
-std::vector<char> FreeLetters(int count)
+// The next letter down from letter that has no drive. A letter whose drive
+// was removed stays in the drive map, without a root, until Wine restarts.
+char FreeLetterBelow(char letter)
 {
-	std::vector<char> letters;
-	for (char letter = 'Y'; letter > 'D' && static_cast<int>(letters.size()) < count; --letter)
-	{
-		if (IsFreeLetter(letter))
-			letters.push_back(letter);
-	}
-	return letters;
+	while (--letter > 'D' && (::GetLogicalDrives() & (1u << (letter - 'A'))) &&
+		   ::GetDriveTypeA(RootOf(letter)) != DRIVE_NO_ROOT_DIR)
+		;
+	return letter;
 }
 
 } // namespace
 
 TEST(Volumes, KindsBusesAndLabelsOfWineDrives)
 {
-	if (UnixPathOf("C:\\").empty())
+	if (::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") == NULL)
 		GTEST_SKIP() << "needs Wine";
-	std::vector<char> letters = FreeLetters(5);
-	ASSERT_EQ(letters.size(), 5u);
-
-	kt::TempDir tmp;
-	std::string optical = tmp.MakeDir("optical");
-	tmp.MakeFile("optical\\.windows-label", "Data");
-	std::string network = tmp.MakeDir("network");
-	std::string removable = tmp.MakeDir("removable");
-	std::string ram = tmp.MakeDir("ram");
-
 	TextArray roots;
-	{
-		WineDrive opticalDrive(letters[0], DRIVE_CDROM, optical);
-		WineDrive networkDrive(letters[1], DRIVE_REMOTE, network);
-		WineDrive removableDrive(letters[2], DRIVE_REMOVABLE, removable);
-		WineDrive ramDrive(letters[3], DRIVE_RAMDISK, ram);
-		ASSERT_TRUE(opticalDrive.IsDefined() && networkDrive.IsDefined() && removableDrive.IsDefined() &&
-					ramDrive.IsDefined());
-		const CString missing = RootOf(letters[4]);
-
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA("C:\\"), VolumeUtils::DriveFixed);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(opticalDrive.Root()), VolumeUtils::DriveOptical);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(networkDrive.Root()), VolumeUtils::DriveNetwork);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(removableDrive.Root()), VolumeUtils::DriveRemovable);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(ramDrive.Root()), VolumeUtils::DriveRamDisk);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(missing), VolumeUtils::DriveNoRoot);
-		// The root may be written without its backslash, or as the letter alone.
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(networkDrive.Root().Left(2)), VolumeUtils::DriveNetwork);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA(CString(static_cast<char>(letters[1] + ('a' - 'A')))),
-			VolumeUtils::DriveNetwork);
-		EXPECT_EQ(VolumeUtils::GetDriveTypeA("C:\\Windows"), VolumeUtils::DriveNoRoot);
-
-		EXPECT_EQ(VolumeUtils::GetBusType(networkDrive.Root()), VolumeUtils::BusNetwork);
-		EXPECT_EQ(VolumeUtils::GetBusType(missing), VolumeUtils::BusUnknown);
-
-		EXPECT_EQ(VolumeUtils::GetVolumeName(opticalDrive.Root()), "Data");
-		EXPECT_EQ(VolumeUtils::GetVolumeName(removableDrive.Root()), "");
-		EXPECT_EQ(VolumeUtils::GetVolumeName(missing), "");
-
-		__int64 count = VolumeUtils::GetDriveLetters(roots);
-		EXPECT_EQ(count, roots.GetCount());
-		for (const WineDrive* drive : { &opticalDrive, &networkDrive, &removableDrive, &ramDrive })
-			EXPECT_TRUE(roots.Have(drive->Root(), true)) << drive->Root().GetString();
-		EXPECT_TRUE(roots.Have("C:\\", true));
-		EXPECT_FALSE(roots.Have(missing, false));
-		for (__int64 i = 1; i < roots.GetCount(); ++i)
-			EXPECT_LT(strcmp(roots.GetCopyAt(i - 1), roots.GetCopyAt(i)), 0);
-	}
-
-	// Once the drives are gone, their letters are no longer offered.
 	VolumeUtils::GetDriveLetters(roots);
-	for (int i = 0; i < 4; ++i)
-		EXPECT_FALSE(roots.Have(RootOf(letters[i]), true)) << letters[i];
-}
+	const std::string before = Joined(roots);
+	std::set<std::string> expected; // the roots that should be listed, in letter order
+	for (__int64 i = 0; i < roots.GetCount(); ++i)
+		expected.insert(std::string(roots.GetCopyAt(i)));
+	EXPECT_EQ(expected.count("C:\\"), 1u);
 
-TEST(Volumes, FloppyDriveIsToldApart)
-{
-	if (UnixPathOf("C:\\").empty())
-		GTEST_SKIP() << "needs Wine";
-	if (!IsFreeLetter('B'))
-		GTEST_SKIP() << "B: is taken";
+	// Floppy drives are told apart by their letter.
+	const struct
+	{
+		UINT type;
+		VolumeUtils::DriveType kind;
+		const char* label;
+	} kinds[] = { { DRIVE_CDROM, VolumeUtils::DriveOptical, "Data" },
+		{ DRIVE_REMOTE, VolumeUtils::DriveNetwork, "" }, { DRIVE_REMOVABLE, VolumeUtils::DriveRemovable, "" },
+		{ DRIVE_RAMDISK, VolumeUtils::DriveRamDisk, "" }, { DRIVE_REMOVABLE, VolumeUtils::DriveFloppy, "" } };
 	kt::TempDir tmp;
-	WineDrive floppy('B', DRIVE_REMOVABLE, tmp.Path());
-	ASSERT_TRUE(floppy.IsDefined());
-	EXPECT_EQ(VolumeUtils::GetDriveTypeA("B:\\"), VolumeUtils::DriveFloppy);
+	std::vector<std::unique_ptr<WineDrive>> drives;
+	char letter = 'Z';
+	for (const auto& k : kinds)
+	{
+		const char at = k.kind == VolumeUtils::DriveFloppy ? 'B' : (letter = FreeLetterBelow(letter));
+		if (*k.label != '\0')
+			tmp.MakeFile(std::string(1, at) + "\\.windows-label", k.label);
+		drives.push_back(std::make_unique<WineDrive>(at, k.type, tmp.MakeDir(std::string(1, at))));
+		ASSERT_TRUE(drives.back()->m_bDefined) << at;
+		EXPECT_EQ(VolumeUtils::GetDriveTypeA(RootOf(at)), k.kind) << at;
+		EXPECT_EQ(VolumeUtils::GetVolumeName(RootOf(at)), k.label) << at;
+		expected.insert(std::string(RootOf(at)));
+	}
+	EXPECT_EQ(VolumeUtils::GetDriveTypeA("C:\\"), VolumeUtils::DriveFixed);
+	EXPECT_EQ(VolumeUtils::GetDriveTypeA("C:\\Windows"), VolumeUtils::DriveNoRoot);
+	// The root may be written without its backslash, or as the letter alone.
+	const CString network = RootOf(drives[1]->m_letter);
+	EXPECT_EQ(VolumeUtils::GetDriveTypeA(network.Left(2)), VolumeUtils::DriveNetwork);
+	EXPECT_EQ(VolumeUtils::GetDriveTypeA(network.Left(1).MakeLower()), VolumeUtils::DriveNetwork);
+	EXPECT_EQ(VolumeUtils::GetBusType(network), VolumeUtils::BusNetwork);
+	const CString missing = RootOf(FreeLetterBelow(letter));
+	EXPECT_EQ(VolumeUtils::GetDriveTypeA(missing), VolumeUtils::DriveNoRoot);
+	EXPECT_EQ(VolumeUtils::GetBusType(missing), VolumeUtils::BusUnknown);
+	EXPECT_EQ(VolumeUtils::GetVolumeName(missing), "");
+
+	// In letter order; once the drives are gone, their letters are no longer offered.
+	std::string listed;
+	for (const std::string& root : expected)
+		listed += (listed.empty() ? "" : "|") + root;
+	const __int64 count = VolumeUtils::GetDriveLetters(roots);
+	EXPECT_EQ(count, roots.GetCount());
+	EXPECT_EQ(Joined(roots), listed);
+	drives.clear();
+	VolumeUtils::GetDriveLetters(roots);
+	EXPECT_EQ(Joined(roots), before);
 }
