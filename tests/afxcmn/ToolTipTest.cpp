@@ -203,9 +203,13 @@ TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 	EXPECT_TRUE(host.m_uAskedFlags & TTF_IDISHWND);
 	EXPECT_EQ(host.m_hWnd, ::GetWindow(VisibleTip(), GW_OWNER));
 
-	// A child without an id of its own has no tip; another child has its own.
+	// A child without an id of its own has no tip (waited for longer than
+	// the tip's initial delay); another child has its own.
+	host.m_idAsked = 0;
 	HoverOver(&host.m_label);
-	EXPECT_TRUE(kt::PumpUntil([] { return VisibleTip() == NULL; }));
+	kt::PumpFor(800);
+	EXPECT_EQ(nullptr, VisibleTip());
+	EXPECT_EQ(0u, host.m_idAsked);
 	HoverOver(&host.m_open);
 	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }));
 	EXPECT_EQ(reinterpret_cast<UINT_PTR>(host.m_open.m_hWnd), host.m_idAsked);
@@ -215,7 +219,7 @@ TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 	EXPECT_TRUE(kt::PumpUntil([] { return VisibleTip() == NULL; }));
 	host.m_idAsked = 0;
 	HoverOver(&host.m_save);
-	kt::PumpFor(100);
+	kt::PumpFor(800);
 	EXPECT_EQ(nullptr, VisibleTip());
 	EXPECT_EQ(0u, host.m_idAsked);
 }

@@ -40,6 +40,7 @@ TEST(GdiObjectTest, WrappersDeleteWhatTheyOwnAndNothingElse)
 		CBrush brush(RGB(9, 9, 9));
 		hKept = static_cast<HBRUSH>(brush.Detach());
 		EXPECT_EQ(nullptr, brush.GetSafeHandle());
+		EXPECT_NE(&brush, CBrush::FromHandle(hKept));
 	}
 	EXPECT_TRUE(IsLive(hKept));
 	{

@@ -107,7 +107,7 @@ TEST(CStringTest, EditingReturnsTheNewLengthOrTheCount)
 		{ "<n", [](CString& s) { return s.Delete(5); }, 2, "<n" },
 		{ "<n", [](CString& s) { return s.Delete(0, -1); }, 2, "<n" },
 		// A piece of the string inserted into, or appended to, itself.
-		{ "abc", [](CString& s) { return s.Insert(1, s.GetString() + 1); }, 5, "abcbc" },
+		{ "abc", [](CString& s) { return s.Insert(0, s.GetString() + 1); }, 5, "bcabc" },
 		{ "abcbc", [](CString& s) { return (s += s).GetLength(); }, 10, "abcbcabcbc" },
 	};
 	for (const auto& e : kEdits)
