@@ -91,8 +91,8 @@ TEST_F(TreeCtrlTest, ItemsNavigateAndKeepTheirData)
 	int nImage = -1, nSelected = -1;
 	EXPECT_TRUE(m_tree.SetItemImage(m_hVeg, 3, 4));
 	EXPECT_TRUE(m_tree.GetItemImage(m_hVeg, nImage, nSelected) && nImage == 3 && nSelected == 4);
-	EXPECT_TRUE(m_tree.SetItemState(m_hVeg, TVIS_BOLD, TVIS_BOLD));
-	EXPECT_EQ(static_cast<UINT>(TVIS_BOLD), m_tree.GetItemState(m_hVeg, TVIS_BOLD | TVIS_CUT));
+	EXPECT_TRUE(m_tree.SetItemState(m_hVeg, TVIS_BOLD | TVIS_CUT, TVIS_BOLD | TVIS_CUT));
+	EXPECT_EQ(static_cast<UINT>(TVIS_BOLD), m_tree.GetItemState(m_hVeg, TVIS_BOLD | TVIS_SELECTED));
 
 	CImageList images;
 	ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 0, 4));
