@@ -1,7 +1,7 @@
 // ToolTipTest.cpp - CToolTipCtrl fed by RelayEvent, and the tooltips of CWnd::EnableToolTips.
 //
 // Classes in this file:
-//   CTipsHost, CHalvesHost, ToolTipTest
+//   CTopHost, CTipsHost, CHalvesHost, ToolTipTest
 //
 // The tooltips shown for a window's children or for the tools its
 // OnToolHitTest names, with their text asked on TTN_NEEDTEXT.
@@ -16,11 +16,7 @@
 namespace
 {
 
-enum
-{
-	IDC_SAVE = 10,
-	IDC_OPEN = 11,
-};
+const UINT kSaveID = 10, kOpenID = 11;
 
 // The tooltip control this thread shows (at most one is visible).
 HWND VisibleTip()
@@ -49,38 +45,37 @@ std::string CurrentTipText(HWND hWndTip)
 	ti.lpszText = szText;
 	if (!::SendMessageA(hWndTip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&ti)))
 		return std::string();
-	if (ti.lpszText == LPSTR_TEXTCALLBACKA)
-		return "(callback)";
 	return szText;
 }
 
-// The mouse comes to rest over pt of pWnd: the cursor goes there (the tip
-// checks it) and the move arrives through the queue, as the user's would.
-void HoverOver(CWnd* pWnd, CPoint pt)
+// The mouse comes to rest over pt of pWnd, its centre by default: the
+// cursor goes there (the tip checks it) and the move arrives through the
+// queue, as the user's would.
+void HoverOver(CWnd* pWnd, CPoint pt = CPoint(-1, -1))
 {
+	if (pt == CPoint(-1, -1))
+	{
+		CRect rc;
+		pWnd->GetClientRect(&rc);
+		pt = rc.CenterPoint();
+	}
 	CPoint ptScreen = pt;
 	pWnd->ClientToScreen(&ptScreen);
 	::SetCursorPos(ptScreen.x, ptScreen.y);
 	pWnd->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 
-// The tooltip checks that the cursor is still over its tool: keep the host
+// The tooltip checks that the cursor is still over its tool: a host stays
 // above, and away from, the windows of tests running beside this one.
-void MoveOutOfTheWay(CWnd* pHost)
+class CTopHost : public kt::HostWindow
 {
-	pHost->SetWindowPos(&CWnd::wndTopMost, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-CPoint CentreOf(CWnd* pWnd)
-{
-	CRect rc;
-	pWnd->GetClientRect(&rc);
-	return rc.CenterPoint();
-}
+public:
+	CTopHost() { SetWindowPos(&wndTopMost, 600, 400, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE); }
+};
 
 // A window with two buttons and a label, whose tooltips it enables; it
 // answers TTN_NEEDTEXT with the text of the control asked for.
-class CTipsHost : public kt::HostWindow
+class CTipsHost : public CTopHost
 {
 public:
 	CButton m_save, m_open;
@@ -90,8 +85,8 @@ public:
 
 	CTipsHost()
 	{
-		m_save.Create("Save", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 40), this, IDC_SAVE);
-		m_open.Create("Open", WS_CHILD | WS_VISIBLE, CRect(10, 60, 110, 90), this, IDC_OPEN);
+		m_save.Create("Save", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 40), this, kSaveID);
+		m_open.Create("Open", WS_CHILD | WS_VISIBLE, CRect(10, 60, 110, 90), this, kOpenID);
 		m_label.Create("label", WS_CHILD | WS_VISIBLE | SS_NOTIFY, CRect(10, 110, 110, 140), this, 0xFFFF);
 	}
 
@@ -102,30 +97,27 @@ protected:
 		m_idAsked = pNMHDR->idFrom;
 		m_uAskedFlags = pTTT->uFlags;
 		int nID = ::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom));
-		strcpy(pTTT->szText, nID == IDC_SAVE ? "Save the file" : "Open a file");
+		strcpy(pTTT->szText, nID == kSaveID ? "Save the file" : "Open a file");
 		return TRUE;
 	}
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CTipsHost, kt::HostWindow)
+BEGIN_MESSAGE_MAP(CTipsHost, CTopHost)
 	ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CTipsHost::OnNeedText)
 END_MESSAGE_MAP()
 
 // Two tools of its own, the left and the right half of its client area,
 // named by OnToolHitTest with their text.
-class CHalvesHost : public kt::HostWindow
+class CHalvesHost : public CTopHost
 {
 protected:
 	virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
 	{
 		CRect rc;
 		GetClientRect(&rc);
-		bool bLeft = point.x < rc.CenterPoint().x;
-		if (bLeft)
-			rc.right = rc.CenterPoint().x;
-		else
-			rc.left = rc.CenterPoint().x;
+		const bool bLeft = point.x < rc.CenterPoint().x;
+		(bLeft ? rc.right : rc.left) = rc.CenterPoint().x;
 		pTI->hwnd = m_hWnd;
 		pTI->uId = bLeft ? 1 : 2;
 		pTI->rect = rc;
@@ -170,7 +162,6 @@ TEST_F(ToolTipTest, RelayedMouseShowsTheToolOfTheWindowUnderIt)
 			return CTipsHost::PreTranslateMessage(pMsg);
 		}
 	} host;
-	MoveOutOfTheWay(&host);
 	ASSERT_TRUE(host.m_tip.Create(&host));
 	EXPECT_EQ(host.m_hWnd, ::GetWindow(host.m_tip.m_hWnd, GW_OWNER));
 	host.m_tip.SetDelayTime(TTDT_INITIAL, 1);
@@ -179,53 +170,50 @@ TEST_F(ToolTipTest, RelayedMouseShowsTheToolOfTheWindowUnderIt)
 	EXPECT_EQ(2, host.m_tip.GetToolCount());
 	CString strText;
 	host.m_tip.GetText(strText, &host.m_save);
-	EXPECT_EQ(CString("Save the file"), strText);
+	EXPECT_STREQ("Save the file", strText);
 
-	HoverOver(&host.m_save, CentreOf(&host.m_save));
-	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }, 2000));
+	HoverOver(&host.m_save);
+	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }));
 	EXPECT_EQ(host.m_tip.m_hWnd, VisibleTip());
 	EXPECT_EQ("Save the file", CurrentTipText(VisibleTip()));
 
 	// A tool of the window itself asks its parent for the text.
-	HoverOver(&host.m_open, CentreOf(&host.m_open));
-	ASSERT_TRUE(kt::PumpUntil([&] { return host.m_idAsked != 0; }, 2000));
+	HoverOver(&host.m_open);
+	ASSERT_TRUE(kt::PumpUntil([&] { return host.m_idAsked != 0; }));
 	EXPECT_EQ(reinterpret_cast<UINT_PTR>(host.m_open.m_hWnd), host.m_idAsked);
 	EXPECT_TRUE(host.m_uAskedFlags & TTF_IDISHWND);
-
-	host.m_tip.DelTool(&host.m_save);
-	host.m_tip.DelTool(&host.m_open);
-	EXPECT_EQ(0, host.m_tip.GetToolCount());
 }
 
 TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 {
 	CTipsHost host;
-	MoveOutOfTheWay(&host);
 	EXPECT_FALSE(host.EnableToolTips(TRUE));
 	EXPECT_TRUE(host.EnableToolTips(TRUE));
 
 	// The child under the mouse is the tool, its text asked of the window.
-	HoverOver(&host.m_save, CentreOf(&host.m_save));
-	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }, 2000));
+	HoverOver(&host.m_save);
+	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }));
 	EXPECT_EQ(reinterpret_cast<UINT_PTR>(host.m_save.m_hWnd), host.m_idAsked);
 	EXPECT_TRUE(host.m_uAskedFlags & TTF_IDISHWND);
 	EXPECT_EQ(host.m_hWnd, ::GetWindow(VisibleTip(), GW_OWNER));
 
-	// A child without an id of its own has no tip.
-	HoverOver(&host.m_label, CentreOf(&host.m_label));
-	EXPECT_TRUE(kt::PumpUntil([] { return VisibleTip() == NULL; }, 2000));
-
+	// A child without an id of its own has no tip (waited for longer than
+	// the tip's initial delay); another child has its own.
 	host.m_idAsked = 0;
-	HoverOver(&host.m_open, CentreOf(&host.m_open));
-	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }, 2000));
+	HoverOver(&host.m_label);
+	kt::PumpFor(800);
+	EXPECT_EQ(nullptr, VisibleTip());
+	EXPECT_EQ(0u, host.m_idAsked);
+	HoverOver(&host.m_open);
+	ASSERT_TRUE(kt::PumpUntil([] { return VisibleTip() != NULL; }));
 	EXPECT_EQ(reinterpret_cast<UINT_PTR>(host.m_open.m_hWnd), host.m_idAsked);
 
 	// Disabled: the tip goes and no other comes.
 	host.EnableToolTips(FALSE);
-	EXPECT_TRUE(kt::PumpUntil([] { return VisibleTip() == NULL; }, 2000));
+	EXPECT_TRUE(kt::PumpUntil([] { return VisibleTip() == NULL; }));
 	host.m_idAsked = 0;
-	HoverOver(&host.m_save, CentreOf(&host.m_save));
-	kt::PumpFor(100);
+	HoverOver(&host.m_save);
+	kt::PumpFor(800);
 	EXPECT_EQ(nullptr, VisibleTip());
 	EXPECT_EQ(0u, host.m_idAsked);
 }
@@ -233,7 +221,6 @@ TEST_F(ToolTipTest, EnabledWindowShowsTheTipsOfItsChildren)
 TEST_F(ToolTipTest, OnToolHitTestNamesToolsOfItsOwn)
 {
 	CHalvesHost host;
-	MoveOutOfTheWay(&host);
 	host.EnableToolTips();
 	const struct
 	{
@@ -244,7 +231,7 @@ TEST_F(ToolTipTest, OnToolHitTestNamesToolsOfItsOwn)
 	{
 		SCOPED_TRACE(c.text);
 		HoverOver(&host, c.pt);
-		ASSERT_TRUE(kt::PumpUntil([&] { return CurrentTipText(VisibleTip()) == c.text; }, 2000));
+		ASSERT_TRUE(kt::PumpUntil([&] { return CurrentTipText(VisibleTip()) == c.text; }));
 	}
 }
 
