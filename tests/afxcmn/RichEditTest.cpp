@@ -95,6 +95,9 @@ TEST_P(RichEditTest, TextRangesSelectionAndPositions)
 	m_edit.ReplaceSel(NULL);
 	EXPECT_STREQ("alpha", Text());
 	EXPECT_FALSE(m_edit.CanUndo());
+
+	EXPECT_TRUE(m_edit.SetReadOnly());
+	EXPECT_TRUE(m_edit.GetStyle() & ES_READONLY);
 }
 
 // Each wrapper names the size of the structure it was given.

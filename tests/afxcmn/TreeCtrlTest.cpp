@@ -79,6 +79,11 @@ TEST_F(TreeCtrlTest, ItemsNavigateAndKeepTheirData)
 	EXPECT_STREQ(strLong.c_str(), m_tree.GetItemText(m_hPear));
 	EXPECT_STREQ("Apple", m_tree.GetItemText(m_hApple));
 
+	// Children sort by label: a Cherry put first goes back behind Apple.
+	m_tree.InsertItem("Cherry", m_hFruit, TVI_FIRST);
+	EXPECT_TRUE(m_tree.SortChildren(m_hFruit));
+	EXPECT_STREQ("Apple", m_tree.GetItemText(m_tree.GetChildItem(m_hFruit)));
+
 	HTREEITEM hBanana =
 		m_tree.InsertItem(TVIF_TEXT | TVIF_PARAM, "Banana", 0, 0, 0, 0, 42, m_hFruit, TVI_FIRST);
 	EXPECT_EQ(hBanana, m_tree.GetChildItem(m_hFruit));

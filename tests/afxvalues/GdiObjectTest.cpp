@@ -55,6 +55,8 @@ TEST(GdiObjectTest, WrappersDeleteWhatTheyOwnAndNothingElse)
 	::DeleteObject(hOther);
 
 	CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
+	LOGPEN lp = {};
+	EXPECT_EQ(static_cast<int>(sizeof(LOGPEN)), pen.GetLogPen(&lp));
 	EXPECT_TRUE(pen.DeleteObject());
 	EXPECT_FALSE(pen.DeleteObject());
 	EXPECT_EQ(0, pen.GetObject(sizeof(LOGPEN), NULL));

@@ -48,6 +48,9 @@ TEST(MenuTest, ObjectsOwnTheirMenuButTemporariesDoNot)
 		EXPECT_EQ(pFile, menu.GetSubMenu(0));
 		EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hSub));
 		EXPECT_EQ(nullptr, menu.GetSubMenu(1));
+		// Item operations pass their flags on: by command, then by position.
+		EXPECT_EQ(static_cast<UINT>(MF_UNCHECKED), pFile->CheckMenuItem(1001, MF_BYCOMMAND | MF_CHECKED));
+		EXPECT_EQ(static_cast<UINT>(MF_CHECKED), pFile->GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
 		// Freeing the temporary wrapper leaves the submenu alone.
 		CMenu::DeleteTempMap();
 		EXPECT_TRUE(::IsMenu(hSub));
