@@ -102,7 +102,8 @@ END_MESSAGE_MAP()
 // Owns the dialogs and answers the modal ones as a user would. When a
 // dialog's loop goes idle it notes its own state and the dialog's place,
 // types into the edit, then posts the answer (to item m_nItem, or to the
-// dialog when 0) or, with no answer, destroys the dialog's window.
+// dialog when 0). With no answer, or when the answer did not end the
+// dialog, it destroys the dialog's window rather than wait forever.
 class COwnerWnd : public kt::HostWindow
 {
 public:
@@ -122,7 +123,7 @@ protected:
 		m_bEnabledWhenIdle = IsWindowEnabled() != FALSE;
 		pWho->GetWindowRect(&m_rcDialog);
 		::SetDlgItemTextA(pWho->m_hWnd, IDC_EDIT, "typed");
-		if (m_nMsg == 0)
+		if (m_nMsg == 0 || m_nIdle > 1)
 			::DestroyWindow(pWho->m_hWnd);
 		else
 			::PostMessageA(m_nItem != 0 ? ::GetDlgItem(pWho->m_hWnd, m_nItem) : pWho->m_hWnd, m_nMsg,
@@ -212,6 +213,7 @@ TEST(Dialog, DialogsAreCentredUnlessTheyPlacedThemselvesOrAreModeless)
 	{
 		CTestDialog dlg;
 		dlg.m_bMoveInInit = bMove;
+		owner.m_nIdle = 0;
 		ASSERT_TRUE(dlg.InitModalIndirect(tpl.Get(), &owner));
 		ASSERT_EQ(IDCANCEL, dlg.DoModal());
 		if (bMove)

@@ -93,7 +93,9 @@ TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndPreSubclassesOnceTheClassCreat
 	EXPECT_EQ(nullptr, failed.m_hWnd);
 	EXPECT_EQ(Events{ "postncdestroy" }, g_events);
 	// Create makes child windows only.
-	EXPECT_FALSE(failed.Create(NULL, "popup", WS_POPUP, CRect(0, 0, 10, 10), &host, 11));
+	CWnd popup;
+	EXPECT_FALSE(popup.Create(NULL, "popup", WS_POPUP, CRect(0, 0, 10, 10), &host, 11));
+	EXPECT_EQ(nullptr, popup.m_hWnd);
 }
 
 // Sets its selection field's height when bound, as list-like controls do.

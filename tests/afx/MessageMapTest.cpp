@@ -1,7 +1,7 @@
 // MessageMapTest.cpp - message maps: dispatch order, registered messages, Default(), commands and CCmdUI.
 //
 // Classes in this file:
-//   CBaseWnd, CDerivedWnd, CDefaultWnd, CCommandWnd, CFrameTarget, CSelfUpdatingButton, CPanelWnd
+//   CBaseWnd, CDerivedWnd, CCommandWnd, CFrameTarget, CSelfUpdatingButton, CPanelWnd
 
 #include <afxwin.h>
 #include <afxpriv.h>
@@ -17,6 +17,18 @@ namespace
 
 // Assigned after the maps below are first used: entries read it late.
 UINT g_nRegisteredMsg = 0;
+
+using Call = std::tuple<UINT, WPARAM, LPARAM>;
+std::vector<Call> g_originalCalls;
+
+// The procedure of the window before the framework subclasses it.
+LRESULT CALLBACK OriginalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+	if (message != WM_KEYDOWN && message != WM_APP && message != WM_APP + 1)
+		return ::DefWindowProcA(hWnd, message, wParam, lParam);
+	g_originalCalls.emplace_back(message, wParam, lParam);
+	return 1000 + static_cast<LRESULT>(wParam);
+}
 
 class CBaseWnd : public CWnd
 {
@@ -41,51 +53,12 @@ END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
 {
-protected:
-	afx_msg void OnTimer(UINT_PTR nIDEvent) { m_calls.push_back("derived-timer" + std::to_string(nIDEvent)); }
-	DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-	ON_WM_TIMER()
-END_MESSAGE_MAP()
-
-TEST(MessageMap, DerivedEntryWinsAndBaseEntriesStillDispatch)
-{
-	g_nRegisteredMsg = 0;
-	CDerivedWnd wnd;
-	ASSERT_TRUE(wnd.CreateEx(0, NULL, "maps", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
-	wnd.m_calls.clear();
-	wnd.SendMessage(WM_TIMER, 7);
-	wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 20));
-	EXPECT_EQ((std::vector<std::string>{ "derived-timer7", "base-size30x20" }), wnd.m_calls);
-
-	// The variable behind ON_REGISTERED_MESSAGE is read when a message comes.
-	g_nRegisteredMsg = ::RegisterWindowMessageA("kavro.afx.tests.registered");
-	EXPECT_EQ(42, wnd.SendMessage(g_nRegisteredMsg, 41));
-}
-
-/////////////////////////////////////////////////////////////////////////////
-// Default() reaches the procedure that was in place before subclassing.
-
-using Call = std::tuple<UINT, WPARAM, LPARAM>;
-std::vector<Call> g_originalCalls;
-
-LRESULT CALLBACK OriginalProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-	if (message != WM_KEYDOWN && message != WM_APP && message != WM_APP + 1)
-		return ::DefWindowProcA(hWnd, message, wParam, lParam);
-	g_originalCalls.emplace_back(message, wParam, lParam);
-	return 1000 + static_cast<LRESULT>(wParam);
-}
-
-class CDefaultWnd : public CWnd
-{
 public:
 	LRESULT m_lNested = 0;
 	MSG m_current = {};
 
 protected:
+	afx_msg void OnTimer(UINT_PTR nIDEvent) { m_calls.push_back("derived-timer" + std::to_string(nIDEvent)); }
 	afx_msg void OnKeyDown(UINT, UINT, UINT)
 	{
 		// Changed arguments do not travel: the base passes the message's own.
@@ -101,23 +74,31 @@ protected:
 	DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CDefaultWnd, CWnd)
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+	ON_WM_TIMER()
 	ON_WM_KEYDOWN()
-	ON_MESSAGE(WM_APP, &CDefaultWnd::OnApp)
+	ON_MESSAGE(WM_APP, &CDerivedWnd::OnApp)
 END_MESSAGE_MAP()
 
-TEST(MessageMap, DefaultPassesTheOriginalArgumentsToThePreviousProcedure)
+TEST(MessageMap, DerivedEntriesWinAndDefaultPassesTheOriginalArgumentsToThePreviousProcedure)
 {
 	WNDCLASSA wc = {};
 	wc.lpfnWndProc = &OriginalProc;
-	wc.hInstance = ::GetModuleHandleA(NULL);
 	wc.lpszClassName = "KavroAfxOriginal";
 	::RegisterClassA(&wc);
 	HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-	CDefaultWnd wnd;
+	g_nRegisteredMsg = 0;
+	CDerivedWnd wnd;
 	ASSERT_TRUE(wnd.SubclassWindow(hWnd));
-	g_originalCalls.clear();
+	wnd.SendMessage(WM_TIMER, 7);
+	wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 20));
+	EXPECT_EQ((std::vector<std::string>{ "derived-timer7", "base-size30x20" }), wnd.m_calls);
+	// The variable behind ON_REGISTERED_MESSAGE is read when a message comes.
+	g_nRegisteredMsg = ::RegisterWindowMessageA("kavro.afx.tests.registered");
+	EXPECT_EQ(42, wnd.SendMessage(g_nRegisteredMsg, 41));
 
+	// Messages without an entry, and Default(), reach the original procedure.
+	g_originalCalls.clear();
 	::SendMessageA(hWnd, WM_KEYDOWN, 'A', 0x001E0001);
 	EXPECT_EQ(1003, ::SendMessageA(hWnd, WM_APP, 3, 4));
 	EXPECT_EQ(1005, wnd.m_lNested);
@@ -125,7 +106,6 @@ TEST(MessageMap, DefaultPassesTheOriginalArgumentsToThePreviousProcedure)
 		g_originalCalls);
 	EXPECT_EQ(static_cast<UINT>(WM_APP), wnd.m_current.message);
 	EXPECT_EQ(hWnd, wnd.m_current.hwnd);
-	wnd.DestroyWindow();
 }
 
 /////////////////////////////////////////////////////////////////////////////
