@@ -15,11 +15,7 @@
 namespace
 {
 
-enum
-{
-	IDC_EDIT = 301,
-	IDC_BUTTON = 302,
-};
+const int IDC_EDIT = 301, IDC_BUTTON = 302;
 
 const UINT WM_TEST_END = WM_APP + 10;
 
@@ -246,7 +242,6 @@ TEST(Dialog, ModelessDialogExchangesDataBothWays)
 	ASSERT_TRUE(dlg.CreateIndirect(tpl.Get(), &host));
 	// ANSI, so that controls send their notifications in the A forms.
 	EXPECT_FALSE(::IsWindowUnicode(dlg.m_hWnd));
-	EXPECT_EQ(host.m_hWnd, ::GetWindow(dlg.m_hWnd, GW_OWNER));
 
 	// OnInitDialog's data exchange bound the controls and filled the edit.
 	CString strEdit;

@@ -74,6 +74,20 @@ HWND CreatePlain(const char* pszClass)
 	return ::CreateWindowExA(0, pszClass, "", WS_POPUP, 0, 0, 40, 20, NULL, NULL, NULL, NULL);
 }
 
+// Sets its selection field's height when bound, as list-like controls do.
+class CTallCombo : public CComboBox
+{
+public:
+	virtual void PreSubclassWindow() override { SetItemHeight(-1, 30); }
+};
+
+// Adjusts its extended style when bound, as transparent controls do.
+class CRestyledStatic : public CStatic
+{
+public:
+	virtual void PreSubclassWindow() override { ModifyStyleEx(0, WS_EX_TRANSPARENT); }
+};
+
 TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndPreSubclassesOnceTheClassCreatedTheWindow)
 {
 	kt::HostWindow host;
@@ -96,27 +110,10 @@ TEST(Lifetime, CreateBindsBeforeTheFirstMessageAndPreSubclassesOnceTheClassCreat
 	CWnd popup;
 	EXPECT_FALSE(popup.Create(NULL, "popup", WS_POPUP, CRect(0, 0, 10, 10), &host, 11));
 	EXPECT_EQ(nullptr, popup.m_hWnd);
-}
 
-// Sets its selection field's height when bound, as list-like controls do.
-class CTallCombo : public CComboBox
-{
-public:
-	virtual void PreSubclassWindow() override { SetItemHeight(-1, 30); }
-};
-
-// Adjusts its extended style when bound, as transparent controls do.
-class CRestyledStatic : public CStatic
-{
-public:
-	virtual void PreSubclassWindow() override { ModifyStyleEx(0, WS_EX_TRANSPARENT); }
-};
-
-TEST(Lifetime, WhatPreSubclassWindowDoesDuringCreateTakesEffect)
-{
-	// The combo box ignores messages before WM_NCCREATE and resets its item
-	// height at WM_CREATE; a plain one told after creation is the reference.
-	kt::HostWindow host;
+	// What PreSubclassWindow does takes effect. The combo box ignores messages
+	// before WM_NCCREATE and resets its item height at WM_CREATE; a plain one
+	// told after creation is the reference.
 	HWND hWndPlain = ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 120,
 		host.m_hWnd, NULL, NULL, NULL);
 	::SendMessageA(hWndPlain, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
@@ -132,9 +129,9 @@ TEST(Lifetime, WhatPreSubclassWindowDoesDuringCreateTakesEffect)
 		::CreateWindowExA(dwExStyle, "STATIC", "plain", WS_POPUP, 0, 0, 60, 40, NULL, NULL, NULL, NULL);
 	DWORD dwExpected = static_cast<DWORD>(::GetWindowLongA(hWndPlain, GWL_EXSTYLE)) | WS_EX_TRANSPARENT;
 	::DestroyWindow(hWndPlain);
-	CRestyledStatic popup;
-	ASSERT_TRUE(popup.CreateEx(dwExStyle, "STATIC", "framework", WS_POPUP, CRect(0, 0, 60, 40), NULL, 0));
-	EXPECT_EQ(dwExpected, popup.GetExStyle());
+	CRestyledStatic restyled;
+	ASSERT_TRUE(restyled.CreateEx(dwExStyle, "STATIC", "framework", WS_POPUP, CRect(0, 0, 60, 40), NULL, 0));
+	EXPECT_EQ(dwExpected, restyled.GetExStyle());
 }
 
 TEST(Lifetime, SubclassWindowCallsPreSubclassBeforeInstallingTheProcedure)
@@ -168,22 +165,16 @@ TEST(Lifetime, SubclassWindowCallsPreSubclassBeforeInstallingTheProcedure)
 
 TEST(Lifetime, DestroyingTheWindowUnbindsAndCallsPostNcDestroyOnce)
 {
-	enum How
-	{
-		kMember,
-		kParent,
-		kApi
-	};
 	const struct
 	{
 		const char* name;
-		How how;
-		bool bDeleteSelf, bSkipBase;
+		bool bMember; // CWnd::DestroyWindow, else ::DestroyWindow of the window or its parent
+		bool bParent, bDeleteSelf, bSkipBase;
 	} kCases[] = {
-		{ "CWnd::DestroyWindow", kMember, false, false },
-		{ "with its parent", kParent, false, false },
-		{ "PostNcDestroy deletes the object", kMember, true, false },
-		{ "OnNcDestroy does not call the base", kApi, false, true },
+		{ "CWnd::DestroyWindow", true, false, false, false },
+		{ "with its parent", false, true, false, false },
+		{ "PostNcDestroy deletes the object", true, false, true, false },
+		{ "OnNcDestroy does not call the base", false, false, false, true },
 	};
 	for (const auto& c : kCases)
 	{
@@ -195,10 +186,10 @@ TEST(Lifetime, DestroyingTheWindowUnbindsAndCallsPostNcDestroyOnce)
 		ASSERT_TRUE(pWnd->Create(NULL, "traced", WS_CHILD, CRect(0, 0, 40, 40), &host, 10));
 		HWND hWnd = pWnd->m_hWnd;
 		g_events.clear();
-		if (c.how == kMember)
+		if (c.bMember)
 			EXPECT_TRUE(pWnd->DestroyWindow());
 		else
-			::DestroyWindow(c.how == kParent ? host.m_hWnd : hWnd);
+			::DestroyWindow(c.bParent ? host.m_hWnd : hWnd);
 		EXPECT_FALSE(::IsWindow(hWnd));
 		EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 		if (!c.bDeleteSelf)

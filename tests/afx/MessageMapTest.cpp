@@ -231,17 +231,8 @@ TEST(Commands, WaitCursorIsCountedAndSurvivesTheMouse)
 /////////////////////////////////////////////////////////////////////////////
 // Command UI of child controls
 
-enum
-{
-	ID_OWN = 0x8101,
-	ID_REFLECTED,
-	ID_TARGET,
-	ID_COMMAND_ONLY,
-	ID_NO_HANDLER,
-	IDC_LABEL = 200,
-	IDC_AUTOCHECK,
-	IDC_PANE
-};
+const UINT ID_OWN = 0x8101, ID_REFLECTED = 0x8102, ID_TARGET = 0x8103, ID_COMMAND_ONLY = 0x8104,
+		   ID_NO_HANDLER = 0x8105, IDC_LABEL = 200, IDC_AUTOCHECK = 201, IDC_PANE = 202;
 
 // Stands where an application's main frame would: the last stop of the route.
 class CFrameTarget : public CCmdTarget

@@ -14,16 +14,8 @@
 namespace
 {
 
-enum
-{
-	IDC_CONSUMER = 201,
-	IDC_PASSER,
-	IDC_PLAIN,
-	IDC_STATIC_CHILD,
-	IDC_OWNERDRAW,
-	IDC_LIST,
-	IDC_COMBO,
-};
+const UINT IDC_CONSUMER = 201, IDC_PASSER = 202, IDC_PLAIN = 203, IDC_STATIC_CHILD = 204, IDC_OWNERDRAW = 205,
+		   IDC_LIST = 206, IDC_COMBO = 207;
 
 using Order = std::vector<std::string>;
 Order g_order;
