@@ -7,8 +7,6 @@
 
 #include <kavrotest/TestSupport.h>
 
-#include <malloc.h>
-
 #include <atomic>
 #include <string>
 #include <thread>
@@ -233,24 +231,6 @@ TEST(Lifetime, DestructorDestroysAnOwnedWindowOnly)
 /////////////////////////////////////////////////////////////////////////////
 // Temporary objects
 
-// The idle processing of the thread's message loop, as CWinThread::Run does it.
-void RunIdle()
-{
-	for (LONG lCount = 0; AfxGetThread()->OnIdle(lCount); lCount++)
-	{
-	}
-}
-
-// Blocks in use on the C runtime heap, which CObject allocations come from.
-size_t UsedHeapBlocks()
-{
-	_HEAPINFO info = {};
-	size_t nUsed = 0;
-	while (_heapwalk(&info) == _HEAPOK)
-		nUsed += info._useflag == _USEDENTRY;
-	return nUsed;
-}
-
 TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 {
 	const size_t nWindows = 40;
@@ -259,7 +239,7 @@ TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 		windows.push_back(CreatePlain("BUTTON"));
 
 	CWnd::DeleteTempMap();
-	size_t nBefore = UsedHeapBlocks();
+	size_t nBefore = kt::UsedHeapBlocks();
 	CWnd* pFirst = CWnd::FromHandle(windows[0]);
 	EXPECT_EQ(pFirst, CWnd::FromHandle(windows[0]));
 	EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(windows[0]));
@@ -267,11 +247,11 @@ TEST(Lifetime, TemporaryObjectsArePlainAndFreedWhenIdle)
 	EXPECT_EQ(RUNTIME_CLASS(CWnd), pFirst->GetRuntimeClass());
 	for (HWND hWnd : windows)
 		EXPECT_EQ(hWnd, CWnd::FromHandle(hWnd)->m_hWnd);
-	EXPECT_GE(UsedHeapBlocks(), nBefore + nWindows);
+	EXPECT_GE(kt::UsedHeapBlocks(), nBefore + nWindows);
 
 	// The thread's idle time frees them and leaves the windows alone.
-	RunIdle();
-	EXPECT_LT(UsedHeapBlocks(), nBefore + nWindows / 2);
+	kt::RunIdle();
+	EXPECT_LT(kt::UsedHeapBlocks(), nBefore + nWindows / 2);
 	for (HWND hWnd : windows)
 		EXPECT_TRUE(::DestroyWindow(hWnd));
 
@@ -297,7 +277,7 @@ class CIdleDialog : public CDialog
 protected:
 	afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
 	{
-		RunIdle();
+		kt::RunIdle();
 		EndDialog(IDOK);
 		return FALSE;
 	}
@@ -323,7 +303,7 @@ TEST(Lifetime, TemporariesLiveUntilTheOutermostIdleTime)
 	EXPECT_EQ(pTemp, pTemp->GetOwner());
 
 	// The thread's own idle time, with no modal loop running, frees it.
-	RunIdle();
+	kt::RunIdle();
 	EXPECT_EQ(nullptr, CWnd::FromHandle(hWnd)->GetOwner());
 	::DestroyWindow(hWnd);
 }

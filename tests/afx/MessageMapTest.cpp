@@ -293,9 +293,7 @@ void RunIdle(CWnd* pMainWnd)
 	CWinThread* pThread = AfxGetThread();
 	CWnd* pOldMainWnd = pThread->m_pMainWnd;
 	pThread->m_pMainWnd = pMainWnd;
-	for (LONG lCount = 0; pThread->OnIdle(lCount); lCount++)
-	{
-	}
+	kt::RunIdle();
 	pThread->m_pMainWnd = pOldMainWnd;
 }
 

@@ -1,9 +1,7 @@
 // GdiObjectTest.cpp - GDI object wrappers: handle ownership, temporary wrappers, selection round trips.
 #include <afxwin.h>
 
-#include <gtest/gtest.h>
-
-#include <malloc.h>
+#include <kavrotest/TestSupport.h>
 
 #include <vector>
 
@@ -155,20 +153,8 @@ TEST(GdiObjectTest, SelectObjectReturnsThePreviousObjectAndRoundTrips)
 	EXPECT_FALSE(IsLive(hBitmap));
 }
 
-// Blocks in use on the C runtime heap, which every module of the process
-// shares and where the framework allocates its objects.
-static int UsedHeapBlocks()
-{
-	_HEAPINFO info = {};
-	int nUsed = 0;
-	while (_heapwalk(&info) == _HEAPOK)
-		nUsed += info._useflag == _USEDENTRY;
-	return nUsed;
-}
-
-// The thread's idle time (the message loop calls OnIdle with a growing
-// count while it answers non-zero) frees the temporary wrappers, and
-// leaves their handles alone.
+// The thread's idle time frees the temporary wrappers and leaves their
+// handles alone.
 TEST(GdiObjectTest, TemporaryWrappersAreFreedWhenIdle)
 {
 	const int kCount = 300;
@@ -189,15 +175,13 @@ TEST(GdiObjectTest, TemporaryWrappersAreFreedWhenIdle)
 			CDC::FromHandle(dcs[i]);
 			CMenu::FromHandle(menus[i]);
 		}
-		for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); lCount++)
-		{
-		}
+		kt::RunIdle();
 	};
 	// The thread's maps come into being on first use; that stays.
 	wrapThenIdle(1);
-	const int nBefore = UsedHeapBlocks();
+	const size_t nBefore = kt::UsedHeapBlocks();
 	wrapThenIdle(kCount);
-	EXPECT_LT(UsedHeapBlocks() - nBefore, kCount / 2);
+	EXPECT_LT(kt::UsedHeapBlocks() - nBefore, kCount / 2u);
 	for (int i = 0; i < kCount; ++i)
 	{
 		EXPECT_TRUE(IsLive(brushes[i]));

@@ -5,25 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace
 {
 
 const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
-
-// A 16x16 icon of one opaque colour.
-HICON SolidIcon(COLORREF cr)
-{
-	std::vector<DWORD> pixels(16 * 16, 0xFF000000 | GetRValue(cr) << 16 | GetGValue(cr) << 8 | GetBValue(cr));
-	const WORD mask[16] = {};
-	ICONINFO ii = { TRUE, 0, 0, ::CreateBitmap(16, 16, 1, 1, mask),
-		::CreateBitmap(16, 16, 1, 32, pixels.data()) };
-	HICON hIcon = ::CreateIconIndirect(&ii);
-	::DeleteObject(ii.hbmMask);
-	::DeleteObject(ii.hbmColor);
-	return hIcon;
-}
 
 } // namespace
 
@@ -33,7 +18,7 @@ TEST(ImageListTest, IconsGoInComeOutAndDraw)
 	ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2));
 	EXPECT_FALSE(list.Create(16, 16, ILC_COLOR32, 1, 1));
 
-	HICON hRed = SolidIcon(kRed), hBlue = SolidIcon(kBlue);
+	HICON hRed = kt::SolidIcon(kRed), hBlue = kt::SolidIcon(kBlue);
 	EXPECT_EQ(0, list.Add(hRed));
 	EXPECT_EQ(1, list.Add(hRed));
 	EXPECT_EQ(1, list.Replace(1, hBlue));

@@ -52,7 +52,7 @@ protected:
 	}
 
 	// What the host shows under the control's rectangle now.
-	kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd()).Crop(rc); }
+	kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd(), rc); }
 
 	int TextWidth(const char* text)
 	{

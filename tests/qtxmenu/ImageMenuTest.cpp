@@ -77,21 +77,6 @@ std::string Describe(HMENU hMenu)
 	return items;
 }
 
-// A square icon of one colour, fully opaque.
-HICON MakeIcon(COLORREF cr)
-{
-	const int size = ::GetSystemMetrics(SM_CXSMICON);
-	const std::vector<DWORD> color(size * size,
-		0xFF000000 | RGB(GetBValue(cr), GetGValue(cr), GetRValue(cr)));
-	const std::vector<WORD> mask(size * ((size + 15) / 16), 0);
-	ICONINFO ii = { TRUE, 0, 0, ::CreateBitmap(size, size, 1, 1, mask.data()),
-		::CreateBitmap(size, size, 1, 32, color.data()) };
-	HICON hIcon = ::CreateIconIndirect(&ii);
-	::DeleteObject(ii.hbmMask);
-	::DeleteObject(ii.hbmColor);
-	return hIcon;
-}
-
 TEST(ImageMenuLoad, AppliesTheOwnersUpdateHandlersAndTidiesSeparators)
 {
 	// Leading, doubled and trailing separators and the sub-menu that held
@@ -244,7 +229,7 @@ protected:
 
 	MenuOwner m_owner;
 	CImageMenu m_menu;
-	HICON m_hIcon = MakeIcon(kIcon);
+	HICON m_hIcon = kt::SolidIcon(kIcon, ::GetSystemMetrics(SM_CXSMICON));
 };
 
 TEST_F(ImageMenuDraw, ItemStatesShowImageLabelAcceleratorAndMarks)
@@ -309,7 +294,7 @@ TEST_F(ImageMenuDraw, ForeignItemsAreLeftAloneSizesFollowTheTextAndImagesAreCopi
 			EXPECT_GT(open.itemWidth, asc.itemWidth) << "room for the accelerator text";
 
 			// The image table keeps its own copy.
-			HICON hIcon = MakeIcon(RGB(20, 160, 60));
+			HICON hIcon = kt::SolidIcon(RGB(20, 160, 60), ::GetSystemMetrics(SM_CXSMICON));
 			ASSERT_TRUE(CImageMenu::SetCommandImage(ID_TEST_WRAP, hIcon));
 			::DestroyIcon(hIcon);
 			EXPECT_GT(Draw(1, 0).Count(RGB(20, 160, 60), kImageColumn), 0);

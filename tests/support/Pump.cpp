@@ -1,5 +1,7 @@
-// Pump.cpp - message pumps that run the thread's messages through the framework.
+// Pump.cpp - message pumps and idle time that run the thread through the framework; heap blocks in use.
 #include <kavrotest/TestSupport.h>
+
+#include <malloc.h>
 
 namespace kt
 {
@@ -54,6 +56,22 @@ bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs)
 void PumpFor(DWORD ms)
 {
 	PumpUntil([] { return false; }, ms);
+}
+
+void RunIdle()
+{
+	for (LONG lCount = 0; AfxGetThread()->OnIdle(lCount); lCount++)
+	{
+	}
+}
+
+size_t UsedHeapBlocks()
+{
+	_HEAPINFO info = {};
+	size_t nUsed = 0;
+	while (_heapwalk(&info) == _HEAPOK)
+		nUsed += info._useflag == _USEDENTRY;
+	return nUsed;
 }
 
 void FlushPaint(HWND hWnd)

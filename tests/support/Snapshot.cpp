@@ -1,6 +1,8 @@
 // Snapshot.cpp - copies of pixels from windows and from pictures the test draws itself.
 #include <kavrotest/TestSupport.h>
 
+#include <algorithm>
+
 namespace kt
 {
 
@@ -47,18 +49,18 @@ inline COLORREF ToColorRef(DWORD px)
 
 Snapshot::Snapshot(HWND hWnd)
 {
+	RECT rc = {};
+	::GetClientRect(hWnd, &rc);
+	*this = Snapshot(hWnd, rc);
+}
+
+Snapshot::Snapshot(HWND hWnd, const RECT& rc)
+{
 	if (!::IsWindow(hWnd))
 		return;
-	RECT rc;
-	::GetClientRect(hWnd, &rc);
 	HDC hdc = ::GetDC(hWnd);
-	m_pixels = Grab(hdc, 0, 0, rc.right, rc.bottom);
+	*this = Snapshot(hdc, rc);
 	::ReleaseDC(hWnd, hdc);
-	if (!m_pixels.empty())
-	{
-		m_cx = rc.right;
-		m_cy = rc.bottom;
-	}
 }
 
 Snapshot::Snapshot(HDC hdc, const RECT& rc)
@@ -73,7 +75,6 @@ Snapshot::Snapshot(HDC hdc, const RECT& rc)
 
 Snapshot Snapshot::Draw(int cx, int cy, COLORREF crFill, const std::function<void(HDC)>& draw)
 {
-	Snapshot shot;
 	HDC hdcScreen = ::GetDC(NULL);
 	HDC hdc = ::CreateCompatibleDC(hdcScreen);
 	HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, cx, cy);
@@ -84,7 +85,7 @@ Snapshot Snapshot::Draw(int cx, int cy, COLORREF crFill, const std::function<voi
 	::DeleteObject(hbr);
 	if (draw)
 		draw(hdc);
-	shot = Snapshot(hdc, rc);
+	const Snapshot shot(hdc, rc);
 	::SelectObject(hdc, hOld);
 	::DeleteObject(hbm);
 	::DeleteDC(hdc);
@@ -112,12 +113,6 @@ int Snapshot::CountDiff(const Snapshot& other, const RECT& rc) const
 	return n;
 }
 
-int Snapshot::CountDiff(const Snapshot& other) const
-{
-	RECT rc = { 0, 0, m_cx > other.m_cx ? m_cx : other.m_cx, m_cy > other.m_cy ? m_cy : other.m_cy };
-	return CountDiff(other, rc);
-}
-
 int Snapshot::Count(COLORREF cr, const RECT& rc) const
 {
 	int n = 0;
@@ -128,47 +123,28 @@ int Snapshot::Count(COLORREF cr, const RECT& rc) const
 	return n;
 }
 
-int Snapshot::Count(COLORREF cr) const
-{
-	RECT rc = { 0, 0, m_cx, m_cy };
-	return Count(cr, rc);
-}
-
 RECT Snapshot::Bounds(COLORREF crNot) const
 {
 	RECT r = { m_cx, m_cy, 0, 0 };
 	for (int y = 0; y < m_cy; ++y)
 		for (int x = 0; x < m_cx; ++x)
 			if (At(x, y) != crNot)
-			{
-				if (x < r.left)
-					r.left = x;
-				if (y < r.top)
-					r.top = y;
-				if (x + 1 > r.right)
-					r.right = x + 1;
-				if (y + 1 > r.bottom)
-					r.bottom = y + 1;
-			}
-	if (r.right <= r.left)
-		r = RECT{ 0, 0, 0, 0 };
-	return r;
+				r = { std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+					std::max<LONG>(r.bottom, y + 1) };
+	return r.right > r.left ? r : RECT{};
 }
 
-Snapshot Snapshot::Crop(const RECT& rc) const
+HICON SolidIcon(COLORREF cr, int size)
 {
-	Snapshot s;
-	RECT r = { rc.left < 0 ? 0 : rc.left, rc.top < 0 ? 0 : rc.top, rc.right > m_cx ? m_cx : rc.right,
-		rc.bottom > m_cy ? m_cy : rc.bottom };
-	if (r.right <= r.left || r.bottom <= r.top)
-		return s;
-	s.m_cx = r.right - r.left;
-	s.m_cy = r.bottom - r.top;
-	s.m_pixels.reserve(static_cast<size_t>(s.m_cx) * s.m_cy);
-	for (int y = r.top; y < r.bottom; ++y)
-		for (int x = r.left; x < r.right; ++x)
-			s.m_pixels.push_back(m_pixels[static_cast<size_t>(y) * m_cx + x]);
-	return s;
+	const std::vector<DWORD> color(size * size,
+		0xFF000000 | GetRValue(cr) << 16 | GetGValue(cr) << 8 | GetBValue(cr));
+	const std::vector<WORD> mask(size * ((size + 15) / 16), 0);
+	ICONINFO ii = { TRUE, 0, 0, ::CreateBitmap(size, size, 1, 1, mask.data()),
+		::CreateBitmap(size, size, 1, 32, color.data()) };
+	HICON hIcon = ::CreateIconIndirect(&ii);
+	::DeleteObject(ii.hbmMask);
+	::DeleteObject(ii.hbmColor);
+	return hIcon;
 }
 
 } // namespace kt

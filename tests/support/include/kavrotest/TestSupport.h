@@ -7,6 +7,7 @@
 #include <afxwin.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ void PumpFor(DWORD ms);
 bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 2000);
 // Paints every invalid window of the thread now.
 void FlushPaint(HWND hWnd);
+// Runs the thread's idle processing as its message loop does when the queue
+// is empty, which frees the framework's temporary objects.
+void RunIdle();
+// Blocks in use on the C runtime heap, which every module of the process
+// shares and where the framework allocates its objects.
+size_t UsedHeapBlocks();
 
 // ---------------------------------------------------------------------------
 // A visible top-level framework window whose background is painted by a
@@ -107,9 +114,11 @@ class Snapshot
 {
 public:
 	Snapshot() = default;
-	// Copies the client area of the window (what is on its surface now,
-	// including what the parent painted under a transparent child).
+	// Copies the client area of the window, or the part of it at rc: what is
+	// on its surface now, including what the parent painted under a
+	// transparent child.
 	explicit Snapshot(HWND hWnd);
+	Snapshot(HWND hWnd, const RECT& rc);
 	// Copies a rectangle of a device context.
 	Snapshot(HDC hdc, const RECT& rc);
 	// A picture of the given size filled with crFill and then drawn by draw().
@@ -117,23 +126,27 @@ public:
 
 	int Width() const { return m_cx; }
 	int Height() const { return m_cy; }
-	bool IsEmpty() const { return m_pixels.empty(); }
 	COLORREF At(int x, int y) const;
 	// Number of pixels that differ from other inside rc (both pictures'
 	// coordinates); pixels outside either picture count as different.
 	int CountDiff(const Snapshot& other, const RECT& rc) const;
-	int CountDiff(const Snapshot& other) const;
+	int CountDiff(const Snapshot& other) const
+	{
+		return CountDiff(other, { 0, 0, std::max(m_cx, other.m_cx), std::max(m_cy, other.m_cy) });
+	}
 	// Number of pixels of colour cr inside rc.
 	int Count(COLORREF cr, const RECT& rc) const;
-	int Count(COLORREF cr) const;
+	int Count(COLORREF cr) const { return Count(cr, { 0, 0, m_cx, m_cy }); }
 	// Smallest rectangle holding every pixel that is not cr (empty when none).
 	RECT Bounds(COLORREF crNot) const;
-	Snapshot Crop(const RECT& rc) const;
 
 private:
 	int m_cx = 0, m_cy = 0;
 	std::vector<DWORD> m_pixels; // 0x00RRGGBB, top-down
 };
+
+// A square icon of one opaque colour; the caller destroys it.
+HICON SolidIcon(COLORREF cr, int size = 16);
 
 // ---------------------------------------------------------------------------
 // Message sequences, in the manner of Wine's conformance tests. A recorder
