@@ -69,41 +69,25 @@ protected:
 };
 
 // ---------------------------------------------------------------------------
-// Builds a DLGTEMPLATE in memory (ANSI strings are widened as the format
-// needs). Coordinates are dialog units.
+// Builds a DLGTEMPLATE in memory, in the dialog font (ANSI strings are
+// widened as the format needs). Coordinates are dialog units.
 class DialogTemplate
 {
 public:
 	DialogTemplate(const char* caption, int cx, int cy,
-		DWORD style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
-		const char* fontFace = "MS Shell Dlg", WORD pointSize = 8);
+		DWORD style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
 
-	// Adds an item of a predefined class (0x0080 button, 0x0081 edit,
+	// Adds a child of a predefined class (0x0080 button, 0x0081 edit,
 	// 0x0082 static, 0x0083 list box, 0x0084 scroll bar, 0x0085 combo box).
 	DialogTemplate& AddItem(WORD classAtom, const char* text, UINT id, int x, int y, int cx, int cy,
-		DWORD style, DWORD exStyle = 0);
-	// Adds an item of a registered class by name.
-	DialogTemplate& AddItem(const char* className, const char* text, UINT id, int x, int y, int cx, int cy,
-		DWORD style, DWORD exStyle = 0);
+		DWORD style);
 
 	// The finished template; valid while this object lives and is not changed.
-	LPCDLGTEMPLATE Get();
+	// The heap block behind the vector is aligned well beyond the DWORD the
+	// dialog manager needs.
+	LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_buffer.data()); }
 
 private:
-	struct Item
-	{
-		std::wstring cls;
-		WORD atom;
-		std::wstring text;
-		UINT id;
-		short x, y, cx, cy;
-		DWORD style, exStyle;
-	};
-	std::wstring m_caption, m_font;
-	WORD m_pointSize;
-	DWORD m_style;
-	short m_cx, m_cy;
-	std::vector<Item> m_items;
 	std::vector<WORD> m_buffer;
 };
 
