@@ -10,29 +10,27 @@ namespace kt
 
 TempDir::TempDir()
 {
-	char base[MAX_PATH];
-	DWORD n = ::GetTempPathA(MAX_PATH, base);
-	if (n == 0 || n >= MAX_PATH)
-		lstrcpyA(base, "C:\\windows\\temp\\");
-	// Process id and a counter keep parallel test programs apart.
+	char base[MAX_PATH] = "";
+	::GetTempPathA(MAX_PATH, base);
+	// Process id, a counter and the time keep parallel test programs and
+	// earlier runs apart.
 	static LONG s_counter = 0;
-	for (int attempt = 0; attempt < 100; ++attempt)
-	{
-		char name[MAX_PATH];
-		wsprintfA(name, "%skavro-%lu-%ld-%lu\\", base, ::GetCurrentProcessId(),
-			::InterlockedIncrement(&s_counter), ::GetTickCount());
-		if (::CreateDirectoryA(name, NULL))
-		{
-			m_path = name;
-			return;
-		}
-	}
+	char name[MAX_PATH];
+	wsprintfA(name, "%skavro-%lu-%ld-%lu\\", base, ::GetCurrentProcessId(),
+		::InterlockedIncrement(&s_counter), ::GetTickCount());
+	if (::CreateDirectoryA(name, NULL))
+		m_path = name;
 }
 
 TempDir::~TempDir()
 {
-	if (!m_path.empty())
-		RemoveTree(m_path);
+	if (m_path.empty())
+		return;
+	// A list of one path, without its backslash, ended by an empty one.
+	const std::string from = m_path.substr(0, m_path.size() - 1) + '\0';
+	SHFILEOPSTRUCTA op = { NULL, FO_DELETE, from.c_str(), NULL,
+		FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT };
+	::SHFileOperationA(&op);
 }
 
 std::string TempDir::MakeDir(const std::string& relative) const
@@ -62,32 +60,6 @@ std::string TempDir::MakeFile(const std::string& relative, const std::string& co
 		::CloseHandle(h);
 	}
 	return path;
-}
-
-void TempDir::RemoveTree(const std::string& path)
-{
-	std::string dir = path;
-	if (!dir.empty() && dir.back() != '\\')
-		dir += '\\';
-	WIN32_FIND_DATAA fd;
-	HANDLE h = ::FindFirstFileA((dir + "*").c_str(), &fd);
-	if (h != INVALID_HANDLE_VALUE)
-	{
-		do
-		{
-			if (lstrcmpA(fd.cFileName, ".") == 0 || lstrcmpA(fd.cFileName, "..") == 0)
-				continue;
-			std::string child = dir + fd.cFileName;
-			::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-			if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-				RemoveTree(child);
-			else
-				::DeleteFileA(child.c_str());
-		} while (::FindNextFileA(h, &fd));
-		::FindClose(h);
-	}
-	::SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
-	::RemoveDirectoryA(dir.c_str());
 }
 
 } // namespace kt

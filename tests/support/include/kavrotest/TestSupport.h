@@ -331,8 +331,6 @@ public:
 	std::string MakeFile(const std::string& relative, const std::string& content = std::string()) const;
 
 private:
-	static void RemoveTree(const std::string& path);
-
 	std::string m_path;
 };
 
