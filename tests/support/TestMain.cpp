@@ -1,7 +1,4 @@
 // TestMain.cpp - the test programs' entry: an application object, COM, common controls and GDI+.
-//
-// Classes in this file:
-//   CTestApp
 #include <kavrotest/ExpectAssert.h>
 
 #include <afxwin.h>
@@ -61,16 +58,7 @@ BOOL AFXAPI FailTestAtAssert(LPCSTR lpszFileName, int nLine)
 	return TRUE;
 }
 
-class CTestApp : public CWinApp
-{
-public:
-	CTestApp()
-		: CWinApp("kavro-tests")
-	{
-	}
-};
-
-CTestApp theApp;
+CWinApp theApp("kavro-tests");
 
 } // namespace
 
