@@ -203,17 +203,6 @@ TEST_F(ReflectionTest, CtlColorReflectsFromTheParentsBaseHandler)
 	EXPECT_EQ(0, m_static.m_nCalls);
 }
 
-TEST_F(ReflectionTest, StaticPaintingUsesTheReflectedBrush)
-{
-	// The static asks its parent with WM_CTLCOLORSTATIC when it paints.
-	CBrush brush(RGB(0, 128, 255));
-	m_static.m_hbr = static_cast<HBRUSH>(brush.GetSafeHandle());
-	m_static.SetWindowText("");
-	m_static.RedrawWindow();
-	kt::Snapshot shot(m_static.m_hWnd);
-	EXPECT_EQ(RGB(0, 128, 255), shot.At(shot.Width() / 2, shot.Height() / 2));
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Owner draw
 
