@@ -1,7 +1,7 @@
 // WndUtilsTests.cpp - WndUtils on real list, combo, edit and tree controls and on real windows.
 //
 // Classes in this file:
-//   WndUtilsTest, TreeNode
+//   WndUtilsTest
 #include <kavrotest/ExpectAssert.h>
 #include <kavrotest/TestSupport.h>
 
@@ -9,53 +9,42 @@
 
 #include <algorithm>
 #include <string>
-#include <ostream>
 #include <vector>
-
-void PrintTo(const CRect& rc, std::ostream* os)
-{
-	*os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
-}
 
 namespace
 {
 
 const UINT kId = 100;
+const CRect kRect(10, 10, 210, 110);
+const CRect kNoRect(0, 0, 0, 0);
 
 class WndUtilsTest : public ::testing::Test
 {
 protected:
-	virtual void SetUp() override
-	{
-		m_hFont = ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-			OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
-	}
-	virtual void TearDown() override
-	{
-		m_host.DestroyWindow();
-		::DeleteObject(m_hFont);
-	}
-
+	// Creates ctrl in the host, in the GUI font unless bFont is false.
 	template <class TCtrl>
-	void Make(TCtrl& ctrl, DWORD dwStyle, const CRect& rc = CRect(10, 10, 210, 110), bool bFont = true)
+	void Make(TCtrl& ctrl, DWORD dwStyle, const CRect& rc = kRect, bool bFont = true)
 	{
 		ASSERT_TRUE(ctrl.Create(WS_CHILD | WS_VISIBLE | dwStyle, rc, &m_host, kId));
 		if (bFont)
-			ctrl.SetFont(CFont::FromHandle(m_hFont));
+			ctrl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)));
 	}
 
-	// Width of text in the control's font as plain GDI measures it.
-	static int TextWidth(CWnd& ctrl, const std::string& text)
+	// Measures text, and with ptm the metrics, in the control's font with plain GDI.
+	static int TextWidth(CWnd& ctrl, const std::string& text, TEXTMETRICA* ptm = NULL)
 	{
 		HDC hdc = ::GetDC(ctrl.m_hWnd);
 		HGDIOBJ hOld = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(ctrl.SendMessage(WM_GETFONT)));
 		SIZE size = {};
 		::GetTextExtentPoint32A(hdc, text.c_str(), static_cast<int>(text.size()), &size);
+		if (ptm != NULL)
+			::GetTextMetricsA(hdc, ptm);
 		::SelectObject(hdc, hOld);
 		::ReleaseDC(ctrl.m_hWnd, hdc);
 		return size.cx;
 	}
 
+	// Fills a list or combo box; entry i gets item data 100 + i.
 	template <class TBox>
 	static void Fill(TBox& box, const std::vector<std::string>& texts)
 	{
@@ -72,7 +61,6 @@ protected:
 	}
 
 	kt::HostWindow m_host{ 400, 300 };
-	HFONT m_hFont = NULL;
 };
 
 // ---------------------------------------------------------------------------
@@ -81,34 +69,27 @@ protected:
 TEST_F(WndUtilsTest, WidestEntryIsMeasuredInTheBoxFontWithOwnerDrawRoomOnlyForListBoxes)
 {
 	const std::vector<std::string> texts = { "short", "the widest entry of all", "WWW" };
-	const struct
-	{
-		DWORD dwStyle;
-		bool bFont, bFilled;
-		int nOwnerDraw;
-	} cases[] = { { 0, true, false, 0 }, { LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, true, false, 13 },
-		{ 0, true, true, 0 }, { LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, true, true, 13 },
-		{ 0, false, true, 0 } };
+	// { owner-drawn, filled, with a font of its own }
+	const bool cases[][3] = { { false, false, true }, { true, false, true }, { false, true, true },
+		{ true, true, true }, { false, true, false } };
 	for (const auto& c : cases)
 	{
 		CListBox list;
-		Make(list, c.dwStyle, CRect(10, 10, 210, 110), c.bFont);
-		Fill(list, c.bFilled ? texts : std::vector<std::string>());
-		int nWidest = 0;
-		for (const auto& t : list.GetCount() ? texts : std::vector<std::string>())
-			nWidest = std::max(nWidest, TextWidth(list, t));
-		EXPECT_EQ(WndUtils::GetListBoxWidest(list), nWidest + c.nOwnerDraw + 3) << c.dwStyle << c.bFilled;
-		WndUtils::AdjustHScrollbar(list);
-		EXPECT_EQ(list.GetHorizontalExtent(), nWidest + c.nOwnerDraw + 3);
-
 		CComboBox combo;
-		Make(combo, CBS_DROPDOWNLIST | (c.nOwnerDraw ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
-			CRect(10, 120, 210, 220), c.bFont);
-		Fill(combo, c.bFilled ? texts : std::vector<std::string>());
+		Make(list, c[0] ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0, kRect, c[2]);
+		Make(combo, CBS_DROPDOWNLIST | (c[0] ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
+			CRect(10, 120, 210, 220), c[2]);
+		Fill(list, c[1] ? texts : std::vector<std::string>());
+		Fill(combo, c[1] ? texts : std::vector<std::string>());
+		int nWidest = 0;
+		for (size_t i = 0; c[1] && i < texts.size(); ++i)
+			nWidest = std::max(nWidest, TextWidth(list, texts[i]));
+		const int nList = nWidest + (c[0] ? 13 : 0) + 3;
+		EXPECT_EQ(WndUtils::GetListBoxWidest(list), nList) << c[0] << c[1] << c[2];
+		WndUtils::AdjustHScrollbar(list);
 		WndUtils::AdjustHScrollbar(combo);
+		EXPECT_EQ(list.GetHorizontalExtent(), nList);
 		EXPECT_EQ(static_cast<int>(combo.GetHorizontalExtent()), nWidest + 3);
-		list.DestroyWindow();
-		combo.DestroyWindow();
 	}
 }
 
@@ -133,96 +114,82 @@ TEST_F(WndUtilsTest, ExactStringMatchesCaseAndEndsWhenTheSearchWrapsAround)
 	}
 }
 
-template <class TBox>
-void CheckSelectNext(TBox& box)
+TEST_F(WndUtilsTest, SelectNextEntryFallsBackToTheNeighboursThenToNoSelection)
 {
 	// { entries, selected before, asked for, selected after }; selecting -1
 	// answers -1 too, so asking for -1 selects the first entry.
 	const int cases[][4] = { { 5, 0, 2, 2 }, { 5, 0, 5, 4 }, { 5, 0, 6, -1 }, { 0, -1, 0, -1 },
 		{ 1, 0, -2, -1 }, { 5, 2, -1, 0 } };
-	for (const auto& c : cases)
+	auto check = [&](auto& box)
 	{
-		box.ResetContent();
-		for (int i = 0; i < c[0]; ++i)
-			box.AddString("entry");
-		box.SetCurSel(c[1]);
-		WndUtils::SelectNextEntry(box, c[2]);
-		EXPECT_EQ(box.GetCurSel(), c[3]) << c[0] << " entries, index " << c[2];
-	}
-}
-
-TEST_F(WndUtilsTest, SelectNextEntryFallsBackToTheNeighboursThenToNoSelection)
-{
+		for (const auto& c : cases)
+		{
+			Fill(box, std::vector<std::string>(c[0], "entry"));
+			box.SetCurSel(c[1]);
+			WndUtils::SelectNextEntry(box, c[2]);
+			EXPECT_EQ(box.GetCurSel(), c[3]) << c[0] << " entries, index " << c[2];
+		}
+	};
 	CListBox list;
-	Make(list, 0);
-	CheckSelectNext(list);
 	CComboBox combo;
+	Make(list, 0);
 	Make(combo, CBS_DROPDOWNLIST, CRect(10, 120, 210, 220));
-	CheckSelectNext(combo);
+	check(list);
+	check(combo);
 }
 
-template <class TBox>
-void CheckSwap(TBox& box, void (TBox::*pfnGetText)(int, CString&) const)
+TEST_F(WndUtilsTest, SwapEntriesMovesTextAndOnRequestItemDataWithRedrawingOff)
 {
 	const struct
 	{
 		int nSource, nTarget;
 		bool bData;
 		const char* pszOrder;
-		int nNewData;
-	} cases[] = { { 3, 2, true, "01324", 103 }, { 3, 2, false, "01324", 0 }, { 1, 3, true, "02314", 101 },
-		{ 0, -1, true, "12340", 100 } };
-	for (const auto& c : cases)
+		int nNew;
+		DWORD_PTR dwNewData;
+	} cases[] = { { 3, 2, true, "01324", 2, 103 }, { 3, 2, false, "01324", 2, 0 },
+		{ 1, 3, true, "02314", 3, 101 }, { 0, -1, true, "12340", 4, 100 } };
+	auto check = [&](auto& box, auto pfnGetText)
 	{
-		box.ResetContent();
-		for (int i = 0; i < 5; ++i)
-			box.SetItemData(box.AddString(std::to_string(i).c_str()), 100 + i);
-		WndUtils::SwapEntries(box, c.nSource, c.nTarget, c.bData);
-		std::string order;
-		CString text;
-		for (int i = 0; i < box.GetCount(); ++i)
+		for (const auto& c : cases)
 		{
-			(box.*pfnGetText)(i, text);
-			order += text.GetString();
+			Fill(box, { "0", "1", "2", "3", "4" });
+			WndUtils::SwapEntries(box, c.nSource, c.nTarget, c.bData);
+			std::string order;
+			for (int i = 0; i < box.GetCount(); ++i)
+			{
+				CString text;
+				(box.*pfnGetText)(i, text);
+				order += text.GetString();
+			}
+			EXPECT_EQ(order, c.pszOrder);
+			EXPECT_EQ(box.GetCurSel(), c.nNew);
+			EXPECT_EQ(box.GetItemData(c.nNew), c.dwNewData);
 		}
-		const int nNew = c.nTarget < 0 ? 4 : c.nTarget;
-		EXPECT_EQ(order, c.pszOrder);
-		EXPECT_EQ(box.GetCurSel(), nNew);
-		EXPECT_EQ(box.GetItemData(nNew), static_cast<DWORD_PTR>(c.nNewData));
-	}
-}
-
-TEST_F(WndUtilsTest, SwapEntriesMovesTextAndOnRequestItemDataWithRedrawingOff)
-{
+	};
 	CListBox list;
-	Make(list, 0);
-	CheckSwap(list, &CListBox::GetText);
 	CComboBox combo;
+	Make(list, 0);
 	Make(combo, CBS_DROPDOWNLIST, CRect(10, 120, 210, 220));
-	CheckSwap(combo, &CComboBox::GetLBText);
+	check(list, static_cast<void (CListBox::*)(int, CString&) const>(&CListBox::GetText));
+	check(combo, static_cast<void (CComboBox::*)(int, CString&) const>(&CComboBox::GetLBText));
 
-	// Redrawing is back on afterwards.
 	kt::MessageRecorder rec(list.m_hWnd);
 	WndUtils::SwapEntries(list, 1, 0, false);
 	rec.Separate();
 	const kt::Sequence kSwapSeq = { { WM_SETREDRAW, kt::sent | kt::wparam, FALSE },
 		{ WM_SETREDRAW, kt::sent | kt::wparam, TRUE }, kt::kSeparator };
-	EXPECT_TRUE(
-		rec.Matches(kSwapSeq, { kt::kIncidental, { LB_GETTEXTLEN, LB_GETTEXT, LB_DELETESTRING,
-													 LB_INSERTSTRING, LB_SETCURSEL, WM_DELETEITEM } }));
+	EXPECT_TRUE(rec.Matches(kSwapSeq,
+		{ kt::kIncidental, { LB_GETTEXTLEN, LB_GETTEXT, LB_DELETESTRING, LB_INSERTSTRING, LB_SETCURSEL } }));
 }
 
 TEST_F(WndUtilsTest, Remove3DBorderSwapsTheClientEdgeForAFlatBorder)
 {
-	for (const DWORD dwExStyle : { DWORD(WS_EX_CLIENTEDGE), DWORD(0) })
-	{
-		CListBox list;
-		ASSERT_TRUE(list.CreateEx(dwExStyle, "LISTBOX", NULL, WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110),
-			&m_host, kId));
-		WndUtils::Remove3DBorder(list);
-		EXPECT_FALSE(list.GetExStyle() & WS_EX_CLIENTEDGE);
-		EXPECT_TRUE(list.GetStyle() & WS_BORDER);
-	}
+	CListBox list;
+	ASSERT_TRUE(list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", NULL, WS_CHILD | WS_VISIBLE, kRect, &m_host, kId));
+	WndUtils::Remove3DBorder(list);
+	EXPECT_FALSE(list.GetExStyle() & WS_EX_CLIENTEDGE);
+	EXPECT_TRUE(list.GetStyle() & WS_BORDER);
 }
 
 // ---------------------------------------------------------------------------
@@ -234,15 +201,10 @@ TEST_F(WndUtilsTest, EditScrollBarShowsOnlyWhenTheLinesDoNotFit)
 	Make(edit, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, CRect(10, 10, 210, 70));
 	CRect rcFormat;
 	edit.GetRect(&rcFormat);
-	HDC hdc = ::GetDC(edit.m_hWnd);
-	HGDIOBJ hOld = ::SelectObject(hdc, m_hFont);
 	TEXTMETRICA tm = {};
-	::GetTextMetricsA(hdc, &tm);
-	::SelectObject(hdc, hOld);
-	::ReleaseDC(edit.m_hWnd, hdc);
+	TextWidth(edit, "", &tm);
 	const int nFit = rcFormat.Height() / tm.tmHeight;
 	ASSERT_GE(nFit, 2);
-
 	for (const int nLines : { 1, nFit, nFit + 1, 1 })
 	{
 		std::string text = "line";
@@ -258,7 +220,7 @@ TEST_F(WndUtilsTest, EditScrollBarShowsOnlyWhenTheLinesDoNotFit)
 TEST_F(WndUtilsTest, CaretPositionIsTheCharacterAtTheCaret)
 {
 	CEdit edit;
-	Make(edit, ES_AUTOHSCROLL, CRect(10, 10, 310, 40));
+	Make(edit, ES_AUTOHSCROLL);
 	edit.SetWindowText("hello world");
 	m_host.SetForegroundWindow();
 	edit.SetFocus();
@@ -274,99 +236,68 @@ TEST_F(WndUtilsTest, CaretPositionIsTheCharacterAtTheCaret)
 
 TEST_F(WndUtilsTest, ActualClientRectIsTheClientAreaWithoutScrollBars)
 {
-	CStatic plain;
-	ASSERT_TRUE(plain.Create("", WS_CHILD | WS_BORDER, CRect(0, 0, 150, 100), &m_host));
 	CRect rcPlain;
-	plain.GetClientRect(&rcPlain);
 	for (const DWORD dwScroll :
 		{ DWORD(0), DWORD(WS_HSCROLL), DWORD(WS_VSCROLL), DWORD(WS_HSCROLL | WS_VSCROLL) })
 	{
 		CStatic ctrl;
-		ASSERT_TRUE(ctrl.Create("", WS_CHILD | WS_BORDER | dwScroll, CRect(0, 0, 150, 100), &m_host));
+		ASSERT_TRUE(ctrl.Create("", WS_CHILD | WS_BORDER | dwScroll, kRect, &m_host));
 		CRect rc;
 		WndUtils::GetActualClientRect(ctrl, rc);
-		EXPECT_EQ(rc, rcPlain) << std::hex << dwScroll;
+		if (dwScroll == 0)
+			ctrl.GetClientRect(&rcPlain);
+		EXPECT_TRUE(rc == rcPlain) << std::hex << dwScroll;
 	}
 }
 
 TEST_F(WndUtilsTest, FitWindowToSizeGivesTheClientSizeAndKeepsTheWindowOnTheWorkArea)
 {
-	const CRect rcWork = WorkArea();
-	const struct
-	{
-		int x, y, cx, cy;
-		bool bMoves;
-	} cases[] = { { 50, 60, 300, 200, false }, { rcWork.right - 100, rcWork.bottom - 50, 300, 200, true },
-		{ 50, 60, 0, 200, false }, { 50, 60, 300, -1, false } };
+	// { left, top, wanted width, wanted height }; the last is four times too
+	// wide for the work area, so it is scaled to its width.
+	const CRect w = WorkArea();
+	const int cases[][4] = { { 50, 60, 0, 200 }, { 50, 60, 300, -1 }, { 50, 60, 300, 200 },
+		{ w.right - 100, w.bottom - 50, 300, 200 }, { 50, 60, w.Width() * 4, w.Width() } };
 	for (const auto& c : cases)
 	{
 		CWnd wnd;
-		ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "fit", WS_OVERLAPPEDWINDOW | WS_VISIBLE, c.x, c.y,
-			120, 90, NULL, NULL));
+		ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "fit", WS_OVERLAPPEDWINDOW, c[0], c[1], 120, 90,
+			NULL, NULL));
 		CRect rcBefore, rcClient, rcWindow;
 		wnd.GetWindowRect(&rcBefore);
-		WndUtils::FitWindowToSize(wnd, c.cx, c.cy);
+		wnd.GetClientRect(&rcClient);
+		const CSize frame = rcBefore.Size() - rcClient.Size();
+		const CSize want = c[2] <= 0 || c[3] <= 0 ? rcClient.Size()
+						   : c[2] > w.Width() ? CSize(w.Width() - frame.cx, (w.Width() - frame.cx + 2) / 4)
+											  : CSize(c[2], c[3]);
+		WndUtils::FitWindowToSize(wnd, c[2], c[3]);
 		wnd.GetClientRect(&rcClient);
 		wnd.GetWindowRect(&rcWindow);
-		if (c.cx <= 0 || c.cy <= 0)
-		{
-			EXPECT_EQ(rcWindow, rcBefore);
-		}
-		else
-		{
-			EXPECT_EQ(rcClient.Size(), CSize(c.cx, c.cy));
-			EXPECT_EQ(rcWindow.TopLeft() == rcBefore.TopLeft(), !c.bMoves);
-			EXPECT_TRUE(rcWindow.right <= rcWork.right && rcWindow.bottom <= rcWork.bottom);
-			if (c.bMoves)
-			{
-				EXPECT_EQ(rcWindow.BottomRight(), rcWork.BottomRight());
-			}
-		}
-		wnd.DestroyWindow();
+		EXPECT_EQ(rcClient.Size(), want) << c[2] << " x " << c[3];
+		// Moved only as far as it takes to stay on the work area.
+		EXPECT_EQ(rcWindow.left, std::min<int>(rcBefore.left, w.right - rcWindow.Width()));
+		EXPECT_EQ(rcWindow.top, std::min<int>(rcBefore.top, w.bottom - rcWindow.Height()));
 	}
-
-	// Too large for the work area: scaled down to fill its width, aspect kept.
-	CWnd wnd;
-	ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "fit", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 60, 120,
-		90, NULL, NULL));
-	WndUtils::FitWindowToSize(wnd, rcWork.Width() * 4, rcWork.Width());
-	CRect rcClient, rcWindow;
-	wnd.GetClientRect(&rcClient);
-	wnd.GetWindowRect(&rcWindow);
-	EXPECT_EQ(rcWindow.left, rcWork.left);
-	EXPECT_EQ(rcWindow.Width(), rcWork.Width());
-	EXPECT_NEAR(rcClient.Height(), rcClient.Width() / 4, 1);
-	wnd.DestroyWindow();
 }
 
 TEST_F(WndUtilsTest, VerifyWndShapeShiftsOntoTheWorkAreaAndClampsOversizedRectangles)
 {
 	const CRect w = WorkArea();
-	const struct
-	{
-		CRect in, out;
-	} cases[] = {
-		{ CRect(0, 0, 0, 0), CRect(0, 0, 0, 0) },
-		{ CRect(w.left + 10, w.top + 10, w.left + 110, w.top + 60),
-			CRect(w.left + 10, w.top + 10, w.left + 110, w.top + 60) },
-		{ CRect(w.left - 30, w.top - 20, w.left + 70, w.top + 30),
-			CRect(w.left + 5, w.top + 5, w.left + 105, w.top + 55) },
-		{ CRect(w.right - 50, w.bottom - 10, w.right + 50, w.bottom + 40),
-			CRect(w.right - 105, w.bottom - 55, w.right - 5, w.bottom - 5) },
-		{ CRect(w.left, w.top, w.right + 200, w.bottom + 100), CRect(5, 5, w.right - 5, w.bottom - 5) },
-	};
+	const CRect cases[][2] = { { kRect + w.TopLeft(), kRect + w.TopLeft() },
+		{ kRect + w.TopLeft() - CSize(30, 20), CRect(5, 5, 205, 105) + w.TopLeft() },
+		{ kRect + w.BottomRight(), CRect(-205, -105, -5, -5) + w.BottomRight() },
+		{ CRect(w.left, w.top, w.right + 200, w.bottom + 100), CRect(5, 5, w.right - 5, w.bottom - 5) } };
 	for (const auto& c : cases)
 	{
-		CRect rc = c.in;
+		CRect rc = c[0];
 		WndUtils::VerifyWndShape(rc);
-		EXPECT_EQ(rc, c.out) << c.in.left << "," << c.in.top << "," << c.in.right << "," << c.in.bottom;
+		EXPECT_TRUE(rc == c[1]) << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
 	}
 }
 
 TEST_F(WndUtilsTest, TriggerOnSizeSendsTheClientSizeAndPlacementReadsAChildsNormalRectangle)
 {
 	CListBox list;
-	Make(list, WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(12, 14, 112, 84));
+	Make(list, WS_BORDER | LBS_NOINTEGRALHEIGHT);
 	CRect rcClient;
 	list.GetClientRect(&rcClient);
 	kt::MessageRecorder rec(list.m_hWnd);
@@ -378,74 +309,50 @@ TEST_F(WndUtilsTest, TriggerOnSizeSendsTheClientSizeAndPlacementReadsAChildsNorm
 		kt::kSeparator };
 	EXPECT_TRUE(rec.Matches(kSizeSeq, kt::kIncidental));
 
-	EXPECT_EQ(WndUtils::GetWindowPlacement(&m_host, kId), CRect(12, 14, 112, 84));
-	EXPECT_EQ(WndUtils::GetWindowPlacement(&m_host, kId + 1), CRect(0, 0, 0, 0));
-	EXPECT_EQ(WndUtils::GetWindowPlacement(NULL, kId), CRect(0, 0, 0, 0));
+	EXPECT_TRUE(WndUtils::GetWindowPlacement(&m_host, kId) == kRect);
+	EXPECT_TRUE(WndUtils::GetWindowPlacement(&m_host, kId + 1) == kNoRect);
+	EXPECT_TRUE(WndUtils::GetWindowPlacement(NULL, kId) == kNoRect);
 }
 
 // ---------------------------------------------------------------------------
 // Tree controls
 
-// One item of a test tree, in pre-order: its depth (1 for a root), its label
-// and whether it is expanded.
-struct TreeNode
-{
-	int nLevel;
-	const char* pszText;
-	bool bExpanded;
-};
-
 TEST_F(WndUtilsTest, WidthOfContentCountsOnlyShownItemsAtTheirDepth)
 {
-	const std::vector<TreeNode> collapsed = { { 1, "root", false },
-		{ 2, "a very long hidden child label", false }, { 1, "second", false } };
-	const std::vector<TreeNode> expanded = { { 1, "root", true }, { 2, "child label", true },
-		{ 3, "x", false }, { 2, "sub", false }, { 3, "a very long hidden grandchild label", false } };
-	const struct
+	CTreeCtrl tree;
+	Make(tree, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT);
+	const int nIndent = static_cast<int>(tree.GetIndent());
+	// Expects the width of the given shown { depth, label } items; the tree
+	// pads every label alike, so its padding is taken from the first item.
+	auto check = [&](std::initializer_list<std::pair<int, const char*>> shown)
 	{
-		std::vector<TreeNode> nodes;
-		int nPadding; // entries added below to make the tree scroll
-	} cases[] = { { {}, 0 }, { collapsed, 0 }, { expanded, 0 }, { expanded, 40 } };
-	for (const auto& c : cases)
-	{
-		CTreeCtrl tree;
-		Make(tree, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, CRect(10, 10, 210, 160));
-		std::vector<HTREEITEM> items, parents = { TVI_ROOT };
-		for (const auto& n : c.nodes)
-		{
-			parents.resize(n.nLevel);
-			items.push_back(tree.InsertItem(n.pszText, parents.back()));
-			parents.push_back(items.back());
-		}
-		for (int i = 0; i < c.nPadding; ++i)
-			tree.InsertItem("pad");
-		for (size_t i = 0; i < items.size(); ++i)
-			if (c.nodes[i].bExpanded)
-				tree.Expand(items[i], TVE_EXPAND);
-
-		// The tree pads every label alike; take its padding from one item.
-		const HTREEITEM hFirst = tree.GetRootItem();
 		CRect rcLabel;
+		const HTREEITEM hFirst = tree.GetRootItem();
 		const int nPad = hFirst && tree.GetItemRect(hFirst, &rcLabel, TRUE)
 							 ? rcLabel.Width() - TextWidth(tree, tree.GetItemText(hFirst).GetString())
 							 : 0;
-		const int nIndent = static_cast<int>(tree.GetIndent());
-		int nWidest = c.nPadding ? nIndent + TextWidth(tree, "pad") + nPad : 0;
-		std::vector<bool> open = { true };
-		for (const auto& n : c.nodes)
-		{
-			open.resize(n.nLevel);
-			if (open.back())
-				nWidest = std::max(nWidest, nIndent * n.nLevel + TextWidth(tree, n.pszText) + nPad);
-			open.push_back(open.back() && n.bExpanded);
-		}
+		int nWidest = 0;
+		for (const auto& item : shown)
+			nWidest = std::max(nWidest, nIndent * item.first + TextWidth(tree, item.second) + nPad);
 		const bool bScroll = (tree.GetStyle() & WS_VSCROLL) != 0;
-		EXPECT_EQ(bScroll, c.nPadding > 0);
-		EXPECT_EQ(WndUtils::GetWidthOfContent(tree), nWidest + nIndent +
-														 (bScroll ? ::GetSystemMetrics(SM_CXVSCROLL) : 0) +
-														 2 * ::GetSystemMetrics(SM_CXBORDER) + 5)
-			<< c.nodes.size() << " nodes, " << c.nPadding << " padding";
-	}
+		EXPECT_EQ(WndUtils::GetWidthOfContent(tree), nWidest + nIndent + 2 * ::GetSystemMetrics(SM_CXBORDER) +
+														 5 + (bScroll ? ::GetSystemMetrics(SM_CXVSCROLL) : 0))
+			<< shown.size() << " items shown";
+		return bScroll;
+	};
+	EXPECT_FALSE(check({}));
+	const HTREEITEM hRoot = tree.InsertItem("root");
+	const HTREEITEM hChild = tree.InsertItem("child label", hRoot);
+	tree.InsertItem("x", hChild);
+	const HTREEITEM hSub = tree.InsertItem("sub", hRoot);
+	tree.InsertItem("a very long grandchild label, never shown", hSub);
+	EXPECT_FALSE(check({ { 1, "root" } }));
+	tree.Expand(hRoot, TVE_EXPAND);
+	tree.Expand(hChild, TVE_EXPAND);
+	EXPECT_FALSE(check({ { 1, "root" }, { 2, "child label" }, { 3, "x" }, { 2, "sub" } }));
+	for (int i = 0; i < 40; ++i)
+		tree.InsertItem("more");
+	EXPECT_TRUE(check({ { 2, "child label" }, { 1, "more" } }));
 }
 
 // ---------------------------------------------------------------------------
@@ -472,7 +379,7 @@ TEST_F(WndUtilsTest, ControlsWithoutAWindowAreSurvived)
 	KT_EXPECT_ASSERT(WndUtils::GetActualClientRect(wnd, rc));
 	KT_EXPECT_ASSERT(WndUtils::FitWindowToSize(wnd, 100, 100));
 	KT_EXPECT_ASSERT(WndUtils::TriggerOnSize(&wnd));
-	KT_EXPECT_ASSERT(EXPECT_EQ(WndUtils::GetWindowPlacement(&wnd, kId), CRect(0, 0, 0, 0)));
+	KT_EXPECT_ASSERT(EXPECT_TRUE(WndUtils::GetWindowPlacement(&wnd, kId) == kNoRect));
 	KT_EXPECT_ASSERT(EXPECT_GT(WndUtils::GetWidthOfContent(tree), 0));
 }
 
