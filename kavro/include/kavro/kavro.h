@@ -1,0 +1,5 @@
+// kavro.h - every public header of the control library at once.
+#pragma once
+
+#include <kavro/TransparentStatic.h>
+#include <kavro/WndUtils.h>
