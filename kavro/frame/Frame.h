@@ -15,10 +15,6 @@
 extern const UINT kMsgClipboardContentChanged;
 extern const UINT kMsgGetClipboardContent;
 extern const UINT kMsgColorPickerSelChange;
-extern const UINT kMsgDirTreeSelChanged;
-extern const UINT kMsgDirTreeExpand;
-extern const UINT kMsgDirTreeKeyEnter;
-extern const UINT kMsgDirTreeKeyEscape;
 
 /////////////////////////////////////////////////////////////////////////////
 // Failure log. A failure worth recording is one line in the application's
