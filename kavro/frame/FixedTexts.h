@@ -14,3 +14,4 @@ extern const std::vector<int> kTextMenuCopy;
 extern const std::vector<int> kTextMenuPaste;
 extern const std::vector<int> kTextMenuDelete;
 extern const std::vector<int> kTextMenuSelectAll;
+extern const std::vector<int> kTextPathEnd;

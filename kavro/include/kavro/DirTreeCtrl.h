@@ -186,12 +186,15 @@ protected:
 	CImageList m_imageList;
 
 private:
+	// Fills the empty root level; a first fixed drive becomes strWanted when that is empty.
 	void PopulateRoot(CString& strWanted);
+	// Reads a branch that opens, or forgets what was read into one that closes.
+	void OpenOrCloseBranch(HTREEITEM hBranch, bool bOpen);
+	// Appends the folder item for strPath, with a dummy node when it has sub-folders.
+	void AddFolderItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel);
 	bool IsFolderImage(int nImage) const;
-	// The label of hItem, at most nMax characters.
-	CString GetLabel(HTREEITEM hItem) const;
-	// Deletes hItem, moving the selection first when it lies on it, without
-	// reporting the deletion's own selection changes.
+	// Deletes an item whose folder or drive is gone; a selection on it moves
+	// to a neighbour first, and that move is reported.
 	void DeleteVanished(HTREEITEM hItem);
 
 // Message handlers

@@ -1,7 +1,8 @@
 // TestSupport.h - helpers shared by the test executables.
 //
 // Classes in this file:
-//   HostWindow, DialogTemplate, Snapshot, Expected, Ignore, Recorded, MessageRecorder, MenuAnswer, TempDir
+//   HostWindow, DialogTemplate, Snapshot, Expected, Ignore, Recorded, MessageRecorder, MenuAnswer, TempDir,
+//   WineDrive
 #pragma once
 
 #include <afxwin.h>
@@ -338,5 +339,34 @@ private:
 
 	std::string m_path;
 };
+
+// ---------------------------------------------------------------------------
+// A drive letter bound to a folder through Wine's mount manager, the way
+// Wine's configuration tool adds a drive, for the life of the object. The
+// kind is a DRIVE_ value; a floppy is told apart by its letter (A: or B:).
+// Outside Wine nothing is defined.
+struct WineDrive
+{
+	WineDrive(char letter, UINT driveType, const std::string& folder);
+	~WineDrive();
+	WineDrive(const WineDrive&) = delete;
+	WineDrive& operator=(const WineDrive&) = delete;
+
+	// True in a process that runs under Wine.
+	static bool IsWine();
+	// The next letter down from letter that has no drive. A letter whose
+	// drive was removed stays in the drive map, without a root, until Wine
+	// restarts.
+	static char FreeLetterBelow(char letter);
+
+	char m_letter;
+	bool m_bDefined = false;
+};
+
+// ---------------------------------------------------------------------------
+// The number of live GDI objects of the process, read from the system's
+// shared GDI handle table (GetGuiResources answers 0 under Wine). Each
+// entry counts only when GetObjectType accepts its handle.
+int CountGdiObjects();
 
 } // namespace kt

@@ -1,0 +1,509 @@
+// DirTreeCtrl.cpp - the directory tree: icons, labels and paths, the root level and lazy branches, the font.
+#include <afxwin.h>
+#include <afxcmn.h>
+
+#include <kavro/DirTreeCtrl.h>
+#include <qtx/Graphics.h>
+
+#include "Frame.h"
+
+// The library's own module, where the tree's icons are.
+static const char* const kModuleName = "kavro.dll";
+// Size of the default font, in pixels.
+static const int kDefaultFontSize = 15;
+
+IMPLEMENT_DYNAMIC(CDirTreeCtrl, CTreeCtrl)
+
+BEGIN_MESSAGE_MAP(CDirTreeCtrl, CTreeCtrl)
+	ON_WM_PAINT()
+	ON_WM_RBUTTONDOWN()
+	ON_NOTIFY_REFLECT(TVN_KEYDOWN, &CDirTreeCtrl::OnKeydown)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, &CDirTreeCtrl::OnItemexpanding)
+	ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, &CDirTreeCtrl::OnItemexpanded)
+	ON_NOTIFY_REFLECT(TVN_SELCHANGED, &CDirTreeCtrl::OnSelchanged)
+	ON_COMMAND(ID_EDIT_COPY, &CDirTreeCtrl::OnEditCopy)
+	ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CDirTreeCtrl::OnUpdateEditCopy)
+END_MESSAGE_MAP()
+
+/////////////////////////////////////////////////////////////////////////////
+// Construction
+
+CDirTreeCtrl::CDirTreeCtrl()
+	: m_bStateReset(false)
+	, m_bSendSelChangedMsg(true)
+	, m_bDoDraw(true)
+	, m_nOpenFolderImage(-1)
+	, m_nClosedFolderImage(-1)
+	, m_nNetworkFolderImage(-1)
+	, m_nSharedFolderImage(-1)
+	, m_nOpticalImage(-1)
+	, m_nNetworkOpticalImage(-1)
+	, m_nHardDiskImage(-1)
+	, m_nMemoryCardImage(-1)
+	, m_nCableDriveImage(-1)
+	, m_nNetworkDriveImage(-1)
+	, m_nUsbStickImage(-1)
+	, m_nComputerImage(-1)
+	, m_dwListFlags(DirUtils::ListHidden | DirUtils::ListSystem)
+	, m_nContextMenuID(0)
+	, m_hMsgWnd(NULL)
+	, m_pFont(NULL)
+	, m_crText(::GetSysColor(COLOR_WINDOWTEXT))
+{
+}
+
+CDirTreeCtrl::~CDirTreeCtrl()
+{
+	delete m_pFont;
+	m_pFont = NULL;
+	m_hMsgWnd = NULL;
+}
+
+void CDirTreeCtrl::PreSubclassWindow()
+{
+	CTreeCtrl::PreSubclassWindow();
+	SetBkColor(::GetSysColor(COLOR_WINDOW));
+
+	// An object that is bound a second time starts a fresh list.
+	m_imageList.DeleteImageList();
+	m_imageList.Create(16, 16, ILC_COLOR32 | ILC_MASK, 5, 3);
+	m_imageList.SetBkColor(::GetSysColor(COLOR_WINDOW));
+	const struct
+	{
+		UINT nID;
+		int CDirTreeCtrl::*pnIndex;
+	} icons[] = {
+		{ 1470, &CDirTreeCtrl::m_nOpticalImage },
+		{ 1471, &CDirTreeCtrl::m_nNetworkOpticalImage },
+		{ 1472, &CDirTreeCtrl::m_nHardDiskImage },
+		{ 1473, &CDirTreeCtrl::m_nCableDriveImage },
+		{ 1474, &CDirTreeCtrl::m_nMemoryCardImage },
+		{ 1475, &CDirTreeCtrl::m_nNetworkDriveImage },
+		{ 1476, &CDirTreeCtrl::m_nUsbStickImage },
+		{ 1477, &CDirTreeCtrl::m_nClosedFolderImage },
+		{ 1479, &CDirTreeCtrl::m_nNetworkFolderImage },
+		{ 1480, &CDirTreeCtrl::m_nOpenFolderImage },
+		{ 1482, &CDirTreeCtrl::m_nSharedFolderImage },
+		{ 1483, &CDirTreeCtrl::m_nComputerImage },
+	};
+	for (const auto& icon : icons)
+		LoadDLLIcon(icon.nID, this->*icon.pnIndex);
+	SetImageList(&m_imageList, TVSIL_NORMAL);
+
+	LOGFONTA lf;
+	GraphicsUtils::SetDefaultFont(lf, kDefaultFace, kDefaultFontSize, -1, false, false, false);
+	ApplyFont(lf, m_crText);
+	Refresh(false);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Attributes
+
+void CDirTreeCtrl::SetShowSystemDirs(bool bShow)
+{
+	m_dwListFlags = bShow ? (DirUtils::ListHidden | DirUtils::ListSystem) : 0;
+}
+
+void CDirTreeCtrl::SetRestrictToDir(const CString& strDir)
+{
+	// Root labels are appended to it to make their paths.
+	m_strRestrictDir = strDir;
+	DirUtils::EnsureTrailingBackslash(m_strRestrictDir);
+}
+
+CString CDirTreeCtrl::GetFirstFixedDrive() const
+{
+	return m_strFirstFixedDrive;
+}
+
+CString CDirTreeCtrl::GetItemPath(HTREEITEM hItem) const
+{
+	CString strPath;
+	GetItemPath(hItem, strPath);
+	return strPath;
+}
+
+void CDirTreeCtrl::GetItemPath(HTREEITEM hItem, CString& strPath) const
+{
+	for (; hItem != NULL; hItem = GetParentItem(hItem))
+	{
+		CString strLabel = GetItemText(hItem);
+		if (strLabel.IsEmpty() && strPath.IsEmpty())
+			return;
+		if (GetParentItem(hItem) == NULL)
+			strLabel = m_strRestrictDir + strLabel;
+		if (strLabel.Find(':') >= 0)
+			strLabel = ParseDriveLetter(strLabel);
+		if (!strPath.IsEmpty())
+			DirUtils::EnsureTrailingBackslash(strLabel);
+		strPath = strLabel + strPath;
+	}
+	// A floppy is not touched to find out whether the path is a folder.
+	if (strPath.IsEmpty() || VolumeUtils::GetDriveTypeA(strPath.Left(3)) == VolumeUtils::DriveFloppy)
+		return;
+	if (DirUtils::IsDir(strPath, false) &&
+		!StringUtils::MatchLastChars(strPath, StringUtils::DecryptText(kTextPathEnd), false))
+		DirUtils::EnsureTrailingBackslash(strPath);
+}
+
+CString CDirTreeCtrl::GetDriveName(char cLetter) const
+{
+	const char cWanted = StringUtils::m_tableUppercase[static_cast<unsigned char>(cLetter)];
+	for (HTREEITEM hItem = GetRootItem(); hItem != NULL; hItem = GetNextSiblingItem(hItem))
+	{
+		const CString strLabel = GetItemText(hItem);
+		if (strLabel.IsEmpty() ||
+			StringUtils::m_tableUppercase[static_cast<unsigned char>(strLabel[0])] != cWanted)
+			continue;
+		CString strName = strLabel.Mid(3);
+		StringUtils::Trim(strName);
+		// What is left is the volume label in parentheses.
+		return strName.GetLength() >= 2 ? strName.Mid(1, strName.GetLength() - 2) : CString();
+	}
+	return CString();
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Operations
+
+void CDirTreeCtrl::ApplyFont(const LOGFONTA& lf, DWORD crText)
+{
+	if (lf.lfFaceName[0] == '\0')
+		return;
+	try
+	{
+		m_crText = crText;
+		delete m_pFont;
+		m_pFont = new CFont;
+		if (!m_pFont->CreateFontIndirect(&lf))
+		{
+			ReportFailure(kLogDirTreeFontAttach);
+			delete m_pFont;
+			m_pFont = NULL;
+		}
+		if (GetSafeHwnd() != NULL)
+		{
+			SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pFont ? m_pFont->GetSafeHandle() : NULL),
+				TRUE);
+			Invalidate(TRUE);
+			UpdateWindow();
+		}
+	}
+	catch (...)
+	{
+		ReportFailure(kLogDirTreeFontException);
+	}
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Labels and images
+
+CString CDirTreeCtrl::BuildDriveText(const CString& strRoot, const CString& strLabel) const
+{
+	return strLabel.IsEmpty() ? strRoot : strRoot + " (" + strLabel + ")";
+}
+
+CString CDirTreeCtrl::ParseDriveLetter(const CString& strLabel) const
+{
+	// "System (C:)", the form the shell writes.
+	const int nParen = strLabel.Find(":)");
+	if (nParen > 0)
+		return CString(strLabel[nParen - 1]) + ":\\";
+	const int nRoot = strLabel.Find(":\\ ");
+	if (nRoot >= 0)
+		return strLabel.Left(nRoot + 2);
+	return strLabel;
+}
+
+bool CDirTreeCtrl::IsDriveLetter(const CString& strText) const
+{
+	return strText.GetLength() == 3;
+}
+
+void CDirTreeCtrl::LoadDLLIcon(UINT nID, int& nIndex)
+{
+	nIndex = -1;
+	HMODULE hModule = NULL;
+	if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, kModuleName, &hModule))
+		return;
+	HICON hIcon = static_cast<HICON>(::LoadImageA(hModule, MAKEINTRESOURCEA(nID), IMAGE_ICON, 0, 0, 0));
+	if (hIcon == NULL)
+		return;
+	nIndex = m_imageList.Add(hIcon);
+	::DestroyIcon(hIcon);
+}
+
+void CDirTreeCtrl::GetPrivateImageList(CImageList*& pImageList)
+{
+	pImageList = &m_imageList;
+}
+
+int CDirTreeCtrl::GetDriveImageIndex(VolumeUtils::DriveType eType, const CString& strRoot) const
+{
+	switch (eType)
+	{
+	case VolumeUtils::DriveFloppy:
+	case VolumeUtils::DriveRamDisk:
+		return m_nCableDriveImage;
+	case VolumeUtils::DriveRemovable:
+		switch (VolumeUtils::GetBusType(strRoot))
+		{
+		case VolumeUtils::BusOptical:
+			return m_nOpticalImage;
+		case VolumeUtils::BusAttached:
+			return m_nCableDriveImage;
+		case VolumeUtils::BusNetwork:
+			return m_nNetworkDriveImage;
+		case VolumeUtils::BusSd:
+		case VolumeUtils::BusMmc:
+		case VolumeUtils::BusUsb:
+			return m_nMemoryCardImage;
+		default:
+			return m_nHardDiskImage;
+		}
+	case VolumeUtils::DriveOptical:
+		return m_nOpticalImage;
+	case VolumeUtils::DriveNetwork:
+		return m_nNetworkDriveImage;
+	default:
+		return m_nHardDiskImage;
+	}
+}
+
+int CDirTreeCtrl::GetFolderImageIndex(HTREEITEM hItem, bool bOpen, const CString& strPath) const
+{
+	if (DirUtils::IsDirShared(strPath.IsEmpty() ? GetItemPath(hItem) : strPath))
+		return m_nSharedFolderImage;
+	return bOpen ? m_nOpenFolderImage : m_nClosedFolderImage;
+}
+
+bool CDirTreeCtrl::IsFolderImage(int nImage) const
+{
+	return nImage != -1 && (nImage == m_nClosedFolderImage || nImage == m_nOpenFolderImage ||
+							   nImage == m_nNetworkFolderImage || nImage == m_nSharedFolderImage);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Items and branches
+
+void CDirTreeCtrl::AddToTree(HTREEITEM hParent, const CString& strText, int nImage, bool bAddDummy,
+	int nSelectedImage)
+{
+	HTREEITEM hItem = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, strText, nImage,
+		nSelectedImage == -1 ? nImage : nSelectedImage, 0, 0, 0, hParent, TVI_LAST);
+	if (hItem != NULL && bAddDummy)
+		AddDummyNode(hItem);
+}
+
+void CDirTreeCtrl::AddDummyNode(HTREEITEM hItem)
+{
+	InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, "", 0, 0, 0, 0, 0, hItem, TVI_LAST);
+}
+
+bool CDirTreeCtrl::IsDummyBranch(HTREEITEM hItem) const
+{
+	return GetItemText(hItem).IsEmpty();
+}
+
+bool CDirTreeCtrl::IsBranchExpanded(HTREEITEM hItem) const
+{
+	return (GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+int CDirTreeCtrl::GetChildCount(HTREEITEM hItem) const
+{
+	int nCount = 0;
+	for (HTREEITEM hChild = GetChildItem(hItem); hChild != NULL; hChild = GetNextSiblingItem(hChild))
+		++nCount;
+	return nCount;
+}
+
+bool CDirTreeCtrl::IsChildBranch(HTREEITEM hItem, HTREEITEM hBranch) const
+{
+	if (hItem == NULL || hBranch == NULL)
+		return false;
+	for (HTREEITEM hParent = GetParentItem(hItem); hParent != NULL; hParent = GetParentItem(hParent))
+	{
+		if (hParent == hBranch)
+			return true;
+	}
+	return false;
+}
+
+int CDirTreeCtrl::GetParentLevels(const HTREEITEM& hItem) const
+{
+	int nLevels = 1;
+	for (HTREEITEM hParent = GetParentItem(hItem); hParent != NULL; hParent = GetParentItem(hParent))
+		++nLevels;
+	return nLevels;
+}
+
+void CDirTreeCtrl::RemoveAllChildBranches(HTREEITEM hItem, bool bReport)
+{
+	m_bSendSelChangedMsg = bReport;
+	for (HTREEITEM hChild = GetChildItem(hItem); hChild != NULL;)
+	{
+		HTREEITEM hNext = GetNextSiblingItem(hChild);
+		if (bReport && hChild == GetSelectedItem())
+			SelectSiblingOrParentDir();
+		DeleteItem(hChild);
+		hChild = hNext;
+	}
+	m_bSendSelChangedMsg = true;
+}
+
+void CDirTreeCtrl::ExpandBranch(HTREEITEM hItem, bool bExpand)
+{
+	if (hItem == NULL)
+		return;
+	if (m_bStateReset && (GetItemState(hItem, TVIS_EXPANDEDONCE) & TVIS_EXPANDEDONCE))
+		SetItemState(hItem, 0, TVIS_EXPANDEDONCE);
+	const bool bWasOpen = IsBranchExpanded(hItem);
+	Expand(hItem, bExpand ? TVE_EXPAND : TVE_COLLAPSE);
+	// Wine's tree control does not notify a collapse that it is asked for,
+	// where Windows' does. A branch closed without the notification still has
+	// what was read into it: close it the way the notification would have.
+	HTREEITEM hChild = GetChildItem(hItem);
+	if (!bExpand && bWasOpen && hChild != NULL &&
+		!(IsDummyBranch(hChild) && GetNextSiblingItem(hChild) == NULL))
+	{
+		OpenOrCloseBranch(hItem, false);
+		BroadcastMsgToParent(MSG_DIR_TREE_EXPAND);
+	}
+}
+
+void CDirTreeCtrl::OpenOrCloseBranch(HTREEITEM hBranch, bool bOpen)
+{
+	HTREEITEM hSelected = GetSelectedItem();
+	const bool bSelectionInside = IsChildBranch(hSelected, hBranch);
+
+	SetRedraw(FALSE);
+	m_bDoDraw = false;
+	m_bSendSelChangedMsg = false;
+	for (HTREEITEM hChild = GetChildItem(hBranch); hChild != NULL;)
+	{
+		HTREEITEM hNext = GetNextSiblingItem(hChild);
+		DeleteItem(hChild);
+		hChild = hNext;
+	}
+	m_bSendSelChangedMsg = true;
+
+	int nImage = -1, nSelectedImage = -1;
+	GetItemImage(hBranch, nImage, nSelectedImage);
+	const bool bFolder = IsFolderImage(nImage);
+	const bool bShared = bFolder && DirUtils::IsDirShared(GetItemPath(hBranch));
+	const int nOpenImage = bShared ? m_nSharedFolderImage : m_nOpenFolderImage;
+	if (!bOpen)
+	{
+		// The deletions moved the selection up to the branch without a word.
+		if (bSelectionInside)
+			BroadcastMsgToParent(MSG_DIR_TREE_SELCHANGED);
+		if (bFolder)
+			SetItemImage(hBranch, bShared ? m_nSharedFolderImage : m_nClosedFolderImage, nOpenImage);
+		AddDummyNode(hBranch);
+	}
+	else
+	{
+		if (bFolder)
+			SetItemImage(hBranch, nOpenImage, nOpenImage);
+		AddSubDirectories(hBranch);
+	}
+
+	m_bDoDraw = true;
+	SetRedraw(TRUE);
+	Invalidate(TRUE);
+	UpdateWindow();
+}
+
+void CDirTreeCtrl::AddSubDirectories(HTREEITEM hItem)
+{
+	const CString strPath = GetItemPath(hItem);
+	if (strPath.IsEmpty())
+		return;
+	// A floppy is never read unasked: it stays openable and opens empty.
+	if (VolumeUtils::GetDriveTypeA(strPath.Left(3)) == VolumeUtils::DriveFloppy)
+		AddDummyNode(hItem);
+	else
+		AddDirectoryContent(strPath, hItem);
+}
+
+void CDirTreeCtrl::AddDirectoryContent(CString strPath, HTREEITEM hParent)
+{
+	BeginWaitCursor();
+	TextArray list;
+	DirUtils::GetDirectoryList(strPath, list, m_dwListFlags | DirUtils::ListSkipLinks);
+	list.Sort(true, false, TextArray::ContentPaths);
+	for (__int64 i = 0; i < list.GetCount(); ++i)
+	{
+		const CString strEntry = list.GetCopyAt(i);
+		CString strLabel = strEntry.Mid(strPath.GetLength());
+		AddFolderItem(hParent, strEntry, DirUtils::RemoveTrailingSlash(strLabel));
+	}
+	EndWaitCursor();
+}
+
+void CDirTreeCtrl::AddFolderItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel)
+{
+	const bool bAddDummy = DoesFolderHaveContent(strPath);
+	const bool bShared = DirUtils::IsDirShared(strPath);
+	const int nOpenImage = bShared ? m_nSharedFolderImage : m_nOpenFolderImage;
+	const int nClosedImage = bShared ? m_nSharedFolderImage : m_nClosedFolderImage;
+	AddToTree(hParent, strLabel, nClosedImage, bAddDummy, nOpenImage);
+}
+
+bool CDirTreeCtrl::DoesFolderHaveContent(const CString& strPath)
+{
+	return DirUtils::HasSubdirectory(strPath, m_dwListFlags);
+}
+
+void CDirTreeCtrl::PopulateRoot(CString& strWanted)
+{
+	if (!m_strRestrictDir.IsEmpty())
+	{
+		TextArray list;
+		DirUtils::GetDirectoryList(m_strRestrictDir, list,
+			m_dwListFlags | DirUtils::ListSkipLinks | DirUtils::ListSorted);
+		for (__int64 i = 0; i < list.GetCount(); ++i)
+		{
+			const CString strEntry = list.GetCopyAt(i);
+			AddToTree(TVI_ROOT, DirUtils::ParseLastDir(strEntry), m_nClosedFolderImage,
+				DirUtils::HasSubdirectory(strEntry, m_dwListFlags), m_nClosedFolderImage);
+		}
+		return;
+	}
+
+	TextArray roots;
+	VolumeUtils::GetDriveLetters(roots);
+	for (__int64 i = 0; i < roots.GetCount(); ++i)
+	{
+		const CString strRoot = roots.GetCopyAt(i);
+		const VolumeUtils::DriveType eType = VolumeUtils::GetDriveTypeA(strRoot);
+		if (m_strFirstFixedDrive.IsEmpty() && eType == VolumeUtils::DriveFixed)
+		{
+			m_strFirstFixedDrive = strRoot;
+			if (strWanted.IsEmpty())
+				strWanted = strRoot;
+		}
+		// Drives get a dummy node unread: reading them is for when they are opened.
+		const int nImage = GetDriveImageIndex(eType, strRoot);
+		AddToTree(TVI_ROOT, BuildDriveText(strRoot, VolumeUtils::GetVolumeName(strRoot)), nImage, true,
+			nImage);
+	}
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Message handlers
+
+void CDirTreeCtrl::OnItemexpanding(NMHDR* pNMHDR, LRESULT* pResult)
+{
+	*pResult = 0;
+	const NMTREEVIEW* pNMTreeView = reinterpret_cast<const NMTREEVIEW*>(pNMHDR);
+	OpenOrCloseBranch(pNMTreeView->itemNew.hItem,
+		(pNMTreeView->action & (TVE_COLLAPSE | TVE_EXPAND)) != TVE_COLLAPSE);
+}
+
+void CDirTreeCtrl::OnItemexpanded(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+	*pResult = 0;
+	BroadcastMsgToParent(MSG_DIR_TREE_EXPAND);
+}

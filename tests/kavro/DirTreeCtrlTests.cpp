@@ -1,0 +1,808 @@
+// DirTreeCtrlTests.cpp - CDirTreeCtrl on real folders and Wine drives: branches, selection, messages, paint.
+//
+// Classes in this file:
+//   CTestDirTree, EnableProbe, DirTreeTest
+#include <kavrotest/TestSupport.h>
+
+#include <kavro/DirTreeCtrl.h>
+
+#include "DirTreeTestIds.h"
+
+#include <memory>
+#include <string>
+
+namespace
+{
+
+const UINT kId = 100;
+const DWORD kTreeStyle =
+	WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+// Places of the icons in the private image list when all of them load.
+const int kOptical = 0, kHardDisk = 2, kCableDrive = 3, kNetworkDrive = 5, kClosedFolder = 7, kOpenFolder = 9;
+const UINT kIcons[] = { 1470, 1471, 1472, 1473, 1474, 1475, 1476, 1477, 1479, 1480, 1482, 1483 };
+
+// Derived as an application would, to reach what the class leaves to derived classes.
+class CTestDirTree : public CDirTreeCtrl
+{
+public:
+	using CDirTreeCtrl::GetDesiredSelectedDir;
+	using CDirTreeCtrl::GetDriveImageIndex;
+	using CDirTreeCtrl::GetPrivateImageList;
+	using CDirTreeCtrl::SetDoDraw;
+	using CDirTreeCtrl::UpdateBranch;
+	using CDirTreeCtrl::UpdateDriveLetters;
+};
+
+// Notes what an update handler decides.
+class EnableProbe : public CCmdUI
+{
+public:
+	virtual void Enable(BOOL bOn) override { m_nEnabled = bOn; }
+	int m_nEnabled = -1;
+};
+
+const unsigned kZeroParams = kt::wparam | kt::lparam;
+const kt::Expected kSelChanged = { CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED, kt::posted | kZeroParams };
+const kt::Expected kExpand = { CDirTreeCtrl::MSG_DIR_TREE_EXPAND, kt::posted | kZeroParams };
+const kt::Expected kKeyEnter = { CDirTreeCtrl::MSG_DIR_TREE_KEY_ENTER, kt::sent | kt::parent | kZeroParams };
+const kt::Expected kKeyEscape = { CDirTreeCtrl::MSG_DIR_TREE_KEY_ESCAPE,
+	kt::sent | kt::parent | kZeroParams };
+const kt::Expected kKeyDown = kt::Notify(TVN_KEYDOWN, kt::sent | kt::parent);
+
+// What the message window (posted) and the tree's parent (sent) receive; the
+// tree's other notifications to its parent are its own business.
+const kt::Ignore kTreeTraffic = { kt::kIncidental,
+	{ WM_PARENTNOTIFY, WM_SETFOCUS, WM_KILLFOCUS, NM_CLICK, NM_RETURN, NM_CUSTOMDRAW, NM_SETFOCUS,
+		NM_KILLFOCUS, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_GETDISPINFOA, TVN_ITEMEXPANDINGA,
+		TVN_ITEMEXPANDEDA, TVN_DELETEITEMA } };
+
+class DirTreeTest : public ::testing::Test
+{
+protected:
+	virtual void SetUp() override
+	{
+		// Wine lists n10 before n9; the tree sorts as a file manager does.
+		for (const char* dir : { "Alpha\\n10", "Alpha\\n9\\Deep", "beta", "Gamma", "zeta\\x" })
+			m_tmp.MakeDir(dir);
+		m_hMsgWnd =
+			::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 1, 1, m_host.GetSafeHwnd(), NULL, NULL, NULL);
+	}
+
+	// Binds m_tree to a new tree control in the host; the root level is the
+	// temporary folder's folders unless bDrives.
+	void Attach(bool bDrives = false)
+	{
+		HWND hWnd = ::CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 10, 10, 300, 260, m_host.GetSafeHwnd(),
+			reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kId)), NULL, NULL);
+		if (!bDrives)
+			m_tree.SetRestrictToDir(m_tmp.Path().c_str());
+		m_tree.SetMsgWnd(m_hMsgWnd);
+		ASSERT_TRUE(m_tree.SubclassWindow(hWnd));
+		kt::PumpPending();
+	}
+
+	std::string Path(const std::string& relative) const { return m_tmp.Path() + relative; }
+
+	// The item reached through the labels of path ('/' between levels) from hFrom's children.
+	HTREEITEM Item(const std::string& path, HTREEITEM hFrom = TVI_ROOT) const
+	{
+		HTREEITEM hItem = hFrom;
+		for (size_t start = 0, end = 0; hItem != NULL && start <= path.size(); start = end + 1)
+		{
+			end = std::min(path.find('/', start), path.size());
+			HTREEITEM hChild = m_tree.GetChildItem(hItem);
+			while (
+				hChild != NULL && std::string(m_tree.GetItemText(hChild)) != path.substr(start, end - start))
+				hChild = m_tree.GetNextSiblingItem(hChild);
+			hItem = hChild;
+		}
+		return hItem;
+	}
+
+	// The labels of the item's children joined by '|', a dummy node as '~'.
+	std::string Children(HTREEITEM hItem) const
+	{
+		std::string text;
+		for (HTREEITEM hChild = m_tree.GetChildItem(hItem); hChild != NULL;
+			 hChild = m_tree.GetNextSiblingItem(hChild))
+		{
+			const std::string label(m_tree.GetItemText(hChild));
+			text += (text.empty() ? "" : "|") + (label.empty() ? "~" : label);
+		}
+		return text;
+	}
+
+	std::string Images(HTREEITEM hItem) const
+	{
+		int nImage = -2, nSelected = -2;
+		m_tree.GetItemImage(hItem, nImage, nSelected);
+		return std::to_string(nImage) + "/" + std::to_string(nSelected);
+	}
+
+	// Clicks the item's button, as a user opens or closes a branch.
+	void ClickButton(HTREEITEM hItem)
+	{
+		CRect rc;
+		ASSERT_TRUE(m_tree.GetItemRect(hItem, &rc, FALSE));
+		for (int x = 0; x < rc.right; ++x)
+		{
+			TVHITTESTINFO ht = {};
+			ht.pt = CPoint(x, rc.CenterPoint().y);
+			if (m_tree.HitTest(&ht) == hItem && (ht.flags & TVHT_ONITEMBUTTON))
+			{
+				m_tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, ht.pt.y));
+				m_tree.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, ht.pt.y));
+				kt::PumpPending();
+				return;
+			}
+		}
+		ADD_FAILURE() << "no button on " << m_tree.GetItemText(hItem).GetString();
+	}
+
+	// Posts a key to the tree, with a modifier held down, and lets the message loop handle it.
+	void Key(UINT vk, UINT modifier = 0, UINT message = WM_KEYDOWN)
+	{
+		BYTE state[256];
+		::GetKeyboardState(state);
+		if (modifier != 0)
+			state[modifier] = 0x80;
+		::SetKeyboardState(state);
+		::PostMessageA(m_tree.GetSafeHwnd(), message, vk, 1);
+		kt::PumpPending();
+		state[modifier] = 0;
+		::SetKeyboardState(state);
+	}
+
+	kt::HostWindow m_host{ 420, 300 };
+	kt::TempDir m_tmp;
+	HWND m_hMsgWnd = NULL;
+	CTestDirTree m_tree;
+};
+
+std::string ClipboardText()
+{
+	TextArray lines;
+	return ClipboardUtils::ParseClipboardText(lines, "") ? std::string(lines.GetCopyAt(0)) : std::string();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Population, labels and images
+
+TEST_F(DirTreeTest, DrivesAreLabelledAndPicturedByKindAndLeftUnread)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	const struct
+	{
+		UINT type;
+		const char* label;
+		int image;
+	} kinds[] = { { DRIVE_CDROM, "Data", kOptical }, { DRIVE_REMOTE, "", kNetworkDrive },
+		{ DRIVE_REMOVABLE, "", kCableDrive }, { DRIVE_RAMDISK, "", kCableDrive },
+		{ DRIVE_REMOVABLE, "", kCableDrive } };
+	std::vector<std::unique_ptr<kt::WineDrive>> drives;
+	char letter = 'Z';
+	for (const auto& k : kinds)
+	{
+		// The last row is a floppy, which Wine tells by its letter.
+		const char at = &k == &kinds[4] ? 'B' : (letter = kt::WineDrive::FreeLetterBelow(letter));
+		if (*k.label != '\0')
+			m_tmp.MakeFile(std::string(1, at) + "\\.windows-label", k.label);
+		drives.push_back(std::make_unique<kt::WineDrive>(at, k.type, m_tmp.MakeDir(std::string(1, at))));
+		ASSERT_TRUE(drives.back()->m_bDefined) << at;
+	}
+	Attach(true);
+
+	EXPECT_EQ(std::string(m_tree.GetFirstFixedDrive()), "C:\\");
+	EXPECT_EQ(std::string(m_tree.GetSelectedDir(true)), "C:\\");
+	EXPECT_EQ(Images(Item("C:\\")), "2/2");
+	for (size_t i = 0; i < drives.size(); ++i)
+	{
+		const std::string root = std::string(1, drives[i]->m_letter) + ":\\";
+		const std::string label = *kinds[i].label ? root + " (" + kinds[i].label + ")" : root;
+		HTREEITEM hItem = Item(label);
+		ASSERT_NE(hItem, (HTREEITEM)NULL) << label;
+		EXPECT_EQ(Images(hItem), std::to_string(kinds[i].image) + "/" + std::to_string(kinds[i].image))
+			<< label;
+		EXPECT_EQ(Children(hItem), "~") << label;
+		EXPECT_EQ(std::string(m_tree.GetItemPath(hItem)), root);
+	}
+	// A floppy opens without being read.
+	HTREEITEM hFloppy = Item("B:\\");
+	ClickButton(hFloppy);
+	EXPECT_EQ(Children(hFloppy), "~");
+
+	const char cdLetter = drives[0]->m_letter;
+	EXPECT_EQ(std::string(m_tree.GetDriveName(static_cast<char>(cdLetter + 'a' - 'A'))), "Data");
+	EXPECT_EQ(std::string(m_tree.GetDriveName('C')), "");
+	EXPECT_EQ(std::string(m_tree.GetDriveName(kt::WineDrive::FreeLetterBelow(letter))), "");
+
+	// Wine's local drives all say they sit on a SCSI cable; other kinds and
+	// buses come from the roots Wine can make, and from no root at all.
+	const CString netRoot = CString(drives[1]->m_letter) + ":\\";
+	const struct
+	{
+		VolumeUtils::DriveType type;
+		CString root;
+		int image;
+	} rows[] = { { VolumeUtils::DriveRemovable, netRoot, kNetworkDrive },
+		{ VolumeUtils::DriveRemovable, "C:\\", kCableDrive }, { VolumeUtils::DriveRemovable, "", kHardDisk },
+		{ VolumeUtils::DriveFloppy, "", kCableDrive }, { VolumeUtils::DriveRamDisk, "", kCableDrive },
+		{ VolumeUtils::DriveOptical, "", kOptical }, { VolumeUtils::DriveNetwork, "", kNetworkDrive },
+		{ VolumeUtils::DriveFixed, "C:\\", kHardDisk }, { VolumeUtils::DriveUnknown, "C:\\", kHardDisk },
+		{ VolumeUtils::DriveNoRoot, "", kHardDisk } };
+	for (const auto& r : rows)
+		EXPECT_EQ(m_tree.GetDriveImageIndex(r.type, r.root), r.image) << r.type << " " << r.root.GetString();
+
+	// The whole label is copied, and only while something is selected.
+	m_tree.SelectDrive(static_cast<char>(cdLetter + 'a' - 'A'));
+	EnableProbe probe;
+	probe.m_nID = ID_EDIT_COPY;
+	m_tree.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &probe, NULL);
+	EXPECT_EQ(probe.m_nEnabled, TRUE);
+	m_tree.SendMessage(WM_COMMAND, ID_EDIT_COPY);
+	EXPECT_EQ(ClipboardText(), std::string(1, cdLetter) + ":\\ (Data)");
+	m_tree.SelectItem(NULL);
+	ClipboardUtils::CopyTextToClipboard("before");
+	m_tree.SendMessage(WM_COMMAND, ID_EDIT_COPY);
+	EXPECT_EQ(ClipboardText(), "before");
+	m_tree.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &probe, NULL);
+	EXPECT_EQ(probe.m_nEnabled, FALSE);
+}
+
+TEST_F(DirTreeTest, FolderPicturesFollowTheBranchAndComeFromTheLibrarysIcons)
+{
+	Attach();
+	CImageList* pList = NULL;
+	m_tree.GetPrivateImageList(pList);
+	ASSERT_EQ(pList->GetImageCount(), 12);
+	// Each image is most like the icon of its place.
+	std::vector<kt::Snapshot> icons, images;
+	for (int i = 0; i < 12; ++i)
+	{
+		HICON hIcon = static_cast<HICON>(
+			::LoadImageA(::GetModuleHandleA("kavro.dll"), MAKEINTRESOURCEA(kIcons[i]), IMAGE_ICON, 0, 0, 0));
+		icons.push_back(kt::Snapshot::Draw(16, 16, RGB(255, 255, 255),
+			[&](HDC hdc) { ::DrawIconEx(hdc, 0, 0, hIcon, 16, 16, 0, NULL, DI_NORMAL); }));
+		images.push_back(kt::Snapshot::Draw(16, 16, RGB(255, 255, 255),
+			[&](HDC hdc) { ImageList_Draw(pList->GetSafeHandle(), i, hdc, 0, 0, ILD_NORMAL); }));
+		::DestroyIcon(hIcon);
+	}
+	for (int i = 0; i < 12; ++i)
+	{
+		for (int j = 0; j < 12; ++j)
+		{
+			if (j == i)
+				continue;
+			EXPECT_LT(images[i].CountDiff(icons[i]), images[i].CountDiff(icons[j]))
+				<< kIcons[i] << " " << kIcons[j];
+		}
+	}
+
+	const std::string closed = std::to_string(kClosedFolder), open = std::to_string(kOpenFolder);
+	HTREEITEM hAlpha = Item("Alpha");
+	EXPECT_EQ(Children(TVI_ROOT), "Alpha|beta|Gamma|zeta");
+	EXPECT_EQ(Images(hAlpha), closed + "/" + closed);
+	ClickButton(hAlpha);
+	EXPECT_EQ(Images(hAlpha), open + "/" + open);
+	EXPECT_EQ(Images(Item("Alpha/n9")), closed + "/" + open);
+	ClickButton(hAlpha);
+	EXPECT_EQ(Images(hAlpha), closed + "/" + open);
+}
+
+TEST_F(DirTreeTest, PathsAreBuiltFromTheLabels)
+{
+	Attach();
+	ClickButton(Item("Alpha"));
+	ClickButton(Item("Alpha/n9"));
+	const struct
+	{
+		const char* item;
+		std::string path;
+	} rows[] = { { "Alpha", Path("Alpha\\") }, { "Alpha/n9/Deep", Path("Alpha\\n9\\Deep\\") },
+		{ "beta", Path("beta\\") }, { "zeta/", "" } };
+	for (const auto& r : rows)
+		EXPECT_EQ(std::string(m_tree.GetItemPath(Item(r.item))), r.path) << r.item;
+	// A label in the shell's form names its drive after the name.
+	m_tree.SetRestrictToDir("");
+	m_tree.Refresh(false);
+	m_tree.SetItemText(Item("C:\\"), "System (C:)");
+	EXPECT_EQ(std::string(m_tree.GetItemPath(Item("System (C:)"))), "C:\\");
+}
+
+// ---------------------------------------------------------------------------
+// Lazy branches
+
+TEST_F(DirTreeTest, OpeningReadsTheDiskAndClosingForgetsWhatWasRead)
+{
+	Attach();
+	HTREEITEM hAlpha = Item("Alpha");
+	EXPECT_EQ(Children(hAlpha), "~");
+	ClickButton(hAlpha);
+	// Only a folder with sub-folders gets a dummy node.
+	EXPECT_EQ(Children(hAlpha), "n9|n10");
+	EXPECT_EQ(Children(Item("Alpha/n9")), "~");
+	EXPECT_EQ(Children(Item("Alpha/n10")), "");
+	ClickButton(hAlpha);
+	EXPECT_EQ(Children(hAlpha), "~");
+
+	m_tmp.MakeDir("Alpha\\m5");
+	ClickButton(hAlpha);
+	EXPECT_EQ(Children(hAlpha), "m5|n9|n10");
+	// Enter closes and forgets too, though the tree control asked to close may not say so.
+	m_tree.SelectItem(hAlpha);
+	Key(VK_RETURN);
+	EXPECT_EQ(Children(hAlpha), "~");
+	EXPECT_FALSE(m_tree.GetItemState(hAlpha, TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+// The messages of a user's session, in order: Enter with nothing selected,
+// selecting, opening, selecting inside, closing around the selection, Enter both ways, Escape,
+// and Ctrl+Home, which the tree control itself never sees.
+const kt::Sequence kSessionSeq = {
+	kKeyDown,
+	kKeyEnter,
+	kt::kSeparator,
+	kSelChanged,
+	kt::kSeparator,
+	kExpand,
+	kt::kSeparator,
+	kSelChanged,
+	kt::kSeparator,
+	kSelChanged,
+	kExpand,
+	kt::kSeparator,
+	kKeyDown,
+	kKeyEnter,
+	kExpand,
+	kt::kSeparator,
+	kKeyDown,
+	kKeyEnter,
+	kExpand,
+	kt::kSeparator,
+	kKeyDown,
+	kKeyEscape,
+	kt::kSeparator,
+	kSelChanged,
+	kSelChanged,
+	kt::kSeparator,
+};
+
+TEST_F(DirTreeTest, SelectionsAndOpeningsArePostedAndKeysSentToTheParent)
+{
+	Attach();
+	HTREEITEM hAlpha = Item("Alpha");
+	kt::MessageRecorder rec(m_hMsgWnd, true);
+	Key(VK_RETURN);
+	rec.Separate();
+	m_tree.SelectItem(Item("beta"));
+	rec.Separate();
+	ClickButton(hAlpha);
+	rec.Separate();
+	m_tree.SelectItem(Item("Alpha/n9"));
+	rec.Separate();
+	ClickButton(hAlpha);
+	rec.Separate();
+	EXPECT_EQ(m_tree.GetSelectedItem(), hAlpha);
+	Key(VK_RETURN);
+	rec.Separate();
+	EXPECT_EQ(Children(hAlpha), "n9|n10");
+	Key(VK_RETURN);
+	rec.Separate();
+	Key(VK_ESCAPE);
+	rec.Separate();
+	m_tree.SelectItem(Item("zeta"));
+	Key(VK_HOME, VK_CONTROL);
+	rec.Separate();
+	EXPECT_EQ(m_tree.GetSelectedItem(), hAlpha);
+	EXPECT_TRUE(rec.Matches(kSessionSeq, kTreeTraffic));
+}
+
+// ---------------------------------------------------------------------------
+// Selection and rebuilding
+
+TEST_F(DirTreeTest, SetSelectedDirFindsExactPathsAndRemembersTheOthers)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	Attach(true);
+	// Each level opened on the way is reported, then the selection; a rebuild
+	// opens them all again.
+	TextArray levels;
+	DirUtils::BreakUpDirs(Path("zeta\\x\\").c_str(), levels);
+	kt::Sequence expected;
+	{
+		kt::MessageRecorder rec(m_hMsgWnd);
+		ASSERT_NE(m_tree.SetSelectedDir(Path("zeta\\x\\").c_str(), false), (HTREEITEM)NULL);
+		rec.Separate();
+		m_tree.Refresh(false);
+		rec.Separate();
+		for (int pass = 0; pass < 2; ++pass)
+		{
+			expected.insert(expected.end(), static_cast<size_t>(levels.GetCount() - 1), kExpand);
+			expected.insert(expected.end(), { kSelChanged, kt::kSeparator });
+		}
+		EXPECT_TRUE(rec.Matches(expected, kTreeTraffic));
+	}
+
+	const std::string file = m_tmp.MakeFile("Alpha\\file.txt");
+	const std::string noDrive = std::string(1, kt::WineDrive::FreeLetterBelow('Z')) + ":\\Later\\";
+	const struct
+	{
+		std::string path;
+		const char* found; // the item's label, or null
+	} rows[] = { { Path("Alpha\\n9\\Deep\\"), "Deep" }, { Path("Alpha\\n10"), "n10" },
+		{ Path("ALPHA\\n10\\"), NULL }, { Path("Alpha\\missing\\"), NULL }, { file, NULL },
+		{ "\\\\server\\share\\dir\\", NULL }, { "<>|?*", NULL }, { noDrive, NULL } };
+	for (const auto& r : rows)
+	{
+		HTREEITEM hItem = m_tree.SetSelectedDir(r.path.c_str(), false);
+		if (r.found == NULL)
+		{
+			EXPECT_EQ(hItem, (HTREEITEM)NULL) << r.path;
+			EXPECT_EQ(std::string(m_tree.GetDesiredSelectedDir()), r.path);
+			continue;
+		}
+		ASSERT_NE(hItem, (HTREEITEM)NULL) << r.path;
+		EXPECT_EQ(std::string(m_tree.GetItemText(hItem)), r.found);
+		EXPECT_EQ(m_tree.GetSelectedItem(), hItem);
+		EXPECT_EQ(std::string(m_tree.GetSelectedDir(true)), r.path);
+	}
+	EXPECT_EQ(m_tree.SetSelectedDir("", true), (HTREEITEM)NULL);
+	EXPECT_EQ(std::string(m_tree.GetDesiredSelectedDir()), noDrive);
+
+	// The path asked for last is aimed at by the next rebuild, once its drive is there.
+	m_tmp.MakeDir("Q\\Later");
+	kt::WineDrive drive(noDrive[0], DRIVE_FIXED, m_tmp.Path() + "Q");
+	ASSERT_TRUE(drive.m_bDefined);
+	m_tree.Refresh(false);
+	EXPECT_EQ(std::string(m_tree.GetItemPath(m_tree.GetSelectedItem())), noDrive);
+}
+
+TEST_F(DirTreeTest, ABranchOpenedBeforeIsReadAgainOnlyWithStateReset)
+{
+	Attach(true);
+	ASSERT_NE(m_tree.SetSelectedDir(Path("zeta").c_str(), false), (HTREEITEM)NULL);
+	HTREEITEM hZeta = Item("zeta", m_tree.GetParentItem(m_tree.GetSelectedItem()));
+	ClickButton(hZeta);
+	ClickButton(hZeta);
+	EXPECT_EQ(m_tree.SetSelectedDir(Path("zeta\\x\\").c_str(), false), (HTREEITEM)NULL);
+	EXPECT_EQ(Children(hZeta), "~");
+	m_tree.SetStateReset(true);
+	HTREEITEM hX = m_tree.SetSelectedDir(Path("zeta\\x\\").c_str(), false);
+	ASSERT_NE(hX, (HTREEITEM)NULL);
+	EXPECT_EQ(Children(m_tree.GetParentItem(hX)), "x");
+}
+
+TEST_F(DirTreeTest, RefreshSelectsTheNearestNeighbourOfAVanishedFolder)
+{
+	Attach(true);
+	const struct
+	{
+		const char* selected;
+		const char* expected;
+	} rows[] = { { "R\\b\\", "R\\c\\" }, { "R\\c\\", "R\\b\\" }, { "S\\only\\", "S\\" } };
+	for (const auto& r : rows)
+	{
+		for (const char* dir : { "R\\a", "R\\b", "R\\c", "S\\only" })
+			m_tmp.MakeDir(dir);
+		ASSERT_NE(m_tree.SetSelectedDir(Path(r.selected).c_str(), false), (HTREEITEM)NULL);
+		ASSERT_TRUE(::RemoveDirectoryA(Path(r.selected).c_str()));
+		// Scrolled away, to be brought back.
+		m_tree.SendMessage(WM_VSCROLL, SB_TOP);
+		m_tree.Refresh(true);
+		EXPECT_EQ(std::string(m_tree.GetSelectedDir(true)), Path(r.expected)) << r.selected;
+		CRect rc, rcClient;
+		m_tree.GetClientRect(&rcClient);
+		EXPECT_TRUE(
+			m_tree.GetItemRect(m_tree.GetSelectedItem(), &rc, TRUE) && rcClient.PtInRect(rc.TopLeft()));
+	}
+
+	// A restricted tree holds no drive, so no full path is found.
+	m_tree.SetRestrictToDir(m_tmp.Path().c_str());
+	m_tree.Refresh(false);
+	EXPECT_EQ(m_tree.SetSelectedDir(Path("Alpha\\").c_str(), false), (HTREEITEM)NULL);
+	m_tree.Refresh(false);
+	EXPECT_EQ(m_tree.GetSelectedItem(), (HTREEITEM)NULL);
+	EXPECT_EQ(Children(TVI_ROOT), "Alpha|beta|Gamma|R|S|zeta");
+}
+
+// ---------------------------------------------------------------------------
+// Keeping an existing tree up to date
+
+TEST_F(DirTreeTest, UpdateBranchFollowsTheDisk)
+{
+	Attach();
+	HTREEITEM hAlpha = Item("Alpha");
+	ClickButton(hAlpha);
+	ClickButton(Item("Alpha/n9"));
+	m_tree.SelectItem(Item("Alpha/n10"));
+	bool bChanged = false;
+	EXPECT_FALSE(m_tree.UpdateBranch(hAlpha, bChanged));
+	EXPECT_FALSE(bChanged);
+
+	m_tmp.MakeDir("Alpha\\m5\\sub");
+	ASSERT_TRUE(::RemoveDirectoryA(Path("Alpha\\n10").c_str()));
+	ASSERT_TRUE(::RemoveDirectoryA(Path("Alpha\\n9\\Deep").c_str()));
+	kt::PumpPending();
+	kt::MessageRecorder rec(m_hMsgWnd);
+	EXPECT_TRUE(m_tree.UpdateBranch(hAlpha, bChanged));
+	rec.Separate();
+	EXPECT_TRUE(bChanged);
+	EXPECT_EQ(Children(hAlpha), "m5|n9");
+	EXPECT_EQ(Children(Item("Alpha/m5")), "~");
+	EXPECT_EQ(Children(Item("Alpha/n9")), "");
+	// The selection moved off the vanished folder to its neighbour, and said so.
+	EXPECT_EQ(std::string(m_tree.GetSelectedDir(true)), Path("Alpha\\n9\\"));
+	EXPECT_TRUE(rec.Matches({ kSelChanged, kt::kSeparator }, kTreeTraffic));
+}
+
+TEST_F(DirTreeTest, UpdateDriveLettersFollowsTheDrives)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	Attach(true);
+	EXPECT_FALSE(m_tree.UpdateDriveLetters());
+	const std::string roots = Children(TVI_ROOT);
+	const char letter = kt::WineDrive::FreeLetterBelow('Z');
+	const std::string root = std::string(1, letter) + ":\\";
+	auto drive = std::make_unique<kt::WineDrive>(letter, DRIVE_FIXED, m_tmp.MakeDir("V"));
+	ASSERT_TRUE(drive->m_bDefined);
+	EXPECT_TRUE(m_tree.UpdateDriveLetters());
+	EXPECT_EQ(Children(Item(root)), "~");
+	// The volume gets a label (Wine reads it when the drive is defined).
+	drive.reset();
+	m_tmp.MakeFile("V\\.windows-label", "Backup");
+	drive = std::make_unique<kt::WineDrive>(letter, DRIVE_FIXED, m_tmp.Path() + "V");
+	EXPECT_TRUE(m_tree.UpdateDriveLetters());
+	EXPECT_NE(Item(root + " (Backup)"), (HTREEITEM)NULL) << Children(TVI_ROOT);
+	// Sorted in letter order among the others.
+	EXPECT_LT(Children(TVI_ROOT).find(root), Children(TVI_ROOT).find("Z:\\"));
+	drive.reset();
+	EXPECT_FALSE(m_tree.UpdateDriveLetters());
+	EXPECT_EQ(Children(TVI_ROOT), roots);
+}
+
+// ---------------------------------------------------------------------------
+// Popup menu
+
+TEST_F(DirTreeTest, PopupMenuOpensUnderTheSelectionFromEveryKeyboardWay)
+{
+	Attach();
+	m_tree.SetContextMenu(IDR_TREE_MENU);
+	kt::MenuAnswer answer(m_host.GetSafeHwnd());
+	kt::MessageRecorder rec(m_host.GetSafeHwnd());
+	const struct
+	{
+		UINT message, vk, modifier;
+		LPARAM lParam;
+	} ways[] = { { WM_KEYDOWN, VK_APPS, 0, 0 }, { WM_SYSKEYDOWN, VK_F10, VK_SHIFT, 0 },
+		{ WM_CONTEXTMENU, 0, 0, -1 }, { WM_CONTEXTMENU, 0, 0, MAKELPARAM(50, 50) } };
+	for (HTREEITEM hSelected : { Item("Gamma"), (HTREEITEM)NULL })
+	{
+		m_tree.SelectItem(hSelected);
+		// Under the label's left end, or 5 pixels into the client area.
+		CRect rc(0, 0, 5, 5);
+		if (hSelected != NULL)
+			m_tree.GetItemRect(hSelected, &rc, TRUE);
+		CPoint at(hSelected ? rc.left : 5, rc.bottom);
+		m_tree.ClientToScreen(&at);
+		for (const auto& w : ways)
+		{
+			const int nLoops = answer.Loops();
+			answer.Press({ VK_DOWN, VK_RETURN });
+			if (w.message == WM_CONTEXTMENU)
+			{
+				::PostMessageA(m_tree.GetSafeHwnd(), WM_CONTEXTMENU,
+					reinterpret_cast<WPARAM>(m_tree.GetSafeHwnd()), w.lParam);
+				kt::PumpPending();
+			}
+			else
+			{
+				Key(w.vk, w.modifier, w.message);
+			}
+			rec.Separate();
+			EXPECT_EQ(answer.Loops(), nLoops + 1) << w.message << " " << w.vk;
+			EXPECT_EQ(answer.MenuRect().left, at.x) << w.message << " " << w.vk;
+			EXPECT_EQ(answer.MenuRect().top, at.y) << w.message << " " << w.vk;
+		}
+	}
+	// Each time the chosen command went to the parent.
+	kt::Sequence expected;
+	for (int i = 0; i < 8; ++i)
+		expected.insert(expected.end(), { { WM_COMMAND, kt::wparam, ID_TREE_OPEN }, kt::kSeparator });
+	EXPECT_TRUE(rec.Matches(expected,
+		{ kt::kIncidental, { WM_NOTIFY, WM_ENTERMENULOOP, WM_EXITMENULOOP, WM_INITMENU, WM_INITMENUPOPUP,
+							   WM_UNINITMENUPOPUP, WM_MENUSELECT, WM_ENTERIDLE, WM_MEASUREITEM, WM_DRAWITEM,
+							   WM_CAPTURECHANGED, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_CONTEXTMENU } }));
+}
+
+TEST_F(DirTreeTest, RightClickSelectsTheItemUnderTheMouseAndShowsTheMenuWhenThereIsOne)
+{
+	Attach();
+	kt::MenuAnswer answer(m_host.GetSafeHwnd());
+	for (UINT nMenu : { 0, IDR_TREE_MENU })
+	{
+		m_tree.SetContextMenu(nMenu);
+		m_tree.SelectItem(Item("Alpha"));
+		CRect rc;
+		m_tree.GetItemRect(Item("Gamma"), &rc, TRUE);
+		m_tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+		kt::PumpPending();
+		EXPECT_EQ(m_tree.GetSelectedItem(), Item("Gamma"));
+		EXPECT_EQ(answer.Loops(), nMenu ? 1 : 0);
+	}
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+TEST_F(DirTreeTest, UnselectedLabelsAreDrawnInTheControlsFontAndColour)
+{
+	Attach();
+	LOGFONTA lf = {};
+	lf.lfHeight = -13;
+	lf.lfQuality = NONANTIALIASED_QUALITY;
+	lstrcpyA(lf.lfFaceName, "Tahoma");
+	const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+	m_tree.ApplyFont(lf, kRed);
+	m_tree.SelectItem(Item("beta"));
+	kt::FlushPaint(m_host.GetSafeHwnd());
+
+	HFONT hFont = ::CreateFontIndirectA(&lf);
+	const COLORREF crBack = ::GetSysColor(COLOR_WINDOW);
+	const kt::Snapshot shot(m_tree.GetSafeHwnd());
+	for (const char* label : { "Alpha", "beta", "Gamma", "zeta" })
+	{
+		CRect rc;
+		ASSERT_TRUE(m_tree.GetItemRect(Item(label), &rc, TRUE));
+		const kt::Snapshot got = shot.Crop(rc);
+		if (std::string(label) == "beta")
+		{
+			EXPECT_EQ(got.Count(kRed), 0) << "the selected item keeps the tree's colours";
+			continue;
+		}
+		// The box of the text drawn again is exactly the plain GDI picture.
+		SIZE size = {};
+		const kt::Snapshot want = kt::Snapshot::Draw(rc.Width(), rc.Height(), crBack,
+			[&](HDC hdc)
+			{
+				HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+				::SetTextColor(hdc, kRed);
+				::SetBkColor(hdc, crBack);
+				::TextOutA(hdc, 2, 1, label, lstrlenA(label));
+				::GetTextExtentPoint32A(hdc, label, lstrlenA(label), &size);
+				::SelectObject(hdc, hOld);
+			});
+		const CRect box(2, 1, 2 + size.cx, 1 + size.cy);
+		EXPECT_EQ(got.CountDiff(want, box & CRect(0, 0, rc.Width(), rc.Height())), 0) << label;
+		EXPECT_GT(got.Count(kRed), 10) << label;
+	}
+	::DeleteObject(hFont);
+
+	// While drawing is off nothing is painted; an empty face changes nothing.
+	auto countColour = [this](COLORREF cr)
+	{
+		kt::FlushPaint(m_host.GetSafeHwnd());
+		return kt::Snapshot(m_tree.GetSafeHwnd()).Count(cr);
+	};
+	const int nRed = countColour(kRed);
+	m_tree.SetDoDraw(false);
+	m_tree.ApplyFont(lf, kBlue);
+	EXPECT_EQ(countColour(kBlue), 0);
+	m_tree.SetDoDraw(true);
+	LOGFONTA lfNoFace = lf;
+	lfNoFace.lfFaceName[0] = '\0';
+	m_tree.ApplyFont(lfNoFace, kRed);
+	m_tree.Invalidate();
+	EXPECT_EQ(countColour(kBlue), nRed);
+	EXPECT_EQ(countColour(kRed), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Bad input
+
+TEST_F(DirTreeTest, BadInputFailsQuietly)
+{
+	// Longer than MAX_PATH: found, and its path given in full.
+	std::wstring longDir = L"\\\\?\\" + StringUtils::ToWide(m_tmp.Path().c_str());
+	std::string longPath = m_tmp.Path();
+	std::vector<std::wstring> made;
+	while (longPath.size() <= MAX_PATH + 20)
+	{
+		longDir += L"level-of-a-long-path\\";
+		longPath += "level-of-a-long-path\\";
+		ASSERT_TRUE(::CreateDirectoryW(longDir.c_str(), NULL));
+		made.push_back(longDir);
+	}
+	Attach(true);
+	HTREEITEM hLong = m_tree.SetSelectedDir(longPath.c_str(), false);
+	ASSERT_NE(hLong, (HTREEITEM)NULL);
+	EXPECT_EQ(std::string(m_tree.GetItemPath(hLong)), longPath);
+	for (auto it = made.rbegin(); it != made.rend(); ++it)
+		::RemoveDirectoryW(it->c_str());
+
+	// Deleted between the listing of its parent and its opening: opens empty.
+	ASSERT_NE(m_tree.SetSelectedDir(Path("zeta\\").c_str(), false), (HTREEITEM)NULL);
+	HTREEITEM hZeta = m_tree.GetSelectedItem();
+	ASSERT_TRUE(::RemoveDirectoryA(Path("zeta\\x").c_str()) && ::RemoveDirectoryA(Path("zeta").c_str()));
+	ClickButton(hZeta);
+	EXPECT_EQ(Children(hZeta), "");
+	EXPECT_EQ(std::string(m_tree.GetItemPath(hZeta)), Path("zeta"));
+
+	// A name the ANSI code page cannot hold is left out; its siblings are not.
+	const std::wstring wide = StringUtils::ToWide(Path("Alpha\\").c_str()) + L"\x0416\x4E2D";
+	ASSERT_TRUE(::CreateDirectoryW(wide.c_str(), NULL));
+	ASSERT_NE(m_tree.SetSelectedDir(Path("Alpha\\").c_str(), true), (HTREEITEM)NULL);
+	EXPECT_EQ(Children(m_tree.GetSelectedItem()), "n9|n10");
+	::RemoveDirectoryW(wide.c_str());
+
+	// A message window that went away is not posted to.
+	::DestroyWindow(m_hMsgWnd);
+	EXPECT_NE(m_tree.SetSelectedDir(Path("beta\\").c_str(), false), (HTREEITEM)NULL);
+	kt::PumpPending();
+}
+
+TEST_F(DirTreeTest, DriveWithoutMediumAndTreeWithoutParent)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	// An optical drive whose disc is missing: listed, labelled by its root, empty when opened.
+	const char letter = kt::WineDrive::FreeLetterBelow('Z');
+	const std::string root = std::string(1, letter) + ":\\";
+	kt::WineDrive drive(letter, DRIVE_CDROM, m_tmp.Path() + "no-disc");
+	ASSERT_TRUE(drive.m_bDefined);
+	Attach(true);
+	HTREEITEM hDrive = Item(root);
+	ASSERT_NE(hDrive, (HTREEITEM)NULL) << Children(TVI_ROOT);
+	ClickButton(hDrive);
+	EXPECT_EQ(Children(hDrive), "");
+
+	// A tree with no parent gets no notifications reflected and sends no keys.
+	CTestDirTree orphan;
+	HWND hWnd = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 200, 200, NULL, NULL,
+		NULL, NULL);
+	orphan.SetContextMenu(IDR_TREE_MENU);
+	ASSERT_TRUE(orphan.SubclassWindow(hWnd));
+	EXPECT_EQ(std::string(orphan.GetSelectedDir(true)), "C:\\");
+	::PostMessageA(hWnd, WM_KEYDOWN, VK_APPS, 0);
+	::PostMessageA(hWnd, WM_KEYDOWN, VK_RETURN, 0);
+	kt::PumpPending();
+	EXPECT_EQ(orphan.SetSelectedDir(Path("Alpha\\").c_str(), false), (HTREEITEM)NULL);
+	orphan.DestroyWindow();
+}
+
+TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectBehind)
+{
+	Attach();
+	LOGFONTA lf = {};
+	lf.lfHeight = -12;
+	lstrcpyA(lf.lfFaceName, "Tahoma");
+	auto cycle = [&]
+	{
+		ClickButton(Item("Alpha"));
+		kt::FlushPaint(m_host.GetSafeHwnd());
+		ClickButton(Item("Alpha"));
+		m_tree.ApplyFont(lf, RGB(0, 0, 128));
+		m_tree.Refresh(true);
+		kt::FlushPaint(m_host.GetSafeHwnd());
+	};
+	cycle();
+	const int nBefore = kt::CountGdiObjects();
+	ASSERT_GT(nBefore, 0);
+	for (int i = 0; i < 20; ++i)
+		cycle();
+	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+
+	// What a control made goes with it.
+	auto tree = std::make_unique<CDirTreeCtrl>();
+	tree->SubclassWindow(::CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 10, 10, 300, 260,
+		m_host.GetSafeHwnd(), NULL, NULL, NULL));
+	kt::FlushPaint(m_host.GetSafeHwnd());
+	EXPECT_GT(kt::CountGdiObjects(), nBefore);
+	tree.reset();
+	kt::PumpPending();
+	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+}
