@@ -38,6 +38,7 @@ demo: build
 bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

@@ -14,13 +14,19 @@ inline double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 	return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The median time of call over nRepetitions runs. prepare runs before each
-// run and is not timed, for a call that must start from the same state.
+// Runs stop coming once they have taken this long together: a call that
+// takes minutes is measured well enough by one run.
+const double kRunsBudgetSeconds = 30.0;
+
+// The median time of call over nRepetitions runs, or over the runs made
+// within kRunsBudgetSeconds (at least one). prepare runs before each run and
+// is not timed, for a call that must start from the same state.
 template <typename Prepare, typename Call>
 double MedianSeconds(int nRepetitions, Prepare prepare, Call call)
 {
 	std::vector<double> times;
-	for (int i = 0; i < nRepetitions; ++i)
+	double total = 0.0;
+	for (int i = 0; i < nRepetitions && total < kRunsBudgetSeconds; ++i)
 	{
 		prepare();
 		LARGE_INTEGER start, end;
@@ -28,6 +34,7 @@ double MedianSeconds(int nRepetitions, Prepare prepare, Call call)
 		call();
 		::QueryPerformanceCounter(&end);
 		times.push_back(Seconds(start, end));
+		total += times.back();
 	}
 	std::sort(times.begin(), times.end());
 	return times[times.size() / 2];
