@@ -39,6 +39,7 @@ bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/tree-width-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

@@ -5,40 +5,17 @@
 // before and after the files, the median time of each call over several
 // repetitions and their ratio. Not a test: the numbers depend on the file
 // system and its enumeration order.
+#include "BenchTiming.h"
+
 #include <qtx/Support.h>
 
-#include <algorithm>
 #include <stdio.h>
-#include <vector>
 
 namespace
 {
 
 const int kFiles = 10000;
 const int kRepetitions = 15;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-	LARGE_INTEGER frequency;
-	::QueryPerformanceFrequency(&frequency);
-	return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Call>
-double MedianSeconds(Call call)
-{
-	std::vector<double> times;
-	for (int i = 0; i < kRepetitions; ++i)
-	{
-		LARGE_INTEGER start, end;
-		::QueryPerformanceCounter(&start);
-		call();
-		::QueryPerformanceCounter(&end);
-		times.push_back(Seconds(start, end));
-	}
-	std::sort(times.begin(), times.end());
-	return times[times.size() / 2];
-}
 
 bool MakeFiles(const CString& dir)
 {
@@ -82,8 +59,8 @@ bool Measure(const char* label, const char* sub)
 	bool has = false;
 	__int64 count = 0;
 	TextArray list;
-	double hasTime = MedianSeconds([&] { has = DirUtils::HasSubdirectory(dir, 0); });
-	double listTime = MedianSeconds([&] { count = DirUtils::GetDirectoryList(dir, list, 0); });
+	double hasTime = MedianSeconds(kRepetitions, [&] { has = DirUtils::HasSubdirectory(dir, 0); });
+	double listTime = MedianSeconds(kRepetitions, [&] { count = DirUtils::GetDirectoryList(dir, list, 0); });
 	RemoveAll(dir, sub);
 	if (!has || count != 1)
 	{

@@ -17,6 +17,7 @@ CGalleryDlg::CGalleryDlg(const CString& strShotsDir)
 	, m_nShots(0)
 {
 	m_pages[0] = &m_pageLabels;
+	m_pages[1] = &m_pageFolders;
 }
 
 BOOL CGalleryDlg::OnInitDialog()

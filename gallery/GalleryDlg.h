@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include "FoldersPage.h"
 #include "LabelsPage.h"
 #include "resource.h"
 
@@ -35,9 +36,10 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 1
+		PageCount = 2
 	};
 	CLabelsPage m_pageLabels;
+	CFoldersPage m_pageFolders;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers

@@ -1,0 +1,284 @@
+// dirtree_bench.cpp - opening a folder of many sub-folders in CDirTreeCtrl, against a plain tree.
+//
+// Classes in this file:
+//   CBenchApp, Timing
+//
+// The directory tree reads a branch when it is opened: it lists the
+// sub-folders, sorts them, asks every one whether it is shared and whether it
+// has sub-folders of its own, and inserts them. The plain way is
+// FindFirstFile/FindNextFile and one TVM_INSERTITEM per name. Both trees are
+// visible and repaint once at the end. Prints the median time of each at
+// 10,000 and 20,000 sub-folders, their ratio, how each grows from 10,000 to
+// 20,000, and the pieces of the tree's work timed alone, so that a slow
+// opening shows what bounds it. Not a test: the numbers depend on the file
+// system and the machine's load.
+#include "BenchTiming.h"
+
+#include <afxcmn.h>
+#include <afxwin.h>
+
+#include <kavro/DirTreeCtrl.h>
+#include <qtx/Support.h>
+
+#include <algorithm>
+#include <stdio.h>
+
+namespace
+{
+
+// Fewer runs are made of a call that takes long (BenchTiming.h).
+const int kRepetitions = 3;
+// IsDirShared is slow enough under Wine to be timed on an even sample of the
+// folders and scaled up.
+const int kSharedSample = 250;
+const int kFewer = 10000;
+const int kMore = 20000;
+const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+// The flags the tree lists with by default: hidden and system folders shown, links left out.
+const DWORD kListFlags = DirUtils::ListHidden | DirUtils::ListSystem | DirUtils::ListSkipLinks;
+
+class CBenchApp : public CWinApp
+{
+public:
+	CBenchApp()
+		: CWinApp("dirtree-bench")
+	{
+	}
+};
+
+CBenchApp theApp;
+
+CString SubFolderPath(const CString& strDir, int nIndex)
+{
+	CString strPath;
+	strPath.Format("%sfolder%05d", strDir.GetString(), nIndex);
+	return strPath;
+}
+
+// Creates the sub-folders nFrom to nTo - 1 of strDir.
+bool MakeSubFolders(const CString& strDir, int nFrom, int nTo)
+{
+	for (int i = nFrom; i < nTo; ++i)
+	{
+		if (!::CreateDirectoryA(SubFolderPath(strDir, i), NULL))
+			return false;
+	}
+	return true;
+}
+
+void RemoveSubFolders(const CString& strDir, int nCount)
+{
+	for (int i = 0; i < nCount; ++i)
+		::RemoveDirectoryA(SubFolderPath(strDir, i));
+}
+
+int CountChildren(const CTreeCtrl& tree, HTREEITEM hParent)
+{
+	int nCount = 0;
+	for (HTREEITEM hChild = tree.GetChildItem(hParent); hChild != NULL;
+		 hChild = tree.GetNextSiblingItem(hChild))
+		++nCount;
+	return nCount;
+}
+
+// The plain way: the names as FindNextFile gives them, each inserted as it comes.
+void ListIntoTree(const CString& strDir, HWND hTree, HTREEITEM hParent)
+{
+	WIN32_FIND_DATAA data;
+	HANDLE hFind = ::FindFirstFileA(strDir + "*", &data);
+	if (hFind == INVALID_HANDLE_VALUE)
+		return;
+	TVINSERTSTRUCTA insert = {};
+	insert.hParent = hParent;
+	insert.hInsertAfter = TVI_LAST;
+	insert.item.mask = TVIF_TEXT;
+	do
+	{
+		if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || strcmp(data.cFileName, ".") == 0 ||
+			strcmp(data.cFileName, "..") == 0)
+			continue;
+		insert.item.pszText = data.cFileName;
+		::SendMessageA(hTree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+	} while (::FindNextFileA(hFind, &data));
+	::FindClose(hFind);
+}
+
+struct Timing
+{
+	double dirTree;
+	double plain;
+};
+
+// Times the opening of strBench's only folder, which holds nCount sub-folders,
+// in both trees; a negative time when a tree did not end up with them all.
+Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench, const CString& strMany,
+	int nCount)
+{
+	Timing timing = { -1.0, -1.0 };
+
+	// A programmatic collapse is not reported by the tree, so each opening
+	// starts from a freshly built root level, whose folder holds its dummy.
+	HTREEITEM hBranch = NULL;
+	dirTree.SetRestrictToDir(strBench);
+	double seconds = MedianSeconds(
+		kRepetitions,
+		[&]
+		{
+			dirTree.Refresh(false);
+			hBranch = dirTree.GetRootItem();
+		},
+		[&] { dirTree.Expand(hBranch, TVE_EXPAND); });
+	if (CountChildren(dirTree, hBranch) == nCount)
+		timing.dirTree = seconds;
+
+	seconds = MedianSeconds(
+		kRepetitions,
+		[&]
+		{
+			plain.DeleteAllItems();
+			hBranch = plain.InsertItem("many");
+		},
+		[&]
+		{
+			ListIntoTree(strMany, plain.GetSafeHwnd(), hBranch);
+			plain.Expand(hBranch, TVE_EXPAND);
+			plain.UpdateWindow();
+		});
+	if (CountChildren(plain, hBranch) == nCount)
+		timing.plain = seconds;
+	return timing;
+}
+
+// The pieces of the tree's opening, each timed alone over the same folders.
+void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
+{
+	TextArray list;
+	const double listing =
+		MedianSeconds(kRepetitions, [&] { DirUtils::GetDirectoryList(strMany, list, kListFlags); });
+	TextArray sorted;
+	const double sort = MedianSeconds(
+		kRepetitions, [&] { sorted = list; }, [&] { sorted.Sort(true, false, TextArray::ContentPaths); });
+	const double hasSub = MedianSeconds(kRepetitions,
+		[&]
+		{
+			for (__int64 i = 0; i < list.GetCount(); ++i)
+				DirUtils::HasSubdirectory(list.GetCopyAt(i), kListFlags);
+		});
+	const double exists = MedianSeconds(kRepetitions,
+		[&]
+		{
+			for (__int64 i = 0; i < list.GetCount(); ++i)
+				DirUtils::DoesDirExist(list.GetCopyAt(i));
+		});
+	const __int64 nStep = std::max<__int64>(1, list.GetCount() / kSharedSample);
+	const double sharedSample = MedianSeconds(kRepetitions,
+		[&]
+		{
+			for (__int64 i = 0; i < list.GetCount(); i += nStep)
+				DirUtils::IsDirShared(list.GetCopyAt(i));
+		});
+	const double shared = sharedSample * static_cast<double>(nStep);
+	const double enumeration = MedianSeconds(kRepetitions,
+		[&]
+		{
+			WIN32_FIND_DATAA data;
+			HANDLE hFind = ::FindFirstFileA(strMany + "*", &data);
+			if (hFind == INVALID_HANDLE_VALUE)
+				return;
+			while (::FindNextFileA(hFind, &data))
+			{
+			}
+			::FindClose(hFind);
+		});
+	HTREEITEM hBranch = NULL;
+	const double inserts = MedianSeconds(
+		kRepetitions,
+		[&]
+		{
+			plain.DeleteAllItems();
+			hBranch = plain.InsertItem("many");
+		},
+		[&]
+		{
+			TVINSERTSTRUCTA insert = {};
+			insert.hParent = hBranch;
+			insert.hInsertAfter = TVI_LAST;
+			insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+			for (__int64 i = 0; i < list.GetCount(); ++i)
+			{
+				CString strName = DirUtils::ParseLastDir(list.GetCopyAt(i));
+				insert.item.pszText = const_cast<LPSTR>(strName.GetString());
+				::SendMessageA(plain.GetSafeHwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+			}
+			plain.Expand(hBranch, TVE_EXPAND);
+			plain.UpdateWindow();
+		});
+	printf("pieces at %d sub-folders, ms (median of up to %d runs):\n", nCount, kRepetitions);
+	printf("  GetDirectoryList %.1f, Sort %.1f\n", listing * 1000.0, sort * 1000.0);
+	printf("  HasSubdirectory of each %.1f, DoesDirExist of each %.1f\n", hasSub * 1000.0, exists * 1000.0);
+	printf("  IsDirShared of each %.1f (every %dth timed, scaled up)\n", shared * 1000.0,
+		static_cast<int>(nStep));
+	printf("  FindFirstFile/FindNextFile %.1f, TVM_INSERTITEM and repaint %.1f\n", enumeration * 1000.0,
+		inserts * 1000.0);
+}
+
+} // namespace
+
+int main()
+{
+	// The run is long: each line shows as soon as it is printed.
+	setvbuf(stdout, NULL, _IONBF, 0);
+	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
+	{
+		fprintf(stderr, "dirtree_bench: AfxWinInit failed\n");
+		return 1;
+	}
+	CString strBench;
+	strBench.Format("%sdirtree-bench-%lu\\", DirUtils::GetTempDir().GetString(), ::GetCurrentProcessId());
+	const CString strMany = strBench + "many\\";
+
+	CWnd host;
+	CDirTreeCtrl dirTree;
+	CTreeCtrl plain;
+	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 640, 480), NULL,
+			0) ||
+		!dirTree.Create(kTreeStyle, CRect(0, 0, 320, 480), &host, 1) ||
+		!plain.Create(kTreeStyle, CRect(320, 0, 640, 480), &host, 2))
+	{
+		fprintf(stderr, "dirtree_bench: no windows\n");
+		return 1;
+	}
+
+	const int counts[] = { kFewer, kMore };
+	Timing timings[2] = {};
+	bool ok = ::CreateDirectoryA(strBench, NULL) && ::CreateDirectoryA(strMany, NULL);
+	for (int i = 0; ok && i < 2; ++i)
+	{
+		ok = MakeSubFolders(strMany, i == 0 ? 0 : counts[i - 1], counts[i]);
+		if (!ok)
+			break;
+		PrintPieces(strMany, plain, counts[i]);
+		timings[i] = Measure(dirTree, plain, strBench, strMany, counts[i]);
+		ok = timings[i].dirTree > 0 && timings[i].plain > 0;
+		printf("%d sub-folders: CDirTreeCtrl opening %.1f ms, FindFirstFile + TVM_INSERTITEM %.1f ms\n",
+			counts[i], timings[i].dirTree * 1000.0, timings[i].plain * 1000.0);
+		printf("ratio DirTreeCtrl/plain at %d %.3f (aim 1.5)\n", counts[i],
+			timings[i].dirTree / timings[i].plain);
+	}
+	dirTree.DestroyWindow();
+	plain.DestroyWindow();
+	host.DestroyWindow();
+	RemoveSubFolders(strMany, kMore);
+	::RemoveDirectoryA(strMany);
+	::RemoveDirectoryA(strBench);
+	if (!ok)
+	{
+		fprintf(stderr, "dirtree_bench: %s could not be filled, or a tree did not show all of it\n",
+			strMany.GetString());
+		return 1;
+	}
+	printf("ratio DirTreeCtrl %d/%d %.3f (aim 2.2, linear 2.0)\n", kMore, kFewer,
+		timings[1].dirTree / timings[0].dirTree);
+	printf("ratio plain %d/%d %.3f\n", kMore, kFewer, timings[1].plain / timings[0].plain);
+	return 0;
+}
