@@ -20,6 +20,8 @@
 
 #include <kavro/WndUtils.h>
 
+#include "BenchTiming.h"
+
 #include <algorithm>
 #include <stdio.h>
 #include <string.h>
@@ -42,29 +44,6 @@ public:
 };
 
 CBenchApp theApp;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-	LARGE_INTEGER frequency;
-	::QueryPerformanceFrequency(&frequency);
-	return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <typename Call>
-double MedianSeconds(Call call)
-{
-	std::vector<double> times;
-	for (int i = 0; i < kRepetitions; ++i)
-	{
-		LARGE_INTEGER start, end;
-		::QueryPerformanceCounter(&start);
-		call();
-		::QueryPerformanceCounter(&end);
-		times.push_back(Seconds(start, end));
-	}
-	std::sort(times.begin(), times.end());
-	return times[times.size() / 2];
-}
 
 // Widest label rectangle, one TVM_GETITEMRECT per item.
 int WidestByHand(HWND hTree, const std::vector<HTREEITEM>& items)
@@ -124,8 +103,8 @@ int main()
 	// below find the widths already known.
 	int nByHand = WidestByHand(tree.m_hWnd, items);
 	int nWidth = 0;
-	const double byHand = MedianSeconds([&] { nByHand = WidestByHand(tree.m_hWnd, items); });
-	const double content = MedianSeconds([&] { nWidth = WndUtils::GetWidthOfContent(tree); });
+	const double byHand = MedianSeconds(kRepetitions, [&] { nByHand = WidestByHand(tree.m_hWnd, items); });
+	const double content = MedianSeconds(kRepetitions, [&] { nWidth = WndUtils::GetWidthOfContent(tree); });
 	host.DestroyWindow();
 	if (nByHand <= 0 || nWidth <= nByHand)
 	{

@@ -3,6 +3,7 @@
 #include <afxcmn.h>
 
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/WndUtils.h>
 #include <qtx/Graphics.h>
 
 #include "Frame.h"
@@ -114,6 +115,11 @@ void CDirTreeCtrl::SetRestrictToDir(const CString& strDir)
 CString CDirTreeCtrl::GetFirstFixedDrive() const
 {
 	return m_strFirstFixedDrive;
+}
+
+int CDirTreeCtrl::GetHorizontalExtent() const
+{
+	return WndUtils::GetWidthOfContent(*this);
 }
 
 CString CDirTreeCtrl::GetItemPath(HTREEITEM hItem) const

@@ -609,12 +609,11 @@ TEST_F(DirTreeTest, UnselectedLabelsAreDrawnInTheControlsFontAndColour)
 
 	HFONT hFont = ::CreateFontIndirectA(&lf);
 	const COLORREF crBack = ::GetSysColor(COLOR_WINDOW);
-	const kt::Snapshot shot(m_tree.GetSafeHwnd());
 	for (const char* label : { "Alpha", "beta", "Gamma", "zeta" })
 	{
 		CRect rc;
 		ASSERT_TRUE(m_tree.GetItemRect(Item(label), &rc, TRUE));
-		const kt::Snapshot got = shot.Crop(rc);
+		const kt::Snapshot got(m_tree.GetSafeHwnd(), rc);
 		if (std::string(label) == "beta")
 		{
 			EXPECT_EQ(got.Count(kRed), 0) << "the selected item keeps the tree's colours";

@@ -28,8 +28,10 @@ TempDir::~TempDir()
 		return;
 	// A list of one path, without its backslash, ended by an empty one.
 	const std::string from = m_path.substr(0, m_path.size() - 1) + '\0';
-	SHFILEOPSTRUCTA op = { NULL, FO_DELETE, from.c_str(), NULL,
-		FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT };
+	SHFILEOPSTRUCTA op = {};
+	op.wFunc = FO_DELETE;
+	op.pFrom = from.c_str();
+	op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
 	::SHFileOperationA(&op);
 }
 

@@ -1,5 +1,6 @@
 // kavro.h - every public header of the control library at once.
 #pragma once
 
+#include <kavro/DirTreeCtrl.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
