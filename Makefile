@@ -35,11 +35,12 @@ demo: build
 
 # Benchmarks print ratios; they are not part of the test suite. Headless,
 # as the tests run.
+# DIRTREE_BENCH_FOLDERS: folders in the smaller directory-tree run (10000).
 bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/tree-width-bench.exe
-	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe $(DIRTREE_BENCH_FOLDERS)
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build
