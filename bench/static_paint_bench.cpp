@@ -10,6 +10,8 @@
 // measure all of it on every pass. Prints the median time of one synchronous
 // repaint of each control and the ratio to the system's static. Not a test:
 // the numbers depend on the machine and its load.
+#include "BenchTiming.h"
+
 #include <afxwin.h>
 
 #include <kavro/TransparentStatic.h>
@@ -36,27 +38,11 @@ public:
 
 CBenchApp theApp;
 
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-	LARGE_INTEGER frequency;
-	::QueryPerformanceFrequency(&frequency);
-	return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Median time of a synchronous repaint of the whole window.
 double MedianPaintSeconds(HWND hWnd)
 {
-	std::vector<double> times;
-	for (int i = 0; i < kRepetitions; ++i)
-	{
-		LARGE_INTEGER start, end;
-		::QueryPerformanceCounter(&start);
-		::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-		::QueryPerformanceCounter(&end);
-		times.push_back(Seconds(start, end));
-	}
-	std::sort(times.begin(), times.end());
-	return times[times.size() / 2];
+	return MedianSeconds(kRepetitions,
+		[hWnd] { ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
 }
 
 } // namespace
