@@ -7,6 +7,7 @@
 #include <qtx/Graphics.h>
 
 #include "Frame.h"
+#include "resource.h"
 
 // The library's own module, where the tree's icons are.
 static const char* const kModuleName = "kavro.dll";
@@ -74,18 +75,18 @@ void CDirTreeCtrl::PreSubclassWindow()
 		UINT nID;
 		int CDirTreeCtrl::*pnIndex;
 	} icons[] = {
-		{ 1470, &CDirTreeCtrl::m_nOpticalImage },
-		{ 1471, &CDirTreeCtrl::m_nNetworkOpticalImage },
-		{ 1472, &CDirTreeCtrl::m_nHardDiskImage },
-		{ 1473, &CDirTreeCtrl::m_nCableDriveImage },
-		{ 1474, &CDirTreeCtrl::m_nMemoryCardImage },
-		{ 1475, &CDirTreeCtrl::m_nNetworkDriveImage },
-		{ 1476, &CDirTreeCtrl::m_nUsbStickImage },
-		{ 1477, &CDirTreeCtrl::m_nClosedFolderImage },
-		{ 1479, &CDirTreeCtrl::m_nNetworkFolderImage },
-		{ 1480, &CDirTreeCtrl::m_nOpenFolderImage },
-		{ 1482, &CDirTreeCtrl::m_nSharedFolderImage },
-		{ 1483, &CDirTreeCtrl::m_nComputerImage },
+		{ IDI_KAVRO_OPTICAL_DRIVE, &CDirTreeCtrl::m_nOpticalImage },
+		{ IDI_KAVRO_OPTICAL_DRIVE_NETWORK, &CDirTreeCtrl::m_nNetworkOpticalImage },
+		{ IDI_KAVRO_HARD_DISK, &CDirTreeCtrl::m_nHardDiskImage },
+		{ IDI_KAVRO_CABLE_DRIVE, &CDirTreeCtrl::m_nCableDriveImage },
+		{ IDI_KAVRO_MEMORY_CARD, &CDirTreeCtrl::m_nMemoryCardImage },
+		{ IDI_KAVRO_HARD_DISK_NETWORK, &CDirTreeCtrl::m_nNetworkDriveImage },
+		{ IDI_KAVRO_USB_STICK, &CDirTreeCtrl::m_nUsbStickImage },
+		{ IDI_KAVRO_CLOSED_FOLDER, &CDirTreeCtrl::m_nClosedFolderImage },
+		{ IDI_KAVRO_OPEN_FOLDER_NETWORK, &CDirTreeCtrl::m_nNetworkFolderImage },
+		{ IDI_KAVRO_OPEN_FOLDER, &CDirTreeCtrl::m_nOpenFolderImage },
+		{ IDI_KAVRO_OPEN_FOLDER_SHARED, &CDirTreeCtrl::m_nSharedFolderImage },
+		{ IDI_KAVRO_COMPUTER, &CDirTreeCtrl::m_nComputerImage },
 	};
 	for (const auto& icon : icons)
 		LoadDLLIcon(icon.nID, this->*icon.pnIndex);
