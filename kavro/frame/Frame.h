@@ -40,6 +40,16 @@ const char* const kLogButtonLoad = "{77D10854-922E-43E7-955A-5747E61C10E4}";
 void AFXAPI ReportFailure(LPCSTR lpszLogId, bool bWithSystemError = false);
 
 /////////////////////////////////////////////////////////////////////////////
+// Transparent repaint. A control that paints over its parent shows a change by
+// having the parent repaint the area under it (the tab control when it sits on
+// a tab page, since a page does not paint its own background); the control's
+// own paint then follows. Without a parent the control repaints alone.
+// bDialogEdgeOffset moves the area by the client edge (SM_CXEDGE, SM_CYEDGE)
+// when the target is a dialog or a form view, as the buttons and the 3-D text
+// do.
+void AFXAPI RedrawParentArea(CWnd* pWnd, bool bInTabCtrlPg, bool bDialogEdgeOffset);
+
+/////////////////////////////////////////////////////////////////////////////
 // Shared string constants.
 
 // Its extent gives the height of one line of text in the current font.

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "Frame.h"
+
 // Pieces of the ellipsis code, built once when the library loads.
 static const CString kEllipsis("...");
 static const CString kBackslash("\\");
@@ -192,29 +194,7 @@ void CTransparentStatic::PreSubclassWindow()
 
 void CTransparentStatic::RedrawCtrl()
 {
-	if (!::IsWindow(m_hWnd))
-		return;
-
-	CWnd* pParent = GetParent();
-	if (pParent == NULL)
-	{
-		RedrawWindow();
-		return;
-	}
-	// A tab page does not paint its own background: the tab control does.
-	if (m_bInTabCtrlPg)
-	{
-		CWnd* pGrandParent = pParent->GetParent();
-		if (pGrandParent != NULL)
-			pParent = pGrandParent;
-	}
-
-	// The parent repaints its background under us first; our own paint
-	// follows and puts the text over it.
-	CRect rect;
-	GetWindowRect(&rect);
-	pParent->ScreenToClient(&rect);
-	pParent->RedrawWindow(&rect, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+	RedrawParentArea(this, m_bInTabCtrlPg, false);
 }
 
 void CTransparentStatic::DoPaint(CPaintDC* pDC) const
