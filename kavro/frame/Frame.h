@@ -50,6 +50,14 @@ void AFXAPI ReportFailure(LPCSTR lpszLogId, bool bWithSystemError = false);
 void AFXAPI RedrawParentArea(CWnd* pWnd, bool bInTabCtrlPg, bool bDialogEdgeOffset);
 
 /////////////////////////////////////////////////////////////////////////////
+// The clock of the progress bar's time-left estimate: fills now with the
+// current moment (DateTime::SetToCurrent). A test of the internals points it
+// at a clock of its own, so that elapsed times are known without waiting.
+
+class DateTime;
+extern void (*g_pfnProgressNow)(DateTime& now);
+
+/////////////////////////////////////////////////////////////////////////////
 // Shared string constants.
 
 // Its extent gives the height of one line of text in the current font.

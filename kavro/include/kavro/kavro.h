@@ -2,5 +2,7 @@
 #pragma once
 
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/GradientProgressCtrl.h>
+#include <kavro/TaskBarProgressCtrl.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
