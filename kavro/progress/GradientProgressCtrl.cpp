@@ -68,8 +68,9 @@ CGradientProgressCtrl::~CGradientProgressCtrl()
 bool CGradientProgressCtrl::Create(CWnd* parent, CRect& rect, UINT id)
 {
 	// A child needs a parent; the framework would only assert without one.
-	const bool bCreated = parent != NULL && ::IsWindow(parent->GetSafeHwnd())
-		&& CWnd::Create(NULL, StringUtils::DecryptText(kTextProgressWindow), WS_CHILD, rect, parent, id, NULL);
+	const bool bCreated =
+		parent != NULL && ::IsWindow(parent->GetSafeHwnd()) &&
+		CWnd::Create(NULL, StringUtils::DecryptText(kTextProgressWindow), WS_CHILD, rect, parent, id, NULL);
 	if (!bCreated)
 		ReportFailure(kLogProgressCreate);
 	return bCreated;
@@ -292,7 +293,8 @@ void CGradientProgressCtrl::DoPaint(CDC* pDC)
 			Gdiplus::Color frame;
 			frame.SetFromCOLORREF(::GetSysColor(COLOR_WINDOWFRAME));
 			Gdiplus::Pen pen(frame, 1.0f);
-			const Gdiplus::Point points[] = { ptBottomLeft, ptTopLeft, ptTopRight, ptBottomRight, ptBottomLeft };
+			const Gdiplus::Point points[] = { ptBottomLeft, ptTopLeft, ptTopRight, ptBottomRight,
+				ptBottomLeft };
 			graphics.DrawLines(&pen, points, _countof(points));
 		}
 		else

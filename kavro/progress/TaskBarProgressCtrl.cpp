@@ -36,8 +36,8 @@ void TaskBarProgressCtrl::SetTotalCount(unsigned __int64 total)
 	if (m_pTaskbarList != NULL)
 		return;
 	void* pObject = NULL;
-	if (FAILED(::CoCreateInstance(CLSID_TaskbarList, NULL, CLSCTX_ALL, IID_ITaskbarList3, &pObject))
-		|| pObject == NULL)
+	if (FAILED(::CoCreateInstance(CLSID_TaskbarList, NULL, CLSCTX_ALL, IID_ITaskbarList3, &pObject)) ||
+		pObject == NULL)
 		return;
 	m_pTaskbarList = static_cast<ITaskbarList3*>(pObject);
 	// The shell documents HrInit as due before any other call; an object

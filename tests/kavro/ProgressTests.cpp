@@ -1,7 +1,7 @@
 // ProgressTests.cpp - CGradientProgressCtrl on real windows: arithmetic, pictures, text, repaints, bad input.
 //
 // Classes in this file:
-//   TestProgress, ProgressTest
+//   TestProgress, ProgressTest, Picture
 //
 // The bar's clock is replaced inside the library's objects linked into this
 // program, so elapsed times are set, not waited for.
@@ -129,7 +129,8 @@ kt::Snapshot Draw(const Picture& p, int cx = kBarRect.Width(), int cy = kBarRect
 				g.FillRectangle(&brush, inner.left, inner.top, p.nFilled, inner.Height());
 			}
 			Gdiplus::SolidBrush brBack(back);
-			g.FillRectangle(&brBack, inner.left + p.nFilled, inner.top, inner.Width() - p.nFilled, inner.Height());
+			g.FillRectangle(&brBack, inner.left + p.nFilled, inner.top, inner.Width() - p.nFilled,
+				inner.Height());
 			if (!p.text.empty())
 			{
 				LOGFONTA lf;
@@ -221,7 +222,8 @@ TEST_F(ProgressTest, ColoursAreKeptAsGiven)
 	EXPECT_EQ(m_bar.GetStartColor(), RGB(7, 8, 9));
 	EXPECT_EQ(m_bar.GetEndColor(), RGB(10, 11, 12));
 	// The bands leave the gradient's colours alone.
-	m_bar.InitSolid({ { 100, RGB(200, 0, 0) } }, 5, "", false, GP::NoBorder, RGB(13, 14, 15), RGB(16, 17, 18));
+	m_bar.InitSolid({ { 100, RGB(200, 0, 0) } }, 5, "", false, GP::NoBorder, RGB(13, 14, 15),
+		RGB(16, 17, 18));
 	EXPECT_EQ(m_bar.GetTextColor(), RGB(13, 14, 15));
 	EXPECT_EQ(m_bar.GetBkColor(), RGB(16, 17, 18));
 	EXPECT_EQ(m_bar.GetStartColor(), RGB(7, 8, 9));
@@ -314,7 +316,8 @@ TEST_F(ProgressTest, TextIsCentredAndClippedToTheBar)
 	shot = Shot();
 	const RECT inner = { 1, 1, kBarRect.Width() - 1, kBarRect.Height() - 1 };
 	const int nFrame = 2 * (kBarRect.Width() + kBarRect.Height()) - 4;
-	EXPECT_EQ(shot.Count(::GetSysColor(COLOR_WINDOWFRAME)) - shot.Count(::GetSysColor(COLOR_WINDOWFRAME), inner),
+	EXPECT_EQ(shot.Count(::GetSysColor(COLOR_WINDOWFRAME)) -
+				  shot.Count(::GetSysColor(COLOR_WINDOWFRAME), inner),
 		nFrame);
 }
 
@@ -396,7 +399,9 @@ TEST_F(ProgressTest, StopPaintsTheLastEstimateOnce)
 	m_bar.Position(1);
 	m_bar.Stop(false);
 	const int cx = kBarRect.Width();
-	EXPECT_EQ(kt::Snapshot(m_bar.GetSafeHwnd()).CountDiff(Draw({ GP::NoBorder, cx, 0, RGB(0, 0, 255), L"Done (0 s left)" })), 0);
+	EXPECT_EQ(kt::Snapshot(m_bar.GetSafeHwnd())
+				  .CountDiff(Draw({ GP::NoBorder, cx, 0, RGB(0, 0, 255), L"Done (0 s left)" })),
+		0);
 	EXPECT_EQ(Shot().CountDiff(Draw({ GP::NoBorder, cx, 0, RGB(0, 0, 255), L"Done" })), 0);
 	EXPECT_TRUE(m_bar.IsWindowVisible());
 	m_bar.Stop(true);

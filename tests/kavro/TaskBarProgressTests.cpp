@@ -39,8 +39,8 @@ public:
 	// IUnknown
 	virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
 	{
-		if (riid != IID_IUnknown && riid != IID_ITaskbarList && riid != IID_ITaskbarList2
-			&& riid != IID_ITaskbarList3)
+		if (riid != IID_IUnknown && riid != IID_ITaskbarList && riid != IID_ITaskbarList2 &&
+			riid != IID_ITaskbarList3)
 		{
 			*ppv = NULL;
 			return E_NOINTERFACE;
@@ -87,9 +87,18 @@ public:
 		Note("state " + std::to_string(state), hWnd);
 		return S_OK;
 	}
-	virtual HRESULT STDMETHODCALLTYPE RegisterTab(HWND hWnd, HWND) override { return Other("RegisterTab", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE UnregisterTab(HWND hWnd) override { return Other("UnregisterTab", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE SetTabOrder(HWND hWnd, HWND) override { return Other("SetTabOrder", hWnd); }
+	virtual HRESULT STDMETHODCALLTYPE RegisterTab(HWND hWnd, HWND) override
+	{
+		return Other("RegisterTab", hWnd);
+	}
+	virtual HRESULT STDMETHODCALLTYPE UnregisterTab(HWND hWnd) override
+	{
+		return Other("UnregisterTab", hWnd);
+	}
+	virtual HRESULT STDMETHODCALLTYPE SetTabOrder(HWND hWnd, HWND) override
+	{
+		return Other("SetTabOrder", hWnd);
+	}
 	virtual HRESULT STDMETHODCALLTYPE SetTabActive(HWND hWnd, HWND, DWORD) override
 	{
 		return Other("SetTabActive", hWnd);

@@ -26,9 +26,10 @@ public:
 	// The frame drawn round the bar.
 	enum BorderStyle
 	{
-		NoBorder = 0,    // none: the whole client area is bar
-		FlatBorder = 1,  // one pixel of COLOR_WINDOWFRAME
-		SunkenBorder = 2 // one pixel of COLOR_BTNSHADOW at the top and left, COLOR_BTNHIGHLIGHT at the bottom and right
+		NoBorder = 0,   // none: the whole client area is bar
+		FlatBorder = 1, // one pixel of COLOR_WINDOWFRAME
+		SunkenBorder =
+			2 // one pixel of COLOR_BTNSHADOW at the top and left, COLOR_BTNHIGHLIGHT at the bottom and right
 	};
 
 // Construction
