@@ -130,7 +130,8 @@ void CGroupStatic::OnPaint()
 		if (pFont != NULL)
 			pOldFont = dc.SelectObject(pFont);
 		const CSize size = dc.GetTextExtent(strCaption);
-		rcCaption.SetRect(rc.left + kCaptionIndent, rc.top, rc.left + kCaptionIndent + size.cx, rc.top + size.cy);
+		rcCaption.SetRect(rc.left + kCaptionIndent, rc.top, rc.left + kCaptionIndent + size.cx,
+			rc.top + size.cy);
 		// The top edge runs through the caption's lower half.
 		yTop = rc.top + size.cy - kCaptionRise;
 		xRight = rc.right - 1;
