@@ -1,6 +1,8 @@
 // kavro.h - every public header of the control library at once.
 #pragma once
 
+#include <kavro/3DTextCtrl.h>
+#include <kavro/BackgroundStatic.h>
 #include <kavro/DirTreeCtrl.h>
 #include <kavro/GradientProgressCtrl.h>
 #include <kavro/TaskBarProgressCtrl.h>
