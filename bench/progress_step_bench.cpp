@@ -102,8 +102,8 @@ int main()
 			[&]
 			{
 				if (kind.bBands)
-					bar.InitSolid({ { 50, RGB(200, 0, 0) }, { 100, RGB(0, 160, 0) } }, kSteps, strText, kind.bText,
-						CGradientProgressCtrl::FlatBorder, RGB(0, 0, 0), RGB(240, 240, 240));
+					bar.InitSolid({ { 50, RGB(200, 0, 0) }, { 100, RGB(0, 160, 0) } }, kSteps, strText,
+						kind.bText, CGradientProgressCtrl::FlatBorder, RGB(0, 0, 0), RGB(240, 240, 240));
 				else
 					bar.Init(kSteps, strText, kind.bText, RGB(0, 0, 0), RGB(240, 240, 240), RGB(4, 188, 188),
 						RGB(67, 120, 67), CGradientProgressCtrl::FlatBorder);

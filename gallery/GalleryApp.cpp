@@ -37,6 +37,8 @@ BOOL CGalleryApp::InitInstance()
 	Gdiplus::GdiplusStartupInput gdiplusInput;
 	ULONG_PTR gdiplusToken = 0;
 	Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
+	// The taskbar progress talks to the shell through COM.
+	const HRESULT hrCom = ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
 
 	CString strShotsDir;
 	CString strCmdLine(m_lpCmdLine);
@@ -59,6 +61,8 @@ BOOL CGalleryApp::InitInstance()
 			m_nExitCode = 1;
 	}
 
+	if (SUCCEEDED(hrCom))
+		::CoUninitialize();
 	Gdiplus::GdiplusShutdown(gdiplusToken);
 	// The dialog has closed: end the application instead of running a loop.
 	return FALSE;

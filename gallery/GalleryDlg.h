@@ -8,6 +8,7 @@
 
 #include "FoldersPage.h"
 #include "LabelsPage.h"
+#include "ProgressPage.h"
 #include "resource.h"
 
 class CGalleryDlg : public CDialog
@@ -36,10 +37,11 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 2
+		PageCount = 3
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
+	CProgressPage m_pageProgress;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers
