@@ -1,4 +1,4 @@
-// PanelTests.cpp - panels, group frames, bordered statics and 3-D texts on real windows: pictures, repaints, clicks.
+// PanelTests.cpp - panels, group frames, borders and 3-D texts on real windows: pictures, repaints, clicks.
 //
 // Classes in this file:
 //   PanelTest
@@ -210,7 +210,8 @@ const kt::Sequence kPageRepaintSeq = {
 TEST_F(PanelTest, GroupFrameRepaintsThroughTheTabControlAndPanelThroughItsParent)
 {
 	CWnd tabs;
-	ASSERT_TRUE(tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 340, 190), m_host.get(), 1));
+	ASSERT_TRUE(
+		tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 340, 190), m_host.get(), 1));
 	CWnd page;
 	ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(10, 30, 320, 170),
 		&tabs, 2));
@@ -259,17 +260,17 @@ TEST_F(PanelTest, BorderIsTheWindowsOutermostPixelsAndFollowsItsColourAtOnce)
 // 3-D text
 
 // Draws text as GDI+ lays it out in a w x h rectangle at (x, y).
-void DrawGdiplusText(HDC hdc, const LOGFONTA& lf, const wchar_t* text, int x, int y, int w, int h, COLORREF cr,
-	UINT format)
+void DrawGdiplusText(HDC hdc, const LOGFONTA& lf, const wchar_t* text, int x, int y, int w, int h,
+	COLORREF cr, UINT format)
 {
 	Gdiplus::Graphics graphics(hdc);
 	graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintClearTypeGridFit);
 	Gdiplus::Font font(hdc, &lf);
 	Gdiplus::StringFormat sf(0, LANG_NEUTRAL);
-	sf.SetAlignment((format & DT_CENTER)	 ? Gdiplus::StringAlignmentCenter
+	sf.SetAlignment((format & DT_CENTER)  ? Gdiplus::StringAlignmentCenter
 					: (format & DT_RIGHT) ? Gdiplus::StringAlignmentFar
 										  : Gdiplus::StringAlignmentNear);
-	sf.SetLineAlignment((format & DT_VCENTER)	? Gdiplus::StringAlignmentCenter
+	sf.SetLineAlignment((format & DT_VCENTER)  ? Gdiplus::StringAlignmentCenter
 						: (format & DT_BOTTOM) ? Gdiplus::StringAlignmentFar
 											   : Gdiplus::StringAlignmentNear);
 	Gdiplus::SolidBrush brush(Gdiplus::Color(GetRValue(cr), GetGValue(cr), GetBValue(cr)));
