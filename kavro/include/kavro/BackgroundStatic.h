@@ -1,4 +1,4 @@
-// BackgroundStatic.h - statics for panels and frames: a coloured panel, an etched group frame, a coloured border.
+// BackgroundStatic.h - statics for panels and frames: a coloured panel, an etched group, a coloured border.
 //
 // Classes in this file:
 //   CBackgroundStatic, CGroupStatic, CBorderStatic
