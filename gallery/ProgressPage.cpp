@@ -1,4 +1,4 @@
-// ProgressPage.cpp - panels, group frames, 3-D texts, and a job that drives two progress bars and the taskbar.
+// ProgressPage.cpp - panels, frames, 3-D texts, and a job that moves two progress bars and the taskbar.
 #include "ProgressPage.h"
 
 #include <map>

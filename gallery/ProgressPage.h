@@ -1,4 +1,4 @@
-// ProgressPage.h - the gallery page of the panels, frames, 3-D texts and a running job with its progress bars.
+// ProgressPage.h - the gallery page of panels, frames, 3-D texts and a running job.
 //
 // Classes in this file:
 //   CProgressPage

@@ -1,4 +1,4 @@
-// GradientProgressCtrl.cpp - CGradientProgressCtrl: arithmetic of the bar, its GDI+ painting and the time-left text.
+// GradientProgressCtrl.cpp - CGradientProgressCtrl: its arithmetic, GDI+ painting and time-left text.
 #include <kavro/GradientProgressCtrl.h>
 
 #include "Frame.h"

@@ -1,4 +1,4 @@
-// GradientProgressCtrl.h - a horizontal progress bar with a gradient or colour bands, percentage and time left.
+// GradientProgressCtrl.h - a progress bar in a gradient or colour bands, with percentage and time left.
 //
 // Classes in this file:
 //   CGradientProgressCtrl
