@@ -210,26 +210,6 @@ TEST_F(ProgressTest, PositionArithmeticAtAndPastTheEnds)
 		EXPECT_EQ(line, "{4A330902-8DBA-4100-87B3-00B1A292F9C6}");
 }
 
-TEST_F(ProgressTest, ColoursAreKeptAsGiven)
-{
-	EXPECT_EQ(m_bar.GetStartColor(), RGB(4, 188, 188));
-	EXPECT_EQ(m_bar.GetEndColor(), RGB(67, 120, 67));
-	EXPECT_EQ(m_bar.GetBkColor(), ::GetSysColor(COLOR_BTNFACE));
-	EXPECT_EQ(m_bar.GetTextColor(), RGB(0, 0, 0));
-	m_bar.Init(5, "", false, RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12), GP::NoBorder);
-	EXPECT_EQ(m_bar.GetTextColor(), RGB(1, 2, 3));
-	EXPECT_EQ(m_bar.GetBkColor(), RGB(4, 5, 6));
-	EXPECT_EQ(m_bar.GetStartColor(), RGB(7, 8, 9));
-	EXPECT_EQ(m_bar.GetEndColor(), RGB(10, 11, 12));
-	// The bands leave the gradient's colours alone.
-	m_bar.InitSolid({ { 100, RGB(200, 0, 0) } }, 5, "", false, GP::NoBorder, RGB(13, 14, 15),
-		RGB(16, 17, 18));
-	EXPECT_EQ(m_bar.GetTextColor(), RGB(13, 14, 15));
-	EXPECT_EQ(m_bar.GetBkColor(), RGB(16, 17, 18));
-	EXPECT_EQ(m_bar.GetStartColor(), RGB(7, 8, 9));
-	EXPECT_EQ(m_bar.GetEndColor(), RGB(10, 11, 12));
-}
-
 // The leading edge moves from the start colour toward the end colour in as
 // many steps as the channel that changes most; the edge colours are worked
 // out by hand.
@@ -256,6 +236,8 @@ TEST_F(ProgressTest, GradientIsPaintedAsGdiPlusPaintsIt)
 		const bool bFramed = c.border == GP::FlatBorder || c.border == GP::SunkenBorder;
 		const int nInner = kBarRect.Width() - (bFramed ? 2 : 0);
 		const Picture want = { c.border, nInner * c.nPosition / 10, c.crStart, c.crEdge, L"" };
+		EXPECT_EQ(m_bar.GetStartColor(), c.crStart);
+		EXPECT_EQ(m_bar.GetEndColor(), c.crEnd);
 		const kt::Snapshot shot = Shot();
 		EXPECT_EQ(shot.CountDiff(Draw(want)), 0) << "border " << c.border << " position " << c.nPosition;
 		if (c.nPosition > 0)
@@ -321,67 +303,46 @@ TEST_F(ProgressTest, TextIsCentredAndClippedToTheBar)
 		nFrame);
 }
 
-TEST_F(ProgressTest, ComposedTextAndItsBlanks)
+// The text: the caller's, the percentage and the time left, each after a
+// blank when something comes before it. The estimate is linear over the
+// whole time since StartTiming, and truncated.
+TEST_F(ProgressTest, TextWithPercentageAndTimeLeft)
 {
 	const struct
 	{
 		const char* text;
 		bool bPercent;
-		bool bTiming;
-		int nPosition; // of 12
-		const char* want;
-	} cases[] = {
-		{ "", true, false, 5, "42%" },
-		{ "Copy", true, false, 5, "Copy 42%" },
-		{ "Copy", false, false, 5, "Copy" },
-		{ "Copy", false, true, 0, "Copy " }, // no estimate yet, the blank stays
-		{ "", false, true, 0, "" },
-		{ "", false, true, 6, "(1 min left)" },
-		{ "Copy", true, true, 4, "Copy 33% (2 min left)" },
-		{ "", true, false, -3, "-25%" },
-	};
-	for (const auto& c : cases)
-	{
-		m_bar.Init(12, c.text, c.bPercent, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::NoBorder);
-		g_now = DateTime(740000, 3600);
-		if (c.bTiming)
-			m_bar.StartTiming();
-		g_now = DateTime(740000, 3660);
-		m_bar.Position(c.nPosition);
-		EXPECT_STREQ(m_bar.ComposeText(static_cast<float>(c.nPosition) / 12.0f), c.want) << c.text;
-		m_bar.Stop(true);
-	}
-}
-
-TEST_F(ProgressTest, TimeLeftIsALinearEstimate)
-{
-	const struct
-	{
 		int nTotal, nPosition;
-		DateTime start, now;
+		int nElapsed; // seconds since StartTiming; -1 for not timing
 		const char* want;
 	} cases[] = {
-		{ 100, 25, DateTime(740000, 100), DateTime(740000, 160), "(3 min left)" },
-		{ 100, 50, DateTime(740000, 100), DateTime(740000, 145), "(45 s left)" },
-		{ 3, 1, DateTime(740000, 0), DateTime(740000, 3725), "(2 h 4 min left)" },
-		{ 100, 40, DateTime(740000, 86000), DateTime(740001, 400), "(20 min left)" }, // over midnight
-		{ 7, 3, DateTime(740000, 0), DateTime(740000, 10), "(13 s left)" },           // truncated
-		{ 10, 10, DateTime(740000, 0), DateTime(740000, 500), "(0 s left)" },
-		{ 10, 0, DateTime(740000, 0), DateTime(740000, 500), "" },
+		{ "", true, 12, 5, -1, "42%" },
+		{ "Copy", true, 12, 5, -1, "Copy 42%" },
+		{ "", true, 12, -3, -1, "-25%" },
+		{ "Copy", false, 12, 5, -1, "Copy" },
+		{ "Copy", false, 12, 0, 60, "Copy " }, // no estimate yet, the blank stays
+		{ "", false, 12, 0, 60, "" },
+		{ "Copy", true, 12, 4, 60, "Copy 33% (2 min left)" },
+		{ "", false, 100, 50, 45, "(45 s left)" },
+		{ "", false, 3, 1, 3725, "(2 h 4 min left)" },
+		{ "", false, 7, 3, 10, "(13 s left)" },
+		{ "", false, 10, 10, 500, "(0 s left)" },
 	};
-	m_bar.Init(10, "", false, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::NoBorder);
-	m_bar.Position(5);
-	EXPECT_STREQ(m_bar.GetTimeLeft(), ""); // not timing yet
 	for (const auto& c : cases)
 	{
-		m_bar.Init(c.nTotal, "", false, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::NoBorder);
-		g_now = c.start;
-		m_bar.StartTiming();
-		g_now = c.now;
+		m_bar.Stop(true);
+		m_bar.Init(c.nTotal, c.text, c.bPercent, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::NoBorder);
+		// Over midnight: the moments are a day number and a second of the day.
+		g_now = DateTime(740000, 86000);
+		if (c.nElapsed >= 0)
+			m_bar.StartTiming();
+		const int nNow = 86000 + c.nElapsed;
+		g_now = DateTime(740000 + nNow / 86400, nNow % 86400);
 		m_bar.Position(c.nPosition);
-		EXPECT_STREQ(m_bar.GetTimeLeft(), c.want) << c.nTotal << " " << c.nPosition;
+		const float fFraction = static_cast<float>(c.nPosition) / static_cast<float>(c.nTotal);
+		EXPECT_STREQ(m_bar.ComposeText(fFraction), c.want) << c.text << " " << c.nPosition;
 	}
-	// Stop ends the timing; Init alone does not.
+	// Init keeps the timing; Stop ends it.
 	m_bar.Init(10, "", false, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::NoBorder);
 	m_bar.Position(5);
 	EXPECT_STRNE(m_bar.GetTimeLeft(), "");

@@ -13,7 +13,6 @@
 
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace
@@ -283,21 +282,6 @@ TEST_F(TaskBarProgressTest, ATaskbarThatCannotBeMadeIsTriedAgain)
 	progress.SetProgress(2);
 	const Calls want = { "created", "HrInit", "state 2", "value 2/4" };
 	EXPECT_EQ(g_calls, want);
-}
-
-// A thread of its own has neither COM nor an application thread object.
-TEST_F(TaskBarProgressTest, AThreadWithoutComDoesNothing)
-{
-	std::thread worker(
-		[]
-		{
-			TaskBarProgressCtrl progress;
-			progress.SetTotalCount(3);
-			progress.IncreaseCount();
-			progress.ShowError();
-		});
-	worker.join();
-	EXPECT_TRUE(g_calls.empty());
 }
 
 } // namespace
