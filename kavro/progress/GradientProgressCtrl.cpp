@@ -226,6 +226,12 @@ void CGradientProgressCtrl::CreateTextFont()
 	else
 		m_pTextFont = new Gdiplus::Font(pDC->GetSafeHdc());
 	ReleaseDC(pDC);
+	// Without GDI+ (or a face it can use) the bar goes without text.
+	if (m_pTextFont->GetLastStatus() != Gdiplus::Ok)
+	{
+		delete m_pTextFont;
+		m_pTextFont = NULL;
+	}
 }
 
 CString CGradientProgressCtrl::GetTimeLeft() const
