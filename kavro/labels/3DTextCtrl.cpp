@@ -268,6 +268,16 @@ void C3DTextCtrl::DoPaint(CDC* pDC)
 		gdip::GdipDeleteStringFormat(pFormat);
 }
 
+// The creating parent handles the control's clicks, told where they fell in
+// the control's own client coordinates.
+bool C3DTextCtrl::ForwardClick(UINT message, UINT nFlags, CPoint point)
+{
+	if (m_pParent == NULL)
+		return false;
+	m_pParent->SendMessage(message, nFlags, MAKELPARAM(point.x, point.y));
+	return true;
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // Message handlers
 
@@ -285,16 +295,12 @@ LRESULT C3DTextCtrl::OnPrintClient(WPARAM wParam, LPARAM /*lParam*/)
 
 void C3DTextCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-	if (m_pParent != NULL)
-		m_pParent->SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
-	else
+	if (!ForwardClick(WM_LBUTTONDOWN, nFlags, point))
 		CWnd::OnLButtonDown(nFlags, point);
 }
 
 void C3DTextCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-	if (m_pParent != NULL)
-		m_pParent->SendMessage(WM_LBUTTONDBLCLK, nFlags, MAKELPARAM(point.x, point.y));
-	else
+	if (!ForwardClick(WM_LBUTTONDBLCLK, nFlags, point))
 		CWnd::OnLButtonDblClk(nFlags, point);
 }

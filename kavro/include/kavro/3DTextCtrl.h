@@ -68,6 +68,8 @@ protected:
 	// Paints the background (unless transparent) and the text into pDC;
 	// WM_PAINT and WM_PRINTCLIENT both come here.
 	void DoPaint(CDC* pDC);
+	// Sends the click to the parent given to Create; false when there is none.
+	bool ForwardClick(UINT message, UINT nFlags, CPoint point);
 
 	bool m_bTransparent;
 	bool m_b3DEffect;
