@@ -2,5 +2,6 @@
 #pragma once
 
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/QTXButton.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
