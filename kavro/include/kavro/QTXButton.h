@@ -1,4 +1,4 @@
-// QTXButton.h - owner-drawn push buttons with icons, shaded faces, hot tracking and auto-repeat, and their check-box and radio-button variants.
+// QTXButton.h - owner-drawn push buttons with icons, shading, hot look and repeat; check and radio buttons.
 //
 // Classes in this file:
 //   CQTXButton, CQTXCheckbox, CQTXRadiobutton
