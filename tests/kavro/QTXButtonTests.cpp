@@ -232,4 +232,449 @@ TEST_F(QTXButtonTest, EveryStateIsDrawnAsPlainGdiDrawsIt)
 	}
 }
 
+TEST_F(QTXButtonTest, WindowPaintComesThroughTheParentsDrawItem)
+{
+	CQTXButton btn;
+	Make(btn);
+	EXPECT_EQ(btn.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+	btn.RedrawWindow();
+	kt::Snapshot shot(btn.GetSafeHwnd());
+	EXPECT_EQ(shot.CountDiff(Render(btn, 0)), 0);
+	EXPECT_GT(shot.Count(::GetSysColor(COLOR_BTNFACE)), 1000);
+}
+
+TEST_F(QTXButtonTest, ShadedFaceFollowsHotAndPressed)
+{
+	Exposed<CQTXButton> btn;
+	Make(btn, "");
+	btn.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, RGB(90, 140, 200)));
+	kt::Snapshot normal = Render(btn, 0);
+	// A gradient from top to bottom and no frame while the mouse is away.
+	EXPECT_NE(normal.At(50, 1), normal.At(50, 28));
+	EXPECT_EQ(normal.At(0, 15), normal.At(50, 15));
+	EXPECT_EQ(normal.At(0, 0), normal.At(99, 0));
+	// Pressed: the face sinks by one pixel inside a thin frame.
+	kt::Snapshot pressed = Render(btn, ODS_SELECTED);
+	for (int y = 2; y < 28; ++y)
+		ASSERT_EQ(pressed.At(50, y + 1), normal.At(50, y)) << y;
+	EXPECT_EQ(pressed.At(0, 15), ::GetSysColor(COLOR_BTNSHADOW));
+	EXPECT_EQ(pressed.At(99, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	// Hot: a darker face with a raised thin frame.
+	btn.m_bHot = true;
+	kt::Snapshot hot = Render(btn, 0);
+	EXPECT_LT(GetGValue(hot.At(50, 15)), GetGValue(normal.At(50, 15)));
+	EXPECT_EQ(hot.At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	EXPECT_EQ(hot.At(99, 15), ::GetSysColor(COLOR_BTNSHADOW));
+	// Kind 0 returns to the flat face with its edge.
+	btn.m_bHot = false;
+	btn.SetShadeProps(ShadeProps());
+	Look look;
+	look.text = "";
+	EXPECT_EQ(Render(btn, 0).CountDiff(Expected(look)), 0);
+}
+
+TEST_F(QTXButtonTest, JumpingIconRisesOverItsShadowWhileHot)
+{
+	Exposed<CQTXButton> btn;
+	Make(btn, "");
+	btn.SetIcon(::CopyIcon(m_hIcon), BS_CENTER, BS_VCENTER);
+	btn.SetJumpIcon(true);
+	btn.m_bHot = true;
+	kt::Snapshot shot = Render(btn, 0);
+	// The icon at (42, 7) moves to (41, 6); its shadow fills the row and
+	// column beyond it at (43, 8).
+	EXPECT_EQ(shot.At(41, 6), kRed);
+	EXPECT_EQ(shot.At(56, 21), kRed);
+	const COLORREF crShadow = shot.At(58, 23);
+	EXPECT_NE(crShadow, kRed);
+	EXPECT_NE(crShadow, ::GetSysColor(COLOR_BTNFACE));
+	EXPECT_EQ(shot.At(57, 10), crShadow);
+	EXPECT_EQ(shot.At(45, 22), crShadow);
+	btn.m_bHot = false;
+	EXPECT_EQ(Render(btn, 0).At(42, 7), kRed);
+	EXPECT_EQ(Render(btn, 0).At(58, 23), ::GetSysColor(COLOR_BTNFACE));
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+// A click: the button's own processing sends the one notification at release.
+const kt::Sequence kClickSeq = {
+	{ WM_LBUTTONDOWN, kt::sent },
+	{ WM_LBUTTONUP, kt::sent },
+	kt::Command(BN_CLICKED, kt::sent | kt::parent),
+	kt::kSeparator,
+	// A double click is a second press.
+	{ WM_LBUTTONDBLCLK, kt::sent },
+	{ WM_LBUTTONDOWN, kt::sent },
+	{ WM_LBUTTONUP, kt::sent },
+	kt::Command(BN_CLICKED, kt::sent | kt::parent),
+	kt::kSeparator,
+};
+const kt::Ignore kButtonTraffic = { kt::kIncidental,
+	{ WM_DRAWITEM, BM_SETSTATE, BM_GETSTATE, WM_CAPTURECHANGED, WM_SETFOCUS, WM_KILLFOCUS, WM_TIMER,
+		WM_PARENTNOTIFY, WM_MOUSEACTIVATE, WM_CHILDACTIVATE, WM_CHAR } };
+
+TEST_F(QTXButtonTest, ClickAndDoubleClickEachNotifyOnce)
+{
+	CQTXButton btn;
+	Make(btn);
+	CursorAt(CPoint(60, 25));
+	kt::MessageRecorder rec(btn.GetSafeHwnd(), true);
+	Mouse(btn, WM_LBUTTONDOWN);
+	Mouse(btn, WM_LBUTTONUP);
+	rec.Separate();
+	Mouse(btn, WM_LBUTTONDBLCLK);
+	Mouse(btn, WM_LBUTTONUP);
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kClickSeq, kButtonTraffic));
+}
+
+TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilRelease)
+{
+	CQTXButton btn;
+	Make(btn);
+	btn.SetAsRepeaterButton();
+	CursorAt(CPoint(60, 25));
+	const Clock::time_point t0 = Clock::now();
+	Mouse(btn, WM_LBUTTONDOWN);
+	ASSERT_TRUE(kt::PumpUntil([&] { return m_host.m_clicks.size() >= 4; }, 3000));
+	Mouse(btn, WM_LBUTTONUP);
+	const size_t nHeld = m_host.m_clicks.size();
+	kt::PumpFor(250);
+	// No click on release after repeats, none after it.
+	EXPECT_EQ(m_host.m_clicks.size(), nHeld);
+
+	auto ms = [](Clock::duration d)
+	{ return std::chrono::duration_cast<std::chrono::milliseconds>(d).count(); };
+	// Timers never come early; a busy machine may make them late.
+	EXPECT_GE(ms(m_host.m_clicks[0] - t0), 240);
+	EXPECT_LE(ms(m_host.m_clicks[0] - t0), 450);
+	for (size_t i = 1; i < 4; ++i)
+	{
+		EXPECT_GE(ms(m_host.m_clicks[i] - m_host.m_clicks[i - 1]), 80) << i;
+		EXPECT_LE(ms(m_host.m_clicks[i] - m_host.m_clicks[i - 1]), 250) << i;
+	}
+
+	// A quick click sends exactly one notification, from the release.
+	m_host.m_clicks.clear();
+	Mouse(btn, WM_LBUTTONDOWN);
+	Mouse(btn, WM_LBUTTONUP);
+	EXPECT_EQ(m_host.m_clicks.size(), 1u);
+	kt::PumpFor(350);
+	EXPECT_EQ(m_host.m_clicks.size(), 1u);
+}
+
+TEST_F(QTXButtonTest, DraggingOutStopsTheRepeatForGood)
+{
+	CQTXButton btn;
+	Make(btn);
+	btn.SetAsRepeaterButton();
+	CursorAt(CPoint(60, 25));
+	Mouse(btn, WM_LBUTTONDOWN);
+	ASSERT_TRUE(kt::PumpUntil([&] { return m_host.m_clicks.size() >= 1; }));
+	CursorAt(CPoint(200, 150));
+	Mouse(btn, WM_MOUSEMOVE, CPoint(190, 140));
+	EXPECT_FALSE(btn.GetState() & BST_PUSHED);
+	kt::PumpFor(200);
+	const size_t nOut = m_host.m_clicks.size();
+	// Back in: pushed again, but the repetition does not restart.
+	CursorAt(CPoint(60, 25));
+	Mouse(btn, WM_MOUSEMOVE);
+	EXPECT_TRUE(btn.GetState() & BST_PUSHED);
+	kt::PumpFor(300);
+	Mouse(btn, WM_LBUTTONUP);
+	EXPECT_EQ(m_host.m_clicks.size(), nOut);
+	EXPECT_LE(nOut, 2u);
+}
+
+TEST_F(QTXButtonTest, DestroyedWhileRepeatingOrCapturedLeavesNothingBehind)
+{
+	m_host.m_clicks.clear();
+	CursorAt(CPoint(60, 25));
+	for (bool bRepeater : { true, false })
+	{
+		Exposed<CQTXButton> btn;
+		Make(btn);
+		if (bRepeater)
+			btn.SetAsRepeaterButton();
+		Mouse(btn, WM_LBUTTONDOWN);
+		EXPECT_EQ(CWnd::GetCapture(), &btn);
+		btn.DestroyWindow();
+		EXPECT_EQ(btn.m_nRepeatTimer, 0u);
+		EXPECT_EQ(::GetCapture(), (HWND)NULL);
+	}
+	kt::PumpFor(350);
+	EXPECT_TRUE(m_host.m_clicks.empty());
+}
+
+TEST_F(QTXButtonTest, HotWhileTheMouseIsOverAFlatButton)
+{
+	Exposed<CQTXButton> btn;
+	Make(btn, "");
+	btn.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, RGB(90, 140, 200)));
+	CursorAt(CPoint(60, 25));
+	Mouse(btn, WM_MOUSEMOVE);
+	kt::FlushPaint(m_host.GetSafeHwnd());
+	EXPECT_TRUE(btn.m_bHot);
+	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	// The mouse leaves: the system tells the button, which repaints without frame.
+	CursorAt(CPoint(250, 150));
+	ASSERT_TRUE(kt::PumpUntil([&] { return !btn.m_bHot; }));
+	kt::FlushPaint(m_host.GetSafeHwnd());
+	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).CountDiff(Render(btn, 0)), 0);
+	EXPECT_NE(kt::Snapshot(btn.GetSafeHwnd()).At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+// ---------------------------------------------------------------------------
+// Keys
+
+TEST_F(QTXButtonTest, TabMovesToTheNextTabStopWithoutWrapping)
+{
+	CQTXButton first, last;
+	Make(first, "1", 0, CRect(10, 10, 50, 30), 201);
+	CButton noStop, disabled, hidden;
+	noStop.Create("n", WS_CHILD | WS_VISIBLE, CRect(60, 10, 90, 30), &m_host, 202);
+	disabled.Create("d", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED, CRect(100, 10, 130, 30), &m_host,
+		203);
+	hidden.Create("h", WS_CHILD | WS_TABSTOP, CRect(140, 10, 170, 30), &m_host, 204);
+	Make(last, "2", 0, CRect(180, 10, 220, 30), 205);
+	BYTE keys[256] = {};
+	const struct
+	{
+		CQTXButton* pFrom;
+		bool bShift;
+		CQTXButton* pTo;
+	} cases[] = { { &first, false, &last }, { &last, false, &last }, { &last, true, &first },
+		{ &first, true, &first } };
+	for (const auto& c : cases)
+	{
+		keys[VK_SHIFT] = c.bShift ? 0x80 : 0;
+		::SetKeyboardState(keys);
+		c.pFrom->SetFocus();
+		c.pFrom->SendMessage(WM_CHAR, VK_TAB, 0);
+		EXPECT_EQ(CWnd::GetFocus(), c.pTo) << c.pFrom->GetDlgCtrlID() << (c.bShift ? " shift" : "");
+	}
+	keys[VK_SHIFT] = 0;
+	::SetKeyboardState(keys);
+}
+
+// ---------------------------------------------------------------------------
+// Check boxes and radio buttons
+
+// A click on a check box toggles it before the button's own notification;
+// a press released outside changes nothing and notifies nothing.
+const kt::Sequence kCheckClickSeq = {
+	{ WM_LBUTTONDOWN, kt::sent },
+	{ WM_LBUTTONUP, kt::sent },
+	{ BM_SETCHECK, kt::sent | kt::wparam, BST_CHECKED },
+	kt::Command(BN_CLICKED, kt::sent | kt::parent),
+	kt::kSeparator,
+	{ WM_LBUTTONDOWN, kt::sent },
+	{ WM_LBUTTONUP, kt::sent },
+	kt::kSeparator,
+	{ WM_KEYDOWN, kt::sent },
+	{ BM_SETCHECK, kt::sent | kt::wparam, BST_UNCHECKED },
+	{ WM_KEYUP, kt::sent },
+	kt::Command(BN_CLICKED, kt::sent | kt::parent),
+	kt::kSeparator,
+};
+
+TEST_F(QTXButtonTest, CheckBoxTogglesOnClicksThatEndOnItAndOnSpace)
+{
+	CQTXCheckbox box;
+	Make(box, "Check", BS_PUSHLIKE);
+	CursorAt(CPoint(60, 25));
+	kt::MessageRecorder rec(box.GetSafeHwnd(), true);
+	Mouse(box, WM_LBUTTONDOWN);
+	Mouse(box, WM_LBUTTONUP);
+	rec.Separate();
+	EXPECT_EQ(box.GetCheck(), 1);
+	Mouse(box, WM_LBUTTONDOWN);
+	Mouse(box, WM_LBUTTONUP, CPoint(200, 100));
+	rec.Separate();
+	EXPECT_TRUE(box.GetChecked());
+	box.SetFocus();
+	box.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+	box.SendMessage(WM_KEYUP, VK_SPACE, 0xC0000001);
+	rec.Separate();
+	EXPECT_TRUE(rec.Matches(kCheckClickSeq, kButtonTraffic));
+	EXPECT_EQ(box.SendMessage(BM_GETCHECK), BST_UNCHECKED);
+
+	// Only 1 checks; a checked box is drawn pressed but never framed or shifted.
+	box.SendMessage(BM_SETCHECK, BST_INDETERMINATE);
+	EXPECT_FALSE(box.GetChecked());
+	box.SetChecked(true);
+	EXPECT_EQ(box.SendMessage(BM_GETCHECK), BST_CHECKED);
+	Look look;
+	look.edge = 0;
+	look.text = "Check";
+	EXPECT_EQ(Render(box, 0).CountDiff(Expected(look)), 0);
+}
+
+TEST_F(QTXButtonTest, RadioGroupKeepsOneCheckedAndSkipsOtherWindows)
+{
+	CQTXRadiobutton radios[3];
+	for (int i = 0; i < 3; ++i)
+		Make(radios[i], "Radio", 0, CRect(10, 10 + 35 * i, 110, 40 + 35 * i), 201 + i);
+	CQTXButton other;
+	Make(other, "Other", 0, CRect(150, 10, 250, 40), 204);
+	CButton plain;
+	plain.Create("Plain", WS_CHILD | WS_VISIBLE, CRect(150, 50, 250, 80), &m_host, 205);
+	radios[0].SetGroupIDs(202, 0, 203, 204, 205, 999, 0, 0);
+	radios[1].SetGroupIDs(201, 203, 0, 0, 0, 0, 0, 0);
+	radios[2].SetGroupIDs(201, 202, 0, 0, 0, 0, 0, 0);
+
+	auto checks = [&]
+	{ return std::to_string(radios[0].GetCheck() * 100 + radios[1].GetCheck() * 10 + radios[2].GetCheck()); };
+	radios[1].SetChecked(true);
+	EXPECT_EQ(checks(), "10");
+	CursorAt(CPoint(60, 25));
+	Mouse(radios[0], WM_LBUTTONDOWN);
+	Mouse(radios[0], WM_LBUTTONUP);
+	EXPECT_EQ(checks(), "100");
+	radios[2].SetFocus();
+	radios[2].SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+	EXPECT_EQ(checks(), "1");
+	// Clicking a checked radio button keeps it checked.
+	radios[2].SendMessage(BM_SETCHECK, BST_CHECKED);
+	EXPECT_EQ(checks(), "1");
+
+	// The state shows as the graphics library's radio icon on the left.
+	unsigned int idOn = 0, idOff = 0;
+	HINSTANCE module = NULL;
+	ASSERT_TRUE(QTXIcon::GetRadioButton(idOn, module, true));
+	ASSERT_TRUE(QTXIcon::GetRadioButton(idOff, module, false));
+	for (int i = 0; i < 3; ++i)
+	{
+		HICON hIcon = static_cast<HICON>(
+			::LoadImageA(module, MAKEINTRESOURCEA(i == 2 ? idOn : idOff), IMAGE_ICON, 0, 0, 0));
+		Look look;
+		look.edge = 0;
+		look.text = "";
+		look.hIcon = hIcon;
+		look.ptIcon = CPoint(3, 7);
+		// The radio button with the focus shows it even when the item state does not.
+		look.nFocus = i == 2 ? 2 : 0;
+		kt::Snapshot want = Expected(look);
+		kt::Snapshot shot = Render(radios[i], 0);
+		// The caption is left-aligned after the icon; compare the icon's corner.
+		EXPECT_EQ(shot.CountDiff(want, { 0, 0, 22, 30 }), 0) << i;
+		::DestroyIcon(hIcon);
+	}
+}
+
+// ---------------------------------------------------------------------------
+// Icons, sizes and bad input
+
+TEST_F(QTXButtonTest, IconsTheButtonLoadedOrWasGivenAreDestroyedOnceAndOnlyOnce)
+{
+	kt::CapturingLogger log;
+	auto alive = [](HICON h)
+	{
+		ICONINFO info;
+		if (!::GetIconInfo(h, &info))
+			return false;
+		::DeleteObject(info.hbmColor);
+		::DeleteObject(info.hbmMask);
+		return true;
+	};
+	HICON hLoaded, hHot, hGiven = ::CopyIcon(m_hIcon);
+	{
+		Exposed<CQTXButton> btn;
+		Make(btn);
+		btn.SetIcon(QTXIcon::IconOK, BS_LEFT, BS_VCENTER, true);
+		hLoaded = btn.m_hIcon;
+		hHot = btn.m_hIconHot;
+		ASSERT_TRUE(alive(hLoaded));
+		ASSERT_NE(hHot, hLoaded);
+		btn.SetIcon(hGiven, BS_LEFT, BS_VCENTER);
+		EXPECT_FALSE(alive(hLoaded));
+		EXPECT_FALSE(alive(hHot));
+		// Given again, and a destroyed handle: neither is destroyed twice.
+		btn.SetIcon(hGiven, BS_LEFT, BS_VCENTER);
+		EXPECT_TRUE(alive(hGiven));
+		btn.SetIcon(hLoaded, BS_LEFT, BS_VCENTER);
+		EXPECT_EQ(btn.m_hIcon, (HICON)NULL);
+		EXPECT_FALSE(alive(hGiven));
+		btn.SetIcon(::CopyIcon(m_hIcon), BS_LEFT, BS_VCENTER);
+		// A picture the graphics library does not have changes nothing.
+		hGiven = btn.m_hIcon;
+		btn.SetIcon(QTXIcon::IconNone, BS_LEFT, BS_VCENTER, true);
+		EXPECT_EQ(btn.m_hIcon, hGiven);
+	}
+	EXPECT_FALSE(alive(hGiven));
+	EXPECT_TRUE(log.Lines().empty());
+}
+
+TEST_F(QTXButtonTest, FailuresAreLoggedOnceAndLeaveAPlainButton)
+{
+	kt::CapturingLogger log;
+	CQTXButton btn;
+	Make(btn);
+	btn.SetIcon(::CopyIcon(m_hIcon), BS_LEFT, BS_VCENTER);
+	btn.SetIcon(4711, NULL, BS_LEFT, BS_VCENTER, 0, 0, 0);
+	ASSERT_EQ(log.Lines(), std::vector<std::string>{ kLogLoad });
+	EXPECT_EQ(Render(btn, 0).CountDiff(Expected(Look())), 0);
+
+	// No DC anywhere: a button without a window.
+	CQTXButton windowless;
+	DRAWITEMSTRUCT dis = { ODT_BUTTON, kId, 0, ODA_DRAWENTIRE, 0, NULL, NULL, { 0, 0, 10, 10 }, 0 };
+	windowless.DrawItem(&dis);
+	windowless.DrawItem(NULL);
+	EXPECT_EQ(log.Lines(), (std::vector<std::string>{ kLogLoad, kLogNoDC }));
+	// No DC given to a button with a window: it paints through its own.
+	dis.hwndItem = btn.GetSafeHwnd();
+	btn.DrawItem(&dis);
+	EXPECT_EQ(log.Lines().size(), 2u);
+}
+
+TEST_F(QTXButtonTest, ContentSizeAddsCaptionIconAndFocusMargin)
+{
+	CQTXButton btn;
+	Make(btn, "");
+	btn.SetFocusRectMargin(3);
+	EXPECT_EQ(btn.GetContentSize(), CSize(8, 8));
+	btn.SetIcon(::CopyIcon(m_hIcon), BS_LEFT, BS_TOP);
+	EXPECT_EQ(btn.GetContentSize(), CSize(16 + 6 + 8, 16 + 8));
+	btn.SetIcon(::CopyIcon(m_hIcon), BS_CENTER, BS_VCENTER);
+	EXPECT_EQ(btn.GetContentSize(), CSize(16 + 8, 16 + 8));
+
+	// 100,000 characters: measured and drawn, the face painted everywhere.
+	btn.SetWindowText(std::string(100000, 'W').c_str());
+	EXPECT_GT(btn.GetContentSize().cx, 100000);
+	EXPECT_EQ(Render(btn, ODS_FOCUS).Count(kMagenta), 0);
+}
+
+TEST_F(QTXButtonTest, CreatePaintDestroyCyclesLeakNoGdiObject)
+{
+	auto cycle = [&]
+	{
+		CQTXButton btn;
+		CQTXCheckbox box;
+		CQTXRadiobutton radio;
+		Make(btn, "Button");
+		Make(box, "Box", 0, CRect(10, 50, 110, 80), 201);
+		Make(radio, "Radio", 0, CRect(10, 90, 110, 120), 202);
+		btn.SetShadeProps(ShadeProps(ShadeProps::ShadeMetal, RGB(200, 180, 120)));
+		btn.SetIcon(QTXIcon::IconSave, BS_LEFT, BS_VCENTER, true);
+		btn.SetFont("", -1, 700, 0, 0);
+		btn.SetJumpIcon(true);
+		box.SetChecked(true);
+		radio.SetChecked(true);
+		CursorAt(CPoint(60, 25));
+		Mouse(btn, WM_MOUSEMOVE);
+		m_host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+		btn.EnableWindow(FALSE);
+		kt::FlushPaint(m_host.GetSafeHwnd());
+	};
+	cycle();
+	kt::RunIdle();
+	const int nBefore = kt::CountGdiObjects();
+	for (int i = 0; i < 20; ++i)
+		cycle();
+	kt::RunIdle();
+	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+}
+
 } // namespace
