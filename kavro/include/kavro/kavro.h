@@ -2,5 +2,7 @@
 #pragma once
 
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/TransparentCheckbox.h>
+#include <kavro/TransparentIcon.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
