@@ -3,5 +3,7 @@
 
 #include <kavro/DirTreeCtrl.h>
 #include <kavro/QTXButton.h>
+#include <kavro/TransparentCheckbox.h>
+#include <kavro/TransparentIcon.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
