@@ -39,10 +39,6 @@ public:
 	void ShowUnderscore(bool show);
 	// Draws a disabled caption once in the text colour instead of embossed.
 	void SetRegularFontWhenDisabled(bool regular, bool redraw);
-	// Records whether the content moves by one pixel when pressed (the
-	// BS_PUSHLIKE bit of style); the window's own style is left alone.
-	// Invalidates when redraw is true.
-	virtual void SetButtonStyle(unsigned int style, bool redraw);
 
 	// The size caption, icon and focus margin need, in pixels.
 	CSize GetContentSize();
@@ -90,6 +86,12 @@ protected:
 	// Places the icon in textRect and takes its room from the caption.
 	virtual void AdjustForIcon(CRect& textRect, CPoint& iconPos) const;
 	virtual void PreSubclassWindow() override;
+
+public:
+	// Records whether the content moves by one pixel when pressed (the
+	// BS_PUSHLIKE bit of style); the window's own style is left alone.
+	// Invalidates when redraw is true. Check boxes and radio buttons never move.
+	virtual void SetButtonStyle(unsigned int style, bool redraw);
 
 // Implementation
 protected:
