@@ -1,4 +1,4 @@
-// button_paint_bench.cpp - a full repaint of CQTXButton (shaded face, icon, caption) against the system's push button.
+// button_paint_bench.cpp - a full repaint of CQTXButton (shade, icon, caption) against the system button.
 //
 // Classes in this file:
 //   CBenchApp
