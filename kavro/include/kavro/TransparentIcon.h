@@ -53,8 +53,8 @@ public:
 protected:
 	// Paints the icon into pDC; WM_PAINT and WM_PRINTCLIENT both come here.
 	void DoPaint(CDC* pDC) const;
-	// Measures the icon just stored (empty without one) and, for an icon,
-	// takes the alignment and has the parent repaint under the control.
+	// Measures the icon just stored (empty without one), takes the alignment
+	// for an icon and has the parent repaint under the control.
 	void TakeIcon(unsigned int nAlign);
 	// Destroys the icon, if any, and forgets it.
 	void ReleaseIcon();
