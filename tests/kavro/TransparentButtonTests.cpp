@@ -391,6 +391,15 @@ TEST_F(TransparentButtonTest, IconIsPlacedByItsAlignment)
 		const kt::Snapshot shot = Shot(rc);
 		EXPECT_EQ(shot.CountDiff(ExpectedIcon(rc, hIcon, { c.x, 15 - 8 + 1 }, 16)), 0) << c.align;
 		EXPECT_GT(shot.Count(kNormalRed), 100);
+		// WM_PRINTCLIENT paints the same into the DC it is given.
+		const POINT pt = { c.x, 15 - 8 + 1 };
+		auto print = [&](HDC hdc)
+		{ icon.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc), PRF_CLIENT); };
+		auto draw = [&](HDC hdc)
+		{ ::DrawStateA(hdc, NULL, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, 16, 16, DST_ICON); };
+		EXPECT_EQ(kt::Snapshot::Draw(100, 30, kWhite, print)
+					  .CountDiff(kt::Snapshot::Draw(100, 30, kWhite, draw)),
+			0);
 		icon.DestroyWindow();
 	}
 }
