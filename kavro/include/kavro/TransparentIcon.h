@@ -92,7 +92,7 @@ public:
 	CTransparentIconButton();
 	virtual ~CTransparentIconButton();
 	// Makes the visible child (0, 0, 16, 16) of pParent, which also becomes
-	// the owner. The alignments are kept but not used for painting. False,
+	// the owner. The BS_ alignments are kept but not used for painting. False,
 	// and a log line, when the window is not created.
 	bool Create(CWnd* pParent, unsigned int nID, unsigned int nIconAlignH, unsigned int nIconAlignV);
 
