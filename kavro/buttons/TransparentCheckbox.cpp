@@ -71,7 +71,7 @@ static void PlaceIcon(const CRect& rcIcon, CRect& rect, CPoint& iconPos)
 // the icon's lower edge less the descent; embossed when disabled.
 static void DrawStateItem(const CWnd* pButton, LPDRAWITEMSTRUCT lpDIS, const StateItemLook& look)
 {
-	if (lpDIS == NULL || lpDIS->hDC == NULL)
+	if (lpDIS->hDC == NULL)
 		return;
 	CDC* pDC = CDC::FromHandle(lpDIS->hDC);
 	CRect rect(lpDIS->rcItem);

@@ -67,11 +67,10 @@ void CTransparentIcon::SetIcon(unsigned int nIconID, unsigned int nAlign, HINSTA
 void CTransparentIcon::TakeIcon(unsigned int nAlign)
 {
 	m_rcIcon = GetIconRect(m_hIcon);
-	if (m_hIcon == NULL)
-		return;
-	m_nAlign = nAlign <= AlignRight ? nAlign : static_cast<unsigned int>(AlignCenter);
-	// The old icon may have covered more than the new one: the parent
-	// repaints the whole area before the icon goes on top.
+	if (m_hIcon != NULL)
+		m_nAlign = nAlign <= AlignRight ? nAlign : static_cast<unsigned int>(AlignCenter);
+	// The old icon may have covered more than the new one, or there is none
+	// now: the parent repaints the whole area before anything goes on top.
 	CWnd* pParent = GetSafeHwnd() != NULL ? GetParent() : NULL;
 	if (pParent != NULL)
 	{
@@ -141,8 +140,8 @@ CTransparentIconButton::CTransparentIconButton()
 	: m_bInTabCtrlPg(false)
 	, m_bHot(false)
 	, m_bPressed(false)
-	, m_nIconAlignH(0x300)
-	, m_nIconAlignV(0xC00)
+	, m_nIconAlignH(BS_CENTER)
+	, m_nIconAlignV(BS_VCENTER)
 	, m_rcIcon(0, 0, 0, 0)
 	, m_hIcon(NULL)
 	, m_hIconPressed(NULL)
@@ -209,8 +208,8 @@ void CTransparentIconButton::SetIcon(unsigned int nIconID, HINSTANCE hModule, un
 	if (GetSafeHwnd() == NULL)
 		return;
 	Invalidate(TRUE);
-	if (m_hIcon != NULL)
-		RedrawCtrl();
+	// Also when the button is left empty, so that the old icon goes.
+	RedrawCtrl();
 }
 
 void CTransparentIconButton::EnableWindow(int bEnable)

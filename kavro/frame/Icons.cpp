@@ -8,7 +8,7 @@ HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule)
 	if (hModule == NULL)
 		hModule = AfxGetModuleState()->m_hCurrentInstanceHandle;
 	return static_cast<HICON>(
-		::LoadImageA(hModule, MAKEINTRESOURCEA(nID & 0xFFFF), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+		::LoadImageA(hModule, MAKEINTRESOURCEA(LOWORD(nID)), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
 }
 
 CRect AFXAPI GetIconRect(HICON hIcon)

@@ -53,8 +53,8 @@ public:
 protected:
 	// Paints the icon into pDC; WM_PAINT and WM_PRINTCLIENT both come here.
 	void DoPaint(CDC* pDC) const;
-	// Measures the icon just stored (empty without one) and, for an icon,
-	// takes the alignment and has the parent repaint under the control.
+	// Measures the icon just stored (empty without one), takes the alignment
+	// for an icon and has the parent repaint under the control.
 	void TakeIcon(unsigned int nAlign);
 	// Destroys the icon, if any, and forgets it.
 	void ReleaseIcon();
@@ -92,7 +92,7 @@ public:
 	CTransparentIconButton();
 	virtual ~CTransparentIconButton();
 	// Makes the visible child (0, 0, 16, 16) of pParent, which also becomes
-	// the owner. The alignments are kept but not used for painting. False,
+	// the owner. The BS_ alignments are kept but not used for painting. False,
 	// and a log line, when the window is not created.
 	bool Create(CWnd* pParent, unsigned int nID, unsigned int nIconAlignH, unsigned int nIconAlignV);
 
