@@ -56,8 +56,8 @@ protected:
 // The pieces of an expected picture, drawn with plain GDI.
 struct Look
 {
-	UINT edge = EDGE_RAISED; // 0: none; EDGE_SUNKEN with bDefault: sunken outside, raised inside
-	bool bDefault = false;   // the double edge of a default button
+	UINT edge = EDGE_RAISED; // 0: none
+	bool bDefault = false;   // a raised edge inside the outer one
 	int nFocus = 0;          // focus dots at this inset (0: none) of the frame's inner rectangle
 	const char* text = "Go"; // as DrawText gets it
 	CRect rcText{ 1, 1, 99, 29 };
@@ -171,41 +171,41 @@ protected:
 
 TEST_F(QTXButtonTest, EveryStateIsDrawnAsPlainGdiDrawsIt)
 {
-	// alignV 0: no icon. The caption is "&Go"; the icon a 16 x 16 square.
+	// The caption is "&Go", the icon (alignV not 0) a 16 x 16 square.
+	const CRect kText(1, 1, 99, 29), kShifted(2, 2, 100, 30);
+	auto look = [](UINT edge, int nFocus, CRect rcText, bool bEmbossed = false, HICON hIcon = NULL,
+					CPoint ptIcon = {}, UINT nIconFlags = DST_ICON)
+	{
+		return Look{ edge, edge == EDGE_SUNKEN && nFocus > 0, nFocus, "Go", rcText, bEmbossed, hIcon, ptIcon,
+			nIconFlags };
+	};
 	const struct
 	{
 		const char* name;
 		UINT nState;
 		DWORD style;
 		UINT alignH, alignV;
-		UINT edge;
-		bool bDefault;
-		int nFocus;
-		CRect rcText;
-		bool bEmbossed;
-		CPoint ptIcon;
-		UINT nIconFlags;
+		Look want;
 	} cases[] = {
-		{ "normal", 0, 0, 0, 0, EDGE_RAISED, false, 0, { 1, 1, 99, 29 }, false, {}, 0 },
-		{ "focused", ODS_FOCUS, 0, 0, 0, EDGE_RAISED, false, 2, { 1, 1, 99, 29 }, false, {}, 0 },
-		{ "pressed push-like", ODS_SELECTED, BS_PUSHLIKE, 0, 0, EDGE_SUNKEN, false, 0, { 2, 2, 100, 30 },
-			false, {}, 0 },
-		{ "pressed plain", ODS_SELECTED, 0, 0, 0, EDGE_SUNKEN, false, 0, { 1, 1, 99, 29 }, false, {}, 0 },
-		{ "default, focus inside the double edge", ODS_DEFAULT | ODS_FOCUS, 0, 0, 0, EDGE_SUNKEN, true, 2,
-			{ 1, 1, 99, 29 }, false, {}, 0 },
-		{ "disabled", ODS_DISABLED, 0, 0, 0, EDGE_RAISED, false, 0, { 1, 1, 99, 29 }, true, {}, 0 },
-		{ "icon left", 0, 0, BS_LEFT, BS_VCENTER, EDGE_RAISED, false, 0, { 24, 1, 99, 29 }, false, { 3, 7 },
-			DST_ICON },
-		{ "icon right", 0, 0, BS_RIGHT, BS_VCENTER, EDGE_RAISED, false, 0, { 1, 1, 83, 29 }, false, { 82, 7 },
-			DST_ICON },
-		{ "icon top, a bad horizontal value centres", 0, 0, 0x1234, BS_TOP, EDGE_RAISED, false, 0,
-			{ 1, 17, 99, 29 }, false, { 42, 2 }, DST_ICON },
-		{ "icon bottom", 0, 0, BS_CENTER, BS_BOTTOM, EDGE_RAISED, false, 0, { 1, 1, 99, 13 }, false,
-			{ 42, 12 }, DST_ICON },
-		{ "pressed icon moves with the caption", ODS_SELECTED, BS_PUSHLIKE, BS_LEFT, BS_VCENTER, EDGE_SUNKEN,
-			false, 0, { 25, 2, 100, 30 }, false, { 4, 8 }, DST_ICON },
-		{ "disabled icon greyed", ODS_DISABLED, 0, BS_LEFT, BS_VCENTER, EDGE_RAISED, false, 0,
-			{ 24, 1, 99, 29 }, true, { 3, 7 }, DST_ICON | DSS_DISABLED },
+		{ "normal", 0, 0, 0, 0, look(EDGE_RAISED, 0, kText) },
+		{ "focused", ODS_FOCUS, 0, 0, 0, look(EDGE_RAISED, 2, kText) },
+		{ "pressed push-like", ODS_SELECTED, BS_PUSHLIKE, 0, 0, look(EDGE_SUNKEN, 0, kShifted) },
+		{ "pressed plain", ODS_SELECTED, 0, 0, 0, look(EDGE_SUNKEN, 0, kText) },
+		{ "default, focus inside the double edge", ODS_DEFAULT | ODS_FOCUS, 0, 0, 0,
+			look(EDGE_SUNKEN, 2, kText) },
+		{ "disabled", ODS_DISABLED, 0, 0, 0, look(EDGE_RAISED, 0, kText, true) },
+		{ "icon left", 0, 0, BS_LEFT, BS_VCENTER,
+			look(EDGE_RAISED, 0, { 24, 1, 99, 29 }, false, m_hIcon, { 3, 7 }) },
+		{ "icon right", 0, 0, BS_RIGHT, BS_VCENTER,
+			look(EDGE_RAISED, 0, { 1, 1, 83, 29 }, false, m_hIcon, { 82, 7 }) },
+		{ "icon top, a bad horizontal value centres", 0, 0, 0x1234, BS_TOP,
+			look(EDGE_RAISED, 0, { 1, 17, 99, 29 }, false, m_hIcon, { 42, 2 }) },
+		{ "icon bottom", 0, 0, BS_CENTER, BS_BOTTOM,
+			look(EDGE_RAISED, 0, { 1, 1, 99, 13 }, false, m_hIcon, { 42, 12 }) },
+		{ "pressed icon moves with the caption", ODS_SELECTED, BS_PUSHLIKE, BS_LEFT, BS_VCENTER,
+			look(EDGE_SUNKEN, 0, { 25, 2, 100, 30 }, false, m_hIcon, { 4, 8 }) },
+		{ "disabled icon greyed", ODS_DISABLED, 0, BS_LEFT, BS_VCENTER,
+			look(EDGE_RAISED, 0, { 24, 1, 99, 29 }, true, m_hIcon, { 3, 7 }, DST_ICON | DSS_DISABLED) },
 	};
 	for (const auto& c : cases)
 	{
@@ -216,17 +216,8 @@ TEST_F(QTXButtonTest, EveryStateIsDrawnAsPlainGdiDrawsIt)
 		btn.ShowUnderscore(c.nState == ODS_DISABLED);
 		if (c.alignV != 0)
 			btn.SetIcon(::CopyIcon(m_hIcon), c.alignH, c.alignV);
-		Look look;
-		look.edge = c.edge;
-		look.bDefault = c.bDefault;
-		look.nFocus = c.nFocus;
-		look.rcText = c.rcText;
-		look.bEmbossed = c.bEmbossed;
-		look.hIcon = c.alignV != 0 ? m_hIcon : NULL;
-		look.ptIcon = c.ptIcon;
-		look.nIconFlags = c.nIconFlags;
 		kt::Snapshot shot = Render(btn, c.nState);
-		EXPECT_EQ(shot.CountDiff(Expected(look)), 0);
+		EXPECT_EQ(shot.CountDiff(Expected(c.want)), 0);
 		EXPECT_EQ(shot.Count(kMagenta), 0);
 	}
 }
