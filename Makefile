@@ -42,6 +42,7 @@ bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/tree-width-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe $(DIRTREE_BENCH_FOLDERS)
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/progress-step-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/button-paint-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

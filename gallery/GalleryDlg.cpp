@@ -19,6 +19,7 @@ CGalleryDlg::CGalleryDlg(const CString& strShotsDir)
 	m_pages[0] = &m_pageLabels;
 	m_pages[1] = &m_pageFolders;
 	m_pages[2] = &m_pageProgress;
+	m_pages[3] = &m_pageButtons;
 }
 
 BOOL CGalleryDlg::OnInitDialog()

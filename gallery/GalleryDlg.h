@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include "ButtonsPage.h"
 #include "FoldersPage.h"
 #include "LabelsPage.h"
 #include "ProgressPage.h"
@@ -37,11 +38,12 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 3
+		PageCount = 4
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
 	CProgressPage m_pageProgress;
+	CButtonsPage m_pageButtons;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers

@@ -56,6 +56,15 @@ void AFXAPI RedrawParentArea(CWnd* pWnd, bool bInTabCtrlPg, bool bDialogEdgeOffs
 
 class DateTime;
 extern void (*g_pfnProgressNow)(DateTime& now);
+// Icons of the buttons and icon controls.
+
+// Loads the icon resource nID (its low word) at the resource's own size from
+// hModule, or from the framework's current instance (the application) when
+// hModule is NULL. NULL when the module holds no such icon.
+HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule);
+// (0, 0, width, height) of an icon, the size taken as twice its hot spot;
+// empty for NULL or a handle that is no icon.
+CRect AFXAPI GetIconRect(HICON hIcon);
 
 /////////////////////////////////////////////////////////////////////////////
 // Shared string constants.

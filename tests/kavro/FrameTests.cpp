@@ -176,7 +176,20 @@ TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
 	char path[MAX_PATH];
 	ASSERT_GT(::GetModuleFileNameA(KavroModule(), path, MAX_PATH), 0u);
 	std::ifstream file(path, std::ios::binary);
-	const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+	const std::string fileImage((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+	ASSERT_GT(fileImage.size(), 10000u);
+	// Only the sections the loader keeps: the debug information spells out
+	// symbol names, where a short text such as "&Copy" turns up by chance.
+	std::string image;
+	const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(fileImage.data());
+	const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(fileImage.data() + pDos->e_lfanew);
+	const IMAGE_SECTION_HEADER* pSection = IMAGE_FIRST_SECTION(pNt);
+	for (WORD i = 0; i < pNt->FileHeader.NumberOfSections; ++i, ++pSection)
+	{
+		if ((pSection->Characteristics & IMAGE_SCN_MEM_DISCARDABLE) == 0 &&
+			pSection->PointerToRawData + pSection->SizeOfRawData <= fileImage.size())
+			image.append(fileImage, pSection->PointerToRawData, pSection->SizeOfRawData);
+	}
 	ASSERT_GT(image.size(), 10000u);
 	for (const std::vector<int>* cipher : texts)
 	{

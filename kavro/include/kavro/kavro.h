@@ -6,5 +6,8 @@
 #include <kavro/DirTreeCtrl.h>
 #include <kavro/GradientProgressCtrl.h>
 #include <kavro/TaskBarProgressCtrl.h>
+#include <kavro/QTXButton.h>
+#include <kavro/TransparentCheckbox.h>
+#include <kavro/TransparentIcon.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
