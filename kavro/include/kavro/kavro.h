@@ -2,5 +2,7 @@
 #pragma once
 
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/ImageMenuEdit.h>
+#include <kavro/ImageMenuRichEdit.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
