@@ -1,4 +1,4 @@
-// ImageMenuRichEdit.h - a rich edit with an image popup menu of edit commands and the framework's Edit commands.
+// ImageMenuRichEdit.h - a rich edit with an image popup menu and the framework's Edit commands.
 //
 // Classes in this file:
 //   CImageMenuRichEdit
