@@ -129,10 +129,9 @@ void CImageMenuEdit::OnTimer(UINT_PTR nIDEvent)
 
 void CImageMenuEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
-	// The line is measured in the font the edit shows, which is the
-	// dialog's until the application gives it a FontDef.
-	CFont* pFont = GetFont();
-	const int nTextHeight = m_bVerticallyCentered ? MeasureLineHeight(this, pFont ? pFont : &m_font) : -1;
+	// The line is measured in the font the edit shows: the dialog's, or
+	// the system font, until the application gives it a FontDef.
+	const int nTextHeight = m_bVerticallyCentered ? MeasureLineHeight(this, GetFont()) : -1;
 	if (nTextHeight < 0)
 	{
 		CEdit::OnNcCalcSize(bCalcValidRects, lpncsp);
@@ -153,6 +152,7 @@ void CImageMenuEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncs
 void CImageMenuEdit::OnNcPaint()
 {
 	Default();
+
 	CDC* pDC = GetWindowDC();
 	if (pDC == NULL)
 		return;

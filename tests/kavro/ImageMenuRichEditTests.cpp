@@ -1,0 +1,2 @@
+// ImageMenuRichEditTests.cpp - CImageMenuRichEdit on real windows.
+#include <kavrotest/TestSupport.h>
