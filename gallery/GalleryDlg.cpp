@@ -18,6 +18,7 @@ CGalleryDlg::CGalleryDlg(const CString& strShotsDir)
 {
 	m_pages[0] = &m_pageLabels;
 	m_pages[1] = &m_pageFolders;
+	m_pages[2] = &m_pageEdits;
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include "EditsPage.h"
 #include "FoldersPage.h"
 #include "LabelsPage.h"
 #include "resource.h"
@@ -36,10 +37,11 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 2
+		PageCount = 3
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
+	CEditsPage m_pageEdits;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers
