@@ -73,7 +73,8 @@ BOOL CEditsPage::OnInitDialog()
 	m_richReadOnly.ActAsReadonly();
 	m_richReadOnly.SetFlatLook();
 	m_richReadOnly.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-	m_richReadOnly.SetWindowText("A read-only rich edit: it copies and selects, and refuses cut, paste and undo.");
+	m_richReadOnly.SetWindowText(
+		"A read-only rich edit: it copies and selects, and refuses cut, paste and undo.");
 
 	// The title has the page's ink; the rich edit starts with a word selected.
 	m_title.SetTextColor(RGB(0, 0, 128), false);
