@@ -20,6 +20,7 @@ CGalleryDlg::CGalleryDlg(const CString& strShotsDir)
 	m_pages[1] = &m_pageFolders;
 	m_pages[2] = &m_pageProgress;
 	m_pages[3] = &m_pageButtons;
+	m_pages[4] = &m_pageEdits;
 }
 
 BOOL CGalleryDlg::OnInitDialog()

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 
 #include "ButtonsPage.h"
+#include "EditsPage.h"
 #include "FoldersPage.h"
 #include "LabelsPage.h"
 #include "ProgressPage.h"
@@ -38,12 +39,13 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 4
+		PageCount = 5
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
 	CProgressPage m_pageProgress;
 	CButtonsPage m_pageButtons;
+	CEditsPage m_pageEdits;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers

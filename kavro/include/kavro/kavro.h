@@ -9,5 +9,7 @@
 #include <kavro/QTXButton.h>
 #include <kavro/TransparentCheckbox.h>
 #include <kavro/TransparentIcon.h>
+#include <kavro/ImageMenuEdit.h>
+#include <kavro/ImageMenuRichEdit.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
