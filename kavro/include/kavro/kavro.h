@@ -1,6 +1,7 @@
 // kavro.h - every public header of the control library at once.
 #pragma once
 
+#include <kavro/ClipboardViewer.h>
 #include <kavro/DirTreeCtrl.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
