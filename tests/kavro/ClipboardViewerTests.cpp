@@ -1,7 +1,7 @@
 // ClipboardViewerTests.cpp - CClipboardViewer against real clipboard changes made by another thread.
 //
 // Classes in this file:
-//   Owner, ClipboardViewerTest
+//   ClipData, Reading, Owner, ClipboardViewerTest
 #include <kavrotest/CapturingLogger.h>
 #include <kavrotest/TestSupport.h>
 
