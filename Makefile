@@ -41,6 +41,7 @@ bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/tree-width-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirtree-bench.exe $(DIRTREE_BENCH_FOLDERS)
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/clipboard-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

@@ -215,7 +215,8 @@ int ControlMgr::GetLabelTextHeight(CWnd& wnd)
 	return GraphicsUtils::GetTextHeight(wnd, lf);
 }
 
-void ControlMgr::CreateLabel(CTransparentStatic& label, unsigned int& nextCtrlID, CWnd* pParent, bool inTabPage)
+void ControlMgr::CreateLabel(CTransparentStatic& label, unsigned int& nextCtrlID, CWnd* pParent,
+	bool inTabPage)
 {
 	label.Create("", WS_CHILD | WS_VISIBLE, kInitialRect, pParent, nextCtrlID++);
 	if (inTabPage)

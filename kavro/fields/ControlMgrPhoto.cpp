@@ -103,7 +103,8 @@ void ControlMgrPhoto::DoMoveWindow()
 void ControlMgrPhoto::ShowData(const CString& path)
 {
 	const bool bUsable = !StringUtils::IsEffectivelyEmpty(path) &&
-						 ImageWrapper::IsSupportedExt(FileUtils::GetFileExt(path)) && FileUtils::DoesFileExist(path);
+						 ImageWrapper::IsSupportedExt(FileUtils::GetFileExt(path)) &&
+						 FileUtils::DoesFileExist(path);
 	if (!bUsable)
 	{
 		m_nFileSize = 0;

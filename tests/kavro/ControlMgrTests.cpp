@@ -89,7 +89,8 @@ COLORREF DrawnCentre(ControlMgr& mgr, int cx = 60, int cy = 40)
 		[&](HDC hdc)
 		{
 			Gdiplus::Graphics g(hdc);
-			mgr.DoDrawImage(g, Gdiplus::RectF(0, 0, static_cast<Gdiplus::REAL>(cx), static_cast<Gdiplus::REAL>(cy)));
+			mgr.DoDrawImage(g,
+				Gdiplus::RectF(0, 0, static_cast<Gdiplus::REAL>(cx), static_cast<Gdiplus::REAL>(cy)));
 		});
 	return shot.At(cx / 2, cy / 2);
 }
@@ -104,7 +105,8 @@ TEST(ControlMgr, DefaultsDoNothingAndCopiesKeepTheDataId)
 	bare.GetRedrawRect(rect);
 	EXPECT_TRUE(rect.IsRectEmpty());
 	EXPECT_TRUE(bare.GetInsertMode());
-	EXPECT_FALSE(bare.CanHaveFocus() || bare.HaveFocus() || bare.GetDataModified() || bare.CanEnableEditUndo());
+	EXPECT_FALSE(
+		bare.CanHaveFocus() || bare.HaveFocus() || bare.GetDataModified() || bare.CanEnableEditUndo());
 	EXPECT_EQ(bare.GetData(), "");
 	EXPECT_EQ(bare.DoSendMessage(WM_GETTEXTLENGTH, 0, 0), 0);
 

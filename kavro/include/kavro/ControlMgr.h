@@ -105,7 +105,8 @@ protected:
 
 	// The label every field type has: a transparent static, no text, the
 	// next control id, shortened at its end as plain text.
-	static void CreateLabel(CTransparentStatic& label, unsigned int& nextCtrlID, CWnd* pParent, bool inTabPage);
+	static void CreateLabel(CTransparentStatic& label, unsigned int& nextCtrlID, CWnd* pParent,
+		bool inTabPage);
 	// name + ":" on the label, when it exists.
 	static void SetLabelText(CTransparentStatic& label, const CString& name, bool redraw);
 	// Splits a field's rectangle: one line of the label font on top, the
