@@ -247,6 +247,8 @@ public:
 	void GetSel(CHARRANGE& cr) const;
 	CString GetSelText() const;
 	long GetTextLength() const;
+	// EM_GETTEXTLENGTHEX; a code page of -1 stands for the ANSI code page.
+	long GetTextLengthEx(DWORD dwFlags = GTL_DEFAULT, UINT uCodePage = -1) const;
 	// Characters nFirst up to (not including) nLast; nLast -1 reads to the
 	// end. Returns the length of refString.
 	int GetTextRange(int nFirst, int nLast, CString& refString) const;

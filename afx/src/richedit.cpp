@@ -159,6 +159,12 @@ long CRichEditCtrl::GetTextLength() const
 	return (long)SEND(WM_GETTEXTLENGTH, 0, 0);
 }
 
+long CRichEditCtrl::GetTextLengthEx(DWORD dwFlags, UINT uCodePage) const
+{
+	GETTEXTLENGTHEX gtl = { dwFlags, uCodePage == static_cast<UINT>(-1) ? CP_ACP : uCodePage };
+	return (long)SEND(EM_GETTEXTLENGTHEX, &gtl, 0);
+}
+
 int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const
 {
 	refString.Empty();

@@ -3,5 +3,7 @@
 
 #include <kavro/ClipboardViewer.h>
 #include <kavro/DirTreeCtrl.h>
+#include <kavro/ImageMenuEdit.h>
+#include <kavro/ImageMenuRichEdit.h>
 #include <kavro/TransparentStatic.h>
 #include <kavro/WndUtils.h>
