@@ -148,7 +148,8 @@ int main()
 	printf("burst of %d clipboard changes in %.0f ms\n", kChanges, Seconds(start, lastChange) * 1000.0);
 	printf("notifications: %d (goal 1)\n", owner.m_nNotifications);
 	if (owner.m_nNotifications > 0)
-		printf("delay after the last change: %.0f ms (goal 300 to 350)\n", Seconds(lastChange, owner.m_last) * 1000.0);
+		printf("delay after the last change: %.0f ms (goal 300 to 350)\n",
+			Seconds(lastChange, owner.m_last) * 1000.0);
 
 	const double cpuBefore = OtherThreadsCpuMs();
 	PumpFor(kIdleMs);

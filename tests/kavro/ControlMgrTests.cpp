@@ -1,10 +1,12 @@
 // ControlMgrTests.cpp - field managers in a real run-time form: ids, tab order, layout, data, focus, printing, photos.
 //
 // Classes in this file:
-//   BareField, Form, PhotoFieldTest
+//   BareField, Form, PhotoFieldTest, EditFormTest
 #include <kavrotest/TestSupport.h>
 
+#include <kavro/ControlMgrEdit.h>
 #include <kavro/ControlMgrPhoto.h>
+#include <qtx/Print.h>
 
 #include <memory>
 #include <string>
@@ -126,16 +128,27 @@ TEST(ControlMgr, DefaultsDoNothingAndCopiesKeepTheDataId)
 // A field's fonts are created per manager and all are gone when it goes.
 TEST(ControlMgr, FieldsLeaveNoGdiObjectsBehind)
 {
-	const int before = kt::CountGdiObjects();
-	for (int i = 0; i < 20; ++i)
+	auto cycle = [&]
 	{
 		Form form;
 		ControlMgrPhoto& photo = form.Add<ControlMgrPhoto>("Photo", CRect(10, 10, 200, 150));
 		photo.SetLabelFont(FontDef());
+		ControlMgrEdit& edit = form.Add<ControlMgrEdit>("Text", CRect(10, 160, 200, 250));
+		edit.SetLabelFont(FontDef());
+		edit.SetControlFont(FontDef());
+		edit.ShowData("some text");
+		ControlMgrEdit editCopy(edit);
+		editCopy = edit;
 		kt::FlushPaint(form.m_host.GetSafeHwnd());
 		ControlMgrPhoto copy(photo);
 		copy = photo;
-	}
+	};
+	// The rich edit's module makes its own objects once, on first use.
+	cycle();
+	kt::RunIdle();
+	const int before = kt::CountGdiObjects();
+	for (int i = 0; i < 20; ++i)
+		cycle();
 	kt::RunIdle();
 	EXPECT_EQ(kt::CountGdiObjects(), before);
 }
@@ -282,6 +295,212 @@ TEST_F(PhotoFieldTest, EnablingRepaintsOnlyOnChange)
 	rec.Separate();
 	EXPECT_TRUE(rec.Matches(kEnableSeq, kt::kQueries));
 	EXPECT_FALSE(pLabel->IsWindowEnabled());
+}
+
+// Posts a key to the focus window as the keyboard would and handles it.
+void PressKey(UINT vk)
+{
+	HWND hFocus = ::GetFocus();
+	::PostMessageA(hFocus, WM_KEYDOWN, vk, 1);
+	::PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
+	kt::PumpPending();
+}
+
+void Type(char ch)
+{
+	::PostMessageA(::GetFocus(), WM_CHAR, static_cast<unsigned char>(ch), 1);
+	kt::PumpPending();
+}
+
+// A form in a dialog, where Tab moves the focus through the tab order.
+class EditFormTest : public ::testing::Test
+{
+protected:
+	virtual void SetUp() override
+	{
+		ASSERT_TRUE(m_dlg.CreateIndirect(m_tmpl.Get(), NULL));
+		m_pName = Add<ControlMgrEdit>("&Name", CRect(10, 10, 290, 70));
+		m_pPhoto = Add<ControlMgrPhoto>("Photo", CRect(10, 80, 290, 160));
+		m_pCity = Add<ControlMgrEdit>("&City", CRect(10, 230, 290, 290));
+	}
+
+	template <typename Mgr>
+	Mgr* Add(const CString& name, const CRect& rect)
+	{
+		m_fields.push_back(std::make_unique<Mgr>());
+		Mgr* pMgr = static_cast<Mgr*>(m_fields.back().get());
+		pMgr->DoCreate(static_cast<int>(m_fields.size()), m_nNextId, name, &m_dlg, false, m_pPrev);
+		pMgr->SetRect(rect);
+		pMgr->DoMoveWindow();
+		return pMgr;
+	}
+
+	kt::DialogTemplate m_tmpl{ "form", 200, 200, DS_SETFONT | WS_POPUP | WS_CAPTION | WS_VISIBLE };
+	CDialog m_dlg;
+	std::vector<std::unique_ptr<ControlMgr>> m_fields;
+	unsigned int m_nNextId = kFirstId;
+	CWnd* m_pPrev = NULL;
+	ControlMgrEdit* m_pName = NULL;
+	ControlMgrPhoto* m_pPhoto = NULL;
+	ControlMgrEdit* m_pCity = NULL;
+};
+
+// Ids run label, edit, label, ... in creation order; a field created later
+// after the first one's edit is tabbed to right after it.
+TEST_F(EditFormTest, TabWalksTheFieldsInTheOrderTheyWereChained)
+{
+	EXPECT_EQ(m_pName->GetCtrlID(), kFirstId + 1);
+	EXPECT_EQ(m_pPhoto->GetCtrlID(), 0u);
+	EXPECT_EQ(m_pCity->GetCtrlID(), kFirstId + 4);
+	EXPECT_EQ(m_pPrev, m_pCity->GetLastCtrl());
+
+	// A field inserted between Name and Photo.
+	m_pPrev = m_pName->GetLastCtrl();
+	ControlMgrEdit* pStreet = Add<ControlMgrEdit>("&Street", CRect(10, 170, 290, 220));
+	EXPECT_EQ(pStreet->GetCtrlID(), kFirstId + 6);
+	EXPECT_EQ(m_nNextId, kFirstId + 7);
+
+	std::vector<int> zOrder;
+	for (CWnd* p = m_dlg.GetWindow(GW_CHILD); p != NULL; p = p->GetWindow(GW_HWNDNEXT))
+		zOrder.push_back(p->GetDlgCtrlID() - static_cast<int>(kFirstId));
+	EXPECT_EQ(zOrder, std::vector<int>({ 0, 1, 5, 6, 2, 3, 4 }));
+
+	// The labels and the photo take no focus; the walk wraps round.
+	const std::vector<ControlMgrEdit*> walk = { pStreet, m_pCity, m_pName };
+	m_pName->DoSetFocus();
+	for (ControlMgrEdit* pWant : walk)
+	{
+		PressKey(VK_TAB);
+		EXPECT_TRUE(pWant->HaveFocus()) << pWant->GetData();
+	}
+	EXPECT_FALSE(m_pPhoto->CanHaveFocus());
+}
+
+// Data goes in untouched by the modification flag and comes out trimmed; each
+// typed change is reported once.
+TEST_F(EditFormTest, DataRoundTripAndTheModificationFlag)
+{
+	m_pName->ShowData("  Ada Lovelace \t\r\n");
+	EXPECT_EQ(m_pName->GetData(), "Ada Lovelace");
+	long start = -1, end = -1;
+	m_pName->GetSelRange(start, end);
+	EXPECT_EQ(start, 0);
+	EXPECT_EQ(end, 0);
+	EXPECT_FALSE(m_pName->GetDataModified());
+
+	m_pName->DoSetFocus();
+	Type('x');
+	EXPECT_TRUE(m_pName->GetDataModified());
+	EXPECT_FALSE(m_pName->GetDataModified());
+	Type('y');
+	EXPECT_TRUE(m_pName->GetDataModified());
+	EXPECT_EQ(m_pName->GetData().Left(2), "xy");
+	EXPECT_FALSE(m_pCity->GetDataModified());
+}
+
+// Focus arriving at a fully selected field leaves the caret at the end; a
+// partial selection is kept.
+TEST_F(EditFormTest, FocusPutsTheCaretAfterAWholeSelection)
+{
+	const struct
+	{
+		long selStart, selEnd, wantStart, wantEnd;
+	} cases[] = { { 0, 11, 11, 11 }, { 0, 4, 0, 4 }, { 3, 11, 3, 11 }, { 0, 0, 0, 0 } };
+	m_pName->ShowData("hello world");
+	for (const auto& c : cases)
+	{
+		m_pCity->DoSetFocus();
+		m_pName->DoSendMessage(EM_SETSEL, c.selStart, c.selEnd);
+		m_pName->DoSetFocus();
+		EXPECT_TRUE(m_pName->HaveFocus());
+		long start = -1, end = -1;
+		m_pName->GetSelRange(start, end);
+		EXPECT_EQ(start, c.wantStart) << c.selStart << ".." << c.selEnd;
+		EXPECT_EQ(end, c.wantEnd) << c.selStart << ".." << c.selEnd;
+	}
+}
+
+// Alt shows the label's access-key underscore once and never reaches the edit;
+// enabling acts only on a change; undo and Edit commands reach the edit.
+TEST_F(EditFormTest, AltEnablingUndoAndCommandsReachTheRightWindow)
+{
+	CWnd* pLabel = m_dlg.GetDlgItem(kFirstId);
+	kt::FlushPaint(m_dlg.GetSafeHwnd());
+	CRect rcLabel;
+	pLabel->GetWindowRect(&rcLabel);
+	m_dlg.ScreenToClient(&rcLabel);
+	const kt::Snapshot before(m_dlg.GetSafeHwnd(), rcLabel);
+	kt::MessageRecorder rec(m_pName->GetLastCtrl()->GetSafeHwnd());
+	EXPECT_EQ(m_pName->DoSendMessage(WM_SYSKEYDOWN, VK_MENU, 0x20000000), 0);
+	kt::FlushPaint(m_dlg.GetSafeHwnd());
+	const kt::Snapshot shown(m_dlg.GetSafeHwnd(), rcLabel);
+	m_pName->DoSendMessage(WM_SYSKEYDOWN, VK_MENU, 0x20000000);
+	EXPECT_TRUE(rec.Matches({}, kt::kIncidental));
+	EXPECT_GT(shown.CountDiff(before), 0);
+	EXPECT_EQ(kt::Snapshot(m_dlg.GetSafeHwnd(), rcLabel).CountDiff(shown), 0);
+
+	m_pName->DoEnable(false);
+	EXPECT_FALSE(pLabel->IsWindowEnabled());
+	EXPECT_FALSE(m_pName->GetLastCtrl()->IsWindowEnabled());
+	m_pName->DoEnable(true);
+	EXPECT_TRUE(pLabel->IsWindowEnabled() && m_pName->GetLastCtrl()->IsWindowEnabled());
+
+	m_pName->ShowData("abc");
+	EXPECT_FALSE(m_pName->CanEnableEditUndo());
+	m_pName->DoSetFocus();
+	Type('z');
+	EXPECT_EQ(m_pName->GetData(), "zabc");
+	EXPECT_TRUE(m_pName->CanEnableEditUndo());
+	m_pName->DoEditUndo();
+	EXPECT_EQ(m_pName->GetData(), "abc");
+
+	EXPECT_NE(m_pName->OnCmdMsg(ID_EDIT_SELECT_ALL, CN_COMMAND, NULL, NULL), 0);
+	long start = -1, end = -1;
+	m_pName->GetSelRange(start, end);
+	EXPECT_EQ(start, 0);
+	EXPECT_GE(end, 3);
+	ControlMgrEdit unmade;
+	EXPECT_EQ(unmade.OnCmdMsg(ID_EDIT_SELECT_ALL, CN_COMMAND, NULL, NULL), 0);
+	EXPECT_EQ(unmade.DoSendMessage(WM_SYSKEYDOWN, VK_MENU, 0), 0);
+}
+
+// Printed into a metafile page of 4 x 3 inches with half-inch margins: the
+// text takes several pages and stays inside the margins.
+TEST_F(EditFormTest, PrintingPaginatesInsideTheMargins)
+{
+	std::string text;
+	for (int i = 0; i < 60; ++i)
+		text += "Line " + std::to_string(i) + " of the printed field\r\n";
+	m_pName->ShowData(text.c_str());
+
+	HDC hdcRef = ::GetDC(NULL);
+	const int dpiX = ::GetDeviceCaps(hdcRef, LOGPIXELSX), dpiY = ::GetDeviceCaps(hdcRef, LOGPIXELSY);
+	const RECT rcFrame = { 0, 0, 10160, 7620 }; // 4 x 3 inches in 0.01 mm
+	HDC hdcMeta = ::CreateEnhMetaFileA(hdcRef, NULL, &rcFrame, NULL);
+	PrintInfo info;
+	info.m_hDC = hdcMeta;
+	info.m_sizePaper = CSize(4000, 3000);
+	info.m_rcMargins = CRect(500, 500, 500, 500);
+	m_pName->Print(&info);
+	m_pName->Print(NULL);
+	HENHMETAFILE hemf = ::CloseEnhMetaFile(hdcMeta);
+	::ReleaseDC(NULL, hdcRef);
+	EXPECT_GT(info.m_nPagesPrinted, 1u);
+
+	const int cx = 4 * dpiX, cy = 3 * dpiY;
+	const kt::Snapshot page = kt::Snapshot::Draw(cx, cy, RGB(255, 255, 255),
+		[&](HDC hdc)
+		{
+			RECT rc = { 0, 0, cx, cy };
+			::PlayEnhMetaFile(hdc, hemf, &rc);
+		});
+	::DeleteEnhMetaFile(hemf);
+	const RECT ink = page.Bounds(RGB(255, 255, 255));
+	ASSERT_FALSE(::IsRectEmpty(&ink));
+	EXPECT_GE(ink.left, dpiX / 2 - 2);
+	EXPECT_GE(ink.top, dpiY / 2 - 2);
+	EXPECT_LE(ink.right, cx - dpiX / 2 + 2);
+	EXPECT_LE(ink.bottom, cy - dpiY / 2 + 2);
 }
 
 } // namespace
