@@ -1,4 +1,4 @@
-// ControlMgrTests.cpp - field managers in a real run-time form: ids, tab order, data, focus, printing, photos.
+// ControlMgrTests.cpp - field managers in a run-time form: ids, tab order, data, focus, printing, photos.
 //
 // Classes in this file:
 //   BareField, Form, PhotoFieldTest, EditFormTest
