@@ -15,3 +15,7 @@ extern const std::vector<int> kTextMenuPaste;
 extern const std::vector<int> kTextMenuDelete;
 extern const std::vector<int> kTextMenuSelectAll;
 extern const std::vector<int> kTextPathEnd;
+extern const std::vector<int> kTextClipImageName;
+extern const std::vector<int> kTextTempFileEnd;
+extern const std::vector<int> kTextPngFileEnd;
+extern const std::vector<int> kTextBmpFileEnd;

@@ -12,8 +12,9 @@
 // class that sends one publishes it as a static member of its own; until
 // then the value stays inside the library.
 
-extern const UINT kMsgClipboardContentChanged;
-extern const UINT kMsgGetClipboardContent;
+// The clipboard viewer's timer delivers it back to the viewer when the
+// clipboard has been quiet long enough.
+extern const UINT MSG_GET_CLIPBOARD_CONTENT;
 extern const UINT kMsgColorPickerSelChange;
 
 /////////////////////////////////////////////////////////////////////////////
@@ -56,6 +57,8 @@ void AFXAPI RedrawParentArea(CWnd* pWnd, bool bInTabCtrlPg, bool bDialogEdgeOffs
 
 class DateTime;
 extern void (*g_pfnProgressNow)(DateTime& now);
+
+/////////////////////////////////////////////////////////////////////////////
 // Icons of the buttons and icon controls.
 
 // Loads the icon resource nID (its low word) at the resource's own size from
