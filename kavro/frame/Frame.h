@@ -14,7 +14,6 @@
 
 extern const UINT kMsgClipboardContentChanged;
 extern const UINT kMsgGetClipboardContent;
-extern const UINT kMsgColorPickerSelChange;
 
 /////////////////////////////////////////////////////////////////////////////
 // Failure log. A failure worth recording is one line in the application's
