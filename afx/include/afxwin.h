@@ -2,8 +2,8 @@
 //
 // Classes in this file:
 //   AFX_MSGCALL, AFX_MSGMAP_ENTRY, AFX_MSGMAP, AFX_CMDHANDLERINFO, AFX_NOTIFY, AFX_CTLCOLOR, CCmdTarget,
-//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar, CView, CWinThread,
-//   CWinApp
+//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CCheckListBox, CComboBox, CEdit, CScrollBar, CView,
+//   CWinThread, CWinApp
 #pragma once
 
 #include "afx.h"

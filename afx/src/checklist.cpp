@@ -131,8 +131,9 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 		const bool bEnabled = IsWindowEnabled() && IsEnabled(nIndex);
 		const bool bSelected = bEnabled && (lpDrawItemStruct->itemState & ODS_SELECTED);
 		const COLORREF crBack = ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-		const COLORREF crText =
-			::GetSysColor(!bEnabled ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+		const COLORREF crText = ::GetSysColor(!bEnabled   ? COLOR_GRAYTEXT
+											  : bSelected ? COLOR_HIGHLIGHTTEXT
+														  : COLOR_WINDOWTEXT);
 		CString strText;
 		GetText(nIndex, strText);
 		const COLORREF crOldText = pDC->SetTextColor(crText);

@@ -42,7 +42,8 @@ int MeasureSampleHeight(CWnd* pWnd, CFont* pFont)
 	return cy;
 }
 
-void DrawListEntry(CListBox& listBox, const DRAWITEMSTRUCT& dis, COLORREF crText, bool bSelected, CFont* pFont)
+void DrawListEntry(CListBox& listBox, const DRAWITEMSTRUCT& dis, COLORREF crText, bool bSelected,
+	CFont* pFont)
 {
 	CDC* pDC = CDC::FromHandle(dis.hDC);
 	CRect rcItem(dis.rcItem);

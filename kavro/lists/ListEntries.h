@@ -25,4 +25,5 @@ int MeasureSampleHeight(CWnd* pWnd, CFont* pFont);
 // The entry's text is drawn left-aligned and vertically centred in rcItem
 // with no margin, and a focus rectangle follows when the action asks for
 // one. The device context's colours and font are restored.
-void DrawListEntry(CListBox& listBox, const DRAWITEMSTRUCT& dis, COLORREF crText, bool bSelected, CFont* pFont);
+void DrawListEntry(CListBox& listBox, const DRAWITEMSTRUCT& dis, COLORREF crText, bool bSelected,
+	CFont* pFont);

@@ -122,8 +122,9 @@ protected:
 	void Bind(CColorPicker& picker, int y = 10)
 	{
 		HWND hWnd = ::CreateWindowExA(0, "COMBOBOX", "",
-			WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, y,
-			200, 300, m_host.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kId)), NULL, NULL);
+			WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10,
+			y, 200, 300, m_host.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kId)), NULL,
+			NULL);
 		ASSERT_TRUE(picker.SubclassWindow(hWnd));
 	}
 	// What a user's choice of entry nIndex does: select it, and the combo
@@ -221,9 +222,8 @@ TEST_F(PickerTest, ChoosingATableColourIsSentToTheParentInsteadOfCbnSelChange)
 		kt::kSeparator,
 	};
 	EXPECT_TRUE(rec.Matches(kSeq,
-		{ kt::kIncidental,
-			{ WM_DRAWITEM, WM_MEASUREITEM, CB_SETCURSEL, CB_GETCURSEL, CB_GETLBTEXT, CB_GETLBTEXTLEN, CB_GETCOUNT,
-				CB_GETITEMDATA, CB_SETITEMDATA } }));
+		{ kt::kIncidental, { WM_DRAWITEM, WM_MEASUREITEM, CB_SETCURSEL, CB_GETCURSEL, CB_GETLBTEXT,
+							   CB_GETLBTEXTLEN, CB_GETCOUNT, CB_GETITEMDATA, CB_SETITEMDATA } }));
 	EXPECT_EQ(m_host.m_nCbnSelChange, 0);
 	EXPECT_EQ(picker.GetColor(), 0x00FF0000u);
 	EXPECT_EQ(picker.GetItemData(kCustom), 0x00FF0000u);
@@ -236,7 +236,8 @@ TEST_F(PickerTest, CustomEntryKeepsAConfirmedColourAndForgetsACancelledOne)
 	picker.SetColor(0x00282828);
 	{
 		// Cancelled: back to the entry of the unchanged colour, nothing sent.
-		DialogAnswer answer(m_host.GetSafeHwnd(), [](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+		DialogAnswer answer(m_host.GetSafeHwnd(),
+			[](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
 		Choose(picker, kCustom);
 		EXPECT_EQ(answer.m_nAnswered, 1);
 		EXPECT_EQ(picker.GetCurSel(), 0);
@@ -281,8 +282,9 @@ TEST_F(PickerTest, DISABLED_ParentDestroyedWhileTheDialogIsOpenEndsQuietly)
 TEST_F(PickerTest, PickerWithoutAParentStillChooses)
 {
 	CColorPicker picker;
-	HWND hWnd = ::CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-		0, 0, 200, 300, NULL, NULL, NULL, NULL);
+	HWND hWnd = ::CreateWindowExA(0, "COMBOBOX", "",
+		WS_POPUP | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0, 0, 200, 300, NULL, NULL, NULL,
+		NULL);
 	ASSERT_TRUE(picker.SubclassWindow(hWnd));
 	EXPECT_EQ(picker.GetCount(), 41);
 	picker.SetColor(0x00FF0000);
@@ -303,7 +305,8 @@ TEST_F(PickerTest, FieldShowsTheSwatchFramedInBlackBesideTheName)
 	kt::Snapshot shot(picker.GetSafeHwnd());
 	// Inside the swatch, on its frame, and the name's text starting at q + 2.
 	const CRect rcSwatch(rc.left + 2, rc.top + 2, q, rc.bottom - 2);
-	EXPECT_EQ(shot.Count(RGB(255, 0, 0), { rcSwatch.left + 1, rcSwatch.top + 1, rcSwatch.right - 1, rcSwatch.bottom - 1 }),
+	EXPECT_EQ(shot.Count(RGB(255, 0, 0),
+				  { rcSwatch.left + 1, rcSwatch.top + 1, rcSwatch.right - 1, rcSwatch.bottom - 1 }),
 		(rcSwatch.Width() - 2) * (rcSwatch.Height() - 2));
 	EXPECT_EQ(shot.Count(RGB(0, 0, 0), { rcSwatch.left, rcSwatch.top, rcSwatch.right, rcSwatch.top + 1 }),
 		rcSwatch.Width());
@@ -317,8 +320,8 @@ TEST_F(PickerTest, FieldShowsTheSwatchFramedInBlackBesideTheName)
 TEST_F(PickerTest, IconComboHasOneEntryPerImageAndNoOtherWayToAddOne)
 {
 	CIconComboBox combo;
-	ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, CRect(10, 10, 100, 200),
-		&m_host, kId));
+	ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+		CRect(10, 10, 100, 200), &m_host, kId));
 	EXPECT_EQ(combo.GetItemHeight(0), ::GetSystemMetrics(SM_CYSMICON) + 2);
 	CImageList empty, five;
 	empty.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 1);
@@ -351,11 +354,12 @@ TEST_F(PickerTest, IconComboHasOneEntryPerImageAndNoOtherWayToAddOne)
 TEST_F(PickerTest, IconComboDrawsTheIconOfTheEntryOnePixelIn)
 {
 	CIconComboBox combo;
-	ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, CRect(10, 10, 100, 200),
-		&m_host, kId));
+	ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED,
+		CRect(10, 10, 100, 200), &m_host, kId));
 	CImageList list;
 	list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 5, 1);
-	const COLORREF kColors[] = { RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0), RGB(0, 200, 200) };
+	const COLORREF kColors[] = { RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0),
+		RGB(0, 200, 200) };
 	for (COLORREF cr : kColors)
 	{
 		HICON hIcon = kt::SolidIcon(cr);
@@ -396,8 +400,8 @@ TEST_F(PickerTest, CreateFillDestroyCyclesLeaveNoGdiObjects)
 		CColorPicker picker;
 		Bind(picker);
 		CIconComboBox combo;
-		combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, CRect(10, 50, 100, 200), &m_host,
-			kId + 1);
+		combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, CRect(10, 50, 100, 200),
+			&m_host, kId + 1);
 		combo.ShowIcons(&list);
 		combo.SetCurSel(1);
 		picker.SetColor(RGB(1, 2, 3));

@@ -32,9 +32,9 @@ public:
 
 // Implementation
 protected:
-	int m_nScrollLines;         // lines per wheel notch; below 1 the wheel scrolls nothing
-	int m_nVertWheelRemainder;  // wheel distance not yet turned into notches
-	int m_nHorzWheelRemainder;  // the same for the horizontal wheel
+	int m_nScrollLines;        // lines per wheel notch; below 1 the wheel scrolls nothing
+	int m_nVertWheelRemainder; // wheel distance not yet turned into notches
+	int m_nHorzWheelRemainder; // the same for the horizontal wheel
 	UINT m_nMenuResID;
 
 	// Posts one scroll message per whole line that the wheel distance
