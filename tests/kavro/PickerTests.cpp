@@ -1,4 +1,4 @@
-// PickerTests.cpp - the icon combo box and the colour picker on real windows, the colour dialog answered by the test.
+// PickerTests.cpp - the icon combo box and the colour picker on real windows.
 //
 // Classes in this file:
 //   CTestColorPicker, PickerHost, DialogAnswer, PickerTest

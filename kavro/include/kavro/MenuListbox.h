@@ -1,4 +1,4 @@
-// MenuListbox.h - list boxes with a right-click popup menu, whole-line wheel scrolling and highlighted entries.
+// MenuListbox.h - list boxes with a right-click popup menu, whole-line wheel scrolling and highlights.
 //
 // Classes in this file:
 //   CMenuListbox, CHighlightListbox
