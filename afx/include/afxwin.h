@@ -2,8 +2,8 @@
 //
 // Classes in this file:
 //   AFX_MSGCALL, AFX_MSGMAP_ENTRY, AFX_MSGMAP, AFX_CMDHANDLERINFO, AFX_NOTIFY, AFX_CTLCOLOR, CCmdTarget,
-//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar, CView, CWinThread,
-//   CWinApp
+//   CCmdUI, CWnd, CDialog, CStatic, CButton, CListBox, CCheckListBox, CComboBox, CEdit, CScrollBar, CView,
+//   CWinThread, CWinApp
 #pragma once
 
 #include "afx.h"
@@ -846,6 +846,79 @@ public:
 
 protected:
 	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+// A list box with a check box in front of every entry. The list box must be
+// owner-drawn and keep its strings (LBS_HASSTRINGS). Check and enabled states
+// are kept beside each entry's item data, which stays the application's own.
+struct AFX_CHECK_DATA;
+
+class AFX_CORE_API CCheckListBox : public CListBox
+{
+	DECLARE_DYNAMIC(CCheckListBox)
+
+public:
+// Construction
+	CCheckListBox();
+	virtual ~CCheckListBox();
+	virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) override;
+
+// Attributes
+	// BS_CHECKBOX, BS_AUTOCHECKBOX (the default), BS_3STATE or BS_AUTO3STATE;
+	// the automatic styles toggle a box on a click or the space bar.
+	void SetCheckStyle(UINT nStyle);
+	UINT GetCheckStyle();
+	// 0 clear, 1 checked, 2 indeterminate (three-state styles only); repaints
+	// the box.
+	void SetCheck(int nIndex, int nCheck);
+	int GetCheck(int nIndex);
+	// A disabled entry is drawn grey and its box does not toggle.
+	void Enable(int nIndex, BOOL bEnabled = TRUE);
+	BOOL IsEnabled(int nIndex);
+
+	// The least item height that holds the check box and a line of the list
+	// box's font.
+	int CalcMinimumItemHeight();
+
+// Overridables
+	// Where the box of an entry goes; by default at the left, centred in
+	// the entry's height.
+	virtual CRect OnGetCheckPosition(CRect rectItem, CRect rectCheckBox);
+	// Draws the text part of an entry: rcItem starts right of the check box.
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+	virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override;
+
+protected:
+	virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+	virtual void PreSubclassWindow() override;
+
+// Implementation
+protected:
+	AFX_CHECK_DATA* GetCheckData(int nIndex);
+	AFX_CHECK_DATA* EnsureCheckData(int nIndex);
+	CRect GetCheckRect(const CRect& rectItem);
+	void PreDrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+	void PreMeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+	void PreDeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+	// Moves the check of an enabled entry on, as a click or the space bar
+	// does, and tells the parent with CLBN_CHKCHANGE.
+	void ToggleCheck(int nIndex);
+	void InvalidateItem(int nIndex);
+	void SetMinimumItemHeight();
+
+	int m_cyText;
+	UINT m_nStyle;
+
+	afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+	afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+	afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+	afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+	afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+	afx_msg LRESULT OnLBGetItemData(WPARAM wParam, LPARAM lParam);
+	afx_msg LRESULT OnLBSetItemData(WPARAM wParam, LPARAM lParam);
+
+	DECLARE_MESSAGE_MAP()
 };
 
 class AFX_CORE_API CComboBox : public CWnd

@@ -15,7 +15,6 @@
 // The clipboard viewer's timer delivers it back to the viewer when the
 // clipboard has been quiet long enough.
 extern const UINT MSG_GET_CLIPBOARD_CONTENT;
-extern const UINT kMsgColorPickerSelChange;
 
 /////////////////////////////////////////////////////////////////////////////
 // Failure log. A failure worth recording is one line in the application's

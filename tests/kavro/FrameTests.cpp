@@ -5,6 +5,7 @@
 #include "Frame.h"
 
 #include <kavro/ClipboardViewer.h>
+#include <kavro/ColorPicker.h>
 #include <kavro/DirTreeCtrl.h>
 
 #include <fstream>
@@ -45,7 +46,7 @@ TEST(RegisteredMessages, SameNameGivesSameValueInEveryModule)
 	} messages[] = {
 		{ CClipboardViewer::MSG_CLIPBOARDCONTENT_CHANGED, "B4B80504-E99F-48E4-8346-A96E8E82DA53" },
 		{ MSG_GET_CLIPBOARD_CONTENT, "B7FCA8FF-D7C9-4B7D-ADA8-F48F48268E3E" },
-		{ kMsgColorPickerSelChange, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
+		{ CColorPicker::CPN_SELCHANGE, "B955FA7E-7720-45c8-8221-C73AD556AFBC" },
 		{ CDirTreeCtrl::MSG_DIR_TREE_SELCHANGED, "1AA3C8BC-D761-483c-94D3-2A660043803A" },
 		{ CDirTreeCtrl::MSG_DIR_TREE_EXPAND, "939732F0-52C0-4f1c-B61A-3D7C0E829177" },
 		{ CDirTreeCtrl::MSG_DIR_TREE_KEY_ENTER, "C1110AB9-6347-48ae-8062-805B04392E40" },
