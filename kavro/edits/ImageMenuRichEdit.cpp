@@ -85,11 +85,14 @@ int CImageMenuRichEdit::GetPercentFull() const
 	const long nLimit = GetLimitText();
 	if (nLimit <= 0)
 		return 0;
-	long long nChars = 0;
-	const int nLines = GetLineCount();
-	for (int i = 0; i < nLines; ++i)
-		nChars += LineLength(LineIndex(i));
-	return static_cast<int>(nChars * 100 / nLimit);
+	// A paragraph break is one character, or two counted as CR LF: the
+	// difference of the two lengths is the number of breaks, which the fill
+	// leaves out. Two questions, however long the text (walking the lines
+	// asks the control to find each line from the start).
+	const long long nChars = GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE);
+	const long long nBreaks =
+		std::max(0LL, GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF) - nChars);
+	return static_cast<int>((nChars - nBreaks) * 100 / nLimit);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -1,45 +1,22 @@
-// ImageMenuEditTests.cpp - CImageMenuEdit and CBackgroundEdit on real windows: menu, clicks, frame, colours.
+// ImageMenuEditTests.cpp - both edits' popup menu, paste fix and triple click; frame and colours.
 //
 // Classes in this file:
-//   CTestEdit, CTestBackgroundEdit, ImageMenuEditTest, FramePixels
-#include <kavrotest/TestSupport.h>
-
-#include <kavro/ImageMenuEdit.h>
-#include <qtx/Support.h>
-
+//   CTestBackgroundEdit
 #include "EditTestSupport.h"
 
-#include <string>
+#include <memory>
 
-namespace
-{
-
-const UINT kId = 100;
-const CRect kEditRect(10, 10, 170, 60);
-
-// Derived as an application would: its own Edit-menu paste, and a look at
-// the triple-click timer.
-class CTestEdit : public CImageMenuEdit
-{
-public:
-	using CImageMenuEdit::m_nTripleClickTimer;
-	int m_nPasteCommands = 0;
-	int m_nPasteUpdates = 0;
-
-protected:
-	afx_msg void OnEditPaste()
-	{
-		++m_nPasteCommands;
-		Paste();
-	}
-	afx_msg void OnUpdateEditPaste(CCmdUI* /*pCmdUI*/) { ++m_nPasteUpdates; }
-	DECLARE_MESSAGE_MAP()
-};
+BEGIN_MESSAGE_MAP(CEditDialog, CDialog)
+	ON_WM_INITMENUPOPUP()
+END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CTestEdit, CImageMenuEdit)
 	ON_COMMAND(ID_EDIT_PASTE, &CTestEdit::OnEditPaste)
 	ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CTestEdit::OnUpdateEditPaste)
 END_MESSAGE_MAP()
+
+namespace
+{
 
 class CTestBackgroundEdit : public CBackgroundEdit
 {
@@ -47,120 +24,74 @@ public:
 	using CBackgroundEdit::m_nWheelScrollLines;
 };
 
-class ImageMenuEditTest : public ::testing::Test
-{
-protected:
-	void Make(CEdit& edit, DWORD dwStyle = 0, const CRect& rc = kEditRect)
-	{
-		ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle, rc, &m_host, kId));
-		edit.SetFocus();
-		kt::PumpPending();
-	}
-
-	std::string Text(const CWnd& wnd) const
-	{
-		CString str;
-		wnd.GetWindowText(str);
-		return str.GetString();
-	}
-
-	kt::HostWindow m_host{ 320, 200, RGB(0, 128, 128) };
-	CTestEdit m_edit;
-};
-
 // ---------------------------------------------------------------------------
-// The popup menu
+// The popup menu, the paste fix and the triple click, in both edits
 
-TEST_F(ImageMenuEditTest, MenuOffersWhatTheEditAndTheClipboardAllow)
+TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 {
-	Make(m_edit);
-	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
-	enum Clip
-	{
-		Text,
-		Empty,
-		Bitmap,
-		Held
-	};
 	const struct
 	{
-		bool bReadOnly, bSelect, bUndo;
-		Clip clip;
-		const char* letters;
-	} rows[] = {
-		{ false, false, false, Text, "u-ctdP-A" },
-		{ false, true, false, Text, "u-CTDP-A" },
-		{ false, true, true, Empty, "U-CTDp-A" },
-		{ false, false, false, Bitmap, "u-ctdp-A" },
-		// Another program holding the clipboard open does not stop the menu.
-		{ false, false, false, Held, "u-ctdP-A" },
-		{ true, true, false, Text, "C-A" },
-		{ true, false, false, Text, "c-A" },
-	};
-	for (const auto& r : rows)
-	{
-		m_edit.SetReadOnly(r.bReadOnly);
-		m_edit.SetWindowText("alpha beta");
-		m_edit.EmptyUndoBuffer();
-		if (r.bUndo)
-		{
-			m_edit.SetSel(0, 0);
-			m_edit.ReplaceSel("x", TRUE);
-		}
-		m_edit.SetSel(r.bSelect ? 0 : 2, 2);
-		et::SetClipboardText(r.clip == Empty ? NULL : "clip");
-		if (r.clip == Bitmap)
-			et::SetClipboardBitmap();
-		{
-			std::unique_ptr<et::ClipboardHolder> holder(r.clip == Held ? new et::ClipboardHolder : nullptr);
-			et::OpenMenuFromKeyboard(m_edit.GetSafeHwnd());
-		}
-		EXPECT_EQ(et::MenuLetters(answer), r.letters) << r.bReadOnly << r.bSelect << r.bUndo << r.clip;
-	}
-}
-
-TEST_F(ImageMenuEditTest, SelectAllIsGreyedWhenThereIsNothingMoreToSelect)
-{
-	Make(m_edit);
-	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
-	et::SetClipboardText(NULL);
-	const struct
-	{
+		bool bRich, bReadOnly, bUndo;
 		const char* text;
 		int nStart, nEnd;
+		et::Clip clip;
 		const char* letters;
-	} rows[] = { { "", 0, 0, "u-ctdp-a" }, { "abc", 0, 3, "u-CTDp-a" }, { "abc", 0, 2, "u-CTDp-A" },
-		{ "abc", 1, 3, "u-CTDp-A" } };
+	} rows[] = {
+		{ false, false, false, "alpha", 2, 2, et::Text, "u-ctdP-A" },
+		{ false, false, false, "alpha", 0, 2, et::Text, "u-CTDP-A" },
+		{ false, false, true, "alpha", 0, 2, et::Empty, "U-CTDp-A" },
+		{ false, false, false, "alpha", 2, 2, et::Bitmap, "u-ctdp-A" },
+		// Another thread holding the clipboard open does not stop the menu.
+		{ false, false, false, "alpha", 2, 2, et::Held, "u-ctdP-A" },
+		{ false, true, false, "alpha", 0, 2, et::Text, "C-A" },
+		{ false, true, false, "alpha", 2, 2, et::Text, "c-A" },
+		// Select all is greyed when there is nothing more to select.
+		{ false, false, false, "", 0, 0, et::Empty, "u-ctdp-a" },
+		{ false, false, false, "abc", 0, 3, et::Empty, "u-CTDp-a" },
+		{ false, false, false, "abc", 0, 2, et::Empty, "u-CTDp-A" },
+		{ false, false, false, "abc", 1, 3, et::Empty, "u-CTDp-A" },
+		// The rich edit's select-all ends past its final paragraph mark.
+		{ true, false, false, "one\r\ntwo", 0, -1, et::Empty, "u-CTDp-a" },
+		{ true, false, true, "one\r\ntwo", 0, 6, et::Text, "U-CTDP-A" },
+		{ true, true, false, "one\r\ntwo", 1, 1, et::Empty, "c-A" },
+	};
 	for (const auto& r : rows)
 	{
-		m_edit.SetWindowText(r.text);
-		m_edit.SetSel(r.nStart, r.nEnd);
-		et::OpenMenuFromKeyboard(m_edit.GetSafeHwnd());
-		EXPECT_EQ(et::MenuLetters(answer), r.letters) << r.text << r.nStart << r.nEnd;
+		CWnd& ctl = r.bRich ? static_cast<CWnd&>(m_rich) : m_edit;
+		ctl.SendMessage(EM_SETREADONLY, r.bReadOnly);
+		ctl.SetWindowText(r.text);
+		ctl.SendMessage(EM_EMPTYUNDOBUFFER);
+		if (r.bUndo)
+			ctl.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
+		ctl.SendMessage(EM_SETSEL, r.nStart, r.nEnd);
+		et::SetClipboard(r.clip);
+		kt::MenuAnswer answer(ctl.GetSafeHwnd());
+		et::ClipboardHolder holder(r.clip == et::Held);
+		OpenMenu(ctl);
+		EXPECT_EQ(et::MenuLetters(answer), r.letters) << &r - rows;
+		if (holder.IsOpen())
+		{
+			// Paste then fails quietly.
+			const std::string before = Text(ctl);
+			ctl.SendMessage(WM_COMMAND, WM_PASTE);
+			EXPECT_EQ(Text(ctl), before);
+		}
+	}
+
+	// From the keyboard the menu opens below the control, from the mouse at the point.
+	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
+	CRect rc;
+	m_edit.GetWindowRect(&rc);
+	for (CPoint at : { CPoint(-1, -1), rc.CenterPoint() })
+	{
+		OpenMenu(m_edit, at);
+		EXPECT_EQ(CPoint(answer.MenuRect().left, answer.MenuRect().top),
+			at.x < 0 ? rc.BottomRight() - CSize(rc.Width(), 0) : at);
 	}
 }
 
-TEST_F(ImageMenuEditTest, KeyboardMenuOpensBelowTheControlAndMouseMenuAtThePoint)
+TEST_F(EditTest, EachMenuCommandIsCarriedOut)
 {
-	Make(m_edit);
-	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
-	CRect rcWindow;
-	m_edit.GetWindowRect(&rcWindow);
-	et::OpenMenuFromKeyboard(m_edit.GetSafeHwnd());
-	ASSERT_EQ(answer.Loops(), 1);
-	EXPECT_EQ(CPoint(answer.MenuRect().left, answer.MenuRect().top), CPoint(rcWindow.left, rcWindow.bottom));
-
-	const CPoint at = rcWindow.CenterPoint();
-	::PostMessageA(m_edit.GetSafeHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_edit.GetSafeHwnd()),
-		MAKELPARAM(at.x, at.y));
-	kt::PumpPending();
-	ASSERT_EQ(answer.Loops(), 2);
-	EXPECT_EQ(CPoint(answer.MenuRect().left, answer.MenuRect().top), at);
-}
-
-TEST_F(ImageMenuEditTest, EachMenuCommandIsCarriedOut)
-{
-	Make(m_edit);
 	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
 	// With every item enabled the arrow keys step through them in order:
 	// undo, copy, cut, delete, paste, select all.
@@ -171,173 +102,172 @@ TEST_F(ImageMenuEditTest, EachMenuCommandIsCarriedOut)
 		const char *text, *clipboard;
 		int nSelStart, nSelEnd;
 	} rows[] = {
-		{ { D, R }, "alpha beta", "clip", 0, 0 },                  // undo: the typed x goes
-		{ { D, D, R }, "xalpha beta", "xa", 0, 2 },                // copy
-		{ { D, D, D, R }, "lpha beta", "xa", 0, 0 },               // cut
-		{ { D, D, D, D, R }, "lpha beta", "clip", 0, 0 },          // delete
-		{ { D, D, D, D, D, R }, "cliplpha beta", "clip", 4, 4 },   // paste, once
-		{ { D, D, D, D, D, D, R }, "xalpha beta", "clip", 0, 11 }, // select all
+		{ { D, R }, "alpha", "clip", 0, 0 },                 // undo: the typed x goes
+		{ { D, D, R }, "xalpha", "xa", 0, 2 },               // copy
+		{ { D, D, D, R }, "lpha", "xa", 0, 0 },              // cut
+		{ { D, D, D, D, R }, "lpha", "clip", 0, 0 },         // delete
+		{ { D, D, D, D, D, R }, "cliplpha", "clip", 4, 4 },  // paste, once
+		{ { D, D, D, D, D, D, R }, "xalpha", "clip", 0, 6 }, // select all
 	};
 	for (const auto& r : rows)
 	{
-		m_edit.SetWindowText("alpha beta");
-		m_edit.SetSel(0, 0);
+		m_edit.SetWindowText("alpha");
 		m_edit.ReplaceSel("x", TRUE);
 		m_edit.SetSel(0, 2);
-		et::SetClipboardText("clip");
+		et::SetClipboard(et::Text);
 		answer.Press(r.keys);
-		et::OpenMenuFromKeyboard(m_edit.GetSafeHwnd());
+		OpenMenu(m_edit);
 		int nStart = -1, nEnd = -1;
 		m_edit.GetSel(nStart, nEnd);
 		EXPECT_EQ(Text(m_edit), r.text) << r.keys.size();
 		EXPECT_EQ(et::ClipboardText(), r.clipboard) << r.keys.size();
-		EXPECT_EQ(nStart, r.nSelStart) << r.keys.size();
-		EXPECT_EQ(nEnd, r.nSelEnd) << r.keys.size();
+		EXPECT_EQ(CPoint(nStart, nEnd), CPoint(r.nSelStart, r.nSelEnd)) << r.keys.size();
 	}
 }
 
-TEST_F(ImageMenuEditTest, PasteFailsQuietlyWhileAnotherThreadHoldsTheClipboard)
+TEST_F(EditTest, PasteFixLeavesOnlyTheControlsOwnPaste)
 {
-	Make(m_edit);
-	m_edit.SetWindowText("abc");
-	et::SetClipboardText("clip");
-	et::ClipboardHolder holder;
-	ASSERT_TRUE(holder.IsOpen());
-	m_edit.SendMessage(WM_COMMAND, WM_PASTE);
-	EXPECT_EQ(Text(m_edit), "abc");
-}
-
-// ---------------------------------------------------------------------------
-// The paste-command fix
-
-TEST_F(ImageMenuEditTest, PasteFixSwallowsOnlyTheRoutedPasteCommand)
-{
-	Make(m_edit);
-	et::SetClipboardText("p");
-	CCmdUI state;
-	state.m_nID = ID_EDIT_PASTE;
-	for (bool bFix : { false, true })
-	{
-		if (bFix)
-			m_edit.SetFixDoubleTextPasteBug();
-		m_edit.SetWindowText("");
-		m_edit.m_nPasteCommands = m_edit.m_nPasteUpdates = 0;
-		// The application's Edit menu: an update request, then the command.
-		m_edit.OnCmdMsg(ID_EDIT_PASTE, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, NULL);
-		EXPECT_TRUE(m_edit.OnCmdMsg(ID_EDIT_PASTE, CN_COMMAND, NULL, NULL));
-		// The edit's own paste: Ctrl+V arrives as WM_PASTE.
-		m_edit.SendMessage(WM_PASTE);
-		EXPECT_EQ(m_edit.m_nPasteUpdates, 1) << bFix;
-		EXPECT_EQ(m_edit.m_nPasteCommands, bFix ? 0 : 1) << bFix;
-		EXPECT_EQ(Text(m_edit), bFix ? "p" : "pp") << bFix;
-	}
-}
-
-// ---------------------------------------------------------------------------
-// Triple click
-
-TEST_F(ImageMenuEditTest, ThirdClickInsideTheDoubleClickTimeSelectsEverything)
-{
-	Make(m_edit);
-	m_edit.SetWindowText("alpha beta gamma");
-	const CPoint inBeta = m_edit.PosFromChar(8) + CPoint(1, 2);
-	for (bool bSlow : { false, true })
-	{
-		m_edit.SetSel(0, 0);
-		et::DoubleClick(m_edit.GetSafeHwnd(), inBeta);
-		int nStart = -1, nEnd = -1;
-		m_edit.GetSel(nStart, nEnd);
-		EXPECT_EQ(nEnd - nStart, 5) << "a double click selects the word";
-		if (bSlow)
+	for (CWnd* pCtl : { static_cast<CWnd*>(&m_edit), static_cast<CWnd*>(&m_rich) })
+		for (bool bFix : { false, true })
 		{
-			EXPECT_TRUE(kt::PumpUntil([this] { return m_edit.m_nTripleClickTimer == 0; }, 5000));
+			if (bFix)
+				pCtl == &m_edit ? m_edit.SetFixDoubleTextPasteBug() : m_rich.SetFixDoubleTextPasteBug();
+			pCtl->SetFocus();
+			pCtl->SetWindowText("");
+			et::SetClipboard(et::Text, "p");
+			// The update request still passes, so the Edit menu offers paste.
+			EXPECT_EQ(EditMenuLetters().substr(3, 1), "P");
+			Command(ID_EDIT_PASTE);
+			// The control's own paste: the context menu's command.
+			pCtl->SendMessage(WM_COMMAND, WM_PASTE);
+			EXPECT_EQ(Text(*pCtl), bFix ? "p" : "pp") << (pCtl == &m_rich) << bFix;
 		}
-		et::Click(m_edit.GetSafeHwnd(), WM_LBUTTONDOWN, inBeta);
-		et::Click(m_edit.GetSafeHwnd(), WM_LBUTTONUP, inBeta);
-		m_edit.GetSel(nStart, nEnd);
-		EXPECT_EQ(nStart, bSlow ? 8 : 0) << bSlow;
-		EXPECT_EQ(nEnd, bSlow ? 8 : 16) << bSlow;
-	}
+}
+
+TEST_F(EditTest, ThirdClickInsideTheDoubleClickTimeSelectsEverything)
+{
+	m_edit.SetWindowText("alpha beta gamma");
+	m_rich.SetWindowText("first line\r\nsecond line\r\nthird");
+	for (bool bRich : { false, true })
+		for (bool bSlow : { false, true })
+		{
+			CWnd& ctl = bRich ? static_cast<CWnd&>(m_rich) : m_edit;
+			const long nAll = bRich ? m_rich.GetTextLengthEx(GTL_NUMCHARS) : 16;
+			const long nChar = bRich ? 14 : 8;
+			const CPoint pt = (bRich ? m_rich.GetCharPos(nChar) : m_edit.PosFromChar(nChar)) + CPoint(1, 2);
+			ctl.SetFocus();
+			ctl.SendMessage(EM_SETSEL, 0, 0);
+			et::Clicks(ctl.GetSafeHwnd(), pt,
+				{ WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP });
+			long nStart = -1, nEnd = -1;
+			ctl.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
+			EXPECT_GT(nStart, 0) << "a double click selects the word";
+			const UINT_PTR& nTimer = bRich ? m_rich.m_nTripleClickTimer : m_edit.m_nTripleClickTimer;
+			if (bSlow)
+			{
+				EXPECT_TRUE(kt::PumpUntil([&nTimer] { return nTimer == 0; }, 5000));
+			}
+			et::Clicks(ctl.GetSafeHwnd(), pt, { WM_LBUTTONDOWN, WM_LBUTTONUP });
+			ctl.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
+			EXPECT_EQ(nStart, bSlow ? nChar : 0) << bRich << bSlow;
+			EXPECT_TRUE(bSlow ? nEnd == nChar : nEnd >= nAll) << bRich << bSlow << " " << nEnd;
+		}
 }
 
 // ---------------------------------------------------------------------------
 // Frame: centring, bands and border
 
-class FramePixels
+kt::Snapshot WindowPixels(CWnd& wnd)
 {
-public:
-	explicit FramePixels(CWnd& wnd)
-	{
-		CRect rc;
-		wnd.GetWindowRect(&rc);
-		HDC hdc = ::GetWindowDC(wnd.GetSafeHwnd());
-		m_shot = kt::Snapshot(hdc, { 0, 0, rc.Width(), rc.Height() });
-		::ReleaseDC(wnd.GetSafeHwnd(), hdc);
-	}
-	kt::Snapshot m_shot;
-};
-
-int LineHeight(CWnd& wnd)
-{
-	CClientDC dc(&wnd);
-	CFont* pOld = dc.SelectObject(wnd.GetFont());
-	CRect rc(0, 0, 0, 0);
-	dc.DrawText("gM", &rc, DT_CALCRECT);
-	dc.SelectObject(pOld);
-	return rc.Height();
+	CRect rc;
+	wnd.GetWindowRect(&rc);
+	HDC hdc = ::GetWindowDC(wnd.GetSafeHwnd());
+	const kt::Snapshot shot(hdc, { 0, 0, rc.Width(), rc.Height() });
+	::ReleaseDC(wnd.GetSafeHwnd(), hdc);
+	return shot;
 }
 
-TEST_F(ImageMenuEditTest, CentredLineSitsBetweenBandsInsideTheBorder)
+TEST_F(EditTest, CentredLineSitsBetweenBandsInsideTheBorder)
 {
 	const COLORREF kBorder = RGB(200, 0, 0);
 	const struct
 	{
+		bool bRich;
 		int cy;
 		bool bEnabled;
-	} rows[] = { { 50, true }, { 41, false }, { 8, true } };
+	} rows[] = { { false, 50, true }, { false, 41, false }, { false, 8, true }, { true, 60, true } };
 	for (const auto& r : rows)
 	{
 		CImageMenuEdit edit;
-		Make(edit, 0, CRect(10, 10, 170, 10 + r.cy));
-		edit.SetVerticallyCentered();
-		edit.SetBorderColor(kBorder);
-		edit.EnableWindow(r.bEnabled);
-		// The first paint asks for the frame calculation.
-		edit.Invalidate();
-		kt::FlushPaint(m_host.GetSafeHwnd());
-		kt::FlushPaint(m_host.GetSafeHwnd());
-
-		const int nText = LineHeight(edit);
-		const int nOffset = r.cy >= nText ? (r.cy - nText) / 2 : 0;
-		CRect rcClient;
-		edit.GetClientRect(&rcClient);
-		EXPECT_EQ(rcClient.Height(), r.cy - 2 * nOffset) << r.cy;
-		EXPECT_EQ(rcClient.Width(), 158) << r.cy;
-
-		const kt::Snapshot& shot = FramePixels(edit).m_shot;
-		const COLORREF crBand = r.bEnabled ? RGB(255, 255, 255) : RGB(240, 240, 240);
-		// Without bands the client area reaches the top and bottom rows.
-		for (int x : { 0, 80, 159 })
+		CImageMenuRichEdit rich;
+		CWnd& ctl = r.bRich ? static_cast<CWnd&>(rich) : edit;
+		const int cx = r.bRich ? 200 : 160;
+		CFont font;
+		if (r.bRich)
 		{
-			if (nOffset == 0 && x == 80)
-				continue;
-			EXPECT_EQ(shot.At(x, 0), kBorder) << x;
-			EXPECT_EQ(shot.At(x, r.cy - 1), kBorder) << x;
+			// The flat look trades the client edge for WS_BORDER, which the
+			// centred frame covers with its bands.
+			rich.SetVerticallyCentered();
+			ASSERT_TRUE(rich.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + cx, 10 + r.cy), &m_dlg, 103));
+			rich.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
+			rich.SetFlatLook();
+			EXPECT_EQ(rich.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+			EXPECT_NE(rich.GetStyle() & WS_BORDER, 0u);
+			rich.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+			LOGFONTA lf = {};
+			GraphicsUtils::SetDefaultFont(lf, "", -1, -1, false, false, false);
+			font.CreateFontIndirect(&lf);
 		}
-		EXPECT_EQ(shot.At(0, r.cy / 2), kBorder);
-		EXPECT_EQ(shot.At(159, r.cy / 2), kBorder);
-		const CRect rcTop(1, 1, 159, nOffset), rcBottom(1, r.cy - nOffset, 159, r.cy - 1);
+		else
+		{
+			Make(edit, 0, CRect(10, 10, 10 + cx, 10 + r.cy));
+			edit.SetVerticallyCentered();
+			edit.SetBorderColor(kBorder);
+			edit.EnableWindow(r.bEnabled);
+			// The first paint asks for the frame calculation.
+			edit.Invalidate();
+			kt::FlushPaint(m_dlg.GetSafeHwnd());
+		}
+		kt::FlushPaint(m_dlg.GetSafeHwnd());
+
+		CClientDC dc(&ctl);
+		CFont* pOld = dc.SelectObject(r.bRich ? &font : ctl.GetFont());
+		CRect rcText(0, 0, 0, 0);
+		dc.DrawText("gM", &rcText, DT_CALCRECT);
+		dc.SelectObject(pOld);
+		const int nOffset = std::max(0, (r.cy - rcText.Height()) / 2);
+		CRect rcClient;
+		ctl.GetClientRect(&rcClient);
+		EXPECT_EQ(rcClient.Size(), CSize(r.bRich ? cx : cx - 2, r.cy - 2 * nOffset)) << r.cy;
+
+		const kt::Snapshot shot = WindowPixels(ctl);
+		const COLORREF crBand =
+			r.bRich ? ::GetSysColor(COLOR_WINDOW) : (r.bEnabled ? RGB(255, 255, 255) : RGB(240, 240, 240));
+		const int nRim = r.bRich ? 0 : 1;
+		const CRect rcTop(nRim, nRim, cx - nRim, nOffset),
+			rcBottom(nRim, r.cy - nOffset, cx - nRim, r.cy - nRim);
 		EXPECT_EQ(shot.Count(crBand, rcTop), std::max(0, rcTop.Width() * rcTop.Height())) << r.cy;
 		EXPECT_EQ(shot.Count(crBand, rcBottom), std::max(0, rcBottom.Width() * rcBottom.Height())) << r.cy;
+		if (r.bRich)
+			continue;
+		// The border runs all round, over the bands; without bands the
+		// client area reaches the top and bottom rows between the corners.
+		for (CPoint pt : { CPoint(0, 0), CPoint(cx / 2, 0), CPoint(cx - 1, r.cy - 1), CPoint(0, r.cy / 2),
+				 CPoint(cx - 1, r.cy / 2) })
+		{
+			if (nOffset > 0 || pt.x == 0 || pt.x == cx - 1)
+			{
+				EXPECT_EQ(shot.At(pt.x, pt.y), kBorder) << r.cy << " " << pt.x << "," << pt.y;
+			}
+		}
 	}
 }
 
-TEST_F(ImageMenuEditTest, BorderKeepsItsColourAfterScrolling)
+TEST_F(EditTest, BorderKeepsItsColourAfterScrolling)
 {
 	const COLORREF kBorder = RGB(0, 0, 200);
 	CImageMenuEdit edit;
-	// The edit draws a WS_BORDER frame inside its client area itself; the
-	// coloured border lies in the non-client edge that dialogs give edits.
+	// The coloured border lies in the non-client edge that dialogs give edits.
 	Make(edit, ES_MULTILINE | WS_VSCROLL);
 	edit.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
 	edit.SetBorderColor(kBorder);
@@ -346,25 +276,24 @@ TEST_F(ImageMenuEditTest, BorderKeepsItsColourAfterScrolling)
 		strText += "line\r\n";
 	edit.SetWindowText(strText);
 	edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
-	kt::FlushPaint(m_host.GetSafeHwnd());
+	kt::FlushPaint(m_dlg.GetSafeHwnd());
 	EXPECT_GT(edit.GetFirstVisibleLine(), 0);
-	const kt::Snapshot& shot = FramePixels(edit).m_shot;
-	EXPECT_EQ(shot.At(0, 0), kBorder);
-	EXPECT_EQ(shot.At(kEditRect.Width() - 1, kEditRect.Height() - 1), kBorder);
-	EXPECT_EQ(shot.At(kEditRect.Width() / 2, kEditRect.Height() - 1), kBorder);
+	const kt::Snapshot shot = WindowPixels(edit);
+	for (CPoint pt : { CPoint(0, 0), CPoint(159, 49), CPoint(80, 49) })
+		EXPECT_EQ(shot.At(pt.x, pt.y), kBorder) << pt.x << "," << pt.y;
 }
 
 // ---------------------------------------------------------------------------
 // Background edit
 
-TEST_F(ImageMenuEditTest, BackgroundEditPaintsItsColoursWholeAfterEveryChange)
+TEST_F(EditTest, BackgroundEditPaintsItsColoursWholeAfterEveryChange)
 {
 	CBackgroundEdit edit;
 	Make(edit, ES_MULTILINE);
 	const COLORREF kBack = RGB(20, 40, 160), kText = RGB(255, 255, 0);
 	edit.SetColors(kBack, kText);
 	edit.SetWindowText("Hello");
-	kt::FlushPaint(m_host.GetSafeHwnd());
+	kt::FlushPaint(m_dlg.GetSafeHwnd());
 	kt::Snapshot shot(edit.GetSafeHwnd());
 	EXPECT_GT(shot.Count(kText), 10);
 	EXPECT_GT(shot.Count(kBack), shot.Width() * shot.Height() / 2);
@@ -375,24 +304,22 @@ TEST_F(ImageMenuEditTest, BackgroundEditPaintsItsColoursWholeAfterEveryChange)
 		WPARAM wParam;
 	} changes[] = { { WM_VSCROLL, SB_LINEDOWN }, { WM_HSCROLL, SB_LINERIGHT }, { WM_CHAR, 'a' },
 		{ WM_KEYDOWN, VK_RIGHT }, { WM_SIZE, 0 }, { WM_COPY, 0 }, { WM_CUT, 0 }, { WM_PASTE, 0 },
-		{ WM_CLEAR, 0 }, { WM_UNDO, 0 } };
+		{ WM_CLEAR, 0 }, { WM_UNDO, 0 }, { WM_SETTEXT, 0 } };
 	CRect rcClient;
 	edit.GetClientRect(&rcClient);
 	for (const auto& c : changes)
 	{
 		edit.ValidateRect(NULL);
-		edit.SendMessage(c.message, c.wParam, 0);
+		EXPECT_EQ(edit.SendMessage(c.message, c.wParam, c.message == WM_SETTEXT ? (LPARAM) "x" : 0),
+			c.message == WM_SETTEXT ? TRUE : 0)
+			<< c.message;
 		CRect rcUpdate;
 		EXPECT_TRUE(edit.GetUpdateRect(&rcUpdate, FALSE)) << c.message;
 		EXPECT_EQ(rcUpdate, rcClient) << c.message;
 	}
-	edit.ValidateRect(NULL);
-	EXPECT_EQ(edit.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")), TRUE);
-	CRect rcUpdate;
-	EXPECT_TRUE(edit.GetUpdateRect(&rcUpdate, FALSE));
 }
 
-TEST_F(ImageMenuEditTest, WheelNotchesBecomePostedScrolls)
+TEST_F(EditTest, WheelNotchesBecomePostedScrolls)
 {
 	CTestBackgroundEdit edit;
 	Make(edit, ES_MULTILINE);
@@ -419,29 +346,32 @@ TEST_F(ImageMenuEditTest, WheelNotchesBecomePostedScrolls)
 }
 
 // ---------------------------------------------------------------------------
-// Class, font and bad input
+// Classes, fonts and controls without a window
 
-TEST_F(ImageMenuEditTest, RunTimeClassesAndDynamicCreation)
+TEST_F(EditTest, FontsClassesAndControlsWithoutAWindow)
 {
-	CRuntimeClass* pClass = RUNTIME_CLASS(CImageMenuEdit);
-	EXPECT_STREQ(pClass->m_lpszClassName, "CImageMenuEdit");
-	EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CEdit)));
-	std::unique_ptr<CObject> pObject(pClass->CreateObject());
-	ASSERT_NE(pObject, nullptr);
-	EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CImageMenuEdit)));
-	CBackgroundEdit background;
-	EXPECT_EQ(background.GetRuntimeClass(), pClass);
-}
+	// The background edit reports the image-menu edit's run-time class.
+	EXPECT_EQ(CBackgroundEdit().GetRuntimeClass(), RUNTIME_CLASS(CImageMenuEdit));
+	for (CRuntimeClass* pClass : { RUNTIME_CLASS(CImageMenuEdit), RUNTIME_CLASS(CImageMenuRichEdit) })
+	{
+		std::unique_ptr<CObject> pObject(pClass->CreateObject());
+		EXPECT_TRUE(pObject && pObject->IsKindOf(pClass)) << pClass->m_lpszClassName;
+	}
 
-TEST_F(ImageMenuEditTest, FontDefReachesTheEditAndNothingLeaks)
-{
 	LOGFONTA lf = {};
 	lf.lfHeight = -20;
 	lstrcpyA(lf.lfFaceName, "Tahoma");
+	m_rich.SetFontDef(FontDef(lf, RGB(200, 10, 20)));
+	CHARFORMAT cf = {};
+	m_rich.GetDefaultCharFormat(cf);
+	EXPECT_EQ(cf.crTextColor, RGB(200, 10, 20));
+	EXPECT_EQ(cf.dwEffects & CFE_AUTOCOLOR, 0u);
+
 	const int nBefore = kt::CountGdiObjects();
 	for (int i = 0; i < 20; ++i)
 	{
 		CBackgroundEdit edit;
+		CImageMenuRichEdit rich;
 		Make(edit);
 		edit.SetFontDef(FontDef(lf, RGB(0, 0, 0)));
 		LOGFONTA got = {};
@@ -453,12 +383,19 @@ TEST_F(ImageMenuEditTest, FontDefReachesTheEditAndNothingLeaks)
 		edit.SetColors(RGB(1, 2, 3), RGB(4, 5, 6));
 		edit.SetBorderColor(RGB(7, 8, 9));
 		edit.SetVerticallyCentered();
-		kt::FlushPaint(m_host.GetSafeHwnd());
+		kt::FlushPaint(m_dlg.GetSafeHwnd());
 		edit.DestroyWindow();
-		// A destroyed control takes its setters quietly.
+		// A control without a window takes its operations quietly.
 		edit.SetColors(RGB(1, 2, 3), RGB(4, 5, 6));
 		edit.SetBorderColor(RGB(7, 8, 9));
 		edit.SetFontDef(FontDef(lf, RGB(0, 0, 0)));
+		rich.SetFontDef(FontDef());
+		rich.SetFlatLook();
+		rich.ScrollToTheTop();
+		rich.DoEditUndo();
+		EXPECT_FALSE(rich.IsModified());
+		EXPECT_FALSE(rich.CanEnableEditUndo());
+		EXPECT_EQ(rich.GetPercentFull(), 0);
 	}
 	kt::RunIdle();
 	EXPECT_LE(kt::CountGdiObjects(), nBefore + 2);
