@@ -1,7 +1,7 @@
-// EditTestSupport.h - the dialog, clipboard, menu and mouse helpers shared by the edit tests.
+// EditTestSupport.h - the dialog, clipboard and menu helpers shared by the edit tests.
 //
 // Classes in this file:
-//   ClipboardHolder, CEditDialog, CTestEdit, CTestRichEdit, EditTest
+//   CEditDialog, CTestEdit, CTestRichEdit, EditTest
 #pragma once
 
 #include <kavrotest/TestSupport.h>
@@ -17,26 +17,23 @@
 namespace et
 {
 
+// Text, nothing, only a bitmap, or text that another thread holds open.
 enum Clip
 {
-	Text,   // text on the clipboard
-	Empty,  // nothing
-	Bitmap, // only data that is not text
-	Held    // text, and another thread holding the clipboard open
+	Text,
+	Empty,
+	Bitmap,
+	Held
 };
 
 inline void SetClipboard(Clip clip, const char* text = "clip")
 {
-	if (clip == Text || clip == Held)
-	{
-		ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(text));
-		return;
-	}
 	ASSERT_TRUE(::OpenClipboard(NULL));
 	::EmptyClipboard();
 	if (clip == Bitmap)
 		::SetClipboardData(CF_BITMAP, ::CreateBitmap(4, 4, 1, 32, NULL));
 	::CloseClipboard();
+	EXPECT_TRUE((clip != Text && clip != Held) || ClipboardUtils::CopyTextToClipboard(text));
 }
 
 // The clipboard's text (its first line), empty when it has none.
@@ -46,81 +43,57 @@ inline std::string ClipboardText()
 	return ClipboardUtils::ParseClipboardText(lines, "") ? lines.GetCopyAt(0).GetString() : "";
 }
 
-// Holds the clipboard open from another thread while it lives, as another
-// program might; nothing when bHold is false.
-class ClipboardHolder
+// Runs action while another thread holds the clipboard open, as another
+// program might; false when that thread could not open it.
+inline bool WhileClipboardHeld(const std::function<void()>& action)
 {
-public:
-	explicit ClipboardHolder(bool bHold)
-	{
-		if (bHold)
-			m_thread = std::thread(
-				[this]
-				{
-					HWND hWnd =
-						::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, HWND_MESSAGE, NULL, NULL, NULL);
-					m_bOpen = ::OpenClipboard(hWnd) != FALSE;
-					::SetEvent(m_hOpened);
-					::WaitForSingleObject(m_hRelease, INFINITE);
-					if (m_bOpen)
-						::CloseClipboard();
-					::DestroyWindow(hWnd);
-				});
-		::WaitForSingleObject(m_hOpened, bHold ? INFINITE : 0);
-	}
-	~ClipboardHolder()
-	{
-		::SetEvent(m_hRelease);
-		if (m_thread.joinable())
-			m_thread.join();
-		::CloseHandle(m_hOpened);
-		::CloseHandle(m_hRelease);
-	}
-	bool IsOpen() const { return m_bOpen; }
-
-private:
-	HANDLE m_hOpened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-	HANDLE m_hRelease = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-	bool m_bOpen = false;
-	std::thread m_thread;
-};
+	HANDLE hOpened = ::CreateEventA(NULL, TRUE, FALSE, NULL),
+		   hRelease = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+	bool bOpen = false;
+	std::thread holder(
+		[&]
+		{
+			bOpen = ::OpenClipboard(NULL) != FALSE;
+			::SetEvent(hOpened);
+			::WaitForSingleObject(hRelease, INFINITE);
+			::CloseClipboard();
+		});
+	::WaitForSingleObject(hOpened, INFINITE);
+	if (bOpen)
+		action();
+	::SetEvent(hRelease);
+	holder.join();
+	::CloseHandle(hOpened);
+	::CloseHandle(hRelease);
+	return bOpen;
+}
 
 // The last popup the answer saw, one letter per item: U undo, C copy, T cut,
 // D delete (clear), P paste, A select all, '-' a separator, for the context
 // menu's ids and the framework's ID_EDIT_* alike; lower case when greyed.
 inline std::string MenuLetters(const kt::MenuAnswer& answer)
 {
-	if (answer.Popups().empty())
-		return "(none)";
 	const UINT ids[][6] = { { WM_UNDO, WM_COPY, WM_CUT, WM_CLEAR, WM_PASTE, 0x7400 },
 		{ ID_EDIT_UNDO, ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_CLEAR, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL } };
+	if (answer.Popups().empty())
+		return "(none)";
 	std::string letters;
 	for (const kt::MenuAnswer::Item& item : answer.Popups().back())
 	{
 		char c = (item.type & MFT_SEPARATOR) ? '-' : '?';
-		for (const auto& row : ids)
-			for (int i = 0; i < 6 && c == '?'; ++i)
-				if (row[i] == item.id)
-					c = (item.state & MFS_GRAYED) ? "uctdpa"[i] : "UCTDPA"[i];
+		for (int i = 0; i < 12 && c == '?'; ++i)
+			if (ids[i / 6][i % 6] == item.id)
+				c = (item.state & MFS_GRAYED) ? "uctdpa"[i % 6] : "UCTDPA"[i % 6];
 		letters += c;
 	}
 	return letters;
 }
 
-// Posts the mouse messages at the point (client coordinates) and handles them.
-inline void Clicks(HWND hWnd, POINT pt, std::initializer_list<UINT> messages)
-{
-	for (UINT message : messages)
-		::PostMessageA(hWnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-	kt::PumpPending();
-}
-
 } // namespace et
 
 // A dialog as an application writes one around its edits: its Edit menu is
-// updated through ON_UPDATE_COMMAND_UI when it opens, and its commands go to
-// the control with the focus. (This and CTestEdit have their message maps in
-// ImageMenuEditTests.cpp.)
+// updated through the update handlers when it opens, and its commands go to
+// the control with the focus.
 class CEditDialog : public CDialog
 {
 public:
@@ -134,22 +107,26 @@ public:
 	}
 
 protected:
-	afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
+	virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
 	{
 		CCmdUI state;
-		state.m_pMenu = pPopupMenu;
-		state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
+		if (message == WM_INITMENUPOPUP)
+		{
+			state.m_pMenu = CMenu::FromHandle(reinterpret_cast<HMENU>(wParam));
+			state.m_nIndexMax = state.m_pMenu->GetMenuItemCount();
+		}
 		for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
 		{
-			state.m_nID = pPopupMenu->GetMenuItemID(state.m_nIndex);
+			state.m_nID = state.m_pMenu->GetMenuItemID(state.m_nIndex);
 			state.DoUpdate(this, TRUE);
 		}
+		return CDialog::WindowProc(message, wParam, lParam);
 	}
-	DECLARE_MESSAGE_MAP()
 };
 
 // Derived as an application would: its own Edit-menu paste (and nothing else
-// on its Edit menu), and a look at the triple-click timer.
+// on its Edit menu), and a look at the triple-click timer. Its message map is
+// in ImageMenuEditTests.cpp.
 class CTestEdit : public CImageMenuEdit
 {
 public:
@@ -167,8 +144,8 @@ public:
 	using CImageMenuRichEdit::m_nTripleClickTimer;
 };
 
-// A dialog with a button, an image-menu edit and an image-menu rich edit; the
-// edit has the focus.
+// A dialog with a button, an image-menu edit (with the focus) and an
+// image-menu rich edit.
 class EditTest : public ::testing::Test
 {
 protected:
@@ -185,11 +162,11 @@ protected:
 		Make(m_edit);
 	}
 
-	void Make(CEdit& edit, DWORD dwStyle = 0, const CRect& rc = CRect(10, 10, 170, 60))
+	void Make(CWnd& ctl, DWORD dwStyle = ES_AUTOHSCROLL, const CRect& rc = CRect(10, 10, 170, 60))
 	{
-		ASSERT_TRUE(
-			edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | dwStyle, rc, &m_dlg, 100));
-		edit.SetFocus();
+		ASSERT_TRUE(ctl.Create(ctl.IsKindOf(RUNTIME_CLASS(CImageMenuRichEdit)) ? "RICHEDIT50W" : "EDIT", NULL,
+			WS_CHILD | WS_VISIBLE | WS_TABSTOP | dwStyle, rc, &m_dlg, 100));
+		ctl.SetFocus();
 		kt::PumpPending();
 	}
 
@@ -200,11 +177,26 @@ protected:
 		return str.GetString();
 	}
 
+	// The selection, read with pointers (no 65535 limit).
+	static CPoint Sel(CWnd& wnd)
+	{
+		DWORD nStart = 0, nEnd = 0;
+		wnd.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
+		return CPoint(nStart, nEnd);
+	}
+
 	// Opens a control's context menu at the point, (-1, -1) as from the keyboard.
 	static void OpenMenu(CWnd& wnd, CPoint at = CPoint(-1, -1))
 	{
-		::PostMessageA(wnd.GetSafeHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd.GetSafeHwnd()),
-			MAKELPARAM(at.x, at.y));
+		wnd.PostMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(wnd.GetSafeHwnd()), MAKELPARAM(at.x, at.y));
+		kt::PumpPending();
+	}
+
+	// Posts mouse messages at the point (client coordinates) and handles them.
+	static void Clicks(CWnd& wnd, CPoint pt, std::initializer_list<UINT> messages)
+	{
+		for (UINT message : messages)
+			wnd.PostMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
 		kt::PumpPending();
 	}
 
@@ -220,13 +212,6 @@ protected:
 			menu.AppendMenu(MF_STRING, nID, "item");
 		menu.TrackPopupMenu(TPM_RIGHTBUTTON, 100, 100, &m_dlg);
 		return et::MenuLetters(answer);
-	}
-
-	// Sends the dialog a command as its menu or an accelerator would.
-	void Command(UINT nID)
-	{
-		m_dlg.SendMessage(WM_COMMAND, nID, 0);
-		kt::PumpPending();
 	}
 
 	kt::DialogTemplate m_tmpl{ "Edits", 200, 120 };

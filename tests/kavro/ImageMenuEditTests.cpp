@@ -6,10 +6,6 @@
 
 #include <memory>
 
-BEGIN_MESSAGE_MAP(CEditDialog, CDialog)
-	ON_WM_INITMENUPOPUP()
-END_MESSAGE_MAP()
-
 BEGIN_MESSAGE_MAP(CTestEdit, CImageMenuEdit)
 	ON_COMMAND(ID_EDIT_PASTE, &CTestEdit::OnEditPaste)
 	ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CTestEdit::OnUpdateEditPaste)
@@ -24,9 +20,6 @@ public:
 	using CBackgroundEdit::m_nWheelScrollLines;
 };
 
-// ---------------------------------------------------------------------------
-// The popup menu, the paste fix and the triple click, in both edits
-
 TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 {
 	const struct
@@ -38,10 +31,8 @@ TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 		const char* letters;
 	} rows[] = {
 		{ false, false, false, "alpha", 2, 2, et::Text, "u-ctdP-A" },
-		{ false, false, false, "alpha", 0, 2, et::Text, "u-CTDP-A" },
 		{ false, false, true, "alpha", 0, 2, et::Empty, "U-CTDp-A" },
 		{ false, false, false, "alpha", 2, 2, et::Bitmap, "u-ctdp-A" },
-		// Another thread holding the clipboard open does not stop the menu.
 		{ false, false, false, "alpha", 2, 2, et::Held, "u-ctdP-A" },
 		{ false, true, false, "alpha", 0, 2, et::Text, "C-A" },
 		{ false, true, false, "alpha", 2, 2, et::Text, "c-A" },
@@ -60,22 +51,24 @@ TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 		CWnd& ctl = r.bRich ? static_cast<CWnd&>(m_rich) : m_edit;
 		ctl.SendMessage(EM_SETREADONLY, r.bReadOnly);
 		ctl.SetWindowText(r.text);
-		ctl.SendMessage(EM_EMPTYUNDOBUFFER);
 		if (r.bUndo)
 			ctl.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));
 		ctl.SendMessage(EM_SETSEL, r.nStart, r.nEnd);
 		et::SetClipboard(r.clip);
 		kt::MenuAnswer answer(ctl.GetSafeHwnd());
-		et::ClipboardHolder holder(r.clip == et::Held);
-		OpenMenu(ctl);
+		if (r.clip != et::Held)
+			OpenMenu(ctl);
+		// Another thread holding the clipboard open does not stop the menu,
+		// and paste then fails quietly.
+		else
+			EXPECT_TRUE(et::WhileClipboardHeld(
+				[&]
+				{
+					OpenMenu(ctl);
+					ctl.SendMessage(WM_COMMAND, WM_PASTE);
+				}));
 		EXPECT_EQ(et::MenuLetters(answer), r.letters) << &r - rows;
-		if (holder.IsOpen())
-		{
-			// Paste then fails quietly.
-			const std::string before = Text(ctl);
-			ctl.SendMessage(WM_COMMAND, WM_PASTE);
-			EXPECT_EQ(Text(ctl), before);
-		}
+		EXPECT_EQ(Text(ctl), std::string(r.bUndo ? "x" : "") + r.text) << &r - rows;
 	}
 
 	// From the keyboard the menu opens below the control, from the mouse at the point.
@@ -85,8 +78,7 @@ TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 	for (CPoint at : { CPoint(-1, -1), rc.CenterPoint() })
 	{
 		OpenMenu(m_edit, at);
-		EXPECT_EQ(CPoint(answer.MenuRect().left, answer.MenuRect().top),
-			at.x < 0 ? rc.BottomRight() - CSize(rc.Width(), 0) : at);
+		EXPECT_EQ(CRect(answer.MenuRect()).TopLeft(), at.x < 0 ? CPoint(rc.left, rc.bottom) : at);
 	}
 }
 
@@ -100,14 +92,14 @@ TEST_F(EditTest, EachMenuCommandIsCarriedOut)
 	{
 		std::initializer_list<UINT> keys;
 		const char *text, *clipboard;
-		int nSelStart, nSelEnd;
+		CPoint sel;
 	} rows[] = {
-		{ { D, R }, "alpha", "clip", 0, 0 },                 // undo: the typed x goes
-		{ { D, D, R }, "xalpha", "xa", 0, 2 },               // copy
-		{ { D, D, D, R }, "lpha", "xa", 0, 0 },              // cut
-		{ { D, D, D, D, R }, "lpha", "clip", 0, 0 },         // delete
-		{ { D, D, D, D, D, R }, "cliplpha", "clip", 4, 4 },  // paste, once
-		{ { D, D, D, D, D, D, R }, "xalpha", "clip", 0, 6 }, // select all
+		{ { D, R }, "alpha", "clip", { 0, 0 } }, // undo: the typed x goes
+		{ { D, D, R }, "xalpha", "xa", { 0, 2 } },
+		{ { D, D, D, R }, "lpha", "xa", { 0, 0 } },
+		{ { D, D, D, D, R }, "lpha", "clip", { 0, 0 } },
+		{ { D, D, D, D, D, R }, "cliplpha", "clip", { 4, 4 } }, // paste, once
+		{ { D, D, D, D, D, D, R }, "xalpha", "clip", { 0, 6 } },
 	};
 	for (const auto& r : rows)
 	{
@@ -117,11 +109,9 @@ TEST_F(EditTest, EachMenuCommandIsCarriedOut)
 		et::SetClipboard(et::Text);
 		answer.Press(r.keys);
 		OpenMenu(m_edit);
-		int nStart = -1, nEnd = -1;
-		m_edit.GetSel(nStart, nEnd);
 		EXPECT_EQ(Text(m_edit), r.text) << r.keys.size();
 		EXPECT_EQ(et::ClipboardText(), r.clipboard) << r.keys.size();
-		EXPECT_EQ(CPoint(nStart, nEnd), CPoint(r.nSelStart, r.nSelEnd)) << r.keys.size();
+		EXPECT_EQ(Sel(m_edit), r.sel) << r.keys.size();
 	}
 }
 
@@ -136,8 +126,8 @@ TEST_F(EditTest, PasteFixLeavesOnlyTheControlsOwnPaste)
 			pCtl->SetWindowText("");
 			et::SetClipboard(et::Text, "p");
 			// The update request still passes, so the Edit menu offers paste.
-			EXPECT_EQ(EditMenuLetters().substr(3, 1), "P");
-			Command(ID_EDIT_PASTE);
+			EXPECT_EQ(EditMenuLetters()[3], 'P');
+			m_dlg.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
 			// The control's own paste: the context menu's command.
 			pCtl->SendMessage(WM_COMMAND, WM_PASTE);
 			EXPECT_EQ(Text(*pCtl), bFix ? "p" : "pp") << (pCtl == &m_rich) << bFix;
@@ -152,30 +142,20 @@ TEST_F(EditTest, ThirdClickInsideTheDoubleClickTimeSelectsEverything)
 		for (bool bSlow : { false, true })
 		{
 			CWnd& ctl = bRich ? static_cast<CWnd&>(m_rich) : m_edit;
-			const long nAll = bRich ? m_rich.GetTextLengthEx(GTL_NUMCHARS) : 16;
-			const long nChar = bRich ? 14 : 8;
+			const int nAll = bRich ? m_rich.GetTextLengthEx(GTL_NUMCHARS) : 16, nChar = bRich ? 14 : 8;
 			const CPoint pt = (bRich ? m_rich.GetCharPos(nChar) : m_edit.PosFromChar(nChar)) + CPoint(1, 2);
 			ctl.SetFocus();
 			ctl.SendMessage(EM_SETSEL, 0, 0);
-			et::Clicks(ctl.GetSafeHwnd(), pt,
-				{ WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP });
-			long nStart = -1, nEnd = -1;
-			ctl.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
-			EXPECT_GT(nStart, 0) << "a double click selects the word";
+			Clicks(ctl, pt, { WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP });
+			EXPECT_GT(Sel(ctl).x, 0) << "a double click selects the word";
 			const UINT_PTR& nTimer = bRich ? m_rich.m_nTripleClickTimer : m_edit.m_nTripleClickTimer;
-			if (bSlow)
-			{
-				EXPECT_TRUE(kt::PumpUntil([&nTimer] { return nTimer == 0; }, 5000));
-			}
-			et::Clicks(ctl.GetSafeHwnd(), pt, { WM_LBUTTONDOWN, WM_LBUTTONUP });
-			ctl.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), reinterpret_cast<LPARAM>(&nEnd));
-			EXPECT_EQ(nStart, bSlow ? nChar : 0) << bRich << bSlow;
-			EXPECT_TRUE(bSlow ? nEnd == nChar : nEnd >= nAll) << bRich << bSlow << " " << nEnd;
+			EXPECT_TRUE(!bSlow || kt::PumpUntil([&nTimer] { return nTimer == 0; }, 5000));
+			Clicks(ctl, pt, { WM_LBUTTONDOWN, WM_LBUTTONUP });
+			const CPoint sel = Sel(ctl);
+			EXPECT_TRUE(bSlow ? sel == CPoint(nChar, nChar) : sel.x == 0 && sel.y >= nAll)
+				<< bRich << bSlow << " " << sel.x << "-" << sel.y;
 		}
 }
-
-// ---------------------------------------------------------------------------
-// Frame: centring, bands and border
 
 kt::Snapshot WindowPixels(CWnd& wnd)
 {
@@ -192,131 +172,98 @@ TEST_F(EditTest, CentredLineSitsBetweenBandsInsideTheBorder)
 	const COLORREF kBorder = RGB(200, 0, 0);
 	const struct
 	{
-		bool bRich;
+		bool bRich, bEnabled;
 		int cy;
-		bool bEnabled;
-	} rows[] = { { false, 50, true }, { false, 41, false }, { false, 8, true }, { true, 60, true } };
+	} rows[] = { { false, true, 50 }, { false, false, 41 }, { false, true, 8 }, { true, true, 60 } };
 	for (const auto& r : rows)
 	{
 		CImageMenuEdit edit;
 		CImageMenuRichEdit rich;
 		CWnd& ctl = r.bRich ? static_cast<CWnd&>(rich) : edit;
 		const int cx = r.bRich ? 200 : 160;
-		CFont font;
+		rich.SetVerticallyCentered();
+		Make(ctl, 0, CRect(10, 10, 10 + cx, 10 + r.cy));
+		edit.SetVerticallyCentered();
+		edit.SetBorderColor(kBorder);
+		ctl.EnableWindow(r.bEnabled);
 		if (r.bRich)
 		{
 			// The flat look trades the client edge for WS_BORDER, which the
-			// centred frame covers with its bands.
-			rich.SetVerticallyCentered();
-			ASSERT_TRUE(rich.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + cx, 10 + r.cy), &m_dlg, 103));
+			// bands cover; the frame waits for the next calculation.
 			rich.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
 			rich.SetFlatLook();
 			EXPECT_EQ(rich.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
-			EXPECT_NE(rich.GetStyle() & WS_BORDER, 0u);
 			rich.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-			LOGFONTA lf = {};
-			GraphicsUtils::SetDefaultFont(lf, "", -1, -1, false, false, false);
-			font.CreateFontIndirect(&lf);
 		}
-		else
-		{
-			Make(edit, 0, CRect(10, 10, 10 + cx, 10 + r.cy));
-			edit.SetVerticallyCentered();
-			edit.SetBorderColor(kBorder);
-			edit.EnableWindow(r.bEnabled);
-			// The first paint asks for the frame calculation.
-			edit.Invalidate();
-			kt::FlushPaint(m_dlg.GetSafeHwnd());
-		}
+		// The edit's first paint asks for the frame calculation.
+		ctl.Invalidate();
+		kt::FlushPaint(m_dlg.GetSafeHwnd());
 		kt::FlushPaint(m_dlg.GetSafeHwnd());
 
+		LOGFONTA lf = {};
+		GraphicsUtils::SetDefaultFont(lf, "", -1, -1, false, false, false);
+		CFont font;
+		font.CreateFontIndirect(&lf);
 		CClientDC dc(&ctl);
 		CFont* pOld = dc.SelectObject(r.bRich ? &font : ctl.GetFont());
 		CRect rcText(0, 0, 0, 0);
 		dc.DrawText("gM", &rcText, DT_CALCRECT);
 		dc.SelectObject(pOld);
-		const int nOffset = std::max(0, (r.cy - rcText.Height()) / 2);
+		const int nOffset = std::max(0, (r.cy - rcText.Height()) / 2), nRim = r.bRich ? 0 : 1;
 		CRect rcClient;
 		ctl.GetClientRect(&rcClient);
-		EXPECT_EQ(rcClient.Size(), CSize(r.bRich ? cx : cx - 2, r.cy - 2 * nOffset)) << r.cy;
+		EXPECT_EQ(rcClient.Size(), CSize(cx - 2 * nRim, r.cy - 2 * nOffset)) << r.cy;
 
 		const kt::Snapshot shot = WindowPixels(ctl);
-		const COLORREF crBand =
-			r.bRich ? ::GetSysColor(COLOR_WINDOW) : (r.bEnabled ? RGB(255, 255, 255) : RGB(240, 240, 240));
-		const int nRim = r.bRich ? 0 : 1;
-		const CRect rcTop(nRim, nRim, cx - nRim, nOffset),
-			rcBottom(nRim, r.cy - nOffset, cx - nRim, r.cy - nRim);
-		EXPECT_EQ(shot.Count(crBand, rcTop), std::max(0, rcTop.Width() * rcTop.Height())) << r.cy;
-		EXPECT_EQ(shot.Count(crBand, rcBottom), std::max(0, rcBottom.Width() * rcBottom.Height())) << r.cy;
-		if (r.bRich)
-			continue;
+		const COLORREF crBand = r.bRich      ? ::GetSysColor(COLOR_WINDOW)
+								: r.bEnabled ? RGB(255, 255, 255)
+											 : RGB(240, 240, 240);
+		for (CRect rc :
+			{ CRect(nRim, nRim, cx - nRim, nOffset), CRect(nRim, r.cy - nOffset, cx - nRim, r.cy - nRim) })
+			EXPECT_EQ(shot.Count(crBand, rc), std::max(0, rc.Width() * rc.Height())) << r.cy;
 		// The border runs all round, over the bands; without bands the
 		// client area reaches the top and bottom rows between the corners.
-		for (CPoint pt : { CPoint(0, 0), CPoint(cx / 2, 0), CPoint(cx - 1, r.cy - 1), CPoint(0, r.cy / 2),
-				 CPoint(cx - 1, r.cy / 2) })
-		{
-			if (nOffset > 0 || pt.x == 0 || pt.x == cx - 1)
-			{
-				EXPECT_EQ(shot.At(pt.x, pt.y), kBorder) << r.cy << " " << pt.x << "," << pt.y;
-			}
-		}
+		for (CPoint pt : { CPoint(0, 0), CPoint(cx - 1, r.cy - 1), CPoint(0, r.cy / 2), CPoint(cx / 2, 0) })
+			EXPECT_TRUE(r.bRich || (nOffset == 0 && pt.x == cx / 2) || shot.At(pt.x, pt.y) == kBorder)
+				<< r.cy << " " << pt.x;
 	}
 }
 
-TEST_F(EditTest, BorderKeepsItsColourAfterScrolling)
+TEST_F(EditTest, BackgroundEditRepaintsWholeAfterEveryChangeAndKeepsItsBorder)
 {
-	const COLORREF kBorder = RGB(0, 0, 200);
-	CImageMenuEdit edit;
+	const COLORREF kBack = RGB(20, 40, 160), kText = RGB(255, 255, 0), kBorder = RGB(0, 200, 0);
+	CBackgroundEdit edit;
 	// The coloured border lies in the non-client edge that dialogs give edits.
 	Make(edit, ES_MULTILINE | WS_VSCROLL);
 	edit.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
-	edit.SetBorderColor(kBorder);
-	CString strText;
-	for (int i = 0; i < 40; ++i)
-		strText += "line\r\n";
-	edit.SetWindowText(strText);
-	edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
-	kt::FlushPaint(m_dlg.GetSafeHwnd());
-	EXPECT_GT(edit.GetFirstVisibleLine(), 0);
-	const kt::Snapshot shot = WindowPixels(edit);
-	for (CPoint pt : { CPoint(0, 0), CPoint(159, 49), CPoint(80, 49) })
-		EXPECT_EQ(shot.At(pt.x, pt.y), kBorder) << pt.x << "," << pt.y;
-}
-
-// ---------------------------------------------------------------------------
-// Background edit
-
-TEST_F(EditTest, BackgroundEditPaintsItsColoursWholeAfterEveryChange)
-{
-	CBackgroundEdit edit;
-	Make(edit, ES_MULTILINE);
-	const COLORREF kBack = RGB(20, 40, 160), kText = RGB(255, 255, 0);
 	edit.SetColors(kBack, kText);
+	edit.SetBorderColor(kBorder);
 	edit.SetWindowText("Hello");
 	kt::FlushPaint(m_dlg.GetSafeHwnd());
 	kt::Snapshot shot(edit.GetSafeHwnd());
 	EXPECT_GT(shot.Count(kText), 10);
 	EXPECT_GT(shot.Count(kBack), shot.Width() * shot.Height() / 2);
 
-	const struct
-	{
-		UINT message;
-		WPARAM wParam;
-	} changes[] = { { WM_VSCROLL, SB_LINEDOWN }, { WM_HSCROLL, SB_LINERIGHT }, { WM_CHAR, 'a' },
+	const UINT changes[][2] = { { WM_VSCROLL, SB_LINEDOWN }, { WM_HSCROLL, SB_LINERIGHT }, { WM_CHAR, 'a' },
 		{ WM_KEYDOWN, VK_RIGHT }, { WM_SIZE, 0 }, { WM_COPY, 0 }, { WM_CUT, 0 }, { WM_PASTE, 0 },
 		{ WM_CLEAR, 0 }, { WM_UNDO, 0 }, { WM_SETTEXT, 0 } };
-	CRect rcClient;
+	CRect rcClient, rcUpdate;
 	edit.GetClientRect(&rcClient);
 	for (const auto& c : changes)
 	{
 		edit.ValidateRect(NULL);
-		EXPECT_EQ(edit.SendMessage(c.message, c.wParam, c.message == WM_SETTEXT ? (LPARAM) "x" : 0),
-			c.message == WM_SETTEXT ? TRUE : 0)
-			<< c.message;
-		CRect rcUpdate;
-		EXPECT_TRUE(edit.GetUpdateRect(&rcUpdate, FALSE)) << c.message;
-		EXPECT_EQ(rcUpdate, rcClient) << c.message;
+		const LPARAM lParam =
+			c[0] == WM_SETTEXT ? reinterpret_cast<LPARAM>("line\r\n\r\n\r\n\r\n\r\nend") : 0;
+		EXPECT_EQ(edit.SendMessage(c[0], c[1], lParam), c[0] == WM_SETTEXT ? TRUE : 0) << c[0];
+		EXPECT_TRUE(edit.GetUpdateRect(&rcUpdate, FALSE) && rcUpdate == rcClient) << c[0];
 	}
+	// After a scroll the border is still there.
+	edit.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+	kt::FlushPaint(m_dlg.GetSafeHwnd());
+	EXPECT_GT(edit.GetFirstVisibleLine(), 0);
+	shot = WindowPixels(edit);
+	for (CPoint pt : { CPoint(0, 0), CPoint(159, 49), CPoint(80, 49) })
+		EXPECT_EQ(shot.At(pt.x, pt.y), kBorder) << pt.x << "," << pt.y;
 }
 
 TEST_F(EditTest, WheelNotchesBecomePostedScrolls)
@@ -325,9 +272,7 @@ TEST_F(EditTest, WheelNotchesBecomePostedScrolls)
 	Make(edit, ES_MULTILINE);
 	const struct
 	{
-		int nLines;
-		short delta;
-		int nPosts;
+		int nLines, delta, nPosts;
 		UINT code;
 	} rows[] = { { 3, 120, 3, SB_LINEUP }, { 3, 40, 1, SB_LINEUP }, { 3, -240, 6, SB_LINEDOWN },
 		{ 3, 30, 0, 0 }, { -1, 120, 1, SB_PAGEUP }, { -1, -360, 3, SB_PAGEDOWN }, { -1, 100, 0, 0 } };
@@ -335,8 +280,8 @@ TEST_F(EditTest, WheelNotchesBecomePostedScrolls)
 	{
 		edit.m_nWheelScrollLines = r.nLines;
 		kt::Sequence expected = { { WM_MOUSEWHEEL, kt::sent } };
-		for (int i = 0; i < r.nPosts; ++i)
-			expected.push_back({ WM_VSCROLL, kt::posted | kt::wparam, MAKEWPARAM(r.code, 0) });
+		expected.insert(expected.end(), r.nPosts,
+			{ WM_VSCROLL, kt::posted | kt::wparam, MAKEWPARAM(r.code, 0) });
 		expected.push_back(kt::kSeparator);
 		kt::MessageRecorder rec(edit.GetSafeHwnd());
 		edit.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, r.delta), MAKELPARAM(20, 20));
@@ -344,9 +289,6 @@ TEST_F(EditTest, WheelNotchesBecomePostedScrolls)
 		EXPECT_TRUE(rec.Matches(expected, kt::kIncidental)) << r.nLines << " " << r.delta;
 	}
 }
-
-// ---------------------------------------------------------------------------
-// Classes, fonts and controls without a window
 
 TEST_F(EditTest, FontsClassesAndControlsWithoutAWindow)
 {
@@ -357,12 +299,11 @@ TEST_F(EditTest, FontsClassesAndControlsWithoutAWindow)
 		std::unique_ptr<CObject> pObject(pClass->CreateObject());
 		EXPECT_TRUE(pObject && pObject->IsKindOf(pClass)) << pClass->m_lpszClassName;
 	}
-
 	LOGFONTA lf = {};
 	lf.lfHeight = -20;
 	lstrcpyA(lf.lfFaceName, "Tahoma");
-	m_rich.SetFontDef(FontDef(lf, RGB(200, 10, 20)));
 	CHARFORMAT cf = {};
+	m_rich.SetFontDef(FontDef(lf, RGB(200, 10, 20)));
 	m_rich.GetDefaultCharFormat(cf);
 	EXPECT_EQ(cf.crTextColor, RGB(200, 10, 20));
 	EXPECT_EQ(cf.dwEffects & CFE_AUTOCOLOR, 0u);
@@ -374,14 +315,10 @@ TEST_F(EditTest, FontsClassesAndControlsWithoutAWindow)
 		CImageMenuRichEdit rich;
 		Make(edit);
 		edit.SetFontDef(FontDef(lf, RGB(0, 0, 0)));
-		LOGFONTA got = {};
-		edit.GetFont()->GetLogFont(&got);
-		EXPECT_EQ(got.lfHeight, -20);
+		EXPECT_EQ(edit.GetFont()->GetLogFont(&lf) ? lf.lfHeight : 0, -20);
 		// An empty face stands for the default face.
 		edit.SetFontDef(FontDef(LOGFONTA{}, RGB(0, 0, 0)));
 		EXPECT_NE(edit.GetFont(), nullptr);
-		edit.SetColors(RGB(1, 2, 3), RGB(4, 5, 6));
-		edit.SetBorderColor(RGB(7, 8, 9));
 		edit.SetVerticallyCentered();
 		kt::FlushPaint(m_dlg.GetSafeHwnd());
 		edit.DestroyWindow();
@@ -393,9 +330,7 @@ TEST_F(EditTest, FontsClassesAndControlsWithoutAWindow)
 		rich.SetFlatLook();
 		rich.ScrollToTheTop();
 		rich.DoEditUndo();
-		EXPECT_FALSE(rich.IsModified());
-		EXPECT_FALSE(rich.CanEnableEditUndo());
-		EXPECT_EQ(rich.GetPercentFull(), 0);
+		EXPECT_FALSE(rich.IsModified() || rich.CanEnableEditUndo() || rich.GetPercentFull() != 0);
 	}
 	kt::RunIdle();
 	EXPECT_LE(kt::CountGdiObjects(), nBefore + 2);

@@ -1,43 +1,25 @@
 // ImageMenuRichEditTests.cpp - CImageMenuRichEdit in a dialog: Edit commands, read-only mode, state, focus.
-//
-// Classes in this file:
-//   ImageMenuRichEditTest
 #include "EditTestSupport.h"
 
 namespace
 {
 
-class ImageMenuRichEditTest : public EditTest
+TEST_F(EditTest, RichEditMenuEnablingFollowsTheControlWithTheFocus)
 {
-protected:
-	virtual void SetUp() override
-	{
-		EditTest::SetUp();
-		m_rich.SetFocus();
-		kt::PumpPending();
-	}
-};
-
-TEST_F(ImageMenuRichEditTest, EditMenuEnablingFollowsTheControlWithTheFocus)
-{
+	m_rich.SetFocus();
 	const struct
 	{
 		const char* text;
-		long nStart, nEnd;
+		int nStart, nEnd;
 		et::Clip clip;
-		bool bTyped;
 		const char* letters; // undo, cut, copy, paste, clear, select all
-	} rows[] = {
-		{ "", 0, 0, et::Empty, false, "utcpDa" },
-		{ "abc", 1, 1, et::Text, false, "utcPDA" },
-		{ "abc", 0, 2, et::Empty, false, "uTCpDA" },
-		{ "abc", 0, 2, et::Text, true, "UTCPDA" },
-	};
+	} rows[] = { { "", 0, 0, et::Empty, "utcpDa" }, { "abc", 1, 1, et::Text, "utcPDA" },
+		{ "abc", 0, 2, et::Empty, "uTCpDA" }, { "abc", 0, 2, et::Text, "UTCPDA" } };
 	for (const auto& r : rows)
 	{
 		m_rich.SetWindowText(r.text);
 		m_rich.EmptyUndoBuffer();
-		if (r.bTyped)
+		if (r.letters[0] == 'U')
 			m_rich.SendMessage(WM_CHAR, 'z');
 		m_rich.SetSel(r.nStart, r.nEnd);
 		et::SetClipboard(r.clip);
@@ -48,12 +30,13 @@ TEST_F(ImageMenuRichEditTest, EditMenuEnablingFollowsTheControlWithTheFocus)
 	EXPECT_EQ(EditMenuLetters(), "utcpda");
 }
 
-TEST_F(ImageMenuRichEditTest, EditCommandsAndTheReadOnlyModeThatRefusesThem)
+TEST_F(EditTest, RichEditCommandsAndTheReadOnlyModeThatRefusesThem)
 {
+	m_rich.SetFocus();
 	const struct
 	{
 		UINT nID;
-		long nStart, nEnd;
+		int nStart, nEnd;
 		const char *text, *clipboard;
 	} rows[] = {
 		{ ID_EDIT_CUT, 0, 2, "llo", "he" },
@@ -62,9 +45,9 @@ TEST_F(ImageMenuRichEditTest, EditCommandsAndTheReadOnlyModeThatRefusesThem)
 		{ ID_EDIT_CLEAR, 1, 3, "hlo", "clip" },
 		{ ID_EDIT_CLEAR, 1, 1, "hllo", "clip" },  // the character after the caret
 		{ ID_EDIT_CLEAR, 5, 5, "hello", "clip" }, // at the end: nothing
-		{ ID_EDIT_UNDO, 5, 5, "hello", "clip" },  // the typed z goes
+		{ ID_EDIT_UNDO, 6, 6, "hello", "clip" },  // the typed z goes
 		{ WM_CUT, 0, 2, "llo", "he" },            // the context menu's commands
-		{ WM_UNDO, 5, 5, "hello", "clip" },
+		{ WM_UNDO, 6, 6, "hello", "clip" },
 		{ WM_CLEAR, 1, 3, "hlo", "clip" },
 	};
 	for (bool bReadOnly : { false, true })
@@ -73,65 +56,50 @@ TEST_F(ImageMenuRichEditTest, EditCommandsAndTheReadOnlyModeThatRefusesThem)
 			m_rich.ActAsReadonly();
 		for (const auto& r : rows)
 		{
-			const bool bUndo = r.nID == ID_EDIT_UNDO || r.nID == WM_UNDO;
+			const bool bUndo = r.nStart == 6;
 			m_rich.SetWindowText("hello");
 			m_rich.EmptyUndoBuffer();
+			m_rich.SetSel(5, 5);
 			if (bUndo)
-			{
-				m_rich.SetSel(5, 5);
 				m_rich.SendMessage(WM_CHAR, 'z');
-			}
 			m_rich.SetModify(FALSE);
 			m_rich.SetSel(r.nStart, r.nEnd);
 			et::SetClipboard(et::Text);
-			if (r.nID < WM_USER)
-				m_rich.SendMessage(WM_COMMAND, r.nID);
-			else
-				Command(r.nID);
+			(r.nID < WM_USER ? static_cast<CWnd&>(m_rich) : m_dlg).SendMessage(WM_COMMAND, r.nID);
 			const bool bRefused = bReadOnly && r.nID != ID_EDIT_COPY;
 			EXPECT_EQ(Text(m_rich), !bRefused ? r.text
 									: bUndo   ? "helloz"
 											  : "hello")
-				<< r.nID << " " << r.nStart << " " << bReadOnly;
-			EXPECT_EQ(et::ClipboardText(), bRefused ? "clip" : r.clipboard) << r.nID;
+				<< r.nID << " " << bReadOnly;
+			EXPECT_EQ(et::ClipboardText(), bRefused ? "clip" : r.clipboard) << r.nID << " " << bReadOnly;
 			// Wine's rich edit raises the modified flag for typing only.
 			EXPECT_TRUE(!bReadOnly || !m_rich.IsModified()) << r.nID;
 		}
 	}
-	// Select all still works.
 	m_rich.SetSel(0, 0);
-	Command(ID_EDIT_SELECT_ALL);
-	long nStart = -1, nEnd = -1;
-	m_rich.GetSel(nStart, nEnd);
-	EXPECT_EQ(nStart, 0);
-	EXPECT_GE(nEnd, 5);
+	m_dlg.SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+	EXPECT_TRUE(Sel(m_rich).x == 0 && Sel(m_rich).y >= 5);
 }
 
-TEST_F(ImageMenuRichEditTest, ModifiedFlagInsertModeAndFill)
+TEST_F(EditTest, RichEditModifiedFlagInsertModeAndFill)
 {
 	EXPECT_FALSE(m_rich.IsModified());
-	for (char c : { 'a', 'b' })
+	for (bool bInsert : { false, true })
 	{
-		m_rich.SendMessage(WM_CHAR, c);
+		m_rich.SendMessage(WM_CHAR, 'a');
 		EXPECT_TRUE(m_rich.IsModified());
 		EXPECT_FALSE(m_rich.IsModified());
-	}
-
-	EXPECT_TRUE(m_rich.GetInsertMode());
-	for (bool bWant : { false, true })
-	{
 		m_rich.SendMessage(WM_KEYDOWN, VK_INSERT);
 		m_rich.SendMessage(WM_KEYUP, VK_INSERT);
-		EXPECT_EQ(m_rich.GetInsertMode(), bWant);
+		EXPECT_EQ(m_rich.GetInsertMode(), bInsert);
 	}
-
 	// Line breaks do not count.
 	const struct
 	{
-		long nLimit;
+		int nLimit;
 		const char* text;
 		int nPercent;
-	} rows[] = { { 100, "", 0 }, { 100, "abcde\r\nfghij", 10 }, { 40, "ab\r\ncde\r\n\r\nfghij", 25 },
+	} rows[] = { { 100, "", 0 }, { 100, "abcde\r\nfghij", 10 }, { 40, "ab\r\ncde\r\n\r\nfghij\r\n", 25 },
 		{ 3, "abcdef", 200 } };
 	for (const auto& r : rows)
 	{
@@ -141,7 +109,7 @@ TEST_F(ImageMenuRichEditTest, ModifiedFlagInsertModeAndFill)
 	}
 }
 
-TEST_F(ImageMenuRichEditTest, FocusRoundTripKeepsSelectionAndScroll)
+TEST_F(EditTest, RichEditFocusRoundTripKeepsSelectionAndScroll)
 {
 	CString strText;
 	for (int i = 0; i < 60; ++i)
@@ -155,7 +123,7 @@ TEST_F(ImageMenuRichEditTest, FocusRoundTripKeepsSelectionAndScroll)
 		m_rich.SetFocus();
 		m_rich.SetSel(0, 0);
 		m_rich.LineScroll(20);
-		const long nCaret = m_rich.LineIndex(25);
+		const int nCaret = m_rich.LineIndex(25);
 		m_rich.SetSel(nCaret, nCaret + 4);
 		const int nFirst = m_rich.GetFirstVisibleLine();
 		ASSERT_GT(nFirst, 10);
@@ -164,23 +132,15 @@ TEST_F(ImageMenuRichEditTest, FocusRoundTripKeepsSelectionAndScroll)
 		m_rich.SetSel(0, -1);
 		m_rich.SetFocus();
 		kt::PumpPending();
-		long nStart = -1, nEnd = -1;
-		m_rich.GetSel(nStart, nEnd);
-		EXPECT_EQ(nStart, bRemember ? nCaret : 0);
-		if (bRemember)
-		{
-			EXPECT_EQ(nEnd, nCaret + 4);
-			EXPECT_EQ(m_rich.GetFirstVisibleLine(), nFirst);
-		}
+		EXPECT_EQ(Sel(m_rich).x, bRemember ? nCaret : 0);
+		EXPECT_TRUE(!bRemember || (Sel(m_rich).y == nCaret + 4 && m_rich.GetFirstVisibleLine() == nFirst));
 	}
 	// The top is what the next focus comes back to.
 	m_rich.ScrollToTheTop();
 	EXPECT_EQ(m_rich.GetFirstVisibleLine(), 0);
 	pOther->SetFocus();
 	m_rich.SetFocus();
-	long nStart = -1, nEnd = -1;
-	m_rich.GetSel(nStart, nEnd);
-	EXPECT_EQ(CPoint(nStart, nEnd), CPoint(0, 0));
+	EXPECT_EQ(Sel(m_rich), CPoint(0, 0));
 	EXPECT_EQ(m_rich.GetFirstVisibleLine(), 0);
 }
 
