@@ -176,7 +176,13 @@ HBRUSH CImageMenuEdit::CtlColor(CDC* /*pDC*/, UINT /*nCtlColor*/)
 	// A centring set after the window was made waits for a frame
 	// calculation; ask for one once, as the first paint colours the edit.
 	if (m_bVerticallyCentered && m_nVerticalOffset == 0 && !m_bFrameCalculated)
+	{
 		SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+		// A frame changed while the edit paints is not painted again by
+		// itself (so under Wine): the new bands would keep whatever the
+		// parent had painted there. Paint the frame now.
+		RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_ERASENOW);
+	}
 	return NULL;
 }
 

@@ -195,10 +195,10 @@ TEST_F(EditTest, CentredLineSitsBetweenBandsInsideTheBorder)
 			EXPECT_EQ(rich.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
 			rich.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
 		}
-		// The edit's first paint asks for the frame calculation.
-		ctl.Invalidate();
-		kt::FlushPaint(m_dlg.GetSafeHwnd());
-		kt::FlushPaint(m_dlg.GetSafeHwnd());
+		// The edit's first paint asks for the frame calculation; the bands
+		// must not keep what was painted there before, even in that paint.
+		CWindowDC(&ctl).FillSolidRect(0, 0, cx, r.cy, RGB(1, 2, 3));
+		ctl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
 
 		LOGFONTA lf = {};
 		GraphicsUtils::SetDefaultFont(lf, "", -1, -1, false, false, false);
