@@ -76,7 +76,8 @@ BOOL CEditsPage::OnInitDialog()
 	m_richReadOnly.SetWindowText(
 		"A read-only rich edit: it copies and selects, and refuses cut, paste and undo.");
 
-	// The title has the page's ink; the rich edit starts with a word selected.
+	// The title has the page's ink; the rich edit starts with a word selected,
+	// shown without the focus (ES_NOHIDESEL) as the Edit bar offers to cut it.
 	m_title.SetTextColor(RGB(0, 0, 128), false);
 	m_rich.SetSel(0, 4);
 	UpdateEditBar();
