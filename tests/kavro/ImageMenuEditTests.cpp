@@ -82,36 +82,57 @@ TEST_F(EditTest, PopupMenuOffersWhatTheControlAndTheClipboardAllow)
 	}
 }
 
-TEST_F(EditTest, EachMenuCommandIsCarriedOut)
+TEST_F(EditTest, CommandsOfBothMenusAndTheReadOnlyModeThatRefusesThem)
 {
-	kt::MenuAnswer answer(m_edit.GetSafeHwnd());
-	// With every item enabled the arrow keys step through them in order:
-	// undo, copy, cut, delete, paste, select all.
-	const UINT D = VK_DOWN, R = VK_RETURN;
 	const struct
 	{
-		std::initializer_list<UINT> keys;
+		UINT nID;
+		int nStart, nEnd;
 		const char *text, *clipboard;
-		CPoint sel;
 	} rows[] = {
-		{ { D, R }, "alpha", "clip", { 0, 0 } }, // undo: the typed x goes
-		{ { D, D, R }, "xalpha", "xa", { 0, 2 } },
-		{ { D, D, D, R }, "lpha", "xa", { 0, 0 } },
-		{ { D, D, D, D, R }, "lpha", "clip", { 0, 0 } },
-		{ { D, D, D, D, D, R }, "cliplpha", "clip", { 4, 4 } }, // paste, once
-		{ { D, D, D, D, D, D, R }, "xalpha", "clip", { 0, 6 } },
+		{ WM_UNDO, 6, 6, "hello", "clip" }, // the typed z goes
+		{ WM_COPY, 0, 2, "helloz", "he" },
+		{ WM_CUT, 0, 2, "lloz", "he" },
+		{ WM_CLEAR, 1, 3, "hloz", "clip" },
+		{ WM_PASTE, 1, 1, "hclipelloz", "clip" },
+		{ 0x7400, 1, 1, "helloz", "clip" }, // select all
+		// The Edit menu's, through the dialog: only the rich edit has them.
+		{ ID_EDIT_UNDO, 6, 6, "hello", "clip" },
+		{ ID_EDIT_COPY, 0, 2, "helloz", "he" },
+		{ ID_EDIT_CUT, 0, 2, "lloz", "he" },
+		{ ID_EDIT_CLEAR, 1, 3, "hloz", "clip" },
+		{ ID_EDIT_CLEAR, 1, 1, "hlloz", "clip" },  // the character after the caret
+		{ ID_EDIT_CLEAR, 6, 6, "helloz", "clip" }, // at the end: nothing
+		{ ID_EDIT_PASTE, 1, 1, "hclipelloz", "clip" },
+		{ ID_EDIT_SELECT_ALL, 1, 1, "helloz", "clip" },
 	};
-	for (const auto& r : rows)
+	// The edit, the rich edit, and the rich edit acting as read-only.
+	for (int nPass = 0; nPass < 3; ++nPass)
 	{
-		m_edit.SetWindowText("alpha");
-		m_edit.ReplaceSel("x", TRUE);
-		m_edit.SetSel(0, 2);
-		et::SetClipboard(et::Text);
-		answer.Press(r.keys);
-		OpenMenu(m_edit);
-		EXPECT_EQ(Text(m_edit), r.text) << r.keys.size();
-		EXPECT_EQ(et::ClipboardText(), r.clipboard) << r.keys.size();
-		EXPECT_EQ(Sel(m_edit), r.sel) << r.keys.size();
+		CWnd& ctl = nPass == 0 ? static_cast<CWnd&>(m_edit) : m_rich;
+		if (nPass == 2)
+			m_rich.ActAsReadonly();
+		ctl.SetFocus();
+		for (const auto& r : rows)
+		{
+			if (nPass == 0 && r.nID >= ID_EDIT_CLEAR)
+				continue;
+			ctl.SetWindowText("hello");
+			ctl.SendMessage(EM_SETSEL, 5, 5);
+			ctl.SendMessage(WM_CHAR, 'z');
+			ctl.SendMessage(EM_SETMODIFY, FALSE);
+			ctl.SendMessage(EM_SETSEL, r.nStart, r.nEnd);
+			et::SetClipboard(et::Text);
+			(r.nID < ID_EDIT_CLEAR ? ctl : m_dlg).SendMessage(WM_COMMAND, r.nID);
+			const bool bSelectAll = r.nID == 0x7400 || r.nID == ID_EDIT_SELECT_ALL;
+			const bool bRefused = nPass == 2 && r.nID != WM_COPY && r.nID != ID_EDIT_COPY && !bSelectAll;
+			EXPECT_EQ(Text(ctl), bRefused ? "helloz" : r.text) << r.nID << " " << nPass;
+			EXPECT_EQ(et::ClipboardText(), bRefused ? "clip" : r.clipboard) << r.nID << " " << nPass;
+			EXPECT_TRUE(!bSelectAll || (Sel(ctl).x == 0 && Sel(ctl).y >= 6))
+				<< r.nID << " " << nPass << " " << Sel(ctl).x << "-" << Sel(ctl).y;
+			// Wine's rich edit raises the modified flag for typing only.
+			EXPECT_TRUE(nPass < 2 || !m_rich.IsModified()) << r.nID;
+		}
 	}
 }
 
@@ -124,12 +145,18 @@ TEST_F(EditTest, PasteFixLeavesOnlyTheControlsOwnPaste)
 				pCtl == &m_edit ? m_edit.SetFixDoubleTextPasteBug() : m_rich.SetFixDoubleTextPasteBug();
 			pCtl->SetFocus();
 			pCtl->SetWindowText("");
+			pCtl->SendMessage(WM_CHAR, 'z');
+			pCtl->SendMessage(EM_SETSEL, 0, 1);
 			et::SetClipboard(et::Text, "p");
+			// The control's own paste, chosen in its menu: undo, copy, cut,
+			// delete, paste.
+			kt::MenuAnswer answer(pCtl->GetSafeHwnd());
+			answer.Press({ VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN });
+			OpenMenu(*pCtl);
+			EXPECT_EQ(et::MenuLetters(answer).substr(0, 6), "U-CTDP");
 			// The update request still passes, so the Edit menu offers paste.
 			EXPECT_EQ(EditMenuLetters()[3], 'P');
 			m_dlg.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
-			// The control's own paste: the context menu's command.
-			pCtl->SendMessage(WM_COMMAND, WM_PASTE);
 			EXPECT_EQ(Text(*pCtl), bFix ? "p" : "pp") << (pCtl == &m_rich) << bFix;
 		}
 }

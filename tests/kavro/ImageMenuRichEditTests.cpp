@@ -30,57 +30,6 @@ TEST_F(EditTest, RichEditMenuEnablingFollowsTheControlWithTheFocus)
 	EXPECT_EQ(EditMenuLetters(), "utcpda");
 }
 
-TEST_F(EditTest, RichEditCommandsAndTheReadOnlyModeThatRefusesThem)
-{
-	m_rich.SetFocus();
-	const struct
-	{
-		UINT nID;
-		int nStart, nEnd;
-		const char *text, *clipboard;
-	} rows[] = {
-		{ ID_EDIT_CUT, 0, 2, "llo", "he" },
-		{ ID_EDIT_COPY, 0, 2, "hello", "he" },
-		{ ID_EDIT_PASTE, 1, 1, "hclipello", "clip" },
-		{ ID_EDIT_CLEAR, 1, 3, "hlo", "clip" },
-		{ ID_EDIT_CLEAR, 1, 1, "hllo", "clip" },  // the character after the caret
-		{ ID_EDIT_CLEAR, 5, 5, "hello", "clip" }, // at the end: nothing
-		{ ID_EDIT_UNDO, 6, 6, "hello", "clip" },  // the typed z goes
-		{ WM_CUT, 0, 2, "llo", "he" },            // the context menu's commands
-		{ WM_UNDO, 6, 6, "hello", "clip" },
-		{ WM_CLEAR, 1, 3, "hlo", "clip" },
-	};
-	for (bool bReadOnly : { false, true })
-	{
-		if (bReadOnly)
-			m_rich.ActAsReadonly();
-		for (const auto& r : rows)
-		{
-			const bool bUndo = r.nStart == 6;
-			m_rich.SetWindowText("hello");
-			m_rich.EmptyUndoBuffer();
-			m_rich.SetSel(5, 5);
-			if (bUndo)
-				m_rich.SendMessage(WM_CHAR, 'z');
-			m_rich.SetModify(FALSE);
-			m_rich.SetSel(r.nStart, r.nEnd);
-			et::SetClipboard(et::Text);
-			(r.nID < WM_USER ? static_cast<CWnd&>(m_rich) : m_dlg).SendMessage(WM_COMMAND, r.nID);
-			const bool bRefused = bReadOnly && r.nID != ID_EDIT_COPY;
-			EXPECT_EQ(Text(m_rich), !bRefused ? r.text
-									: bUndo   ? "helloz"
-											  : "hello")
-				<< r.nID << " " << bReadOnly;
-			EXPECT_EQ(et::ClipboardText(), bRefused ? "clip" : r.clipboard) << r.nID << " " << bReadOnly;
-			// Wine's rich edit raises the modified flag for typing only.
-			EXPECT_TRUE(!bReadOnly || !m_rich.IsModified()) << r.nID;
-		}
-	}
-	m_rich.SetSel(0, 0);
-	m_dlg.SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
-	EXPECT_TRUE(Sel(m_rich).x == 0 && Sel(m_rich).y >= 5);
-}
-
 TEST_F(EditTest, RichEditModifiedFlagInsertModeAndFill)
 {
 	EXPECT_FALSE(m_rich.IsModified());
