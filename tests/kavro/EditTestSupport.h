@@ -17,23 +17,16 @@
 namespace et
 {
 
-// Text, nothing, only a bitmap, or text that another thread holds open.
-enum Clip
-{
-	Text,
-	Empty,
-	Bitmap,
-	Held
-};
-
-inline void SetClipboard(Clip clip, const char* text = "clip")
+// Puts "clip" (kind 'T', or 'H' for the text that WhileClipboardHeld holds),
+// nothing ('-') or only a bitmap ('B') on the clipboard.
+inline void SetClipboard(char kind, const char* text = "clip")
 {
 	ASSERT_TRUE(::OpenClipboard(NULL));
 	::EmptyClipboard();
-	if (clip == Bitmap)
+	if (kind == 'B')
 		::SetClipboardData(CF_BITMAP, ::CreateBitmap(4, 4, 1, 32, NULL));
 	::CloseClipboard();
-	EXPECT_TRUE((clip != Text && clip != Held) || ClipboardUtils::CopyTextToClipboard(text));
+	EXPECT_TRUE((kind != 'T' && kind != 'H') || ClipboardUtils::CopyTextToClipboard(text));
 }
 
 // The clipboard's text (its first line), empty when it has none.
@@ -43,29 +36,26 @@ inline std::string ClipboardText()
 	return ClipboardUtils::ParseClipboardText(lines, "") ? lines.GetCopyAt(0).GetString() : "";
 }
 
-// Runs action while another thread holds the clipboard open, as another
-// program might; false when that thread could not open it.
-inline bool WhileClipboardHeld(const std::function<void()>& action)
+// Runs action, while another thread holds the clipboard open (as another
+// program might) when bHold is set.
+inline void WhileClipboardHeld(bool bHold, const std::function<void()>& action)
 {
-	HANDLE hOpened = ::CreateEventA(NULL, TRUE, FALSE, NULL),
+	HANDLE hOpened = ::CreateEventA(NULL, TRUE, !bHold, NULL),
 		   hRelease = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-	bool bOpen = false;
 	std::thread holder(
-		[&]
+		[=]
 		{
-			bOpen = ::OpenClipboard(NULL) != FALSE;
+			EXPECT_TRUE(!bHold || ::OpenClipboard(NULL));
 			::SetEvent(hOpened);
 			::WaitForSingleObject(hRelease, INFINITE);
 			::CloseClipboard();
 		});
 	::WaitForSingleObject(hOpened, INFINITE);
-	if (bOpen)
-		action();
+	action();
 	::SetEvent(hRelease);
 	holder.join();
 	::CloseHandle(hOpened);
 	::CloseHandle(hRelease);
-	return bOpen;
 }
 
 // The last popup the answer saw, one letter per item: U undo, C copy, T cut,

@@ -11,10 +11,10 @@ TEST_F(EditTest, RichEditMenuEnablingFollowsTheControlWithTheFocus)
 	{
 		const char* text;
 		int nStart, nEnd;
-		et::Clip clip;
+		char clip;
 		const char* letters; // undo, cut, copy, paste, clear, select all
-	} rows[] = { { "", 0, 0, et::Empty, "utcpDa" }, { "abc", 1, 1, et::Text, "utcPDA" },
-		{ "abc", 0, 2, et::Empty, "uTCpDA" }, { "abc", 0, 2, et::Text, "UTCPDA" } };
+	} rows[] = { { "", 0, 0, '-', "utcpDa" }, { "abc", 1, 1, 'T', "utcPDA" }, { "abc", 0, 2, '-', "uTCpDA" },
+		{ "abc", 0, 2, 'T', "UTCPDA" } };
 	for (const auto& r : rows)
 	{
 		m_rich.SetWindowText(r.text);
