@@ -124,7 +124,7 @@ public:
 
 protected:
 	afx_msg void OnEditPaste() { Paste(); }
-	afx_msg void OnUpdateEditPaste(CCmdUI* /*pCmdUI*/) {}
+	afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI) { pCmdUI->Enable(::IsClipboardFormatAvailable(CF_TEXT)); }
 	DECLARE_MESSAGE_MAP()
 };
 

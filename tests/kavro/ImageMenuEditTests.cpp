@@ -152,7 +152,11 @@ TEST_F(EditTest, PasteFixLeavesOnlyTheControlsOwnPaste)
 			answer.Press({ VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN });
 			OpenMenu(*pCtl);
 			EXPECT_EQ(et::MenuLetters(answer).substr(0, 6), "U-CTDP");
-			// The update request still passes, so the Edit menu offers paste.
+			// The update request still reaches the handler, so the Edit menu
+			// offers paste only with text on the clipboard.
+			et::SetClipboard('-');
+			EXPECT_EQ(EditMenuLetters()[3], 'p');
+			et::SetClipboard('T', "p");
 			EXPECT_EQ(EditMenuLetters()[3], 'P');
 			m_dlg.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
 			EXPECT_EQ(Text(*pCtl), bFix ? "p" : "pp") << (pCtl == &m_rich) << bFix;
