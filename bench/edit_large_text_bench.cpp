@@ -30,7 +30,7 @@ namespace
 {
 
 const size_t kTextBytes = 1 << 20;
-const int kRepetitions = 15;
+const int kRepetitions = 9;
 const CRect kRect(10, 10, 410, 310);
 
 class CBenchApp : public CWinApp
