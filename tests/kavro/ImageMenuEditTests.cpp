@@ -1,4 +1,4 @@
-// ImageMenuEditTests.cpp - both edits' popup menu, paste fix and triple click; frame and colours.
+// ImageMenuEditTests.cpp - both edits' menus, commands, paste fix and triple click; frame and colours.
 //
 // Classes in this file:
 //   CTestBackgroundEdit

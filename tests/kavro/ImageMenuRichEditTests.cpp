@@ -1,4 +1,4 @@
-// ImageMenuRichEditTests.cpp - CImageMenuRichEdit in a dialog: Edit commands, read-only mode, state, focus.
+// ImageMenuRichEditTests.cpp - CImageMenuRichEdit in a dialog: Edit-menu enabling, state, focus.
 #include "EditTestSupport.h"
 
 namespace
