@@ -178,8 +178,8 @@ HBRUSH CImageMenuEdit::CtlColor(CDC* /*pDC*/, UINT /*nCtlColor*/)
 	if (m_bVerticallyCentered && m_nVerticalOffset == 0 && !m_bFrameCalculated)
 	{
 		SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
-		// A frame changed while the edit paints is not painted again by
-		// itself (so under Wine): the new bands would keep whatever the
+		// A frame changed while the edit paints is painted only at a later
+		// update (so under Wine): until then the new bands show whatever the
 		// parent had painted there. Paint the frame now.
 		RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_ERASENOW);
 	}
