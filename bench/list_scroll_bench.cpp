@@ -26,8 +26,8 @@ namespace
 
 const int kEntries = 100000;
 const int kFillRuns = 3;
-const int kWheelRuns = 5;
-const int kNotches = 100;
+const int kWheelRuns = 3;
+const int kNotches = 50;
 const int kRepaintRuns = 21;
 // The wheel starts here, far from both ends of the list.
 const int kStartTop = 50000;

@@ -114,10 +114,14 @@ BOOL CListsPage::OnInitDialog()
 		::DestroyIcon(hIcon);
 	}
 	m_icons.ShowIcons(&m_imageList);
+	// The dialog measured the drop-down's entries before the combo box was
+	// bound: they are given the icons' height here.
+	m_icons.SetItemHeight(0, ::GetSystemMetrics(SM_CYSMICON) + 2);
 	m_icons.SetCurSel(QTXIcon::IconSave - 1);
 	OnIconSelChange();
 
 	m_panel.SetFrameType(true, false);
+	m_panel.SetFormat(DT_SINGLELINE | DT_VCENTER | DT_CENTER, false);
 	ShowColor(m_picker.GetColor());
 	return TRUE;
 }
@@ -129,7 +133,7 @@ void CListsPage::ShowColor(COLORREF crColor)
 	const int nLuma = (GetRValue(crColor) * 299 + GetGValue(crColor) * 587 + GetBValue(crColor) * 114) / 1000;
 	m_panel.SetTextColor(nLuma > 128 ? RGB(0, 0, 0) : RGB(255, 255, 255), false);
 	CString strText;
-	strText.Format("  Red %d, green %d, blue %d", GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
+	strText.Format("Red %d, green %d, blue %d", GetRValue(crColor), GetGValue(crColor), GetBValue(crColor));
 	m_panel.SetWindowTextA(strText);
 }
 
