@@ -1,9 +1,10 @@
 // list_scroll_bench.cpp - 100,000 entries filled, wheel-scrolled and repainted, against the system list box.
 //
 // Classes in this file:
-//   CBenchApp, Figures
+//   CBenchApp, CPlainOwnerDrawList, Figures
 //
-// The system's list box (not owner-drawn), a CMenuListbox of the same styles
+// The system's list box (not owner-drawn), a CMenuListbox of the same styles,
+// the plainest owner-drawn list box (to tell owner drawing's own cost apart)
 // and an owner-drawn CHighlightListbox with every tenth entry highlighted are
 // each filled with the same 100,000 texts, then scrolled by the mouse wheel
 // and repainted whole. The wheel is turned a notch at a time: each
@@ -45,6 +46,27 @@ public:
 };
 
 CBenchApp theApp;
+
+// The least an owner-drawn list box does: each entry's text on the window
+// colour. It separates what owner drawing costs from what the highlighting
+// adds.
+class CPlainOwnerDrawList : public CListBox
+{
+public:
+	virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+	{
+		CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+		CRect rc(lpDrawItemStruct->rcItem);
+		pDC->FillSolidRect(rc, ::GetSysColor(COLOR_WINDOW));
+		CString strText;
+		GetText(static_cast<int>(lpDrawItemStruct->itemID), strText);
+		pDC->DrawText(strText, rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+	}
+	virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+	{
+		lpMeasureItemStruct->itemHeight = 16;
+	}
+};
 
 // Handles every queued message, as the application's message loop would.
 void Pump()
@@ -108,7 +130,7 @@ Figures Measure(CListBox& list, const std::vector<std::string>& texts)
 
 void Print(const char* name, const Figures& figures, const Figures* pBase)
 {
-	printf("%-18s fill %8.1f ms   wheel %7.1f ms (%d notches, top %d)   repaint %6.3f ms\n", name,
+	printf("%-17s fill %8.1f ms   wheel %7.1f ms (%d notches, top %d)   repaint %6.3f ms\n", name,
 		figures.fill * 1000.0, figures.wheel * 1000.0, kNotches, figures.nTopAfterWheel,
 		figures.repaint * 1000.0);
 	if (pBase != NULL)
@@ -156,11 +178,22 @@ int main()
 	Print("CMenuListbox", Measure(menu, texts), &base);
 	menu.DestroyWindow();
 
+	CPlainOwnerDrawList plain;
+	plain.Create(kStyle | LBS_OWNERDRAWFIXED, kRect, &host, 4);
+	plain.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+	const Figures ownerDraw = Measure(plain, texts);
+	plain.DestroyWindow();
+	Print("plain owner-draw", ownerDraw, &base);
+
 	CHighlightListbox highlight;
 	highlight.Create(kStyle | LBS_OWNERDRAWFIXED, kRect, &host, 3);
 	for (int i = 0; i < kEntries; i += 10)
 		highlight.SetHighlight(i);
-	Print("CHighlightListbox", Measure(highlight, texts), &base);
+	const Figures highlighted = Measure(highlight, texts);
+	Print("CHighlightListbox", highlighted, &base);
+	printf("ratio CHighlightListbox/plain owner-draw fill %.2f wheel %.2f repaint %.2f\n",
+		highlighted.fill / ownerDraw.fill, highlighted.wheel / ownerDraw.wheel,
+		highlighted.repaint / ownerDraw.repaint);
 	highlight.DestroyWindow();
 
 	host.DestroyWindow();
