@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace
@@ -74,11 +75,8 @@ protected:
 	}
 	afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho)
 	{
-		std::function<void(HWND)> answer;
-		if (nWhy == MSGF_DIALOGBOX)
-			answer.swap(m_answer);
-		if (answer)
-			answer(pWho->GetSafeHwnd());
+		if (nWhy == MSGF_DIALOGBOX && m_answer)
+			std::exchange(m_answer, nullptr)(pWho->GetSafeHwnd());
 	}
 	DECLARE_MESSAGE_MAP()
 };
@@ -279,12 +277,11 @@ TEST_F(ListsTest, RightClickSelectsTheEntryThenShowsTheFilteredMenuToTheParent)
 	EXPECT_EQ(nSelWhileOpen, 2);
 	EXPECT_EQ(::GetFocus(), list.GetSafeHwnd());
 	ASSERT_EQ(answer.Popups().size(), 1u);
-	const auto& items = answer.Popups()[0];
-	ASSERT_EQ(items.size(), 2u);
-	EXPECT_EQ(items[0].id, (UINT)ID_LIST_OPEN);
-	EXPECT_FALSE(items[0].state & MFS_GRAYED);
-	EXPECT_EQ(items[1].id, (UINT)ID_LIST_DELETE);
-	EXPECT_TRUE(items[1].state & MFS_GRAYED); // by the parent's update handler
+	std::vector<std::pair<UINT, bool>> items; // id, greyed (Delete, by the parent's update handler)
+	for (const auto& item : answer.Popups()[0])
+		items.push_back({ item.id, (item.state & MFS_GRAYED) != 0 });
+	EXPECT_EQ(items,
+		(std::vector<std::pair<UINT, bool>>{ { ID_LIST_OPEN, false }, { ID_LIST_DELETE, true } }));
 	EXPECT_EQ(m_host.m_commands, std::vector<UINT>{ ID_LIST_OPEN });
 	EXPECT_TRUE(rec.Matches(kRightClickSeq,
 		{ kt::kIncidental,
