@@ -333,9 +333,13 @@ TEST_F(ListsTest, RightClickShowsNothingOffTheEntriesOrWithoutAUsableMenu)
 
 TEST_F(ListsTest, HighlightListboxDrawsSelectedHighlightedAndDisabledEntries)
 {
+	CHighlightListbox fixed; // measured during its creation, before it has a font
+	Make(fixed, (kOwnerDraw & ~LBS_OWNERDRAWVARIABLE) | LBS_OWNERDRAWFIXED, {});
+	const LOGFONTA lf = MessageFont();
+	EXPECT_EQ(fixed.GetItemHeight(0), SampleHeight(lf));
+	fixed.DestroyWindow();
 	CHighlightListbox list;
 	Make(list, kOwnerDraw, { "alpha", "beta", "gamma", "beta", "delta" });
-	const LOGFONTA lf = MessageFont();
 	EXPECT_EQ(list.GetItemHeight(0), SampleHeight(lf));
 	kt::FlushPaint(m_host.GetSafeHwnd());
 	const COLORREF kHigh = RGB(0, 128, 0);
