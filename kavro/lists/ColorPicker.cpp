@@ -59,10 +59,12 @@ void FillColorTable()
 
 BEGIN_MESSAGE_MAP(CColorPicker, CComboBox)
 	ON_CONTROL_REFLECT(CBN_SELCHANGE, &CColorPicker::OnClicked)
+	ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CColorPicker::CColorPicker()
 	: m_crColor(RGB(255, 255, 255))
+	, m_bDialogOpen(false)
 {
 	FillColorTable();
 }
@@ -132,11 +134,15 @@ void CColorPicker::OnClicked()
 	else
 	{
 		CColorDialog dlg(m_crColor, CC_FULLOPEN | CC_ANYCOLOR, this);
+		const HWND hWnd = m_hWnd;
+		m_bDialogOpen = true;
 		const INT_PTR nResult = dlg.DoModal();
-		// The parent may have gone, and the picker with it, while the
-		// dialog was open.
-		if (!::IsWindow(m_hWnd))
+		// The parent may have gone while the dialog was open, taking the
+		// picker's window and perhaps this object with it: then nothing of
+		// this object is touched.
+		if (!::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != this)
 			return;
+		m_bDialogOpen = false;
 		if (nResult != IDOK)
 		{
 			SetColor(m_crColor);
@@ -160,6 +166,16 @@ void CColorPicker::OnClicked()
 	CWnd* pParent = GetParent();
 	if (pParent != NULL)
 		pParent->SendMessage(CPN_SELCHANGE, GetDlgCtrlID(), m_crColor);
+}
+
+void CColorPicker::OnDestroy()
+{
+	CComboBox::OnDestroy();
+	// The dialog goes with its owner, but its loop waits for a message
+	// before it looks whether the dialog is still there.
+	if (m_bDialogOpen)
+		::PostThreadMessageA(::GetCurrentThreadId(), WM_NULL, 0, 0);
+	m_bDialogOpen = false;
 }
 
 void CColorPicker::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

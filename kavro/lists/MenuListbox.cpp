@@ -161,5 +161,9 @@ int CHighlightListbox::OnCreate(LPCREATESTRUCT lpCreateStruct)
 	const int nHeight = MeasureSampleHeight(this, &m_font);
 	if (nHeight > 0)
 		m_nItemHeight = nHeight;
+	// A fixed-height list box asked for its item height while the default
+	// procedure created it, before there was one to give.
+	if ((lpCreateStruct->style & LBS_OWNERDRAWFIXED) && m_nItemHeight > 0)
+		SetItemHeight(0, static_cast<UINT>(m_nItemHeight));
 	return 0;
 }

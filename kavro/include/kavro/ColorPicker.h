@@ -46,10 +46,14 @@ public:
 // Implementation
 protected:
 	COLORREF m_crColor;
+	bool m_bDialogOpen; // the colour dialog of the custom entry is showing
 
 // Message handlers
 protected:
 	afx_msg void OnClicked();
+	// Wakes the colour dialog's modal loop when the picker goes while the
+	// dialog is open, so that the loop sees its dialog gone and returns.
+	afx_msg void OnDestroy();
 
 	DECLARE_MESSAGE_MAP()
 };

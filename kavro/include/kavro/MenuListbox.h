@@ -62,8 +62,9 @@ protected:
 // A CMenuListbox that draws its entries in a font of its own, those whose
 // indices the application marked in the highlight colour. The list box must
 // be owner-drawn and keep its strings (LBS_HASSTRINGS). The font and the item
-// height are made when the window is created through this class; a bound
-// dialog list box has neither and draws in the device context's font.
+// height are made when the window is created through this class (a fixed-height
+// list box is given that height then); a bound dialog list box has neither and
+// draws in the device context's font.
 // Highlights stay with their indices when entries are inserted or deleted.
 
 class AFX_EXT_CLASS CHighlightListbox : public CMenuListbox
