@@ -452,19 +452,7 @@ void CQTXButton::DrawFace(CDC* pDC, DRAWITEMSTRUCT& dis)
 		{
 			// Mnemonics mean nothing on a button that cannot be pressed.
 			strText.Replace("&", "");
-			if (m_bRegularFontWhenDisabled)
-			{
-				pDC->SetTextColor(m_crText);
-			}
-			else
-			{
-				pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-				rcText.OffsetRect(1, 1);
-				pDC->DrawText(strText, &rcText, m_nTextAlign);
-				pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-				rcText.OffsetRect(-1, -1);
-			}
-			pDC->DrawText(strText, &rcText, m_nTextAlign);
+			DrawCaptionText(pDC, strText, rcText, m_nTextAlign, m_crText, !m_bRegularFontWhenDisabled);
 		}
 	}
 	else

@@ -69,6 +69,16 @@ HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule);
 CRect AFXAPI GetIconRect(HICON hIcon);
 
 /////////////////////////////////////////////////////////////////////////////
+// Captions of the labels and buttons.
+
+// Draws strText into rect (DrawText, nFormat) in crText, or, when bEmbossed,
+// as a disabled caption: grey over a highlight copy one pixel down and right.
+// The DC's text colour is left at the last one used; the one it had before is
+// returned, for the caller to select back when it is done with the DC.
+COLORREF AFXAPI DrawCaptionText(CDC* pDC, const CString& strText, CRect& rect, UINT nFormat, COLORREF crText,
+	bool bEmbossed);
+
+/////////////////////////////////////////////////////////////////////////////
 // Shared string constants.
 
 // Its extent gives the height of one line of text in the current font.
