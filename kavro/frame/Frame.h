@@ -67,6 +67,10 @@ HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule);
 // (0, 0, width, height) of an icon, the size taken as twice its hot spot;
 // empty for NULL or a handle that is no icon.
 CRect AFXAPI GetIconRect(HICON hIcon);
+// The same into rcIcon; false (and rcIcon empty) for NULL or a handle that is
+// no icon, which tells a cursor or an icon with its hot spot at the corner
+// from a handle that is gone.
+bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon);
 
 /////////////////////////////////////////////////////////////////////////////
 // Captions of the labels and buttons.
