@@ -64,8 +64,7 @@ protected:
 	// What the bar shows after a full repaint of the host.
 	kt::Snapshot Shot()
 	{
-		m_host->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-		kt::PumpPending();
+		kt::RepaintAll(m_host->GetSafeHwnd());
 		return kt::Snapshot(m_bar.GetSafeHwnd());
 	}
 
@@ -451,29 +450,26 @@ TEST(ProgressLifetime, CallsWithoutAWindowOnlyCount)
 TEST(ProgressLifetime, CyclesLeaveNoGdiObjects)
 {
 	kt::HostWindow host(200, 40);
-	auto cycle = [&](int cx)
+	int nCycle = 0;
+	auto cycle = [&]()
 	{
-		CRect rc(0, 0, cx, 20);
-		GP bar;
-		ASSERT_TRUE(bar.Create(&host, rc, kId));
-		if (cx % 2)
-			bar.Init(10, "Busy", true, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::SunkenBorder);
-		else
-			bar.InitSolid({ { 100, RGB(0, 128, 0) } }, 10, "Busy", true, GP::FlatBorder, kText, kBack);
-		for (int i = 0; i < 5; ++i)
-			bar.Step();
-		CClientDC dc(&host);
-		bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), PRF_CLIENT);
-		kt::FlushPaint(host.GetSafeHwnd());
+		for (int cx : { 1, 0, 120 + nCycle++ })
+		{
+			CRect rc(0, 0, cx, 20);
+			GP bar;
+			ASSERT_TRUE(bar.Create(&host, rc, kId));
+			if (cx % 2)
+				bar.Init(10, "Busy", true, kText, kBack, RGB(0, 0, 0), RGB(0, 0, 255), GP::SunkenBorder);
+			else
+				bar.InitSolid({ { 100, RGB(0, 128, 0) } }, 10, "Busy", true, GP::FlatBorder, kText, kBack);
+			for (int i = 0; i < 5; ++i)
+				bar.Step();
+			CClientDC dc(&host);
+			bar.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), PRF_CLIENT);
+			kt::FlushPaint(host.GetSafeHwnd());
+		}
 	};
-	for (int cx : { 120, 0, 1 })
-		cycle(cx); // warm-up: GDI+ and the stock objects come once
-	kt::RunIdle();
-	const int nBefore = kt::CountGdiObjects();
-	for (int i = 0; i < 20; ++i)
-		cycle(i % 3 == 0 ? 1 : i % 3 == 1 ? 0 : 120 + i);
-	kt::RunIdle();
-	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+	EXPECT_TRUE(kt::LeavesNoGdiObjects(cycle, 10));
 }
 
 } // namespace

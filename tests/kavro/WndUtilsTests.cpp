@@ -183,15 +183,6 @@ TEST_F(WndUtilsTest, SwapEntriesMovesTextAndOnRequestItemDataWithRedrawingOff)
 		{ kt::kIncidental, { LB_GETTEXTLEN, LB_GETTEXT, LB_DELETESTRING, LB_INSERTSTRING, LB_SETCURSEL } }));
 }
 
-TEST_F(WndUtilsTest, Remove3DBorderSwapsTheClientEdgeForAFlatBorder)
-{
-	CListBox list;
-	ASSERT_TRUE(list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", NULL, WS_CHILD | WS_VISIBLE, kRect, &m_host, kId));
-	WndUtils::Remove3DBorder(list);
-	EXPECT_FALSE(list.GetExStyle() & WS_EX_CLIENTEDGE);
-	EXPECT_TRUE(list.GetStyle() & WS_BORDER);
-}
-
 // ---------------------------------------------------------------------------
 // Edit controls
 
