@@ -251,7 +251,7 @@ TEST_F(QTXButtonTest, ClickAndDoubleClickEachNotifyOnce)
 	EXPECT_TRUE(rec.Matches(kClickSeq, kButtonTraffic));
 }
 
-TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilRelease)
+TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilReleasedOrDraggedOut)
 {
 	CQTXButton btn;
 	Make(btn);
@@ -288,27 +288,26 @@ TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilRelease)
 	EXPECT_EQ(::GetCapture(), (HWND)NULL);
 	kt::PumpFor(350);
 	EXPECT_EQ(m_host.m_clicks.size(), 1u);
-}
 
-TEST_F(QTXButtonTest, DraggingOutStopsTheRepeatForGood)
-{
-	CQTXButton btn;
-	Make(btn);
-	btn.SetAsRepeaterButton();
+	// Dragged out, the repetition stops for good: back in, the button is
+	// pushed again but does not repeat.
+	CQTXButton again;
+	Make(again);
+	again.SetAsRepeaterButton();
+	m_host.m_clicks.clear();
 	CursorAt(CPoint(60, 25));
-	Mouse(btn, WM_LBUTTONDOWN);
+	Mouse(again, WM_LBUTTONDOWN);
 	ASSERT_TRUE(kt::PumpUntil([&] { return m_host.m_clicks.size() >= 1; }));
 	CursorAt(CPoint(200, 150));
-	Mouse(btn, WM_MOUSEMOVE, CPoint(190, 140));
-	EXPECT_FALSE(btn.GetState() & BST_PUSHED);
+	Mouse(again, WM_MOUSEMOVE, CPoint(190, 140));
+	EXPECT_FALSE(again.GetState() & BST_PUSHED);
 	kt::PumpFor(200);
 	const size_t nOut = m_host.m_clicks.size();
-	// Back in: pushed again, but the repetition does not restart.
 	CursorAt(CPoint(60, 25));
-	Mouse(btn, WM_MOUSEMOVE);
-	EXPECT_TRUE(btn.GetState() & BST_PUSHED);
+	Mouse(again, WM_MOUSEMOVE);
+	EXPECT_TRUE(again.GetState() & BST_PUSHED);
 	kt::PumpFor(300);
-	Mouse(btn, WM_LBUTTONUP);
+	Mouse(again, WM_LBUTTONUP);
 	EXPECT_EQ(m_host.m_clicks.size(), nOut);
 	EXPECT_LE(nOut, 2u);
 }
