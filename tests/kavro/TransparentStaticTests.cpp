@@ -171,34 +171,46 @@ TEST_F(TransparentStaticTest, LongTextsEndInTheFormOfPassByPassShortening)
 		text += "Lorem ipsum ";
 		path += "folder" + std::to_string(i) + "\\";
 	}
-	const CRect rc(10, 10, 170, 30);
-	auto fits = [&](const std::string& s) { return Width(s) < rc.Width(); };
-	std::string leading, trailing, leadingPath;
-	for (size_t k = 1; leading.empty(); ++k)
-		if (fits("..." + text.substr(k)))
-			leading = "..." + text.substr(k);
-	for (size_t m = text.size() - 1; trailing.empty(); --m)
-		if (fits(text.substr(0, m) + "..."))
-			trailing = text.substr(0, m) + "...";
+	// The text less k characters at the front or the back, with the ellipsis.
+	auto form = [&](size_t k, bool bLeading)
+	{ return bLeading ? "..." + text.substr(k) : text.substr(0, text.size() - k) + "..."; };
+	// The first form, pass by pass, narrower than cx.
+	auto fitting = [&](int cx, bool bLeading)
+	{
+		size_t k = 1;
+		while (Width(form(k, bLeading)) >= cx)
+			++k;
+		return k;
+	};
+	const size_t kLeading = fitting(160, true), kTrailing = fitting(160, false);
 	// A path loses a directory per pass, so it ends at a separator.
+	std::string leadingPath;
 	for (size_t k = path.find('\\'); leadingPath.empty(); k = path.find('\\', k + 1))
-		if (fits("..." + path.substr(k)))
+		if (Width("..." + path.substr(k)) < 160)
 			leadingPath = "..." + path.substr(k);
-
+	// Each text also at the width where one character more fits, so that a
+	// replay that skips characters shows.
 	const struct
 	{
 		TS::Ellipsis mode;
 		TS::ContentType content;
-		const std::string &text, &want;
-	} cases[] = { { TS::LeadingEllipsis, TS::TextContent, text, leading },
-		{ TS::TrailingEllipsis, TS::TextContent, text, trailing },
-		{ TS::LeadingEllipsis, TS::PathContent, path, leadingPath } };
+		const std::string& text;
+		int cx;
+		std::string want;
+	} cases[] = { { TS::LeadingEllipsis, TS::TextContent, text, 160, form(kLeading, true) },
+		{ TS::LeadingEllipsis, TS::TextContent, text, Width(form(kLeading - 1, true)) + 1,
+			form(kLeading - 1, true) },
+		{ TS::TrailingEllipsis, TS::TextContent, text, 160, form(kTrailing, false) },
+		{ TS::TrailingEllipsis, TS::TextContent, text, Width(form(kTrailing - 1, false)) + 1,
+			form(kTrailing - 1, false) },
+		{ TS::LeadingEllipsis, TS::PathContent, path, 160, leadingPath } };
 	for (const auto& c : cases)
 	{
 		CTransparentStatic ctrl;
 		ctrl.UseEllipsis(c.mode, false);
 		ctrl.SetContentType(c.content, false);
 		ctrl.SetFormat(DT_SINGLELINE, false);
+		const CRect rc(10, 10, 10 + c.cx, 30);
 		Make(ctrl, c.text.c_str(), rc);
 		EXPECT_EQ(Shot(rc).CountDiff(
 					  Expected(rc, c.want.c_str(), ::GetSysColor(COLOR_BTNTEXT), DT_SINGLELINE)),
@@ -211,6 +223,7 @@ TEST_F(TransparentStaticTest, LongTextsEndInTheFormOfPassByPassShortening)
 	std::string huge;
 	for (int i = 0; i < 50000; ++i)
 		huge += "a\\";
+	const CRect rc(10, 10, 170, 30);
 	for (auto content : { TS::TextContent, TS::PathContent, TS::FileContent })
 	{
 		CTransparentStatic ctrl;
