@@ -196,14 +196,7 @@ void CQTXButton::SetIcon(unsigned int iconId, HINSTANCE module, unsigned int ali
 	m_rcIcon.SetRectEmpty();
 	if (iconId != 0)
 	{
-		if (module == NULL)
-			module = AfxGetInstanceHandle();
-		auto load = [module](unsigned int id)
-		{
-			return static_cast<HICON>(
-				::LoadImageA(module, MAKEINTRESOURCEA(id & 0xFFFF), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
-		};
-		m_hIcon = load(iconId);
+		m_hIcon = LoadIconResource(iconId, module);
 		if (m_hIcon == NULL)
 		{
 			ReportFailure(kLogButtonLoad);
@@ -211,14 +204,14 @@ void CQTXButton::SetIcon(unsigned int iconId, HINSTANCE module, unsigned int ali
 		else
 		{
 			SetIconAlign(alignH, alignV);
-			MeasureIcon(m_hIcon);
+			GetIconRect(m_hIcon, m_rcIcon);
 			// A state icon that is not given or cannot be loaded shows the normal one.
 			HICON CQTXButton::*slots[] = { &CQTXButton::m_hIconPressed, &CQTXButton::m_hIconHot,
 				&CQTXButton::m_hIconDisabled };
 			const unsigned int ids[] = { pressedId, hotId, disabledId };
 			for (int i = 0; i < 3; ++i)
 			{
-				HICON hState = ids[i] != 0 ? load(ids[i]) : NULL;
+				HICON hState = ids[i] != 0 ? LoadIconResource(ids[i], module) : NULL;
 				this->*slots[i] = hState != NULL ? hState : m_hIcon;
 			}
 		}
@@ -238,7 +231,7 @@ void CQTXButton::SetIcon(HICON icon, unsigned int alignH, unsigned int alignV)
 	ClearIcons();
 	m_rcIcon.SetRectEmpty();
 	// A destroyed handle may come back as someone else's icon: keep none.
-	if (icon != NULL && MeasureIcon(icon))
+	if (icon != NULL && GetIconRect(icon, m_rcIcon))
 		m_hIcon = m_hIconPressed = m_hIconHot = m_hIconDisabled = icon;
 	Repaint();
 }
@@ -386,19 +379,6 @@ void CQTXButton::SetIconAlign(unsigned int alignH, unsigned int alignV)
 	m_nIconAlignV = (alignV == BS_TOP || alignV == BS_BOTTOM || alignV == BS_VCENTER) ? alignV : BS_VCENTER;
 }
 
-bool CQTXButton::MeasureIcon(HICON hIcon)
-{
-	ICONINFO info;
-	if (!::GetIconInfo(hIcon, &info))
-		return false;
-	m_rcIcon.SetRect(0, 0, 2 * info.xHotspot, 2 * info.yHotspot);
-	if (info.hbmColor != NULL)
-		::DeleteObject(info.hbmColor);
-	if (info.hbmMask != NULL)
-		::DeleteObject(info.hbmMask);
-	return true;
-}
-
 void CQTXButton::CreateDefaultFont()
 {
 	if (m_font.GetSafeHandle() != NULL)
@@ -452,19 +432,7 @@ void CQTXButton::DrawFace(CDC* pDC, DRAWITEMSTRUCT& dis)
 		{
 			// Mnemonics mean nothing on a button that cannot be pressed.
 			strText.Replace("&", "");
-			if (m_bRegularFontWhenDisabled)
-			{
-				pDC->SetTextColor(m_crText);
-			}
-			else
-			{
-				pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-				rcText.OffsetRect(1, 1);
-				pDC->DrawText(strText, &rcText, m_nTextAlign);
-				pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-				rcText.OffsetRect(-1, -1);
-			}
-			pDC->DrawText(strText, &rcText, m_nTextAlign);
+			DrawCaptionText(pDC, strText, rcText, m_nTextAlign, m_crText, !m_bRegularFontWhenDisabled);
 		}
 	}
 	else

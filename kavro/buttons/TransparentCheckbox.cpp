@@ -103,21 +103,7 @@ static void DrawStateItem(const CWnd* pButton, LPDRAWITEMSTRUCT lpDIS, const Sta
 	rect.top = rect.bottom - extent.cy - nDescent;
 	rect.right = rect.left + extent.cx;
 
-	COLORREF crOldText;
-	if (bDisabled)
-	{
-		// Embossed: a highlight copy one pixel down and right under the grey text.
-		crOldText = pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-		rect.OffsetRect(1, 1);
-		pDC->DrawText(strCaption, &rect, look.nFormat);
-		pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-		rect.OffsetRect(-1, -1);
-	}
-	else
-	{
-		crOldText = pDC->SetTextColor(look.crText);
-	}
-	pDC->DrawText(strCaption, &rect, look.nFormat);
+	const COLORREF crOldText = DrawCaptionText(pDC, strCaption, rect, look.nFormat, look.crText, bDisabled);
 
 	if (look.bFocus)
 	{

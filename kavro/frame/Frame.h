@@ -67,6 +67,20 @@ HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule);
 // (0, 0, width, height) of an icon, the size taken as twice its hot spot;
 // empty for NULL or a handle that is no icon.
 CRect AFXAPI GetIconRect(HICON hIcon);
+// The same into rcIcon; false (and rcIcon empty) for NULL or a handle that is
+// no icon, which tells a cursor or an icon with its hot spot at the corner
+// from a handle that is gone.
+bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon);
+
+/////////////////////////////////////////////////////////////////////////////
+// Captions of the labels and buttons.
+
+// Draws strText into rect (DrawText, nFormat) in crText, or, when bEmbossed,
+// as a disabled caption: grey over a highlight copy one pixel down and right.
+// The DC's text colour is left at the last one used; the one it had before is
+// returned, for the caller to select back when it is done with the DC.
+COLORREF AFXAPI DrawCaptionText(CDC* pDC, const CString& strText, CRect& rect, UINT nFormat, COLORREF crText,
+	bool bEmbossed);
 
 /////////////////////////////////////////////////////////////////////////////
 // Shared string constants.

@@ -11,15 +11,26 @@ HICON AFXAPI LoadIconResource(UINT nID, HINSTANCE hModule)
 		::LoadImageA(hModule, MAKEINTRESOURCEA(LOWORD(nID)), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
 }
 
-CRect AFXAPI GetIconRect(HICON hIcon)
+bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon)
 {
 	ICONINFO info = {};
 	if (hIcon == NULL || !::GetIconInfo(hIcon, &info))
-		return CRect(0, 0, 0, 0);
+	{
+		rcIcon.SetRectEmpty();
+		return false;
+	}
 	// The bitmaps are copies made for the caller.
 	if (info.hbmMask != NULL)
 		::DeleteObject(info.hbmMask);
 	if (info.hbmColor != NULL)
 		::DeleteObject(info.hbmColor);
-	return CRect(0, 0, 2 * static_cast<int>(info.xHotspot), 2 * static_cast<int>(info.yHotspot));
+	rcIcon.SetRect(0, 0, 2 * static_cast<int>(info.xHotspot), 2 * static_cast<int>(info.yHotspot));
+	return true;
+}
+
+CRect AFXAPI GetIconRect(HICON hIcon)
+{
+	CRect rcIcon;
+	GetIconRect(hIcon, rcIcon);
+	return rcIcon;
 }

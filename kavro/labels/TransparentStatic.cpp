@@ -222,21 +222,7 @@ void CTransparentStatic::DoPaint(CPaintDC* pDC, CRect& rect) const
 	if (!m_bShowUnderscore)
 		StringUtils::RemoveSingleAmpersand(strText);
 
-	COLORREF crOldText;
-	if (bDisabled)
-	{
-		// Embossed: a highlight copy one pixel down and right under the grey text.
-		crOldText = pDC->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-		rect.OffsetRect(1, 1);
-		pDC->DrawText(strText, &rect, m_nFormat);
-		pDC->SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
-		rect.OffsetRect(-1, -1);
-	}
-	else
-	{
-		crOldText = pDC->SetTextColor(m_crText);
-	}
-	pDC->DrawText(strText, &rect, m_nFormat);
+	const COLORREF crOldText = DrawCaptionText(pDC, strText, rect, m_nFormat, m_crText, bDisabled);
 
 	pDC->SetTextColor(crOldText);
 	pDC->SetBkMode(nOldBkMode);

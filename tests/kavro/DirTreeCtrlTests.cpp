@@ -524,11 +524,22 @@ TEST_F(DirTreeTest, UpdateDriveLettersFollowsTheDrives)
 // ---------------------------------------------------------------------------
 // Popup menu
 
-TEST_F(DirTreeTest, PopupMenuOpensUnderTheSelectionFromEveryKeyboardWay)
+TEST_F(DirTreeTest, PopupMenuOpensUnderTheSelectionFromEveryKeyboardWayAndAtARightClick)
 {
 	Attach();
-	m_tree.SetContextMenu(IDR_TREE_MENU);
 	kt::MenuAnswer answer(m_host.GetSafeHwnd());
+	// A right click selects the item under the mouse, and shows the menu when there is one.
+	for (UINT nMenu : { 0, IDR_TREE_MENU })
+	{
+		m_tree.SetContextMenu(nMenu);
+		m_tree.SelectItem(Item("Alpha"));
+		CRect rc;
+		m_tree.GetItemRect(Item("Gamma"), &rc, TRUE);
+		m_tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+		kt::PumpPending();
+		EXPECT_EQ(m_tree.GetSelectedItem(), Item("Gamma"));
+		EXPECT_EQ(answer.Loops(), nMenu ? 1 : 0);
+	}
 	kt::MessageRecorder rec(m_host.GetSafeHwnd());
 	const struct
 	{
@@ -575,39 +586,19 @@ TEST_F(DirTreeTest, PopupMenuOpensUnderTheSelectionFromEveryKeyboardWay)
 							   WM_CAPTURECHANGED, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_CONTEXTMENU } }));
 }
 
-TEST_F(DirTreeTest, RightClickSelectsTheItemUnderTheMouseAndShowsTheMenuWhenThereIsOne)
-{
-	Attach();
-	kt::MenuAnswer answer(m_host.GetSafeHwnd());
-	for (UINT nMenu : { 0, IDR_TREE_MENU })
-	{
-		m_tree.SetContextMenu(nMenu);
-		m_tree.SelectItem(Item("Alpha"));
-		CRect rc;
-		m_tree.GetItemRect(Item("Gamma"), &rc, TRUE);
-		m_tree.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
-		kt::PumpPending();
-		EXPECT_EQ(m_tree.GetSelectedItem(), Item("Gamma"));
-		EXPECT_EQ(answer.Loops(), nMenu ? 1 : 0);
-	}
-}
-
 // ---------------------------------------------------------------------------
 // Painting
 
 TEST_F(DirTreeTest, UnselectedLabelsAreDrawnInTheControlsFontAndColour)
 {
 	Attach();
-	LOGFONTA lf = {};
-	lf.lfHeight = -13;
-	lf.lfQuality = NONANTIALIASED_QUALITY;
-	lstrcpyA(lf.lfFaceName, "Tahoma");
+	const LOGFONTA lf = kt::TestLogFont();
 	const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
 	m_tree.ApplyFont(lf, kRed);
 	m_tree.SelectItem(Item("beta"));
 	kt::FlushPaint(m_host.GetSafeHwnd());
 
-	HFONT hFont = ::CreateFontIndirectA(&lf);
+	HFONT hFont = kt::CreateTestFont();
 	const COLORREF crBack = ::GetSysColor(COLOR_WINDOW);
 	for (const char* label : { "Alpha", "beta", "Gamma", "zeta" })
 	{
@@ -730,21 +721,17 @@ TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectBehind)
 	LOGFONTA lf = {};
 	lf.lfHeight = -12;
 	lstrcpyA(lf.lfFaceName, "Tahoma");
-	auto cycle = [&]
-	{
-		ClickButton(Item("Alpha"));
-		kt::FlushPaint(m_host.GetSafeHwnd());
-		ClickButton(Item("Alpha"));
-		m_tree.ApplyFont(lf, RGB(0, 0, 128));
-		m_tree.Refresh(true);
-		kt::FlushPaint(m_host.GetSafeHwnd());
-	};
-	cycle();
+	EXPECT_TRUE(kt::LeavesNoGdiObjects(
+		[&]
+		{
+			ClickButton(Item("Alpha"));
+			kt::FlushPaint(m_host.GetSafeHwnd());
+			ClickButton(Item("Alpha"));
+			m_tree.ApplyFont(lf, RGB(0, 0, 128));
+			m_tree.Refresh(true);
+			kt::FlushPaint(m_host.GetSafeHwnd());
+		}));
 	const int nBefore = kt::CountGdiObjects();
-	ASSERT_GT(nBefore, 0);
-	for (int i = 0; i < 20; ++i)
-		cycle();
-	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
 
 	// What a control made goes with it.
 	auto tree = std::make_unique<CDirTreeCtrl>();

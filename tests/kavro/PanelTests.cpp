@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
 namespace
 {
@@ -33,15 +32,6 @@ void Fill(HDC hdc, int l, int t, int r, int b, COLORREF cr)
 class PanelTest : public ::testing::Test
 {
 protected:
-	virtual void SetUp() override
-	{
-		m_lf.lfHeight = -13;
-		m_lf.lfQuality = NONANTIALIASED_QUALITY;
-		lstrcpyA(m_lf.lfFaceName, "Tahoma");
-		m_hFont = ::CreateFontIndirectA(&m_lf);
-		m_host.reset(new kt::HostWindow(360, 200, kTeal));
-	}
-
 	virtual void TearDown() override
 	{
 		m_host.reset();
@@ -53,7 +43,7 @@ protected:
 	{
 		ASSERT_TRUE(ctrl.Create(text, WS_CHILD | WS_VISIBLE | SS_LEFT | style, rc, m_host.get(), kId));
 		ctrl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFont), FALSE);
-		Paint();
+		kt::RepaintAll(m_host->GetSafeHwnd());
 	}
 
 	// Creates a 3-D text in the host, sized to rc, in the test font.
@@ -64,27 +54,11 @@ protected:
 		ctrl.SetFont(m_lf);
 	}
 
-	void Paint()
-	{
-		m_host->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-		kt::PumpPending();
-	}
-
 	kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd(), rc); }
 
-	// Text as the transparent static draws it: the test font, DT_WORDBREAK.
-	void DrawLabel(HDC hdc, const char* text, RECT rc, COLORREF cr, UINT format = DT_WORDBREAK)
-	{
-		HGDIOBJ old = ::SelectObject(hdc, m_hFont);
-		::SetBkMode(hdc, TRANSPARENT);
-		::SetTextColor(hdc, cr);
-		::DrawTextA(hdc, text, -1, &rc, format);
-		::SelectObject(hdc, old);
-	}
-
-	LOGFONTA m_lf = {};
-	HFONT m_hFont = NULL;
-	std::unique_ptr<kt::HostWindow> m_host;
+	LOGFONTA m_lf = kt::TestLogFont();
+	HFONT m_hFont = kt::CreateTestFont();
+	std::unique_ptr<kt::HostWindow> m_host = std::make_unique<kt::HostWindow>(360, 200, kTeal);
 };
 
 // ---------------------------------------------------------------------------
@@ -104,7 +78,6 @@ TEST_F(PanelTest, BackgroundPanelFillsFramesAndDrawsItsText)
 		{ "default: pale yellow, sunken", [](CBackgroundStatic&) {}, kPale, 1 },
 		{ "no frame", [](CBackgroundStatic& c) { c.SetFrameType(false, false); }, kPale, 0 },
 		{ "raised alone draws a frame", [](CBackgroundStatic& c) { c.SetFrameType(false, true); }, kPale, 2 },
-		{ "framed and raised", [](CBackgroundStatic& c) { c.SetFrameType(true, true); }, kPale, 2 },
 		{ "own colour", [](CBackgroundStatic& c) { c.SetColor(kYellow); }, kYellow, 1 },
 	};
 	const CRect rc(20, 20, 180, 60);
@@ -132,7 +105,8 @@ TEST_F(PanelTest, BackgroundPanelFillsFramesAndDrawsItsText)
 					Fill(hdc, cx - 1, 0, cx, cy, crBottomRight);
 					Fill(hdc, 0, cy - 1, cx, cy, crBottomRight);
 				}
-				DrawLabel(hdc, "Panel text", { 3, 1, cx - 3, cy - 1 }, ::GetSysColor(COLOR_BTNTEXT));
+				kt::DrawCaption(hdc, m_hFont, "Panel text", { 3, 1, cx - 3, cy - 1 }, DT_WORDBREAK,
+					::GetSysColor(COLOR_BTNTEXT));
 			});
 		const kt::Snapshot shot = Shot(rc);
 		EXPECT_EQ(shot.CountDiff(want), 0);
@@ -150,7 +124,7 @@ TEST_F(PanelTest, GroupFrameIsEtchedWithTheCaptionSetIntoItsTopEdge)
 	{
 		const char* text;
 		const char* caption; // as drawn; empty for none
-	} cases[] = { { "Name", " Name " }, { " Name ", " Name " }, { "Name ", " Name " }, { "", "" } };
+	} cases[] = { { "Name", " Name " }, { "Name ", " Name " }, { "", "" } };
 	const CRect rc(20, 20, 200, 100);
 	const int cx = rc.Width(), cy = rc.Height();
 	for (const auto& c : cases)
@@ -183,8 +157,8 @@ TEST_F(PanelTest, GroupFrameIsEtchedWithTheCaptionSetIntoItsTopEdge)
 				if (bCaption)
 				{
 					Fill(hdc, 9, t, 9 + size.cx + 1, t + 2, kTeal);
-					DrawLabel(hdc, c.caption, { 9, 0, 9 + size.cx, size.cy }, RGB(0, 0, 0),
-						DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+					kt::DrawCaption(hdc, m_hFont, c.caption, { 9, 0, 9 + size.cx, size.cy },
+						DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, RGB(0, 0, 0));
 				}
 			});
 		const kt::Snapshot shot = Shot(rc);
@@ -209,25 +183,19 @@ const kt::Sequence kPageRepaintSeq = {
 
 TEST_F(PanelTest, GroupFrameRepaintsThroughTheTabControlAndPanelThroughItsParent)
 {
-	CWnd tabs;
-	ASSERT_TRUE(
-		tabs.Create(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 340, 190), m_host.get(), 1));
-	CWnd page;
-	ASSERT_TRUE(page.Create(AfxRegisterWndClass(0), "page", WS_CHILD | WS_VISIBLE, CRect(10, 30, 320, 170),
-		&tabs, 2));
+	kt::TabPage tab(m_host.get(), CRect(10, 10, 340, 190));
 	CGroupStatic group;
-	ASSERT_TRUE(group.Create("Group", WS_CHILD | WS_VISIBLE, CRect(5, 5, 150, 100), &page, 3));
+	ASSERT_TRUE(group.Create("Group", WS_CHILD | WS_VISIBLE, CRect(5, 5, 150, 100), &tab.m_page, 3));
 	CBackgroundStatic panel;
-	ASSERT_TRUE(panel.Create("Panel", WS_CHILD | WS_VISIBLE, CRect(160, 5, 300, 100), &page, 4));
+	ASSERT_TRUE(panel.Create("Panel", WS_CHILD | WS_VISIBLE, CRect(160, 5, 300, 100), &tab.m_page, 4));
 	kt::FlushPaint(m_host->GetSafeHwnd());
 
-	kt::MessageRecorder onPage(page.GetSafeHwnd(), true);
+	kt::MessageRecorder onPage(tab.m_page.GetSafeHwnd(), true);
 	group.SetWindowTextA("Group frame", true);
 	onPage.Separate();
 	panel.SetColor(kYellow);
 	onPage.Separate();
 	EXPECT_TRUE(onPage.Matches(kPageRepaintSeq, { kt::kQueries, { WM_CTLCOLORSTATIC } }));
-	tabs.DestroyWindow();
 }
 
 // ---------------------------------------------------------------------------
@@ -282,33 +250,28 @@ TEST_F(PanelTest, TextIsEmbossedAndAlignedAsGdiplusLaysItOut)
 	// Over a pattern: an opaque control covers it all, a transparent one only with its text.
 	const kt::HostWindow::Painter pattern = kt::HostWindow::Checkerboard(4, kYellow, kTeal);
 	m_host->SetPainter(pattern);
-	const COLORREF crLight = ::GetSysColor(COLOR_BTNHIGHLIGHT), crDark = ::GetSysColor(COLOR_BTNSHADOW);
-	const COLORREF crText = ::GetSysColor(COLOR_BTNTEXT);
+	// The transparent case has colours of its own.
+	const COLORREF kLight = RGB(255, 255, 128), kDark = RGB(0, 0, 128), kText = RGB(200, 0, 0);
 	const struct
 	{
 		const char* name;
-		UINT format;
+		UINT format; // as GDI+ lays it out
 		bool b3D, bTransparent;
-		COLORREF crLight, crDark, crText;
 		std::function<void(C3DTextCtrl&)> set;
 	} cases[] = {
-		{ "default", DT_WORDBREAK, true, false, crLight, crDark, crText, [](C3DTextCtrl&) {} },
-		{ "angles are kept but not drawn", DT_WORDBREAK, true, false, crLight, crDark, crText,
-			[](C3DTextCtrl& c) { c.SetRotationAngle(45.0), c.SetSkewAngle(30.0); } },
-		{ "flat, in place", DT_WORDBREAK, false, false, crLight, crDark, crText,
-			[](C3DTextCtrl& c) { c.SetEnable3DEffect(false); } },
-		{ "centred both ways", DT_CENTER | DT_VCENTER, true, false, crLight, crDark, crText, {} },
-		{ "centre wins over right", DT_CENTER, true, false, crLight, crDark, crText,
+		{ "default", DT_WORDBREAK, true, false, [](C3DTextCtrl&) {} },
+		{ "flat, in place", DT_WORDBREAK, false, false, [](C3DTextCtrl& c) { c.SetEnable3DEffect(false); } },
+		{ "centre wins over right", DT_CENTER, true, false,
 			[](C3DTextCtrl& c) { c.SetDisplayFormat(DT_CENTER | DT_RIGHT); } },
-		{ "vertical centre wins over bottom", DT_VCENTER, true, false, crLight, crDark, crText,
+		{ "vertical centre wins over bottom", DT_VCENTER, true, false,
 			[](C3DTextCtrl& c) { c.SetDisplayFormat(DT_VCENTER | DT_BOTTOM); } },
-		{ "right and bottom", DT_RIGHT | DT_BOTTOM, true, false, crLight, crDark, crText, {} },
-		{ "transparent, own colours", DT_WORDBREAK, true, true, RGB(255, 255, 255), RGB(0, 0, 128),
-			RGB(200, 0, 0),
-			[](C3DTextCtrl& c)
+		{ "right and bottom", DT_RIGHT | DT_BOTTOM, true, false,
+			[](C3DTextCtrl& c) { c.SetDisplayFormat(DT_RIGHT | DT_BOTTOM); } },
+		{ "transparent, own colours", DT_WORDBREAK, true, true,
+			[&](C3DTextCtrl& c)
 			{
-				c.SetTransparent(true), c.SetHighlightLight(RGB(255, 255, 255));
-				c.SetHighlightDark(RGB(0, 0, 128)), c.SetTextColor(RGB(200, 0, 0));
+				c.SetTransparent(true), c.SetHighlightLight(kLight);
+				c.SetHighlightDark(kDark), c.SetTextColor(kText);
 			} },
 	};
 	const CRect rc(20, 20, 240, 110);
@@ -319,11 +282,9 @@ TEST_F(PanelTest, TextIsEmbossedAndAlignedAsGdiplusLaysItOut)
 		C3DTextCtrl ctrl;
 		Make(ctrl, rc);
 		ctrl.SetText(CString(text));
-		if (c.set)
-			c.set(ctrl);
-		else
-			ctrl.SetDisplayFormat(c.format);
+		c.set(ctrl);
 		kt::PumpPending();
+		const COLORREF crText = c.bTransparent ? kText : ::GetSysColor(COLOR_BTNTEXT);
 
 		const int cx = rc.Width(), cy = rc.Height();
 		const kt::Snapshot want = kt::Snapshot::Draw(cx, cy, ::GetSysColor(COLOR_BTNFACE),
@@ -337,15 +298,17 @@ TEST_F(PanelTest, TextIsEmbossedAndAlignedAsGdiplusLaysItOut)
 				}
 				if (c.b3D)
 				{
-					DrawGdiplusText(hdc, m_lf, text, 0, 0, cx, cy, c.crLight, c.format);
-					DrawGdiplusText(hdc, m_lf, text, 2, 2, cx, cy, c.crDark, c.format);
+					DrawGdiplusText(hdc, m_lf, text, 0, 0, cx, cy,
+						c.bTransparent ? kLight : ::GetSysColor(COLOR_BTNHIGHLIGHT), c.format);
+					DrawGdiplusText(hdc, m_lf, text, 2, 2, cx, cy,
+						c.bTransparent ? kDark : ::GetSysColor(COLOR_BTNSHADOW), c.format);
 				}
 				const int d = c.b3D ? 1 : 0;
-				DrawGdiplusText(hdc, m_lf, text, d, d, cx, cy, c.crText, c.format);
+				DrawGdiplusText(hdc, m_lf, text, d, d, cx, cy, crText, c.format);
 			});
 		const kt::Snapshot shot = Shot(rc);
 		EXPECT_EQ(shot.CountDiff(want), 0);
-		EXPECT_GT(shot.Count(c.crText), 50);
+		EXPECT_GT(shot.Count(crText), 50);
 		EXPECT_EQ(shot.Count(kYellow) > 100, c.bTransparent);
 		// Printed into a DC of the caller's, an opaque control looks the same;
 		// a transparent one lacks the parent's pattern.
@@ -361,30 +324,26 @@ TEST_F(PanelTest, TransparentChangesRepaintTheParentMovedByTheEdgeInADialog)
 	CDialog dlg;
 	ASSERT_TRUE(dlg.CreateIndirect(tmpl.Get(), m_host.get()));
 	const CRect rc(40, 30, 120, 70);
-	const int dx = ::GetSystemMetrics(SM_CXEDGE), dy = ::GetSystemMetrics(SM_CYEDGE);
-	ASSERT_GT(dx, 0);
+	const CSize edge(::GetSystemMetrics(SM_CXEDGE), ::GetSystemMetrics(SM_CYEDGE));
+	ASSERT_GT(edge.cx, 0);
 	for (CWnd* pParent : { static_cast<CWnd*>(&dlg), static_cast<CWnd*>(m_host.get()) })
 	{
-		const bool bDialog = pParent == &dlg;
-		SCOPED_TRACE(bDialog ? "dialog" : "plain window");
+		const CSize d = pParent == &dlg ? edge : CSize(0, 0);
 		C3DTextCtrl ctrl;
 		ASSERT_TRUE(ctrl.Create(pParent, rc.left, rc.top, kId));
 		ctrl.MoveWindow(&rc);
 		ctrl.SetTransparent(true);
 		kt::FlushPaint(pParent->GetSafeHwnd());
 		const COLORREF crBack = kt::Snapshot(pParent->GetSafeHwnd()).At(0, 0);
-
 		// Marks the parent's surface without invalidating it: what is
 		// repainted comes back in the parent's own colour.
 		CClientDC(pParent).FillSolidRect(0, 0, 400, 300, kYellow);
 		ctrl.SetText("");
-		const int ox = bDialog ? dx : 0, oy = bDialog ? dy : 0;
 		const kt::Snapshot shot(pParent->GetSafeHwnd());
-		EXPECT_EQ(shot.At(rc.right - 1 + ox, rc.bottom - 1 + oy), crBack);
-		EXPECT_EQ(shot.At(rc.left + ox, rc.top + oy), crBack);
-		EXPECT_EQ(shot.At(rc.right + ox, rc.bottom + oy), kYellow);
-		EXPECT_EQ(shot.At(rc.left - 1 + ox, rc.top + oy), kYellow);
-		EXPECT_EQ(shot.At(rc.left, rc.top), bDialog ? kYellow : crBack);
+		EXPECT_EQ(shot.At(rc.left + d.cx, rc.top + d.cy), crBack) << d.cx;
+		EXPECT_EQ(shot.At(rc.right - 1 + d.cx, rc.bottom - 1 + d.cy), crBack) << d.cx;
+		EXPECT_EQ(shot.At(rc.left - 1 + d.cx, rc.top + d.cy), kYellow) << d.cx;
+		EXPECT_EQ(shot.At(rc.right + d.cx, rc.bottom + d.cy), kYellow) << d.cx;
 	}
 	dlg.DestroyWindow();
 }
@@ -462,26 +421,21 @@ TEST_F(PanelTest, CreationGivesTheGuiFontAndAFailedOneIsLogged)
 
 TEST_F(PanelTest, CreatePaintDestroyCyclesLeaveNoGdiObjects)
 {
-	auto cycle = [this]()
-	{
-		CBackgroundStatic panel;
-		CGroupStatic group;
-		CBorderStatic border;
-		C3DTextCtrl text;
-		Make(panel, "panel", CRect(0, 0, 1, 1));
-		Make(group, "A caption much too long for its frame", CRect(10, 10, 40, 30));
-		Make(border, "border", CRect(50, 10, 51, 40), WS_BORDER);
-		Make(text, CRect(60, 60, 60, 90));
-		text.SetText("zero wide");
-		text.SetTransparent(true);
-		Paint();
-	};
-	cycle();
-	const int nBefore = kt::CountGdiObjects();
-	ASSERT_GT(nBefore, 0);
-	for (int i = 0; i < 20; ++i)
-		cycle();
-	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+	EXPECT_TRUE(kt::LeavesNoGdiObjects(
+		[this]()
+		{
+			CBackgroundStatic panel;
+			CGroupStatic group;
+			CBorderStatic border;
+			C3DTextCtrl text;
+			Make(panel, "panel", CRect(0, 0, 1, 1));
+			Make(group, "A caption much too long for its frame", CRect(10, 10, 40, 30));
+			Make(border, "border", CRect(50, 10, 51, 40), WS_BORDER);
+			Make(text, CRect(60, 60, 60, 90));
+			text.SetText("zero wide");
+			text.SetTransparent(true);
+			kt::RepaintAll(m_host->GetSafeHwnd());
+		}));
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <kavro/QTXButton.h>
 
 #include <chrono>
-#include <memory>
 #include <string>
 
 namespace
@@ -16,20 +15,18 @@ namespace
 
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 const UINT kId = 100;
 const CRect kRect(10, 10, 110, 40); // 100 x 30 in the host
 const char* const kLogNoDC = "{7CA99F6B-92C5-47C8-AF0E-1708B01BE9AC}";
 const char* const kLogLoad = "{77D10854-922E-43E7-955A-5747E61C10E4}";
 
 // Derived as an application would, to read what the class keeps for derived classes.
-template <class TButton>
-class Exposed : public TButton
+class Exposed : public CQTXButton
 {
 public:
-	using TButton::m_bHot;
-	using TButton::m_hIcon;
-	using TButton::m_hIconHot;
+	using CQTXButton::m_bHot;
+	using CQTXButton::m_hIcon;
+	using CQTXButton::m_hIconHot;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -70,15 +67,6 @@ struct Look
 class QTXButtonTest : public ::testing::Test
 {
 protected:
-	virtual void SetUp() override
-	{
-		m_lf = {};
-		m_lf.lfHeight = -13;
-		m_lf.lfQuality = NONANTIALIASED_QUALITY;
-		lstrcpyA(m_lf.lfFaceName, "Tahoma");
-		m_hFont = ::CreateFontIndirectA(&m_lf);
-		m_hIcon = kt::SolidIcon(kRed);
-	}
 	virtual void TearDown() override
 	{
 		::DeleteObject(m_hFont);
@@ -133,19 +121,8 @@ protected:
 					::SetPixel(hdc, rc.left + look.nFocus, y, 0);
 					::SetPixel(hdc, rc.right - look.nFocus - 1, y, 0);
 				}
-				HGDIOBJ hOld = ::SelectObject(hdc, m_hFont);
-				::SetBkMode(hdc, TRANSPARENT);
-				RECT rcText = look.rcText;
-				if (look.bEmbossed)
-				{
-					::SetTextColor(hdc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-					::OffsetRect(&rcText, 1, 1);
-					::DrawTextA(hdc, look.text, -1, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-					::OffsetRect(&rcText, -1, -1);
-				}
-				::SetTextColor(hdc, ::GetSysColor(look.bEmbossed ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-				::DrawTextA(hdc, look.text, -1, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-				::SelectObject(hdc, hOld);
+				kt::DrawCaption(hdc, m_hFont, look.text, look.rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+					::GetSysColor(COLOR_BTNTEXT), look.bEmbossed);
 			});
 	}
 
@@ -160,9 +137,9 @@ protected:
 		wnd.SendMessage(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
 	}
 
-	LOGFONTA m_lf;
-	HFONT m_hFont = NULL;
-	HICON m_hIcon = NULL;
+	LOGFONTA m_lf = kt::TestLogFont();
+	HFONT m_hFont = kt::CreateTestFont();
+	HICON m_hIcon = kt::SolidIcon(kRed);
 	ClickHost m_host;
 };
 
@@ -222,32 +199,9 @@ TEST_F(QTXButtonTest, EveryStateIsDrawnAsPlainGdiDrawsIt)
 	}
 }
 
-TEST_F(QTXButtonTest, ShadedFaceFollowsHotAndPressed)
-{
-	Exposed<CQTXButton> btn;
-	Make(btn, "");
-	btn.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, RGB(90, 140, 200)));
-	kt::Snapshot normal = Render(btn, 0);
-	// A gradient from top to bottom and no frame while the mouse is away.
-	EXPECT_NE(normal.At(50, 1), normal.At(50, 28));
-	EXPECT_EQ(normal.At(0, 15), normal.At(50, 15));
-	// Pressed: the face sinks by one pixel inside a thin frame.
-	kt::Snapshot pressed = Render(btn, ODS_SELECTED);
-	for (int y = 2; y < 28; ++y)
-		ASSERT_EQ(pressed.At(50, y + 1), normal.At(50, y)) << y;
-	EXPECT_EQ(pressed.At(0, 15), ::GetSysColor(COLOR_BTNSHADOW));
-	EXPECT_EQ(pressed.At(99, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-	// Hot: a darker face with a raised thin frame.
-	btn.m_bHot = true;
-	kt::Snapshot hot = Render(btn, 0);
-	EXPECT_LT(GetGValue(hot.At(50, 15)), GetGValue(normal.At(50, 15)));
-	EXPECT_EQ(hot.At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-	EXPECT_EQ(hot.At(99, 15), ::GetSysColor(COLOR_BTNSHADOW));
-}
-
 TEST_F(QTXButtonTest, JumpingIconRisesOverItsShadowWhileHot)
 {
-	Exposed<CQTXButton> btn;
+	Exposed btn;
 	Make(btn, "");
 	btn.SetIcon(::CopyIcon(m_hIcon), BS_CENTER, BS_VCENTER);
 	btn.SetJumpIcon(true);
@@ -297,7 +251,7 @@ TEST_F(QTXButtonTest, ClickAndDoubleClickEachNotifyOnce)
 	EXPECT_TRUE(rec.Matches(kClickSeq, kButtonTraffic));
 }
 
-TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilRelease)
+TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilReleasedOrDraggedOut)
 {
 	CQTXButton btn;
 	Make(btn);
@@ -334,49 +288,62 @@ TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilRelease)
 	EXPECT_EQ(::GetCapture(), (HWND)NULL);
 	kt::PumpFor(350);
 	EXPECT_EQ(m_host.m_clicks.size(), 1u);
-}
 
-TEST_F(QTXButtonTest, DraggingOutStopsTheRepeatForGood)
-{
-	CQTXButton btn;
-	Make(btn);
-	btn.SetAsRepeaterButton();
+	// Dragged out, the repetition stops for good: back in, the button is
+	// pushed again but does not repeat.
+	CQTXButton again;
+	Make(again);
+	again.SetAsRepeaterButton();
+	m_host.m_clicks.clear();
 	CursorAt(CPoint(60, 25));
-	Mouse(btn, WM_LBUTTONDOWN);
+	Mouse(again, WM_LBUTTONDOWN);
 	ASSERT_TRUE(kt::PumpUntil([&] { return m_host.m_clicks.size() >= 1; }));
 	CursorAt(CPoint(200, 150));
-	Mouse(btn, WM_MOUSEMOVE, CPoint(190, 140));
-	EXPECT_FALSE(btn.GetState() & BST_PUSHED);
+	Mouse(again, WM_MOUSEMOVE, CPoint(190, 140));
+	EXPECT_FALSE(again.GetState() & BST_PUSHED);
 	kt::PumpFor(200);
 	const size_t nOut = m_host.m_clicks.size();
-	// Back in: pushed again, but the repetition does not restart.
 	CursorAt(CPoint(60, 25));
-	Mouse(btn, WM_MOUSEMOVE);
-	EXPECT_TRUE(btn.GetState() & BST_PUSHED);
+	Mouse(again, WM_MOUSEMOVE);
+	EXPECT_TRUE(again.GetState() & BST_PUSHED);
 	kt::PumpFor(300);
-	Mouse(btn, WM_LBUTTONUP);
+	Mouse(again, WM_LBUTTONUP);
 	EXPECT_EQ(m_host.m_clicks.size(), nOut);
 	EXPECT_LE(nOut, 2u);
 }
 
-TEST_F(QTXButtonTest, HotWhileTheMouseIsOverAFlatButton)
+TEST_F(QTXButtonTest, ShadedFlatButtonIsHotWhileTheMouseIsOverItAndSinksWhenPressed)
 {
-	Exposed<CQTXButton> btn;
+	Exposed btn;
+	CursorAt(CPoint(250, 150));
 	Make(btn, "");
 	btn.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, RGB(90, 140, 200)));
+	const kt::Snapshot normal = Render(btn, 0);
+	// A gradient from top to bottom and no frame while the mouse is away.
+	EXPECT_NE(normal.At(50, 1), normal.At(50, 28));
+	EXPECT_EQ(normal.At(0, 15), normal.At(50, 15));
+	// Pressed: the face sinks by one pixel inside a thin frame.
+	const kt::Snapshot pressed = Render(btn, ODS_SELECTED);
+	for (int y = 2; y < 28; ++y)
+		ASSERT_EQ(pressed.At(50, y + 1), normal.At(50, y)) << y;
+	EXPECT_EQ(pressed.At(0, 15), ::GetSysColor(COLOR_BTNSHADOW));
+	EXPECT_EQ(pressed.At(99, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+
+	// Hot from a move over it: a darker face with a raised thin frame.
 	CursorAt(CPoint(60, 25));
 	Mouse(btn, WM_MOUSEMOVE);
 	kt::FlushPaint(m_host.GetSafeHwnd());
 	EXPECT_TRUE(btn.m_bHot);
-	EXPECT_EQ(btn.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
-	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	const kt::Snapshot hot(btn.GetSafeHwnd());
+	EXPECT_LT(GetGValue(hot.At(50, 15)), GetGValue(normal.At(50, 15)));
+	EXPECT_EQ(hot.At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	EXPECT_EQ(hot.At(99, 15), ::GetSysColor(COLOR_BTNSHADOW));
 	// The mouse leaves: the system tells the button, which repaints without
 	// frame, through its parent's WM_DRAWITEM.
 	CursorAt(CPoint(250, 150));
 	ASSERT_TRUE(kt::PumpUntil([&] { return !btn.m_bHot; }));
 	kt::FlushPaint(m_host.GetSafeHwnd());
-	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).CountDiff(Render(btn, 0)), 0);
-	EXPECT_NE(kt::Snapshot(btn.GetSafeHwnd()).At(0, 15), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).CountDiff(normal), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -528,7 +495,7 @@ TEST_F(QTXButtonTest, IconsTheButtonLoadedOrWasGivenAreDestroyedOnceAndOnlyOnce)
 	};
 	HICON hLoaded, hHot, hGiven = ::CopyIcon(m_hIcon);
 	{
-		Exposed<CQTXButton> btn;
+		Exposed btn;
 		Make(btn);
 		btn.SetIcon(QTXIcon::IconOK, BS_LEFT, BS_VCENTER, true);
 		hLoaded = btn.m_hIcon;
@@ -591,33 +558,27 @@ TEST_F(QTXButtonTest, ContentSizeAddsCaptionIconAndFocusMargin)
 
 TEST_F(QTXButtonTest, CreatePaintDestroyCyclesLeakNoGdiObject)
 {
-	auto cycle = [&]
-	{
-		CQTXButton btn;
-		CQTXCheckbox box;
-		CQTXRadiobutton radio;
-		Make(btn, "Button");
-		Make(box, "Box", 0, CRect(10, 50, 110, 80), 201);
-		Make(radio, "Radio", 0, CRect(10, 90, 110, 120), 202);
-		btn.SetShadeProps(ShadeProps(ShadeProps::ShadeMetal, RGB(200, 180, 120)));
-		btn.SetIcon(QTXIcon::IconSave, BS_LEFT, BS_VCENTER, true);
-		btn.SetFont("", -1, 700, 0, 0);
-		btn.SetJumpIcon(true);
-		box.SetChecked(true);
-		radio.SetChecked(true);
-		CursorAt(CPoint(60, 25));
-		Mouse(btn, WM_MOUSEMOVE);
-		m_host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-		btn.EnableWindow(FALSE);
-		kt::FlushPaint(m_host.GetSafeHwnd());
-	};
-	cycle();
-	kt::RunIdle();
-	const int nBefore = kt::CountGdiObjects();
-	for (int i = 0; i < 20; ++i)
-		cycle();
-	kt::RunIdle();
-	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+	EXPECT_TRUE(kt::LeavesNoGdiObjects(
+		[&]
+		{
+			CQTXButton btn;
+			CQTXCheckbox box;
+			CQTXRadiobutton radio;
+			Make(btn, "Button");
+			Make(box, "Box", 0, CRect(10, 50, 110, 80), 201);
+			Make(radio, "Radio", 0, CRect(10, 90, 110, 120), 202);
+			btn.SetShadeProps(ShadeProps(ShadeProps::ShadeMetal, RGB(200, 180, 120)));
+			btn.SetIcon(QTXIcon::IconSave, BS_LEFT, BS_VCENTER, true);
+			btn.SetFont("", -1, 700, 0, 0);
+			btn.SetJumpIcon(true);
+			box.SetChecked(true);
+			radio.SetChecked(true);
+			CursorAt(CPoint(60, 25));
+			Mouse(btn, WM_MOUSEMOVE);
+			m_host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+			btn.EnableWindow(FALSE);
+			kt::FlushPaint(m_host.GetSafeHwnd());
+		}));
 }
 
 } // namespace

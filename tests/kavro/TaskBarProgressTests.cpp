@@ -11,7 +11,6 @@
 
 #include <kavro/TaskBarProgressCtrl.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,10 @@ using Calls = std::vector<std::string>;
 Calls g_calls;
 HWND g_hWndMain = NULL;
 
-void Note(const std::string& call, HWND hWnd)
+HRESULT Note(const std::string& call, HWND hWnd)
 {
 	g_calls.push_back(hWnd == g_hWndMain ? call : call + " (other window)");
+	return S_OK;
 }
 
 class RecordingTaskbar final : public ITaskbarList3
@@ -35,139 +35,85 @@ class RecordingTaskbar final : public ITaskbarList3
 public:
 	RecordingTaskbar() { g_calls.push_back("created"); }
 
-	// IUnknown
-	virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+	virtual STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
 	{
-		if (riid != IID_IUnknown && riid != IID_ITaskbarList && riid != IID_ITaskbarList2 &&
-			riid != IID_ITaskbarList3)
-		{
-			*ppv = NULL;
-			return E_NOINTERFACE;
-		}
-		*ppv = static_cast<ITaskbarList3*>(this);
-		AddRef();
-		return S_OK;
+		const bool bKnown = riid == IID_IUnknown || riid == IID_ITaskbarList || riid == IID_ITaskbarList2 ||
+							riid == IID_ITaskbarList3;
+		*ppv = bKnown ? static_cast<ITaskbarList3*>(this) : NULL;
+		if (bKnown)
+			AddRef();
+		return bKnown ? S_OK : E_NOINTERFACE;
 	}
-	virtual ULONG STDMETHODCALLTYPE AddRef() override { return ++m_nRefs; }
-	virtual ULONG STDMETHODCALLTYPE Release() override
+	virtual STDMETHODIMP_(ULONG) AddRef() override { return ++m_nRefs; }
+	virtual STDMETHODIMP_(ULONG) Release() override
 	{
-		const ULONG nRefs = --m_nRefs;
-		if (nRefs == 0)
-		{
-			g_calls.push_back("released");
-			delete this;
-		}
-		return nRefs;
+		if (--m_nRefs != 0)
+			return m_nRefs;
+		g_calls.push_back("released");
+		delete this;
+		return 0;
 	}
-
-	// ITaskbarList, ITaskbarList2
-	virtual HRESULT STDMETHODCALLTYPE HrInit() override
+	virtual STDMETHODIMP HrInit() override
 	{
 		g_calls.push_back("HrInit");
 		return S_OK;
 	}
-	virtual HRESULT STDMETHODCALLTYPE AddTab(HWND hWnd) override { return Other("AddTab", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE DeleteTab(HWND hWnd) override { return Other("DeleteTab", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE ActivateTab(HWND hWnd) override { return Other("ActivateTab", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND hWnd) override { return Other("SetActiveAlt", hWnd); }
-	virtual HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND hWnd, WINBOOL) override
+	// The two calls the progress uses; any other is noted as such.
+	virtual STDMETHODIMP SetProgressValue(HWND h, ULONGLONG nDone, ULONGLONG nTotal) override
 	{
-		return Other("MarkFullscreenWindow", hWnd);
+		return Note("value " + std::to_string(nDone) + "/" + std::to_string(nTotal), h);
 	}
-
-	// ITaskbarList3: the two calls the progress uses, and the rest noted by name.
-	virtual HRESULT STDMETHODCALLTYPE SetProgressValue(HWND hWnd, ULONGLONG nDone, ULONGLONG nTotal) override
+	virtual STDMETHODIMP SetProgressState(HWND h, TBPFLAG state) override
 	{
-		Note("value " + std::to_string(nDone) + "/" + std::to_string(nTotal), hWnd);
-		return S_OK;
+		return Note("state " + std::to_string(state), h);
 	}
-	virtual HRESULT STDMETHODCALLTYPE SetProgressState(HWND hWnd, TBPFLAG state) override
+	virtual STDMETHODIMP AddTab(HWND h) override { return Note("other", h); }
+	virtual STDMETHODIMP DeleteTab(HWND h) override { return Note("other", h); }
+	virtual STDMETHODIMP ActivateTab(HWND h) override { return Note("other", h); }
+	virtual STDMETHODIMP SetActiveAlt(HWND h) override { return Note("other", h); }
+	virtual STDMETHODIMP MarkFullscreenWindow(HWND h, WINBOOL) override { return Note("other", h); }
+	virtual STDMETHODIMP RegisterTab(HWND h, HWND) override { return Note("other", h); }
+	virtual STDMETHODIMP UnregisterTab(HWND h) override { return Note("other", h); }
+	virtual STDMETHODIMP SetTabOrder(HWND h, HWND) override { return Note("other", h); }
+	virtual STDMETHODIMP SetTabActive(HWND h, HWND, DWORD) override { return Note("other", h); }
+	virtual STDMETHODIMP ThumbBarAddButtons(HWND h, UINT, LPTHUMBBUTTON) override { return Note("other", h); }
+	virtual STDMETHODIMP ThumbBarUpdateButtons(HWND h, UINT, LPTHUMBBUTTON) override
 	{
-		Note("state " + std::to_string(state), hWnd);
-		return S_OK;
+		return Note("other", h);
 	}
-	virtual HRESULT STDMETHODCALLTYPE RegisterTab(HWND hWnd, HWND) override
-	{
-		return Other("RegisterTab", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE UnregisterTab(HWND hWnd) override
-	{
-		return Other("UnregisterTab", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE SetTabOrder(HWND hWnd, HWND) override
-	{
-		return Other("SetTabOrder", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE SetTabActive(HWND hWnd, HWND, DWORD) override
-	{
-		return Other("SetTabActive", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND hWnd, UINT, LPTHUMBBUTTON) override
-	{
-		return Other("ThumbBarAddButtons", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND hWnd, UINT, LPTHUMBBUTTON) override
-	{
-		return Other("ThumbBarUpdateButtons", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND hWnd, HIMAGELIST) override
-	{
-		return Other("ThumbBarSetImageList", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND hWnd, HICON, LPCWSTR) override
-	{
-		return Other("SetOverlayIcon", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND hWnd, LPCWSTR) override
-	{
-		return Other("SetThumbnailTooltip", hWnd);
-	}
-	virtual HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND hWnd, RECT*) override
-	{
-		return Other("SetThumbnailClip", hWnd);
-	}
+	virtual STDMETHODIMP ThumbBarSetImageList(HWND h, HIMAGELIST) override { return Note("other", h); }
+	virtual STDMETHODIMP SetOverlayIcon(HWND h, HICON, LPCWSTR) override { return Note("other", h); }
+	virtual STDMETHODIMP SetThumbnailTooltip(HWND h, LPCWSTR) override { return Note("other", h); }
+	virtual STDMETHODIMP SetThumbnailClip(HWND h, RECT*) override { return Note("other", h); }
 
 private:
-	HRESULT Other(const char* name, HWND hWnd)
-	{
-		Note(name, hWnd);
-		return S_OK;
-	}
-
 	ULONG m_nRefs = 1;
 };
 
 // Makes recording objects, or fails with m_hrCreate as a taskbar list that
-// cannot be made does.
+// cannot be made does. It lives as long as the test that registers it.
 class RecordingFactory : public IClassFactory
 {
 public:
-	virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+	virtual STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
 	{
-		if (riid != IID_IUnknown && riid != IID_IClassFactory)
-		{
-			*ppv = NULL;
-			return E_NOINTERFACE;
-		}
-		*ppv = static_cast<IClassFactory*>(this);
-		return S_OK;
+		const bool bKnown = riid == IID_IUnknown || riid == IID_IClassFactory;
+		*ppv = bKnown ? static_cast<IClassFactory*>(this) : NULL;
+		return bKnown ? S_OK : E_NOINTERFACE;
 	}
-	// The factory lives as long as the test that registers it.
-	virtual ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-	virtual ULONG STDMETHODCALLTYPE Release() override { return 1; }
-	virtual HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pOuter, REFIID riid, void** ppv) override
+	virtual STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+	virtual STDMETHODIMP_(ULONG) Release() override { return 1; }
+	virtual STDMETHODIMP CreateInstance(IUnknown* pOuter, REFIID riid, void** ppv) override
 	{
 		*ppv = NULL;
-		if (pOuter != NULL)
-			return CLASS_E_NOAGGREGATION;
-		if (FAILED(m_hrCreate))
-			return m_hrCreate;
+		if (pOuter != NULL || FAILED(m_hrCreate))
+			return pOuter != NULL ? CLASS_E_NOAGGREGATION : m_hrCreate;
 		RecordingTaskbar* pObject = new RecordingTaskbar;
 		const HRESULT hr = pObject->QueryInterface(riid, ppv);
 		pObject->Release();
 		return hr;
 	}
-	virtual HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+	virtual STDMETHODIMP LockServer(BOOL) override { return S_OK; }
 
 	HRESULT m_hrCreate = S_OK;
 };
@@ -183,7 +129,6 @@ protected:
 		g_hWndMain = m_main.GetSafeHwnd();
 		SetMainWnd(&m_main);
 	}
-
 	virtual void TearDown() override
 	{
 		// Taken back before the window goes, which would otherwise end the
@@ -192,96 +137,81 @@ protected:
 		::CoRevokeClassObject(m_dwCookie);
 	}
 
-	static void SetMainWnd(CWnd* pWnd) { AfxGetThread()->m_pMainWnd = pWnd; }
+	void SetMainWnd(CWnd* pWnd) { AfxGetThread()->m_pMainWnd = pWnd; }
 
 	kt::HostWindow m_main{ 100, 60 };
 	RecordingFactory m_factory;
 	DWORD m_dwCookie = 0;
 };
 
-TEST_F(TaskBarProgressTest, EveryCallReachesTheTaskbarInOrder)
+TEST_F(TaskBarProgressTest, CallsReachTheTaskbarOfTheMainWindowInOrder)
 {
+	const struct
 	{
-		TaskBarProgressCtrl progress;
-		progress.SetTotalCount(10);
-		progress.SetProgress(3);
-		progress.IncreaseCount();
-		progress.SpinInPlace();
-		progress.Pause();
-		progress.ShowError();
-		progress.SetProgress(7);
-		progress.SetTotalCount(20); // only the total changes
-		progress.IncreaseCount();
-		progress.Stop();
-		progress.Stop(); // nothing left to stop
-		progress.SetProgress(1);
-		progress.SetTotalCount(5); // starts again
-		progress.IncreaseCount();
-	} // and the destructor clears the button
-	const Calls want = { "created", "HrInit", "state 2", "value 3/10", "value 4/10", "state 1", "state 8",
-		"state 4", "value 7/10", "value 8/20", "state 0", "released", "created", "HrInit", "state 2",
-		"value 1/5", "state 0", "released" };
-	EXPECT_EQ(g_calls, want);
-}
-
-// Before the taskbar object exists a value is not kept, but a count is.
-TEST_F(TaskBarProgressTest, CountsMadeBeforeTheTotalShowLater)
-{
-	TaskBarProgressCtrl progress;
-	progress.SetProgress(50);
-	progress.IncreaseCount();
-	progress.IncreaseCount();
-	progress.SpinInPlace();
-	progress.Pause();
-	progress.ShowError();
-	progress.Stop();
-	EXPECT_TRUE(g_calls.empty());
-	progress.SetTotalCount(10);
-	progress.IncreaseCount();
-	const Calls want = { "created", "HrInit", "state 2", "value 3/10" };
-	EXPECT_EQ(g_calls, want);
-}
-
-TEST_F(TaskBarProgressTest, WithoutAMainWindowNothingHappens)
-{
-	SetMainWnd(NULL);
-	TaskBarProgressCtrl progress;
-	progress.SetTotalCount(10);
-	progress.IncreaseCount();
-	progress.SetProgress(4);
-	EXPECT_TRUE(g_calls.empty());
-
-	// The count went on; the total set without a window did not count.
-	SetMainWnd(&m_main);
-	progress.SetTotalCount(8);
-	progress.IncreaseCount();
-	// A main window that goes away while progress shows: calls do nothing,
-	// and the object is still let go.
-	SetMainWnd(NULL);
-	progress.IncreaseCount();
-	progress.ShowError();
-	progress.Stop();
-	const Calls want = { "created", "HrInit", "state 2", "value 2/8", "released" };
-	EXPECT_EQ(g_calls, want);
-}
-
-// A taskbar list that cannot be made (as on a thread without COM) leaves every
-// call harmless, and the next total tries again.
-TEST_F(TaskBarProgressTest, ATaskbarThatCannotBeMadeIsTriedAgain)
-{
-	TaskBarProgressCtrl progress;
-	m_factory.m_hrCreate = CO_E_NOTINITIALIZED;
-	progress.SetTotalCount(4);
-	progress.SetProgress(1);
-	progress.IncreaseCount();
-	progress.Pause();
-	progress.Stop();
-	EXPECT_TRUE(g_calls.empty());
-	m_factory.m_hrCreate = S_OK;
-	progress.SetTotalCount(4);
-	progress.SetProgress(2);
-	const Calls want = { "created", "HrInit", "state 2", "value 2/4" };
-	EXPECT_EQ(g_calls, want);
+		const char* name;
+		std::function<void(TaskBarProgressCtrl&)> script;
+		Calls want;
+	} cases[] = {
+		{ "every call, a stop, a new start and the destructor",
+			[](TaskBarProgressCtrl& p)
+			{
+				p.SetTotalCount(10), p.SetProgress(3), p.IncreaseCount(), p.SpinInPlace(), p.Pause();
+				p.ShowError(), p.SetProgress(7);
+				p.SetTotalCount(20); // only the total changes
+				p.IncreaseCount(), p.Stop();
+				p.Stop(); // nothing left to stop
+				p.SetProgress(1), p.SetTotalCount(5), p.IncreaseCount();
+			},
+			{ "created", "HrInit", "state 2", "value 3/10", "value 4/10", "state 1", "state 8", "state 4",
+				"value 7/10", "value 8/20", "state 0", "released", "created", "HrInit", "state 2",
+				"value 1/5", "state 0", "released" } },
+		// Before the taskbar object exists a value is not kept, but a count is.
+		{ "counts before the total show later",
+			[](TaskBarProgressCtrl& p)
+			{
+				p.SetProgress(50), p.IncreaseCount(), p.IncreaseCount(), p.SpinInPlace(), p.Pause();
+				p.ShowError(), p.Stop();
+				EXPECT_TRUE(g_calls.empty());
+				p.SetTotalCount(10), p.IncreaseCount();
+			},
+			{ "created", "HrInit", "state 2", "value 3/10", "state 0", "released" } },
+		// Without a main window nothing happens, and a total set then does
+		// not count; a main window that goes while progress shows leaves the
+		// calls harmless, and the object is still let go.
+		{ "main window missing",
+			[this](TaskBarProgressCtrl& p)
+			{
+				SetMainWnd(NULL);
+				p.SetTotalCount(10), p.IncreaseCount(), p.SetProgress(4);
+				SetMainWnd(&m_main);
+				p.SetTotalCount(8), p.IncreaseCount();
+				SetMainWnd(NULL);
+				p.IncreaseCount(), p.ShowError(), p.Stop();
+			},
+			{ "created", "HrInit", "state 2", "value 2/8", "released" } },
+		// A taskbar list that cannot be made (as on a thread without COM)
+		// leaves every call harmless, and the next total tries again.
+		{ "taskbar that cannot be made",
+			[this](TaskBarProgressCtrl& p)
+			{
+				m_factory.m_hrCreate = CO_E_NOTINITIALIZED;
+				p.SetTotalCount(4), p.SetProgress(1), p.IncreaseCount(), p.Pause(), p.Stop();
+				m_factory.m_hrCreate = S_OK;
+				p.SetTotalCount(4), p.SetProgress(2);
+			},
+			{ "created", "HrInit", "state 2", "value 2/4", "state 0", "released" } },
+	};
+	for (const auto& c : cases)
+	{
+		g_calls.clear();
+		m_factory.m_hrCreate = S_OK;
+		SetMainWnd(&m_main);
+		{
+			TaskBarProgressCtrl progress;
+			c.script(progress);
+		}
+		EXPECT_EQ(g_calls, c.want) << c.name;
+	}
 }
 
 } // namespace

@@ -183,15 +183,6 @@ TEST_F(WndUtilsTest, SwapEntriesMovesTextAndOnRequestItemDataWithRedrawingOff)
 		{ kt::kIncidental, { LB_GETTEXTLEN, LB_GETTEXT, LB_DELETESTRING, LB_INSERTSTRING, LB_SETCURSEL } }));
 }
 
-TEST_F(WndUtilsTest, Remove3DBorderSwapsTheClientEdgeForAFlatBorder)
-{
-	CListBox list;
-	ASSERT_TRUE(list.CreateEx(WS_EX_CLIENTEDGE, "LISTBOX", NULL, WS_CHILD | WS_VISIBLE, kRect, &m_host, kId));
-	WndUtils::Remove3DBorder(list);
-	EXPECT_FALSE(list.GetExStyle() & WS_EX_CLIENTEDGE);
-	EXPECT_TRUE(list.GetStyle() & WS_BORDER);
-}
-
 // ---------------------------------------------------------------------------
 // Edit controls
 
@@ -217,38 +208,8 @@ TEST_F(WndUtilsTest, EditScrollBarShowsOnlyWhenTheLinesDoNotFit)
 	}
 }
 
-TEST_F(WndUtilsTest, CaretPositionIsTheCharacterAtTheCaret)
-{
-	CEdit edit;
-	Make(edit, ES_AUTOHSCROLL);
-	edit.SetWindowText("hello world");
-	m_host.SetForegroundWindow();
-	edit.SetFocus();
-	for (const int nChar : { 0, 6, 11 })
-	{
-		edit.SetSel(nChar, nChar);
-		EXPECT_EQ(WndUtils::GetCaretPosition(edit), nChar);
-	}
-}
-
 // ---------------------------------------------------------------------------
 // Windows
-
-TEST_F(WndUtilsTest, ActualClientRectIsTheClientAreaWithoutScrollBars)
-{
-	CRect rcPlain;
-	for (const DWORD dwScroll :
-		{ DWORD(0), DWORD(WS_HSCROLL), DWORD(WS_VSCROLL), DWORD(WS_HSCROLL | WS_VSCROLL) })
-	{
-		CStatic ctrl;
-		ASSERT_TRUE(ctrl.Create("", WS_CHILD | WS_BORDER | dwScroll, kRect, &m_host));
-		CRect rc;
-		WndUtils::GetActualClientRect(ctrl, rc);
-		if (dwScroll == 0)
-			ctrl.GetClientRect(&rcPlain);
-		EXPECT_TRUE(rc == rcPlain) << std::hex << dwScroll;
-	}
-}
 
 TEST_F(WndUtilsTest, FitWindowToSizeGivesTheClientSizeAndKeepsTheWindowOnTheWorkArea)
 {

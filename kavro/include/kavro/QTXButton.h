@@ -112,9 +112,6 @@ protected:
 	bool IsHeldOver(CPoint point) const;
 	// Stores the icon alignments, centring values that are not allowed.
 	void SetIconAlign(unsigned int alignH, unsigned int alignV);
-	// The icon rectangle from the icon's hot spot; false for a handle that
-	// is not an icon.
-	bool MeasureIcon(HICON hIcon);
 	void CreateDefaultFont();
 	void DrawIcon(CDC* pDC, HICON hIcon, CPoint pt, UINT nFlags, HBRUSH hBrush = NULL) const;
 	// Draws the face for the item state into the memory DC; a default

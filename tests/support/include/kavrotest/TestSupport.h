@@ -1,8 +1,8 @@
 // TestSupport.h - helpers shared by the test executables.
 //
 // Classes in this file:
-//   HostWindow, DialogTemplate, Snapshot, Expected, Ignore, Recorded, MessageRecorder, MenuAnswer, TempDir,
-//   WineDrive
+//   HostWindow, DialogTemplate, Snapshot, TabPage, Expected, Ignore, Recorded, MessageRecorder, MenuAnswer,
+//   TempDir, WineDrive
 #pragma once
 
 #include <afxwin.h>
@@ -54,6 +54,7 @@ public:
 	virtual ~HostWindow();
 
 	void SetPainter(Painter painter);
+	const Painter& GetPainter() const { return m_painter; }
 
 	// Fills the client area with one colour.
 	static Painter Solid(COLORREF cr);
@@ -132,6 +133,46 @@ private:
 
 // A square icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF cr, int size = 16);
+
+// The host's painting under rc (host client coordinates), then draw() on top
+// in rc's own coordinates: what a transparent control at rc should show.
+Snapshot DrawOverHost(const HostWindow& host, const RECT& rc, const std::function<void(HDC)>& draw = {});
+
+// ---------------------------------------------------------------------------
+// Text as the tests draw it. The test font is Tahoma at 13 pixels without
+// antialiasing, so that a picture is the same pixel for pixel every time.
+
+LOGFONTA TestLogFont();
+// The caller deletes it.
+HFONT CreateTestFont();
+// Width of one line of text in the font.
+int TextWidth(HFONT hFont, const char* text);
+// DrawText of text in rc with a transparent background, in cr, or when
+// bEmbossed grey over a highlight copy one pixel down and right: the caption
+// of a disabled control.
+void DrawCaption(HDC hdc, HFONT hFont, const char* text, RECT rc, UINT format, COLORREF cr,
+	bool bEmbossed = false);
+
+// ---------------------------------------------------------------------------
+// Windows
+
+// Invalidates the window and its children, paints them now and handles what
+// the painting queued.
+void RepaintAll(HWND hWnd);
+
+// A tab control at rcTabs in the parent, holding a page window that paints
+// nothing of its own: where a transparent control on a tab page sits.
+struct TabPage
+{
+	TabPage(CWnd* pParent, const RECT& rcTabs);
+	~TabPage();
+	CWnd m_tabs;
+	CWnd m_page;
+};
+
+// Runs cycle once (first-use objects), then nCycles times, and fails when the
+// process then holds more or fewer GDI objects than after the first.
+::testing::AssertionResult LeavesNoGdiObjects(const std::function<void()>& cycle, int nCycles = 20);
 
 // ---------------------------------------------------------------------------
 // Message sequences, in the manner of Wine's conformance tests. A recorder
