@@ -9,6 +9,7 @@
 #include "ButtonsPage.h"
 #include "EditsPage.h"
 #include "FoldersPage.h"
+#include "FormsPage.h"
 #include "LabelsPage.h"
 #include "ProgressPage.h"
 #include "resource.h"
@@ -39,13 +40,14 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 5
+		PageCount = 6
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
 	CProgressPage m_pageProgress;
 	CButtonsPage m_pageButtons;
 	CEditsPage m_pageEdits;
+	CFormsPage m_pageForms;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers

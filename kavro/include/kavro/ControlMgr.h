@@ -112,6 +112,9 @@ protected:
 	// Splits a field's rectangle: one line of the label font on top, the
 	// data area 3 pixels below it.
 	void SplitRect(CWnd& label, const CRect& rect, CRect& rcLabel, CRect& rcData);
+	// Moves and sizes one of the field's windows, repainting it and what it
+	// uncovered at the next WM_PAINT; nothing when wnd has no window.
+	static void MoveFieldWindow(CWnd& wnd, const CRect& rect);
 
 	CFont m_fontLabel;
 	CFont m_fontControl;
