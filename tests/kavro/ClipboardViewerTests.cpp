@@ -11,6 +11,7 @@
 #include <qtx/Graphics.h>
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <atomic>
 #include <string>
@@ -109,6 +110,19 @@ COLORREF PixelOfFile(const CString& path)
 	Gdiplus::Bitmap image(CStringW(path).GetString());
 	Gdiplus::Color px;
 	return image.GetPixel(1, 1, &px) == Gdiplus::Ok ? RGB(px.GetR(), px.GetG(), px.GetB()) : CLR_INVALID;
+}
+
+// Threads of this process now.
+int ThreadCount()
+{
+	HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+	THREADENTRY32 te = {};
+	te.dwSize = sizeof(te);
+	int n = 0;
+	for (BOOL ok = ::Thread32First(snap, &te); ok; ok = ::Thread32Next(snap, &te))
+		n += te.th32OwnerProcessID == ::GetCurrentProcessId();
+	::CloseHandle(snap);
+	return n;
 }
 
 // What the viewer reported at one notification: when, the flags that were
@@ -291,11 +305,12 @@ TEST(ClipboardViewer, UnreadableContentGivesTheFlagsOnly)
 	EXPECT_EQ(held.content, Lines());
 }
 
-// A viewer or owner that goes while a reading is due stops the timer; nothing
-// arrives afterwards and nothing crashes. The three wait out one quiet period
-// together.
+// A viewer or owner that goes while a reading is due stops the timer's
+// thread; nothing arrives afterwards and nothing crashes. The three wait out
+// one quiet period together.
 TEST(ClipboardViewer, NothingIsPostedAfterTheViewerOrItsOwnerIsGone)
 {
+	const int nThreads = ThreadCount();
 	Owner owners[3];
 	CClipboardViewer* viewers[3];
 	for (int i = 0; i < 3; ++i)
@@ -313,6 +328,7 @@ TEST(ClipboardViewer, NothingIsPostedAfterTheViewerOrItsOwnerIsGone)
 	kt::PumpFor(400);
 	for (int i = 0; i < 3; ++i)
 		EXPECT_TRUE(owners[i].m_readings.empty()) << i;
+	EXPECT_EQ(ThreadCount(), nThreads);
 	delete viewers[0];
 	delete viewers[2];
 }
