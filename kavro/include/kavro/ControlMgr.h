@@ -64,7 +64,8 @@ public:
 	virtual void GetRect(CRect& rect) const;
 	// What the form must invalidate for the field's drawing; empty by default.
 	virtual void GetRedrawRect(CRect& rect) const;
-	// Moves the windows to their rectangles, repainting them.
+	// Moves the windows to their rectangles; they and what they uncovered
+	// are repainted at the next WM_PAINT.
 	virtual void DoMoveWindow();
 	virtual void ShowData(const CString& data);
 	virtual CString GetData() const;
