@@ -141,6 +141,13 @@ public:
 	CClipboardViewer* m_pViewer = NULL;
 	std::vector<Reading> m_readings;
 
+	// Creates the viewer for this owner.
+	void Watch(CClipboardViewer* pViewer, bool bCollect, bool bReadNow)
+	{
+		m_pViewer = pViewer;
+		pViewer->Create(bCollect, this, bReadNow);
+	}
+
 protected:
 	afx_msg LRESULT OnContentChanged(WPARAM wParam, LPARAM lParam)
 	{
@@ -167,23 +174,19 @@ BEGIN_MESSAGE_MAP(Owner, kt::HostWindow)
 	ON_REGISTERED_MESSAGE(CClipboardViewer::MSG_CLIPBOARDCONTENT_CHANGED, &Owner::OnContentChanged)
 END_MESSAGE_MAP()
 
-// Reads the clipboard at once through a new viewer that collects (or not),
-// as the quiet period's end does.
-Reading ReadNow(bool bCollect = true)
+// Puts data on the clipboard elsewhere (unless none is given), then reads it
+// at once through a new viewer that collects (or not), as the quiet period's
+// end does.
+Reading ReadNow(const std::vector<ClipData>& data, bool bCollect = true)
 {
+	if (!data.empty())
+		PutElsewhere(data);
 	Owner owner;
 	CClipboardViewer viewer;
-	owner.m_pViewer = &viewer;
-	viewer.Create(bCollect, &owner, true);
+	owner.Watch(&viewer, bCollect, true);
 	kt::PumpPending();
 	EXPECT_EQ(owner.m_readings.size(), 1u);
 	return owner.m_readings.empty() ? Reading() : owner.m_readings[0];
-}
-
-Reading ReadNow(const std::vector<ClipData>& data, bool bCollect = true)
-{
-	PutElsewhere(data);
-	return ReadNow(bCollect);
 }
 
 // A burst of changes is one reading, 300 ms after its last change, of that
@@ -193,8 +196,7 @@ TEST(ClipboardViewer, EachBurstGivesOneReadingOfItsLastChange)
 	PutElsewhere({ Text("start") });
 	Owner owner;
 	CClipboardViewer viewer;
-	owner.m_pViewer = &viewer;
-	viewer.Create(true, &owner, false);
+	owner.Watch(&viewer, true, false);
 	auto burst = [&](int nChanges)
 	{
 		std::atomic<ULONGLONG> lastChange(0);
@@ -300,7 +302,7 @@ TEST(ClipboardViewer, UnreadableContentGivesTheFlagsOnly)
 	PutElsewhere({ Text("held") });
 	et::ClipboardHolder holder;
 	ASSERT_TRUE(holder.IsOpen());
-	const Reading held = ReadNow();
+	const Reading held = ReadNow({});
 	EXPECT_EQ(held.flags, "text");
 	EXPECT_EQ(held.content, Lines());
 }
@@ -314,11 +316,7 @@ TEST(ClipboardViewer, NothingIsPostedAfterTheViewerOrItsOwnerIsGone)
 	Owner owners[3];
 	CClipboardViewer* viewers[3];
 	for (int i = 0; i < 3; ++i)
-	{
-		viewers[i] = new CClipboardViewer;
-		owners[i].m_pViewer = viewers[i];
-		viewers[i]->Create(true, &owners[i], false);
-	}
+		owners[i].Watch(viewers[i] = new CClipboardViewer, true, false);
 	PutElsewhere({ Text("due") });
 	// The change has armed the timers once its notice has been handled.
 	kt::PumpFor(50);
