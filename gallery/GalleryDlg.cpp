@@ -22,6 +22,7 @@ CGalleryDlg::CGalleryDlg(const CString& strShotsDir)
 	m_pages[3] = &m_pageButtons;
 	m_pages[4] = &m_pageEdits;
 	m_pages[5] = &m_pageLists;
+	m_pages[6] = &m_pageForms;
 }
 
 BOOL CGalleryDlg::OnInitDialog()

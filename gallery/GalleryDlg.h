@@ -9,6 +9,7 @@
 #include "ButtonsPage.h"
 #include "EditsPage.h"
 #include "FoldersPage.h"
+#include "FormsPage.h"
 #include "LabelsPage.h"
 #include "ListsPage.h"
 #include "ProgressPage.h"
@@ -40,7 +41,7 @@ protected:
 	int m_nShots;
 	enum
 	{
-		PageCount = 6
+		PageCount = 7
 	};
 	CLabelsPage m_pageLabels;
 	CFoldersPage m_pageFolders;
@@ -48,6 +49,7 @@ protected:
 	CButtonsPage m_pageButtons;
 	CEditsPage m_pageEdits;
 	CListsPage m_pageLists;
+	CFormsPage m_pageForms;
 	CGalleryPage* m_pages[PageCount];
 
 // Message handlers

@@ -8,7 +8,7 @@
 #include "Frame.h"
 
 // Where a field's windows start, until the form gives the field its place.
-static const CRect kInitialRect(0, 0, 10, 10);
+static const CRect kInitialRect(0, 0, 0, 0);
 // Space between the label and the data area below it.
 static const int kLabelGap = 3;
 static const CString kLabelEnd(":");
@@ -238,6 +238,16 @@ void ControlMgr::SplitRect(CWnd& label, const CRect& rect, CRect& rcLabel, CRect
 	rcLabel.bottom = rect.top + nLabelHeight;
 	rcData = rect;
 	rcData.top = rect.top + nLabelHeight + kLabelGap;
+}
+
+void ControlMgr::MoveFieldWindow(CWnd& wnd, const CRect& rect)
+{
+	// Every field's windows start stacked on one another at the same place;
+	// erasing what each move uncovers there at once would paint the whole
+	// stack again for every move. The erase waits for the next paint.
+	if (::IsWindow(wnd.GetSafeHwnd()))
+		wnd.SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+			SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
 }
 
 void ControlMgr::CreateDefaultFonts()

@@ -56,7 +56,7 @@ void ControlMgrEdit::DoCreate(int dataPropID, unsigned int& nextCtrlID, const CS
 
 	m_edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
 					  ES_SELECTIONBAR,
-		CRect(0, 0, 10, 10), pParent, nextCtrlID++);
+		CRect(0, 0, 0, 0), pParent, nextCtrlID++);
 	if (HaveEdit())
 	{
 		// A form's fields look flat: a one-pixel border instead of the sunken edge.
@@ -65,7 +65,7 @@ void ControlMgrEdit::DoCreate(int dataPropID, unsigned int& nextCtrlID, const CS
 	}
 
 	// The Z order is the tab order: label, then edit, after the previous field.
-	const UINT nFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+	const UINT nFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_DEFERERASE;
 	if (pPrevCtrl != NULL && ::IsWindow(m_label.GetSafeHwnd()))
 		m_label.SetWindowPos(pPrevCtrl, 0, 0, 0, 0, nFlags);
 	if (HaveEdit())
@@ -120,10 +120,9 @@ void ControlMgrEdit::GetRect(CRect& rect) const
 
 void ControlMgrEdit::DoMoveWindow()
 {
-	if (::IsWindow(m_label.GetSafeHwnd()))
-		m_label.MoveWindow(&m_rectLabel, TRUE);
+	MoveFieldWindow(m_label, m_rectLabel);
 	if (HaveEdit())
-		m_edit.MoveWindow(&m_rectCtrl, TRUE);
+		MoveFieldWindow(m_edit, m_rectCtrl);
 }
 
 void ControlMgrEdit::ShowData(const CString& data)

@@ -96,8 +96,7 @@ void ControlMgrPhoto::GetRedrawRect(CRect& rect) const
 
 void ControlMgrPhoto::DoMoveWindow()
 {
-	if (::IsWindow(m_label.GetSafeHwnd()))
-		m_label.MoveWindow(&m_rectLabel, TRUE);
+	MoveFieldWindow(m_label, m_rectLabel);
 }
 
 void ControlMgrPhoto::ShowData(const CString& path)

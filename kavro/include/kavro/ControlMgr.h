@@ -64,7 +64,8 @@ public:
 	virtual void GetRect(CRect& rect) const;
 	// What the form must invalidate for the field's drawing; empty by default.
 	virtual void GetRedrawRect(CRect& rect) const;
-	// Moves the windows to their rectangles, repainting them.
+	// Moves the windows to their rectangles; they and what they uncovered
+	// are repainted at the next WM_PAINT.
 	virtual void DoMoveWindow();
 	virtual void ShowData(const CString& data);
 	virtual CString GetData() const;
@@ -112,6 +113,9 @@ protected:
 	// Splits a field's rectangle: one line of the label font on top, the
 	// data area 3 pixels below it.
 	void SplitRect(CWnd& label, const CRect& rect, CRect& rcLabel, CRect& rcData);
+	// Moves and sizes one of the field's windows, repainting it and what it
+	// uncovered at the next WM_PAINT; nothing when wnd has no window.
+	static void MoveFieldWindow(CWnd& wnd, const CRect& rect);
 
 	CFont m_fontLabel;
 	CFont m_fontControl;
