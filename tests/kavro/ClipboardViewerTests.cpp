@@ -300,9 +300,8 @@ TEST(ClipboardViewer, UnreadableContentGivesTheFlagsOnly)
 	EXPECT_EQ(noTemp.content, Lines());
 
 	PutElsewhere({ Text("held") });
-	et::ClipboardHolder holder;
-	ASSERT_TRUE(holder.IsOpen());
-	const Reading held = ReadNow({});
+	Reading held;
+	et::WhileClipboardHeld(true, [&] { held = ReadNow({}); });
 	EXPECT_EQ(held.flags, "text");
 	EXPECT_EQ(held.content, Lines());
 }

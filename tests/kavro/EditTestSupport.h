@@ -45,10 +45,14 @@ inline void WhileClipboardHeld(bool bHold, const std::function<void()>& action)
 	std::thread holder(
 		[=]
 		{
-			EXPECT_TRUE(!bHold || ::OpenClipboard(NULL));
+			// Opened for a window of its own: Wine lets another thread of
+			// the process open a clipboard that was opened for no window.
+			HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+			EXPECT_TRUE(!bHold || ::OpenClipboard(hWnd));
 			::SetEvent(hOpened);
 			::WaitForSingleObject(hRelease, INFINITE);
 			::CloseClipboard();
+			::DestroyWindow(hWnd);
 		});
 	::WaitForSingleObject(hOpened, INFINITE);
 	action();
