@@ -154,14 +154,41 @@ CString CFormsPage::WriteSamplePicture() const
 
 HBITMAP CFormsPage::MakeThumbnail(HENHMETAFILE hPage, CSize size)
 {
-	// The page is played at four times the size and each 4 x 4 block
-	// averaged, so that lines of small print turn grey instead of into
-	// solid blocks.
-	const int k = 4;
+	ENHMETAHEADER header = {};
+	if (size.cx <= 0 || size.cy <= 0 || ::GetEnhMetaFileHeader(hPage, sizeof(header), &header) == 0)
+		return NULL;
+	const LONG cxFrame = header.rclFrame.right - header.rclFrame.left;
+	const LONG cyFrame = header.rclFrame.bottom - header.rclFrame.top;
+	if (cxFrame <= 0 || cyFrame <= 0 || header.szlMillimeters.cx <= 0 || header.szlMillimeters.cy <= 0)
+		return NULL;
+	// The page in pixels of the device it was recorded for (the frame is
+	// in 0.01 mm).
+	const int cxPage = ::MulDiv(cxFrame, header.szlDevice.cx, header.szlMillimeters.cx * 100);
+	const int cyPage = ::MulDiv(cyFrame, header.szlDevice.cy, header.szlMillimeters.cy * 100);
+
+	// The page keeps its shape: as large as fits, centred on the grey of a
+	// print preview.
+	CSize sizeSheet(size.cx, ::MulDiv(size.cx, cyFrame, cxFrame));
+	if (sizeSheet.cy > size.cy)
+		sizeSheet = CSize(::MulDiv(size.cy, cxFrame, cyFrame), size.cy);
+	sizeSheet.cx = std::max<LONG>(sizeSheet.cx, 1);
+	sizeSheet.cy = std::max<LONG>(sizeSheet.cy, 1);
+	const CPoint ptSheet((size.cx - sizeSheet.cx) / 2, (size.cy - sizeSheet.cy) / 2);
+
+	// The page is played at no less than its own size and each k x k block
+	// averaged. Played smaller, its small print would come out in fonts of
+	// two or three pixels, whose glyphs are solid blocks: the page would turn
+	// dark, in columns where the lines share their words, instead of grey.
+	// Both k and the played page are bounded, for the memory and the sums.
+	const int kMaxBlock = 64, kMaxSide = 4096;
+	int k = std::max((cxPage + sizeSheet.cx - 1) / sizeSheet.cx, (cyPage + sizeSheet.cy - 1) / sizeSheet.cy);
+	k = std::min({ k, kMaxBlock, kMaxSide / static_cast<int>(std::max(sizeSheet.cx, sizeSheet.cy)) });
+	k = std::max(k, 1);
+
 	BITMAPINFO bi = {};
 	bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-	bi.bmiHeader.biWidth = size.cx * k;
-	bi.bmiHeader.biHeight = -size.cy * k;
+	bi.bmiHeader.biWidth = sizeSheet.cx * k;
+	bi.bmiHeader.biHeight = -sizeSheet.cy * k;
 	bi.bmiHeader.biPlanes = 1;
 	bi.bmiHeader.biBitCount = 32;
 	bi.bmiHeader.biCompression = BI_RGB;
@@ -182,23 +209,28 @@ HBITMAP CFormsPage::MakeThumbnail(HENHMETAFILE hPage, CSize size)
 			::DeleteDC(hdc);
 		return NULL;
 	}
-	HGDIOBJ hOld = ::SelectObject(hdc, hbmBig);
-	const RECT rcBig = { 0, 0, size.cx * k, size.cy * k };
+	HGDIOBJ hOld = ::SelectObject(hdc, hbmSmall);
+	const RECT rcSmall = { 0, 0, size.cx, size.cy };
+	::FillRect(hdc, &rcSmall, ::GetSysColorBrush(COLOR_APPWORKSPACE));
+	::SelectObject(hdc, hbmBig);
+	const RECT rcBig = { 0, 0, sizeSheet.cx * k, sizeSheet.cy * k };
 	::FillRect(hdc, &rcBig, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 	::PlayEnhMetaFile(hdc, hPage, &rcBig);
 	::GdiFlush();
 
 	const BYTE* pBig = static_cast<const BYTE*>(pvBig);
 	BYTE* pSmall = static_cast<BYTE*>(pvSmall);
-	for (int y = 0; y < size.cy; ++y)
-		for (int x = 0; x < size.cx; ++x)
+	const int cxBig = sizeSheet.cx * k;
+	for (int y = 0; y < sizeSheet.cy; ++y)
+		for (int x = 0; x < sizeSheet.cx; ++x)
 			for (int c = 0; c < 3; ++c)
 			{
 				int nSum = 0;
 				for (int dy = 0; dy < k; ++dy)
 					for (int dx = 0; dx < k; ++dx)
-						nSum += pBig[((y * k + dy) * size.cx * k + x * k + dx) * 4 + c];
-				pSmall[(y * size.cx + x) * 4 + c] = static_cast<BYTE>(nSum / (k * k));
+						nSum += pBig[((y * k + dy) * cxBig + x * k + dx) * 4 + c];
+				pSmall[((ptSheet.y + y) * size.cx + ptSheet.x + x) * 4 + c] =
+					static_cast<BYTE>(nSum / (k * k));
 			}
 	::SelectObject(hdc, hOld);
 	::DeleteDC(hdc);

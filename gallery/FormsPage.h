@@ -43,8 +43,9 @@ protected:
 	// nFrom to nTo (0: to the end); nPages receives the pages printed. The
 	// caller deletes the metafile.
 	HENHMETAFILE PrintField(ControlMgr& field, UINT nFrom, UINT nTo, UINT& nPages);
-	// A picture of the page of size pixels, for the thumbnail; NULL when
-	// it cannot be made. The caller deletes it.
+	// A picture of size pixels for the thumbnail: the page, fitted in with
+	// its shape kept, on grey; NULL when it cannot be made. The caller
+	// deletes it.
 	static HBITMAP MakeThumbnail(HENHMETAFILE hPage, CSize size);
 	void SetStatus(const CString& strText);
 	// The gallery's folder under the temporary folder, made when missing.
