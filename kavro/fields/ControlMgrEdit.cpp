@@ -9,9 +9,10 @@
 static const long kTextLimit = 0x00C00000;
 
 // Puts wnd right after prev in the Z order, which is the tab order. A new
-// child goes to the bottom, so a form created field after field is in order
-// already; moving a window to where it is would still cost the system a
-// round of position messages.
+// child goes to the bottom, so in a form created field after field the label
+// is in its place already, and moving a window to where it is would still
+// cost a round of position messages. (The edit is not: ES_SELECTIONBAR is the
+// bit of WS_MAXIMIZE, and the system brings a maximized child to the top.)
 static void PlaceAfter(CWnd& wnd, CWnd& prev)
 {
 	if (::GetWindow(wnd.GetSafeHwnd(), GW_HWNDPREV) == prev.GetSafeHwnd())
