@@ -8,6 +8,18 @@
 // 12 MB of text: far beyond the rich edit's default of 32 KB.
 static const long kTextLimit = 0x00C00000;
 
+// Puts wnd right after prev in the Z order, which is the tab order. A new
+// child goes to the bottom, so in a form created field after field the label
+// is in its place already, and moving a window to where it is would still
+// cost a round of position messages. (The edit is not: ES_SELECTIONBAR is the
+// bit of WS_MAXIMIZE, and the system brings a maximized child to the top.)
+static void PlaceAfter(CWnd& wnd, CWnd& prev)
+{
+	if (::GetWindow(wnd.GetSafeHwnd(), GW_HWNDPREV) == prev.GetSafeHwnd())
+		return;
+	wnd.SetWindowPos(&prev, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_DEFERERASE);
+}
+
 ControlMgrEdit::ControlMgrEdit()
 {
 }
@@ -65,11 +77,10 @@ void ControlMgrEdit::DoCreate(int dataPropID, unsigned int& nextCtrlID, const CS
 	}
 
 	// The Z order is the tab order: label, then edit, after the previous field.
-	const UINT nFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_DEFERERASE;
 	if (pPrevCtrl != NULL && ::IsWindow(m_label.GetSafeHwnd()))
-		m_label.SetWindowPos(pPrevCtrl, 0, 0, 0, 0, nFlags);
+		PlaceAfter(m_label, *pPrevCtrl);
 	if (HaveEdit())
-		m_edit.SetWindowPos(&m_label, 0, 0, 0, 0, nFlags);
+		PlaceAfter(m_edit, m_label);
 
 	SetFontOnLabel(m_label, false);
 	pPrevCtrl = &m_edit;
