@@ -8,7 +8,7 @@
 #include "Frame.h"
 
 // Where a field's windows start, until the form gives the field its place.
-static const CRect kInitialRect(0, 0, 0, 0);
+static const CRect kInitialRect(0, 0, 10, 10);
 // Space between the label and the data area below it.
 static const int kLabelGap = 3;
 static const CString kLabelEnd(":");
