@@ -1,8 +1,13 @@
 // DirUtils.cpp - folder listings and path handling.
+//
+// Classes in this file:
+//   FindDataForParse, BoundParentFolder
 #include "SupportImpl.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 #include <wchar.h>
 
 using namespace qtxsupport;
@@ -126,6 +131,192 @@ __int64 WalkSubdirectories(const CString& dir, DWORD flags, TextArray* list)
 	}
 }
 
+// Hands the shell the find data of an item it is asked to parse, so that the
+// parse builds the item's identifier from it instead of reading the disk.
+class FindDataForParse : public IFileSystemBindData
+{
+public:
+	explicit FindDataForParse(const WIN32_FIND_DATAW& data)
+		: m_data(data)
+	{
+	}
+	virtual ~FindDataForParse() = default;
+
+	// Lives on the caller's stack: the count is kept for form's sake only.
+	HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+	{
+		if (ppv == NULL)
+			return E_POINTER;
+		if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IFileSystemBindData))
+		{
+			*ppv = static_cast<IFileSystemBindData*>(this);
+			AddRef();
+			return S_OK;
+		}
+		*ppv = NULL;
+		return E_NOINTERFACE;
+	}
+	ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
+	ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(InterlockedDecrement(&m_refs)); }
+	HRESULT STDMETHODCALLTYPE SetFindData(const WIN32_FIND_DATAW* data) override
+	{
+		if (data == NULL)
+			return E_POINTER;
+		m_data = *data;
+		return S_OK;
+	}
+	HRESULT STDMETHODCALLTYPE GetFindData(WIN32_FIND_DATAW* data) override
+	{
+		if (data == NULL)
+			return E_POINTER;
+		*data = m_data;
+		return S_OK;
+	}
+
+private:
+	WIN32_FIND_DATAW m_data;
+	LONG m_refs = 1;
+};
+
+// The shell folder of the folder whose sub-folders were asked about last on
+// this thread. A tree asks about all the sub-folders of one folder in a row,
+// and binding a folder costs a parse of its whole path, which is the bulk of
+// a shell query. Released when the thread ends or the module is unloaded.
+class BoundParentFolder
+{
+public:
+	BoundParentFolder() = default;
+	~BoundParentFolder() { Reset(); }
+
+	// The folder of path (a full path ending in a backslash), with a
+	// reference for the caller; NULL when the shell cannot bind it.
+	IShellFolder* Get(const std::wstring& path)
+	{
+		if (m_folder == NULL || m_path != path)
+		{
+			Reset();
+			IShellFolder* folder = Bind(path);
+			if (folder == NULL)
+				return NULL;
+			try
+			{
+				m_path = path;
+			}
+			catch (...)
+			{
+				folder->Release();
+				return NULL;
+			}
+			m_folder = folder;
+		}
+		m_folder->AddRef();
+		return m_folder;
+	}
+
+	void Reset()
+	{
+		if (m_folder != NULL)
+		{
+			IShellFolder* folder = m_folder;
+			m_folder = NULL;
+			folder->Release();
+		}
+		m_path.clear();
+	}
+
+private:
+	BoundParentFolder(const BoundParentFolder&) = delete;
+	BoundParentFolder& operator=(const BoundParentFolder&) = delete;
+
+	static IShellFolder* Bind(const std::wstring& path)
+	{
+		IShellFolder* desktop = NULL;
+		if (FAILED(::SHGetDesktopFolder(&desktop)) || desktop == NULL)
+			return NULL;
+		IShellFolder* folder = NULL;
+		PIDLIST_RELATIVE pidl = NULL;
+		ULONG eaten = 0;
+		if (SUCCEEDED(desktop->ParseDisplayName(NULL, NULL, const_cast<LPWSTR>(path.c_str()), &eaten, &pidl,
+				NULL)) &&
+			pidl != NULL)
+		{
+			if (FAILED(
+					desktop->BindToObject(pidl, NULL, IID_IShellFolder, reinterpret_cast<void**>(&folder))))
+				folder = NULL;
+		}
+		::CoTaskMemFree(pidl);
+		desktop->Release();
+		return folder;
+	}
+
+	std::wstring m_path;
+	IShellFolder* m_folder = NULL;
+};
+
+thread_local BoundParentFolder t_boundParent;
+
+// Splits C:\dir\name into C:\dir\ and name. False for anything the bound
+// parent does not serve: drive roots, network and \\?\ paths, and names the
+// shell would read as more than one item.
+bool SplitDriveChild(const std::wstring& fsPath, std::wstring& parent, std::wstring& name)
+{
+	if (fsPath.size() < 4 || fsPath[1] != L':' || fsPath[2] != L'\\')
+		return false;
+	size_t end = fsPath.size();
+	while (end > 3 && fsPath[end - 1] == L'\\')
+		--end;
+	const size_t sep = fsPath.rfind(L'\\', end - 1);
+	if (sep == std::wstring::npos || sep + 1 >= end || end - sep - 1 >= MAX_PATH)
+		return false;
+	name.assign(fsPath, sep + 1, end - sep - 1);
+	if (name.find(L':') != std::wstring::npos)
+		return false;
+	parent.assign(fsPath, 0, sep + 1);
+	return true;
+}
+
+// The shell's sharing attribute of the existing folder parent\name, asked of
+// the parent's bound folder; the item is parsed from its known attributes.
+bool IsChildShared(const std::wstring& parent, const std::wstring& name,
+	const WIN32_FILE_ATTRIBUTE_DATA& attributes)
+{
+	IShellFolder* folder = t_boundParent.Get(parent);
+	if (folder == NULL)
+		return false;
+
+	WIN32_FIND_DATAW data = {};
+	data.dwFileAttributes = attributes.dwFileAttributes;
+	data.ftCreationTime = attributes.ftCreationTime;
+	data.ftLastAccessTime = attributes.ftLastAccessTime;
+	data.ftLastWriteTime = attributes.ftLastWriteTime;
+	data.nFileSizeHigh = attributes.nFileSizeHigh;
+	data.nFileSizeLow = attributes.nFileSizeLow;
+	wcsncpy(data.cFileName, name.c_str(), MAX_PATH - 1);
+	FindDataForParse findData(data);
+
+	bool shared = false;
+	IBindCtx* context = NULL;
+	if (SUCCEEDED(::CreateBindCtx(0, &context)) && context != NULL)
+	{
+		PIDLIST_RELATIVE child = NULL;
+		ULONG eaten = 0;
+		if (SUCCEEDED(
+				context->RegisterObjectParam(const_cast<LPOLESTR>(STR_FILE_SYS_BIND_DATA), &findData)) &&
+			SUCCEEDED(folder->ParseDisplayName(NULL, context, const_cast<LPWSTR>(name.c_str()), &eaten,
+				&child, NULL)) &&
+			child != NULL)
+		{
+			SFGAOF wanted = SFGAO_SHARE;
+			PCUITEMID_CHILD item = reinterpret_cast<PCUITEMID_CHILD>(child);
+			shared = SUCCEEDED(folder->GetAttributesOf(1, &item, &wanted)) && (wanted & SFGAO_SHARE) != 0;
+		}
+		::CoTaskMemFree(child);
+		context->Release();
+	}
+	folder->Release();
+	return shared;
+}
+
 } // namespace
 
 namespace qtxsupport
@@ -223,7 +414,7 @@ bool DirUtils::DoesDirExist(const CString& path)
 
 bool DirUtils::IsDirShared(const CString& path)
 {
-	if (!DoesDirExist(path))
+	if (StringUtils::IsEffectivelyEmpty(path))
 		return false;
 	// "C:" alone names the drive's current folder; the drive's root is meant.
 	CString folder(path);
@@ -232,8 +423,26 @@ bool DirUtils::IsDirShared(const CString& path)
 	std::wstring fsPath = ToFileSystemPath(folder);
 	if (fsPath.empty())
 		return false;
+	WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+	{
+		NoDiskPrompt noPrompt;
+		if (!::GetFileAttributesExW(fsPath.c_str(), GetFileExInfoStandard, &attributes) ||
+			(attributes.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+			return false;
+	}
+
 	// The shell knows the shares of this machine, without the rights that
 	// enumerating them through the server service needs.
+	try
+	{
+		std::wstring parent, name;
+		if (SplitDriveChild(fsPath, parent, name))
+			return IsChildShared(parent, name, attributes);
+	}
+	catch (...)
+	{
+		// Out of memory for the names: ask with the whole path.
+	}
 	SHFILEINFOW info = {};
 	if (!::SHGetFileInfoW(fsPath.c_str(), 0, &info, sizeof(info), SHGFI_ATTRIBUTES))
 		return false;
