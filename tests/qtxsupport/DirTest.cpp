@@ -3,7 +3,11 @@
 
 #include "SupportTestUtil.h"
 
+#include <shellapi.h>
+#include <shlobj.h>
+
 #include <algorithm>
+#include <thread>
 
 namespace
 {
@@ -135,11 +139,76 @@ TEST(DirPaths, ExistenceAndRoots)
 	// A share root is taken as a folder without asking the network.
 	EXPECT_TRUE(DirUtils::IsDir("\\\\nosuchserver\\share\\", true));
 
-	EXPECT_FALSE(DirUtils::IsDirShared(tmp.Path().c_str()));
-	EXPECT_FALSE(DirUtils::IsDirShared((tmp.Path() + "nope\\").c_str()));
-
 	CString temp = DirUtils::GetTempDir();
 	EXPECT_TRUE(temp.Right(1) == "\\" && DirUtils::DoesDirExist(temp));
+}
+
+namespace
+{
+
+// What the shell says of path asked whole, as a file manager would ask it.
+bool ShellSaysShared(const std::string& path)
+{
+	wchar_t wide[MAX_PATH] = {};
+	wchar_t full[MAX_PATH] = {};
+	if (path.empty() || !::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH) ||
+		!::GetFullPathNameW(wide, MAX_PATH, full, NULL))
+		return false;
+	SHFILEINFOW info = {};
+	return ::SHGetFileInfoW(full, 0, &info, sizeof(info), SHGFI_ATTRIBUTES) &&
+		   (info.dwAttributes & SFGAO_SHARE);
+}
+
+} // namespace
+
+// IsDirShared keeps the folder it last asked about children of bound, per
+// thread: its answers must stay the shell's own as the parent changes, as
+// folders go and come back under a bound parent, and on another thread.
+// (Wine shares nothing, so there a wrong "shared" is what this catches.)
+TEST(DirShared, AgreesWithTheShellAcrossParentsRemovalsAndThreads)
+{
+	kt::TempDir tmp;
+	const std::string a = tmp.MakeDir("a");
+	const std::string b = tmp.MakeDir("b");
+	const std::string deep = tmp.MakeDir("a\\deep");
+	const std::string file = tmp.MakeFile("a\\f.txt");
+	char windows[MAX_PATH] = {};
+	ASSERT_TRUE(::GetWindowsDirectoryA(windows, MAX_PATH) > 0);
+	const std::vector<std::string> paths = { a, b, deep, a, tmp.Path(), "C:", "C:\\", windows,
+		std::string(windows) + "/system32/", a.substr(0, a.size() - 1), tmp.Path() + "b/", file,
+		tmp.Path() + "gone\\", "", "   ", "C:\\a<b\\" };
+	auto answers = [&]
+	{
+		std::vector<std::string> wrong;
+		for (const std::string& path : paths)
+		{
+			const bool expected = DirUtils::DoesDirExist(path.c_str()) && ShellSaysShared(path);
+			if (DirUtils::IsDirShared(path.c_str()) != expected)
+				wrong.push_back(path);
+		}
+		return wrong;
+	};
+	EXPECT_EQ(answers(), std::vector<std::string>());
+
+	// Gone while its parent is bound, then the parent and all made anew.
+	EXPECT_EQ(DirUtils::IsDirShared(b.c_str()), ShellSaysShared(b));
+	ASSERT_TRUE(::RemoveDirectoryA(b.c_str()));
+	EXPECT_FALSE(DirUtils::IsDirShared(b.c_str()));
+	EXPECT_EQ(DirUtils::IsDirShared(deep.c_str()), ShellSaysShared(deep));
+	ASSERT_TRUE(
+		::DeleteFileA(file.c_str()) && ::RemoveDirectoryA(deep.c_str()) && ::RemoveDirectoryA(a.c_str()));
+	EXPECT_FALSE(DirUtils::IsDirShared(deep.c_str()) || DirUtils::IsDirShared(a.c_str()));
+	tmp.MakeDir("a\\deep");
+	tmp.MakeDir("b");
+	tmp.MakeFile("a\\f.txt");
+	EXPECT_EQ(answers(), std::vector<std::string>());
+
+	// A thread binds its own parent and lets it go when it ends.
+	std::vector<std::string> wrongOnWorker(1, "not run");
+	std::thread worker([&] { wrongOnWorker = answers(); });
+	worker.join();
+	EXPECT_EQ(wrongOnWorker, std::vector<std::string>());
+	EXPECT_EQ(answers(), std::vector<std::string>());
 }
 
 TEST(DirPaths, ParsingSeparatorsAndLevels)

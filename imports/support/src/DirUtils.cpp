@@ -10,6 +10,8 @@
 #include <shobjidl.h>
 #include <wchar.h>
 
+#include <new>
+
 using namespace qtxsupport;
 
 namespace
@@ -133,16 +135,15 @@ __int64 WalkSubdirectories(const CString& dir, DWORD flags, TextArray* list)
 
 // Hands the shell the find data of an item it is asked to parse, so that the
 // parse builds the item's identifier from it instead of reading the disk.
-class FindDataForParse : public IFileSystemBindData
+// Made with one reference; the last Release deletes it.
+class FindDataForParse final : public IFileSystemBindData
 {
 public:
 	explicit FindDataForParse(const WIN32_FIND_DATAW& data)
 		: m_data(data)
 	{
 	}
-	virtual ~FindDataForParse() = default;
 
-	// Lives on the caller's stack: the count is kept for form's sake only.
 	HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
 	{
 		if (ppv == NULL)
@@ -157,7 +158,13 @@ public:
 		return E_NOINTERFACE;
 	}
 	ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
-	ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(InterlockedDecrement(&m_refs)); }
+	ULONG STDMETHODCALLTYPE Release() override
+	{
+		const LONG refs = InterlockedDecrement(&m_refs);
+		if (refs == 0)
+			delete this;
+		return static_cast<ULONG>(refs);
+	}
 	HRESULT STDMETHODCALLTYPE SetFindData(const WIN32_FIND_DATAW* data) override
 	{
 		if (data == NULL)
@@ -174,6 +181,8 @@ public:
 	}
 
 private:
+	~FindDataForParse() = default;
+
 	WIN32_FIND_DATAW m_data;
 	LONG m_refs = 1;
 };
@@ -181,7 +190,8 @@ private:
 // The shell folder of the folder whose sub-folders were asked about last on
 // this thread. A tree asks about all the sub-folders of one folder in a row,
 // and binding a folder costs a parse of its whole path, which is the bulk of
-// a shell query. Released when the thread ends or the module is unloaded.
+// a shell query. Released when the thread ends; the runtime keeps the module
+// loaded until then.
 class BoundParentFolder
 {
 public:
@@ -292,7 +302,12 @@ bool IsChildShared(const std::wstring& parent, const std::wstring& name,
 	data.nFileSizeHigh = attributes.nFileSizeHigh;
 	data.nFileSizeLow = attributes.nFileSizeLow;
 	wcsncpy(data.cFileName, name.c_str(), MAX_PATH - 1);
-	FindDataForParse findData(data);
+	FindDataForParse* findData = new (std::nothrow) FindDataForParse(data);
+	if (findData == NULL)
+	{
+		folder->Release();
+		return false;
+	}
 
 	bool shared = false;
 	IBindCtx* context = NULL;
@@ -300,8 +315,7 @@ bool IsChildShared(const std::wstring& parent, const std::wstring& name,
 	{
 		PIDLIST_RELATIVE child = NULL;
 		ULONG eaten = 0;
-		if (SUCCEEDED(
-				context->RegisterObjectParam(const_cast<LPOLESTR>(STR_FILE_SYS_BIND_DATA), &findData)) &&
+		if (SUCCEEDED(context->RegisterObjectParam(const_cast<LPOLESTR>(STR_FILE_SYS_BIND_DATA), findData)) &&
 			SUCCEEDED(folder->ParseDisplayName(NULL, context, const_cast<LPWSTR>(name.c_str()), &eaten,
 				&child, NULL)) &&
 			child != NULL)
@@ -313,6 +327,7 @@ bool IsChildShared(const std::wstring& parent, const std::wstring& name,
 		::CoTaskMemFree(child);
 		context->Release();
 	}
+	findData->Release();
 	folder->Release();
 	return shared;
 }
