@@ -7,6 +7,7 @@
 // the whole button invalidated, then UpdateWindow. Prints the median time of
 // one repaint of each and their ratio. Not a test: the numbers depend on the
 // machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -47,14 +48,10 @@ double MedianRepaintSeconds(CWnd& wnd)
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "button_paint_bench: AfxWinInit failed\n");
+	if (!StartFramework("button_paint_bench"))
 		return 1;
-	}
 	CWnd host;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 60), NULL,
-			0))
+	if (!CreateHost(host, 300, 60))
 	{
 		fprintf(stderr, "button_paint_bench: no host window\n");
 		return 1;

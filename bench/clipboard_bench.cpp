@@ -8,6 +8,7 @@
 // little more), and the processor time that the process's other threads, the
 // viewer's timer thread among them, take while the clipboard is quiet (goal:
 // about 0). Not a test: the numbers depend on the machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -102,11 +103,8 @@ double OtherThreadsCpuMs()
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "clipboard_bench: AfxWinInit failed\n");
+	if (!StartFramework("clipboard_bench"))
 		return 1;
-	}
 	CBenchOwner owner;
 	if (!owner.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP, CRect(0, 0, 100, 100), NULL, 0))
 	{

@@ -12,6 +12,7 @@
 // 20,000, and the pieces of the tree's work timed alone, so that a slow
 // opening shows what bounds it. Not a test: the numbers depend on the file
 // system and the machine's load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxcmn.h>
@@ -232,11 +233,8 @@ int main(int argc, char** argv)
 	const int kMore = 2 * kFewer;
 	// The run is long: each line shows as soon as it is printed.
 	setvbuf(stdout, NULL, _IONBF, 0);
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "dirtree_bench: AfxWinInit failed\n");
+	if (!StartFramework("dirtree_bench"))
 		return 1;
-	}
 	CString strBench;
 	strBench.Format("%sdirtree-bench-%lu\\", DirUtils::GetTempDir().GetString(), ::GetCurrentProcessId());
 	const CString strMany = strBench + "many\\";
@@ -244,9 +242,7 @@ int main(int argc, char** argv)
 	CWnd host;
 	CDirTreeCtrl dirTree;
 	CTreeCtrl plain;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 640, 480), NULL,
-			0) ||
-		!dirTree.Create(kTreeStyle, CRect(0, 0, 320, 480), &host, 1) ||
+	if (!CreateHost(host, 640, 480) || !dirTree.Create(kTreeStyle, CRect(0, 0, 320, 480), &host, 1) ||
 		!plain.Create(kTreeStyle, CRect(320, 0, 640, 480), &host, 2))
 	{
 		fprintf(stderr, "dirtree_bench: no windows\n");

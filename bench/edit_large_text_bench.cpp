@@ -15,6 +15,7 @@
 // Wine's rich edit, not of these classes), while broken into lines it takes
 // a few seconds. Wine's rich edit has no context menu of its own: its menu
 // figure has nothing to be compared with.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -129,15 +130,15 @@ void Print(const Subject& s, const Subject& stock)
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL) ||
-		!AfxInitRichEdit5())
+	if (!StartFramework("edit_large_text_bench"))
+		return 1;
+	if (!AfxInitRichEdit5())
 	{
-		fprintf(stderr, "edit_large_text_bench: AfxWinInit or the rich edit library failed\n");
+		fprintf(stderr, "edit_large_text_bench: the rich edit library failed\n");
 		return 1;
 	}
 	CWnd host;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 420, 320), NULL,
-			0))
+	if (!CreateHost(host, 420, 320))
 	{
 		fprintf(stderr, "edit_large_text_bench: no host window\n");
 		return 1;

@@ -9,6 +9,7 @@
 // windows take when made directly; then the time to put 1 MB
 // of text into one field and to read it back. Not a test: the numbers depend
 // on the machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -126,11 +127,8 @@ int main()
 {
 	// Each figure shows as soon as it is measured, also through a pipe.
 	setvbuf(stdout, NULL, _IONBF, 0);
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "form_fields_bench: AfxWinInit failed\n");
+	if (!StartFramework("form_fields_bench"))
 		return 1;
-	}
 	// The rich edit's module and the framework's classes are loaded once per
 	// process; a small form first keeps that out of the figures.
 	BuildForm(10);

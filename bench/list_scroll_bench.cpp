@@ -12,6 +12,7 @@
 // list box paints (UpdateWindow). Prints the median time of each step and its
 // ratio to the system's list box. Not a test: the numbers depend on the
 // machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -142,14 +143,10 @@ void Print(const char* name, const Figures& figures, const Figures* pBase)
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "list_scroll_bench: AfxWinInit failed\n");
+	if (!StartFramework("list_scroll_bench"))
 		return 1;
-	}
 	CWnd host;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 260, 420), NULL,
-			0))
+	if (!CreateHost(host, 260, 420))
 	{
 		fprintf(stderr, "list_scroll_bench: no host window\n");
 		return 1;

@@ -8,6 +8,7 @@
 // each step is on the screen before the next, as Step guarantees. Prints the
 // median time of a whole run and the ratio to the system's bar. Not a test:
 // the numbers depend on the machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -40,11 +41,8 @@ CBenchApp theApp;
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "progress_step_bench: AfxWinInit failed\n");
+	if (!StartFramework("progress_step_bench"))
 		return 1;
-	}
 	INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_PROGRESS_CLASS };
 	::InitCommonControlsEx(&icc);
 	Gdiplus::GdiplusStartupInput gdiplusInput;
@@ -52,8 +50,7 @@ int main()
 	Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, NULL);
 
 	CWnd host;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 320, 60), NULL,
-			0))
+	if (!CreateHost(host, 320, 60))
 	{
 		fprintf(stderr, "progress_step_bench: no host window\n");
 		return 1;

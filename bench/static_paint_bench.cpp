@@ -10,6 +10,7 @@
 // measure all of it on every pass. Prints the median time of one synchronous
 // repaint of each control and the ratio to the system's static. Not a test:
 // the numbers depend on the machine and its load.
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <afxwin.h>
@@ -49,18 +50,14 @@ double MedianPaintSeconds(HWND hWnd)
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "static_paint_bench: AfxWinInit failed\n");
+	if (!StartFramework("static_paint_bench"))
 		return 1;
-	}
 	std::string huge;
 	for (int i = 0; i < 50000; ++i)
 		huge += "a\\";
 
 	CWnd host;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 60), NULL,
-			0))
+	if (!CreateHost(host, 240, 60))
 	{
 		fprintf(stderr, "static_paint_bench: no host window\n");
 		return 1;

@@ -20,6 +20,7 @@
 
 #include <kavro/WndUtils.h>
 
+#include "BenchHost.h"
 #include "BenchTiming.h"
 
 #include <algorithm>
@@ -64,15 +65,11 @@ int WidestByHand(HWND hTree, const std::vector<HTREEITEM>& items)
 
 int main()
 {
-	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
-	{
-		fprintf(stderr, "tree_width_bench: AfxWinInit failed\n");
+	if (!StartFramework("tree_width_bench"))
 		return 1;
-	}
 	CWnd host;
 	CTreeCtrl tree;
-	if (!host.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 400), NULL,
-			0) ||
+	if (!CreateHost(host, 300, 400) ||
 		!tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
 			CRect(0, 0, 300, 400), &host, 1))
 	{
