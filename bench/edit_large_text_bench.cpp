@@ -33,6 +33,7 @@ namespace
 const size_t kTextBytes = 1 << 20;
 const int kRepetitions = 9;
 const CRect kRect(10, 10, 410, 310);
+const DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
 
 class CBenchApp : public CWinApp
 {
@@ -113,6 +114,19 @@ void Measure(CWnd& wnd, const std::string& text, Subject& s)
 		[&wnd] { wnd.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW); });
 }
 
+// Makes an edit of class TEdit on host with room for twice the text, and
+// measures it.
+template <class TEdit>
+Subject MeasureEdit(const char* pszName, CWnd& host, const std::string& text)
+{
+	Subject s = { pszName };
+	TEdit edit;
+	edit.Create(kStyle, kRect, &host, 1);
+	edit.SetLimitText(static_cast<UINT>(2 * kTextBytes));
+	Measure(edit, text, s);
+	return s;
+}
+
 void Print(const Subject& s, const Subject& stock)
 {
 	const auto ratio = [](double ours, double theirs) { return theirs > 0 ? ours / theirs : 0.0; };
@@ -144,39 +158,18 @@ int main()
 		return 1;
 	}
 	const HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CloseMenuAtIdle, NULL, ::GetCurrentThreadId());
-	const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
 	const std::string text = MakeText(kTextBytes);
 	printf("%zu bytes in %zu lines; ratios against the stock control\n", text.size(), text.size() / 55);
 
-	Subject stockEdit = { "EDIT" };
-	{
-		CEdit edit;
-		edit.Create(dwStyle, kRect, &host, 1);
-		edit.SetLimitText(static_cast<UINT>(2 * kTextBytes));
-		Measure(edit, text, stockEdit);
-	}
+	const Subject stockEdit = MeasureEdit<CEdit>("EDIT", host, text);
 	Print(stockEdit, stockEdit);
-	Subject imageMenu = { "CImageMenuEdit" };
-	{
-		CImageMenuEdit edit;
-		edit.Create(dwStyle, kRect, &host, 1);
-		edit.SetLimitText(static_cast<UINT>(2 * kTextBytes));
-		Measure(edit, text, imageMenu);
-	}
-	Print(imageMenu, stockEdit);
-	Subject background = { "CBackgroundEdit" };
-	{
-		CBackgroundEdit edit;
-		edit.Create(dwStyle, kRect, &host, 1);
-		edit.SetLimitText(static_cast<UINT>(2 * kTextBytes));
-		Measure(edit, text, background);
-	}
-	Print(background, stockEdit);
+	Print(MeasureEdit<CImageMenuEdit>("CImageMenuEdit", host, text), stockEdit);
+	Print(MeasureEdit<CBackgroundEdit>("CBackgroundEdit", host, text), stockEdit);
 
 	Subject stockRich = { "RICHEDIT50W" };
 	{
 		CRichEditCtrl rich;
-		rich.Create(dwStyle, kRect, &host, 1);
+		rich.Create(kStyle, kRect, &host, 1);
 		rich.LimitText(static_cast<long>(2 * kTextBytes));
 		Measure(rich, text, stockRich);
 		// What the fill must cost at least: one question for the length.
@@ -186,7 +179,7 @@ int main()
 	Subject imageMenuRich = { "CImageMenuRichEdit" };
 	{
 		CImageMenuRichEdit rich;
-		rich.Create(dwStyle, kRect, &host, 1);
+		rich.Create(kStyle, kRect, &host, 1);
 		rich.LimitText(static_cast<long>(2 * kTextBytes));
 		Measure(rich, text, imageMenuRich);
 		int nPercent = 0;
