@@ -1,9 +1,23 @@
-// BenchHost.h - how a benchmark starts: the framework, and the pop-up window its controls live in.
+// BenchHost.h - how a benchmark starts: its application object, the framework and its host window.
+//
+// Classes in this file:
+//   CBenchApp
 #pragma once
 
 #include <afxwin.h>
 
 #include <stdio.h>
+
+// The application object every framework program has; the bench's own
+// main does the work.
+class CBenchApp : public CWinApp
+{
+public:
+	explicit CBenchApp(LPCTSTR lpszAppName)
+		: CWinApp(lpszAppName)
+	{
+	}
+};
 
 // Starts the framework for this process; false, with a line on stderr that
 // names the bench, when it cannot.

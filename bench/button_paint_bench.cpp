@@ -1,8 +1,5 @@
 // button_paint_bench.cpp - a full repaint of CQTXButton (shade, icon, caption) against the system button.
 //
-// Classes in this file:
-//   CBenchApp
-//
 // Both buttons are visible in one host window and repainted the same way:
 // the whole button invalidated, then UpdateWindow. Prints the median time of
 // one repaint of each and their ratio. Not a test: the numbers depend on the
@@ -22,16 +19,7 @@ namespace
 const int kRepetitions = 201;
 const CRect kRect(10, 10, 130, 40);
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("button-paint-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("button-paint-bench");
 
 // Median time of invalidating the whole button and painting it at once.
 double MedianRepaintSeconds(CWnd& wnd)

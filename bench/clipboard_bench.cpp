@@ -1,7 +1,7 @@
 // clipboard_bench.cpp - CClipboardViewer under a burst of 1,000 clipboard changes made by another thread.
 //
 // Classes in this file:
-//   CBenchApp, CBenchOwner
+//   CBenchOwner
 //
 // Prints the number of notifications the burst gave (goal: 1), the delay from
 // the last change to the notification (goal: the 300 ms quiet period and
@@ -28,16 +28,7 @@ namespace
 const int kChanges = 1000;
 const DWORD kIdleMs = 2000;
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("clipboard-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("clipboard-bench");
 
 class CBenchOwner : public CWnd
 {

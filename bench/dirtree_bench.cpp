@@ -1,7 +1,7 @@
 // dirtree_bench.cpp - opening a folder of many sub-folders in CDirTreeCtrl, against a plain tree.
 //
 // Classes in this file:
-//   CBenchApp, Timing
+//   Timing
 //
 // The directory tree reads a branch when it is opened: it lists the
 // sub-folders, sorts them, asks every one whether it is shared and whether it
@@ -40,16 +40,7 @@ const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TV
 // The flags the tree lists with by default: hidden and system folders shown, links left out.
 const DWORD kListFlags = DirUtils::ListHidden | DirUtils::ListSystem | DirUtils::ListSkipLinks;
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("dirtree-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("dirtree-bench");
 
 CString SubFolderPath(const CString& strDir, int nIndex)
 {

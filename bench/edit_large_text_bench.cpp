@@ -1,7 +1,7 @@
 // edit_large_text_bench.cpp - the image-menu edits and rich edit with 1 MB of text, against stock controls.
 //
 // Classes in this file:
-//   CBenchApp, Subject
+//   Subject
 //
 // Each control gets the same text and is timed for: setting the text, opening
 // the popup menu of edit commands (closed again from WM_ENTERIDLE, as soon as
@@ -35,16 +35,7 @@ const int kRepetitions = 9;
 const CRect kRect(10, 10, 410, 310);
 const DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("edit-large-text-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("edit-large-text-bench");
 
 // About nBytes of text in lines of 53 characters and a line break.
 std::string MakeText(size_t nBytes)

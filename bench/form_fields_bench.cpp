@@ -1,7 +1,7 @@
 // form_fields_bench.cpp - a run-time form of 1,000 edit fields, and 1 MB of text in one field.
 //
 // Classes in this file:
-//   CBenchApp, FormTimes
+//   FormTimes
 //
 // Prints the time to create and lay out forms of 100 and 1,000 ControlMgrEdit
 // fields (goal for 1,000: well under a second) with the cost per field, so
@@ -32,16 +32,7 @@ const size_t kTextBytes = 1024 * 1024;
 // notes are lines anyway. 55 characters and CR LF make a line.
 const int kLineChars = 55;
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("form-fields-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("form-fields-bench");
 
 struct FormTimes
 {

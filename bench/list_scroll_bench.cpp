@@ -1,7 +1,7 @@
 // list_scroll_bench.cpp - 100,000 entries filled, wheel-scrolled and repainted, against the system list box.
 //
 // Classes in this file:
-//   CBenchApp, CPlainOwnerDrawList, Figures
+//   CPlainOwnerDrawList, Figures
 //
 // The system's list box (not owner-drawn), a CMenuListbox of the same styles,
 // the plainest owner-drawn list box (to tell owner drawing's own cost apart)
@@ -37,16 +37,7 @@ const DWORD kStyle =
 	WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 const CRect kRect(10, 10, 250, 410);
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("list-scroll-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("list-scroll-bench");
 
 // The least an owner-drawn list box does: each entry's text on the window
 // colour. It separates what owner drawing costs from what the highlighting

@@ -1,8 +1,5 @@
 // progress_step_bench.cpp - CGradientProgressCtrl::Step with its repaint, against the system's progress bar.
 //
-// Classes in this file:
-//   CBenchApp
-//
 // Both bars have the same size and go through the same number of steps; the
 // system's bar is stepped with PBM_STEPIT followed by UpdateWindow, so that
 // each step is on the screen before the next, as Step guarantees. Prints the
@@ -26,16 +23,7 @@ const int kRepetitions = 9;
 const int kSteps = 200;
 const CRect kRect(10, 10, 310, 32);
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("progress-step-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("progress-step-bench");
 
 } // namespace
 

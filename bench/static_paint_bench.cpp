@@ -1,8 +1,5 @@
 // static_paint_bench.cpp - CTransparentStatic painting an enormous text, against the system's static.
 //
-// Classes in this file:
-//   CBenchApp
-//
 // Each ellipsis mode is measured; the system's static paints the same text
 // with its own end ellipsis.
 //
@@ -28,16 +25,7 @@ namespace
 const int kRepetitions = 9;
 const CRect kRect(10, 10, 200, 30);
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("static-paint-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("static-paint-bench");
 
 // Median time of a synchronous repaint of the whole window.
 double MedianPaintSeconds(HWND hWnd)

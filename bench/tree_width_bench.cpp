@@ -1,8 +1,5 @@
 // tree_width_bench.cpp - WndUtils::GetWidthOfContent on a large tree, against one label rectangle per item.
 //
-// Classes in this file:
-//   CBenchApp
-//
 // The tree holds 1,000 expanded folders of 99 items each, 100,000 shown
 // items, as a directory tree opened wide. The baseline is the least any
 // measurement of the tree can do: one TVM_GETITEMRECT per item, sent by hand
@@ -35,16 +32,7 @@ const int kFolders = 1000;
 const int kItemsPerFolder = 99;
 const int kRepetitions = 3;
 
-class CBenchApp : public CWinApp
-{
-public:
-	CBenchApp()
-		: CWinApp("tree-width-bench")
-	{
-	}
-};
-
-CBenchApp theApp;
+CBenchApp theApp("tree-width-bench");
 
 // Widest label rectangle, one TVM_GETITEMRECT per item.
 int WidestByHand(HWND hTree, const std::vector<HTREEITEM>& items)
