@@ -13,11 +13,57 @@ char StringUtils::m_tableLowercase[256];
 namespace
 {
 
+// Which bytes of the ANSI code page begin a character of more than one byte,
+// and whether that code page is UTF-8; filled with the case tables.
+bool g_bUtf8 = false;
+bool g_leadBytes[256];
+
+bool IsContinuation(BYTE ch)
+{
+	return (ch & 0xC0) == 0x80;
+}
+
+// Length of the well-formed UTF-8 character at p, or 1 when the bytes there
+// are not one (overlong forms and surrogates included, as MultiByteToWideChar
+// rejects them).
+int Utf8Length(const BYTE* p)
+{
+	BYTE lead = p[0];
+	int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+	if (lead < 0xC2 || lead > 0xF4)
+		return 1;
+	// The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
+	BYTE low = 0x80, high = 0xBF;
+	if (lead == 0xE0)
+		low = 0xA0;
+	else if (lead == 0xED)
+		high = 0x9F;
+	else if (lead == 0xF0)
+		low = 0x90;
+	else if (lead == 0xF4)
+		high = 0x8F;
+	if (p[1] < low || p[1] > high)
+		return 1;
+	for (int i = 2; i < length; ++i)
+	{
+		if (!IsContinuation(p[i]))
+			return 1;
+	}
+	return length;
+}
+
 // Fills the case tables from the ANSI code page while the library loads.
 struct CaseTableInit
 {
 	CaseTableInit()
 	{
+		const UINT codePage = ::GetACP();
+		g_bUtf8 = codePage == CP_UTF8;
+		for (int i = 0; i < 256; ++i)
+		{
+			g_leadBytes[i] = g_bUtf8 ? (i >= 0xC2 && i <= 0xF4)
+									 : ::IsDBCSLeadByteEx(codePage, static_cast<BYTE>(i)) != FALSE;
+		}
 		for (int i = 0; i < 256; ++i)
 		{
 			char upper = static_cast<char>(i);
@@ -32,6 +78,57 @@ struct CaseTableInit
 		}
 	}
 } g_caseTableInit;
+
+} // namespace
+
+bool StringUtils::IsLeadByte(BYTE ch)
+{
+	return g_leadBytes[ch];
+}
+
+LPCSTR StringUtils::NextChar(LPCSTR p)
+{
+	const BYTE* q = reinterpret_cast<const BYTE*>(p);
+	if (q == NULL || *q == 0)
+		return p;
+	if (!g_leadBytes[*q])
+		return p + 1;
+	if (g_bUtf8)
+		return p + Utf8Length(q);
+	// A lead byte right before the terminating zero stands alone.
+	return p + (q[1] != 0 ? 2 : 1);
+}
+
+LPCSTR StringUtils::PrevChar(LPCSTR start, LPCSTR p)
+{
+	if (start == NULL || p == NULL || p <= start)
+		return start;
+	if (p - start == 1)
+		return start;
+	const BYTE* first = reinterpret_cast<const BYTE*>(start);
+	const BYTE* end = reinterpret_cast<const BYTE*>(p);
+	if (g_bUtf8)
+	{
+		// Back over at most three continuation bytes to a lead byte whose
+		// character ends exactly at p; anything else is one stray byte.
+		const BYTE* q = end - 1;
+		while (q > first && end - q < 4 && IsContinuation(*q))
+			--q;
+		if (q != end - 1 && g_leadBytes[*q] && q + Utf8Length(q) == end)
+			return reinterpret_cast<LPCSTR>(q);
+		return p - 1;
+	}
+	// A byte that cannot lead ends a character, so characters pair up from
+	// just after the last such byte: an odd run of lead-byte values before
+	// p - 1 means that p - 2 leads the character that ends at p.
+	const BYTE* q = end - 2;
+	while (q >= first && g_leadBytes[*q])
+		--q;
+	return ((end - 2 - q) & 1) ? p - 2 : p - 1;
+}
+
+namespace
+{
 
 /////////////////////////////////////////////////////////////////////////////
 // The cipher of fixed texts.

@@ -148,6 +148,22 @@ public:
 	static char m_tableUppercase[256];
 	static char m_tableLowercase[256];
 
+	// Character boundaries in the ANSI code page of the process, double-byte
+	// (932, 936, 949, 950, ...) and UTF-8 (65001) alike. Every walk through a
+	// narrow string steps with these, never a byte at a time. A sequence that
+	// is not a whole character (a lead byte before the terminating zero, a
+	// UTF-8 sequence cut short or malformed, a stray continuation byte) counts
+	// as a character of one byte, so a walk never passes the terminating zero.
+
+	// True when ch can begin a character of more than one byte.
+	static bool IsLeadByte(BYTE ch);
+	// The start of the character after the one at p; p itself when p points
+	// at the terminating zero (or is null).
+	static LPCSTR NextChar(LPCSTR p);
+	// The start of the character that ends just before p, never before start;
+	// start when p is at or before start.
+	static LPCSTR PrevChar(LPCSTR start, LPCSTR p);
+
 // Operations
 	// Fixed texts are held as integer sequences made by EncryptText: the first
 	// integer carries the length and a checksum, each following one a
