@@ -7,6 +7,7 @@
 #include "resource.h"
 
 #include <gtest/gtest.h>
+#include <kavrotest/TestSupport.h>
 
 #include <climits>
 #include <string>
@@ -27,6 +28,12 @@ struct Row
 	T actual;
 	T expected;
 };
+
+// A character beyond ASCII that the ANSI code page holds.
+const wchar_t* NonAscii()
+{
+	return kt::IsAnsi(L"\u00e9") ? L"\u00e9" : L"\u8868";
+}
 
 template <class T, size_t N>
 void ExpectRows(const Row<T> (&rows)[N])
@@ -194,16 +201,17 @@ TEST(CStringTest, TokenizeWalksTokensAndEndsWithMinusOne)
 
 TEST(CStringTest, AccessMoveAndGrowth)
 {
+	const CString accented = CString("Abcd") + kt::Ansi(NonAscii());
 	CString s("abcd");
-	s += L"\x00e9";
+	s += NonAscii();
 	s.SetAt(0, 'A');
 	s.SetAt(99, 'Z');
-	EXPECT_STREQ("Abcd\xe9", s);
+	EXPECT_STREQ(accented, s);
 	EXPECT_EQ('\0', s.GetAt(-1));
 	EXPECT_EQ('\0', s.GetAt(99));
 
 	CString moved(std::move(s));
-	EXPECT_STREQ("Abcd\xe9", moved);
+	EXPECT_STREQ(accented, moved);
 	EXPECT_TRUE(s.IsEmpty());
 
 	// Growing one character at a time keeps every byte.
@@ -224,7 +232,10 @@ TEST(CStringTest, LoadStringReadsTheStringTable)
 	EXPECT_STREQ("Hello from the string table", s);
 	// Stored as UTF-16, handed out in the ANSI code page.
 	ASSERT_TRUE(s.LoadString(IDS_VALUES_ACCENT));
-	EXPECT_STREQ("caf\xe9", s);
+	if (kt::IsAnsi(L"caf\u00e9"))
+	{
+		EXPECT_STREQ(kt::Ansi(L"caf\u00e9"), s);
+	}
 	EXPECT_STREQ("Hello from the string table", CString(MAKEINTRESOURCE(IDS_VALUES_GREETING)));
 	s.Format(IDS_VALUES_FORMAT, 3, "apples");
 	EXPECT_STREQ("3 apples", s);
@@ -237,18 +248,19 @@ TEST(CStringTest, LoadStringReadsTheStringTable)
 
 TEST(CStringWTest, ConvertsWithTheAnsiCodePageBothWays)
 {
-	CStringW w("caf\xe9");
-	EXPECT_STREQ(L"caf\u00e9", w);
-	const CString narrow("-\xe9-");
+	const CStringW ch = NonAscii();
+	CStringW w(kt::Ansi(L"caf" + ch).GetString());
+	EXPECT_STREQ(L"caf" + ch, w);
+	const CString narrow = kt::Ansi(L"-" + ch + L"-");
 	w = narrow;
 	w += "x";
-	EXPECT_STREQ(L"-\u00e9-x", w);
+	EXPECT_STREQ(L"-" + ch + L"-x", w);
 	EXPECT_EQ(3, CStringW(narrow).GetLength());
 
 	CString back = w;
-	EXPECT_STREQ("-\xe9-x", back);
-	back = CStringW(L"\u00e9t\u00e9");
-	EXPECT_STREQ("\xe9t\xe9", back);
+	EXPECT_STREQ(kt::Ansi(L"-" + ch + L"-x"), back);
+	back = CStringW(ch + L"t" + ch);
+	EXPECT_STREQ(kt::Ansi(ch + L"t" + ch), back);
 
 	// The string table is read as it is stored.
 	ASSERT_TRUE(w.LoadString(IDS_VALUES_ACCENT));
