@@ -75,6 +75,14 @@ bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon);
 /////////////////////////////////////////////////////////////////////////////
 // Captions of the labels and buttons.
 
+// Text in the ANSI code page of the process, drawn and measured through the
+// wide GDI functions. The narrow ones read the bytes in the code page of the
+// selected font's character set, which is not the process's when the font
+// lacks that character set (a Latin face in code page 932), and never UTF-8.
+int AFXAPI DrawAnsiText(CDC* pDC, const CString& strText, CRect& rect, UINT nFormat);
+CSize AFXAPI GetAnsiTextExtent(CDC* pDC, const CString& strText);
+BOOL AFXAPI AnsiTextOut(CDC* pDC, int x, int y, const CString& strText);
+
 // Draws strText into rect (DrawText, nFormat) in crText, or, when bEmbossed,
 // as a disabled caption: grey over a highlight copy one pixel down and right.
 // The DC's text colour is left at the last one used; the one it had before is

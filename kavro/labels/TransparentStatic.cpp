@@ -20,9 +20,7 @@ static const CString kSeparators("\\/");
 // Width of one line of text in the font selected into the DC.
 static int MeasureLine(CDC* pDC, const CString& strText)
 {
-	SIZE size = { 0, 0 };
-	::GetTextExtentPoint32A(pDC->m_hDC, strText, strText.GetLength(), &size);
-	return size.cx;
+	return GetAnsiTextExtent(pDC, strText).cx;
 }
 
 // Texts longer than this are shortened by replaying the passes on indexes.
@@ -342,7 +340,8 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 			if (eContentType == TextContent)
 			{
 				const LPCSTR pszText = strText;
-				const LPCSTR pszLast = StringUtils::PrevChar(pszText, pszText + strText.GetLength() - kEllipsis.GetLength());
+				const LPCSTR pszLast =
+					StringUtils::PrevChar(pszText, pszText + strText.GetLength() - kEllipsis.GetLength());
 				strText = strText.Left(static_cast<int>(pszLast - pszText)) + kEllipsis;
 			}
 			else
