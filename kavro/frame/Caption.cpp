@@ -1,4 +1,4 @@
-// Caption.cpp - captions drawn plain or embossed, and text of the ANSI code page drawn through the wide GDI functions.
+// Caption.cpp - captions drawn plain or embossed; text of the ANSI code page drawn through wide GDI.
 #include <afxwin.h>
 
 #include <qtx/Support.h>

@@ -1,4 +1,4 @@
-// TransparentStaticTextTests.cpp - CTransparentStatic's ellipsis on text of several scripts: whole characters only.
+// TransparentStaticTextTests.cpp - the ellipsis on text of several scripts: whole characters only.
 //
 // Classes in this file:
 //   ShortenedStatic, StaticTextTest
