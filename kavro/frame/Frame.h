@@ -97,6 +97,9 @@ COLORREF AFXAPI DrawCaptionText(CDC* pDC, const CString& strText, CRect& rect, U
 const char* const kSampleText = "gM";
 // The face name that stands for the default face.
 const char* const kDefaultFace = "";
+// The code page that asks a rich edit for lengths in UTF-16 units, the units
+// of its positions and of its text limit, whatever the ANSI code page.
+const UINT kUnicodeCodePage = 1200;
 
 /////////////////////////////////////////////////////////////////////////////
 // Enciphered fixed texts, deciphered at the moment of use with
