@@ -1,4 +1,4 @@
-// mbcs.cpp - character boundaries and case of the ANSI code page for the framework's walks through narrow text.
+// mbcs.cpp - character boundaries and case of the ANSI code page for the framework's narrow text.
 //
 // Classes in this file:
 //   CodePage
