@@ -125,6 +125,79 @@ TEST(CStringTest, EditingReturnsTheNewLengthOrTheCount)
 	}
 }
 
+// The part before position i, or "-1" when nothing was found.
+CString Before(const CString& s, int i)
+{
+	return i < 0 ? CString("-1") : s.Left(i);
+}
+
+// Trail bytes equal to '\\' (表 ソ 能) and '|' (ポ) in code page 932, and a
+// character outside the BMP in UTF-8: searches, edits, case and reversal
+// treat every character whole. Rows whose text the code page cannot hold
+// are left out there.
+TEST(CStringTest, MultiByteCharactersAreNeverSplit)
+{
+	const struct
+	{
+		const wchar_t* text;
+		CString (*op)(CString& s);
+		const wchar_t* result;
+	} kRows[] = {
+		{ L"表ソ\\x", [](CString& s) { return Before(s, s.Find('\\')); }, L"表ソ" },
+		{ L"ポ|", [](CString& s) { return Before(s, s.Find('|')); }, L"ポ" },
+		{ L"能", [](CString& s) { return Before(s, s.Find('\\')); }, L"-1" },
+		{ L"a\\表", [](CString& s) { return Before(s, s.ReverseFind('\\')); }, L"a" },
+		{ L"表ポ|", [](CString& s) { return Before(s, s.FindOneOf("\\|")); }, L"表ポ" },
+		{ L"x表\\", [](CString& s) { return Before(s, s.Find("\\")); }, L"x表" },
+		{ L"ソ能x能", [](CString& s) { return Before(s, s.Find(kt::Ansi(L"能"), 1)); }, L"ソ" },
+		{ L"a😀b😀", [](CString& s) { return Before(s, s.Find(kt::Ansi(L"b😀"))); }, L"a😀" },
+		{ L"表\\ソ\\", [](CString& s) { return CString('0' + s.Replace('\\', '/')) + s; }, L"2表/ソ/" },
+		{ L"ポ|ポ", [](CString& s) { return CString('0' + s.Remove('|')) + s; }, L"1ポポ" },
+		{ L"表\\ソ", [](CString& s) { return s.SpanIncluding(kt::Ansi(L"\\表")); }, L"表\\" },
+		{ L"表ソ\\x", [](CString& s) { return s.SpanExcluding("\\"); }, L"表ソ" },
+		{ L"ソ\\\\", [](CString& s) { return s.TrimRight('\\'); }, L"ソ" },
+		{ L"表ポ", [](CString& s) { return s.TrimRight("\\|"); }, L"表ポ" },
+		{ L"|ポ|", [](CString& s) { return s.Trim('|'); }, L"ポ" },
+		{ L"\t表 \r\n", [](CString& s) { return s.Trim(); }, L"表" },
+		{ L"ab表σд", [](CString& s) { return s.MakeUpper(); }, L"AB表ΣД" },
+		{ L"AB表ΣД", [](CString& s) { return s.MakeLower(); }, L"ab表σд" },
+		{ L"ｚé", [](CString& s) { return s.MakeUpper(); }, L"ＺÉ" },
+		// Upper-case I takes one byte in UTF-8, dotless i two: it stays.
+		{ L"ı", [](CString& s) { return s.MakeUpper(); }, L"ı" },
+		{ L"a表bソ", [](CString& s) { return s.MakeReverse(); }, L"ソb表a" },
+		{ L"x😀yя", [](CString& s) { return s.MakeReverse(); }, L"яy😀x" },
+		{ L"表\\ソ\\\\能",
+			[](CString& s)
+			{
+				CString tokens;
+				for (int pos = 0; pos >= 0;)
+					tokens += s.Tokenize("\\", pos) + "|";
+				return tokens;
+			},
+			L"表|ソ|能||" },
+	};
+	int nRun = 0;
+	for (const auto& r : kRows)
+	{
+		CString text;
+		if (!kt::TryAnsi(r.text, text) || !kt::IsAnsi(r.result))
+			continue;
+		++nRun;
+		EXPECT_EQ(kt::Ansi(r.result), r.op(text))
+			<< CStringW(r.text).GetLength() << " chars, row " << &r - kRows;
+	}
+	if (::GetACP() == 1252)
+	{
+		// A single byte follows the C runtime's locale, "C" by default: A-Z only.
+		EXPECT_STREQ("\xE9", CString("\xE9").MakeUpper());
+		return;
+	}
+	EXPECT_GT(nRun, 15);
+	const CString upper = kt::Ansi(L"ΣΔ表Я");
+	EXPECT_EQ(0, upper.CompareNoCase(kt::Ansi(L"σδ表я")));
+	EXPECT_GT(0, upper.CompareNoCase(kt::Ansi(L"σδ表яa")));
+}
+
 TEST(CStringTest, FormatHandlesLongOutputAndSelfReference)
 {
 	CString s;

@@ -14,8 +14,8 @@ bool TryAnsi(const wchar_t* text, CString& result)
 	const bool utf8 = ::GetACP() == CP_UTF8;
 	const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
 	BOOL usedDefault = FALSE;
-	const int count = ::WideCharToMultiByte(CP_ACP, flags, text, length, NULL, 0, NULL,
-		utf8 ? NULL : &usedDefault);
+	const int count =
+		::WideCharToMultiByte(CP_ACP, flags, text, length, NULL, 0, NULL, utf8 ? NULL : &usedDefault);
 	if (count <= 0 || usedDefault)
 		return false;
 	::WideCharToMultiByte(CP_ACP, flags, text, length, result.GetBuffer(count), count, NULL, NULL);
