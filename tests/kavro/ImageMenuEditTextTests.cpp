@@ -1,4 +1,4 @@
-// ImageMenuEditTextTests.cpp - the image-menu edits on text of several scripts: selection, paste, clear, fill.
+// ImageMenuEditTextTests.cpp - the image-menu edits on text of several scripts: selection, paste, fill.
 #include <kavrotest/TestSupport.h>
 
 #include "EditTestSupport.h"
