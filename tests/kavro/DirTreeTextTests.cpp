@@ -1,4 +1,4 @@
-// DirTreeTextTests.cpp - CDirTreeCtrl on folders and drives named in several scripts: paths, labels, selection.
+// DirTreeTextTests.cpp - CDirTreeCtrl on folders and drives named in several scripts: paths, labels.
 //
 // Classes in this file:
 //   DirTreeTextTest
