@@ -1,4 +1,7 @@
-// ClipboardViewerTextTests.cpp - CClipboardViewer on text, file names and a temporary folder in several scripts.
+// ClipboardViewerTextTests.cpp - CClipboardViewer on text, file names and a folder in several scripts.
+//
+// Classes in this file:
+//   ClipboardTextTest
 #include <kavrotest/TestSupport.h>
 
 #include <kavro/ClipboardViewer.h>
