@@ -10,6 +10,8 @@
 
 #include <kavro/TransparentStatic.h>
 
+#include "TextSamples.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -35,29 +37,22 @@ public:
 	}
 };
 
-// Texts in several scripts: trail bytes equal to a backslash (表, ソ, 能) and
-// to a bar (ポ) in code page 932, and characters outside the Basic
-// Multilingual Plane, four bytes each in UTF-8.
-const struct
+// The sample texts, and paths of the same scripts.
+std::vector<TextSample> Texts()
 {
-	const char* name;
-	const wchar_t* text;
-} kTexts[] = {
-	{ "Latin", L"Ünïcödé façade, naïve café" },
-	{ "Japanese", L"表示ソフト能力ポイント表ソ能ポ" },
-	{ "Greek and Cyrillic", L"ΑΛΦΑ ωμεγα ЖУК жук Σ" },
-	{ "outside the BMP", L"𠮟る 𩸽 表𠀋ソ" },
-	{ "Latin path", L"C:\\Données\\Été\\Ça va\\à.txt" },
-	{ "Japanese path", L"C:\\表\\ソース\\能力\\ポ|イ\\ファイル表.txt" },
-	{ "path outside the BMP", L"C:\\𠮟\\表𠀋\\ソ\\𩸽.txt" },
-};
+	std::vector<TextSample> texts(std::begin(kTextSamples), std::end(kTextSamples));
+	texts.insert(texts.end(), { { "Latin path", L"C:\\Données\\Été\\Ça va\\à.txt" },
+								  { "Japanese path", L"C:\\表\\ソース\\能力\\ポ|イ\\ファイル表.txt" },
+								  { "path outside the BMP", L"C:\\𠮟\\表𠀋\\ソ\\𩸽.txt" } });
+	return texts;
+}
 
 class StaticTextTest : public ::testing::Test
 {
 protected:
 	virtual void SetUp() override
 	{
-		// The font draws in the process's code page, as an application's does.
+		// A font of no particular character set, as an application's usually is.
 		LOGFONTA lf = kt::TestLogFont();
 		lf.lfCharSet = DEFAULT_CHARSET;
 		m_hFont = ::CreateFontIndirectA(&lf);
@@ -178,7 +173,7 @@ const TS::ContentType kContents[] = { TS::TextContent, TS::PathContent, TS::File
 TEST_F(StaticTextTest, EveryWidthDrawsWholeCharactersOfTheText)
 {
 	int nRows = 0;
-	for (const auto& t : kTexts)
+	for (const TextSample& t : Texts())
 	{
 		CString text;
 		if (!kt::TryAnsi(t.text, text))
@@ -209,7 +204,7 @@ TEST_F(StaticTextTest, EveryWidthDrawsWholeCharactersOfTheText)
 TEST_F(StaticTextTest, LongTextsEndInThePassByPassForm)
 {
 	int nRows = 0;
-	for (const auto& t : kTexts)
+	for (const TextSample& t : Texts())
 	{
 		std::wstring wide;
 		while (wide.size() < 700)
@@ -241,6 +236,48 @@ TEST_F(StaticTextTest, LongTextsEndInThePassByPassForm)
 			}
 	}
 	EXPECT_GE(nRows, 2);
+}
+
+// The text is drawn as the characters of the process's code page, whatever
+// the font's character set (GDI's narrow functions would read the bytes in
+// the font's, never in UTF-8), shortened or not, enabled or embossed.
+TEST_F(StaticTextTest, TextIsDrawnInTheCharactersOfTheCodePage)
+{
+	const CRect rc(0, 0, 880, 20);
+	m_ctrl.MoveWindow(&rc, FALSE);
+	m_ctrl.SetFormat(DT_SINGLELINE | DT_NOPREFIX, false);
+	for (const TextSample& s : kTextSamples)
+	{
+		CString text;
+		if (!kt::TryAnsi(s.text, text))
+			continue;
+		SCOPED_TRACE(s.name);
+		for (bool bEnabled : { true, false })
+		{
+			m_ctrl.SetWindowTextA(text, false);
+			m_ctrl.EnableWindow(bEnabled, true);
+			kt::PumpPending();
+			const kt::Snapshot want = kt::DrawOverHost(m_host, rc,
+				[&](HDC hdc)
+				{
+					const HGDIOBJ hOld = ::SelectObject(hdc, m_hFont);
+					::SetBkMode(hdc, TRANSPARENT);
+					RECT rcText = { 0, 0, rc.Width(), rc.Height() };
+					if (!bEnabled)
+					{
+						::SetTextColor(hdc, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+						RECT rcShadow = { 1, 1, rc.Width() + 1, rc.Height() + 1 };
+						::DrawTextW(hdc, s.text, -1, &rcShadow, DT_SINGLELINE | DT_NOPREFIX);
+					}
+					::SetTextColor(hdc, ::GetSysColor(bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+					::DrawTextW(hdc, s.text, -1, &rcText, DT_SINGLELINE | DT_NOPREFIX);
+					::SelectObject(hdc, hOld);
+				});
+			const kt::Snapshot shot(m_host.GetSafeHwnd(), rc);
+			EXPECT_EQ(shot.CountDiff(want), 0) << bEnabled;
+			EXPECT_GT(shot.Count(::GetSysColor(bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT)), 20);
+		}
+	}
 }
 
 } // namespace
