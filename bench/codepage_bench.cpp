@@ -1,4 +1,4 @@
-// codepage_bench.cpp - the ellipsis of 100,000 characters and a tree's opening in code page 932 against 1252.
+// codepage_bench.cpp - the ellipsis of 100,000 characters and a tree's opening in code page 932 and in 1252.
 //
 // The program starts itself twice more, once under a Latin and once under a
 // Japanese locale (Wine takes the ANSI code page from it: 1252 and 932), and
