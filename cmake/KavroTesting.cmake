@@ -23,16 +23,27 @@ if(NOT TARGET gtest)
   target_compile_options(gtest PRIVATE -w)
 endif()
 
-# kavro_add_gtest(<target> SOURCES <files...> [LIBRARIES <libs...>] [RESOURCES <rc files...>])
+# kavro_add_gtest(<target> SOURCES <files...> [LIBRARIES <libs...>] [RESOURCES <rc files...>] [DPI192])
 # One GoogleTest executable with the shared test support (main, pumps, host
 # windows, snapshots, recorders), registered as one CTest entry labelled with
 # its own name. The whole executable runs in one Wine process: starting a
 # process per case cost more than most cases take. A failing or crashing case
 # is named in the entry's output; GTEST_FILTER picks cases inside it.
+#
+# DPI192 adds the entry <target>.dpi192, labelled with the target's name and
+# with dpi192: the same executable with KAVRO_DPI=192, which runs it in the
+# build's second Wine prefix, whose screen is at 192 DPI (tools/wine-env.sh,
+# tools/make-prefix.sh). The test main refuses to run at any other DPI than
+# the one KAVRO_DPI names (96 without it).
 function(kavro_add_gtest target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;RESOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "DPI192" "" "SOURCES;LIBRARIES;RESOURCES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES} ${ARG_RESOURCES})
   target_link_libraries(${target} PRIVATE kavro_testsupport gtest ${ARG_LIBRARIES})
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES TIMEOUT 180 LABELS ${target})
+  if(ARG_DPI192)
+    add_test(NAME ${target}.dpi192 COMMAND ${target})
+    set_tests_properties(${target}.dpi192 PROPERTIES TIMEOUT 180 LABELS "${target};dpi192"
+      ENVIRONMENT "KAVRO_DPI=192")
+  endif()
 endfunction()
