@@ -248,8 +248,12 @@ TEST_F(StaticTextTest, TextIsDrawnInTheCharactersOfTheCodePage)
 	m_ctrl.SetFormat(DT_SINGLELINE | DT_NOPREFIX, false);
 	for (const TextSample& s : kTextSamples)
 	{
+		// Plain GDI draws a character outside the BMP as two missing glyphs
+		// under Wine, so it cannot draw what the label draws there.
+		const std::wstring wide(s.text);
 		CString text;
-		if (!kt::TryAnsi(s.text, text))
+		if (!kt::TryAnsi(s.text, text) ||
+			std::any_of(wide.begin(), wide.end(), [](wchar_t c) { return IS_HIGH_SURROGATE(c); }))
 			continue;
 		SCOPED_TRACE(s.name);
 		for (bool bEnabled : { true, false })
