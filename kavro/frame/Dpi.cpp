@@ -18,7 +18,8 @@ static UINT(WINAPI* FindGetDpiForWindow())(HWND)
 {
 	HMODULE hUser = ::GetModuleHandleA("user32.dll");
 	FARPROC pfn = hUser != NULL ? ::GetProcAddress(hUser, "GetDpiForWindow") : NULL;
-	return pfn != NULL ? reinterpret_cast<UINT(WINAPI*)(HWND)>(reinterpret_cast<void (*)()>(pfn)) : &NoDpiForWindow;
+	return pfn != NULL ? reinterpret_cast<UINT(WINAPI*)(HWND)>(reinterpret_cast<void (*)()>(pfn))
+					   : &NoDpiForWindow;
 }
 
 UINT(WINAPI* g_pfnGetDpiForWindow)(HWND hWnd) = FindGetDpiForWindow();
