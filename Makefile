@@ -36,6 +36,7 @@ demo: build
 # Benchmarks print ratios; they are not part of the test suite. Headless,
 # as the tests run.
 # DIRTREE_BENCH_FOLDERS: folders in the smaller directory-tree run (10000).
+# codepage-bench runs itself in code pages 1252 and 932 and prints the ratios.
 bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
@@ -47,6 +48,7 @@ bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/edit-large-text-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/list-scroll-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/form-fields-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/codepage-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

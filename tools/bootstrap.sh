@@ -5,7 +5,7 @@
 # is missing; through sudo when not root.
 set -euo pipefail
 packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth cmake ninja-build
-          googletest make x11-utils clang-format python3 locales)
+          googletest make x11-utils clang-format python3 locales fonts-ipafont-gothic)
 # The locales that tests run in; each also needs its line in /etc/locale.gen.
 locales=("ja_JP.UTF-8 UTF-8")
 

@@ -98,6 +98,14 @@ bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon);
 /////////////////////////////////////////////////////////////////////////////
 // Captions of the labels and buttons.
 
+// Text in the ANSI code page of the process, drawn and measured through the
+// wide GDI functions. The narrow ones read the bytes in the code page of the
+// selected font's character set, which is not the process's when the font
+// lacks that character set (a Latin face in code page 932), and never UTF-8.
+int AFXAPI DrawAnsiText(CDC* pDC, const CString& strText, CRect& rect, UINT nFormat);
+CSize AFXAPI GetAnsiTextExtent(CDC* pDC, const CString& strText);
+BOOL AFXAPI AnsiTextOut(CDC* pDC, int x, int y, const CString& strText);
+
 // Draws strText into rect (DrawText, nFormat) in crText, or, when bEmbossed,
 // as a disabled caption: grey over a highlight copy one pixel down and right.
 // The DC's text colour is left at the last one used; the one it had before is
@@ -112,6 +120,9 @@ COLORREF AFXAPI DrawCaptionText(CDC* pDC, const CString& strText, CRect& rect, U
 const char* const kSampleText = "gM";
 // The face name that stands for the default face.
 const char* const kDefaultFace = "";
+// The code page that asks a rich edit for lengths in UTF-16 units, the units
+// of its positions and of its text limit, whatever the ANSI code page.
+const UINT kUnicodeCodePage = 1200;
 
 /////////////////////////////////////////////////////////////////////////////
 // Enciphered fixed texts, deciphered at the moment of use with
