@@ -36,6 +36,8 @@ ControlMgrEdit& ControlMgrEdit::operator=(const ControlMgrEdit& other)
 	ControlMgr::operator=(other);
 	m_rectLabel = other.m_rectLabel;
 	m_rectCtrl = other.m_rectCtrl;
+	// The label's font was just replaced: a live label must not keep the old one.
+	SetFontOnLabel(m_label, true);
 	return *this;
 }
 
@@ -184,12 +186,11 @@ void ControlMgrEdit::DoSetFocus()
 	m_edit.SetFocus();
 	long start = 0, end = 0;
 	m_edit.GetSel(start, end);
+	// Tabbing into a field selects all of it; typing should not replace it.
+	// The length is counted as selections count, one for a paragraph break.
 	if (start == 0 && end >= 1)
 	{
-		CString text;
-		m_edit.GetWindowText(text);
-		// Tabbing into a field selects all of it; typing should not replace it.
-		if (end == text.GetLength())
+		if (end >= m_edit.GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE))
 		{
 			m_edit.SetSel(0, 0);
 			m_edit.SetSel(end, end);

@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -610,7 +611,9 @@ TEST_F(ListsTest, IconComboHasOneEntryPerImageAndDrawsItsIconOnePixelIn)
 	EXPECT_EQ(combo.GetCurSel(), CB_ERR);
 	EXPECT_EQ(combo.AddString("x"), CB_ERR);
 	EXPECT_EQ(combo.InsertString(0, "x"), CB_ERR);
-	EXPECT_EQ(combo.DeleteString(0), CB_ERR);
+	EXPECT_EQ(combo.DeleteString(-1), CB_ERR);
+	static_assert(std::is_same<decltype(&CIconComboBox::DeleteString), int (CIconComboBox::*)(int)>::value,
+		"the index is an int, as the other entry functions take it");
 	EXPECT_EQ(combo.GetCount(), 5);
 
 	combo.SetCurSel(3);
