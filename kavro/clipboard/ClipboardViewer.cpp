@@ -107,13 +107,17 @@ BOOL CClipboardViewer::PreTranslateMessage(MSG* pMsg)
 {
 	if (pMsg->message == WM_CLIPBOARDUPDATE && pMsg->hwnd == m_hWnd)
 	{
+		// The quiet period runs from the change, not from the moment a busy
+		// thread comes round to its queue.
+		const DWORD nQueuedMs = ::GetTickCount() - pMsg->time;
+		const UINT nTimeout = nQueuedMs < kQuietPeriodMs ? kQuietPeriodMs - nQueuedMs : 0;
 		if (m_pTimer == NULL)
 		{
-			m_pTimer = new TimerThread(MSG_GET_CLIPBOARD_CONTENT, m_hWnd, kQuietPeriodMs, false, 0, 0);
+			m_pTimer = new TimerThread(MSG_GET_CLIPBOARD_CONTENT, m_hWnd, nTimeout, false, 0, 0);
 			m_pTimer->SetPriority(THREAD_PRIORITY_BELOW_NORMAL);
 		}
 		else
-			m_pTimer->SetTimeout(kQuietPeriodMs);
+			m_pTimer->SetTimeout(nTimeout);
 	}
 	return CWnd::PreTranslateMessage(pMsg);
 }
