@@ -19,7 +19,7 @@ lines() { # lines of the .cpp/.h files among the paths given (missing ones count
 	if [ ${#files[@]} -eq 0 ]; then echo 0; else cat "${files[@]}" | wc -l; fi
 }
 
-pct() { awk -v t="$1" -v c="$2" 'BEGIN { printf "%.1f", c > 0 ? 100 * t / c : 0 }'; }
+pct() { awk -v t="$1" -v c="$2" 'BEGIN { printf "%.1f", (c > 0 ? 100 * t / c : 0) }'; }
 
 H=kavro/include/kavro
 T=tests/kavro

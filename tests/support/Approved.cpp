@@ -68,7 +68,8 @@ Snapshot Snapshot::LoadPng(const std::string& path)
 	shot.m_cy = rc.Height;
 	for (int y = 0; y < rc.Height; ++y)
 	{
-		const DWORD* pRow = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
+		const DWORD* pRow =
+			reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(data.Scan0) + y * data.Stride);
 		for (int x = 0; x < rc.Width; ++x)
 			shot.m_pixels.push_back(pRow[x] & 0x00FFFFFF);
 	}
@@ -76,7 +77,8 @@ Snapshot Snapshot::LoadPng(const std::string& path)
 	return shot;
 }
 
-::testing::AssertionResult MatchesApproved(const char* pictures, const Snapshot& shot, const char* name, bool bText)
+::testing::AssertionResult MatchesApproved(const char* pictures, const Snapshot& shot, const char* name,
+	bool bText)
 {
 	const int nDpi = ScreenDpi();
 	const bool bApprovalSetting = nDpi == 96 && ::GetACP() == 1252;
@@ -104,9 +106,9 @@ Snapshot Snapshot::LoadPng(const std::string& path)
 		return ::testing::AssertionSuccess();
 	const std::string actual = std::string(name) + ".actual.png";
 	shot.SavePng(actual);
-	return ::testing::AssertionFailure() << nDiff << " pixels differ from " << path << "; this one is in "
-										 << actual << " (" << shot.Width() << "x" << shot.Height() << " against "
-										 << approved.Width() << "x" << approved.Height() << ")";
+	return ::testing::AssertionFailure()
+		   << nDiff << " pixels differ from " << path << "; this one is in " << actual << " (" << shot.Width()
+		   << "x" << shot.Height() << " against " << approved.Width() << "x" << approved.Height() << ")";
 }
 
 } // namespace kt
