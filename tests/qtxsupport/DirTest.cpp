@@ -35,6 +35,9 @@ std::string Listed(const std::string& dir, DWORD flags)
 	return text;
 }
 
+// The list of the last BreakUpDirs of a table row.
+TextArray t_list;
+
 } // namespace
 
 TEST(DirListing, FlagsChooseHiddenSystemAndSortedFoldersOfRealFoldersOnly)
@@ -298,4 +301,81 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
 	EXPECT_EQ(FileUtils::GetTempFile(tmp.Path().c_str(), "a/b", number), "");
 	EXPECT_EQ(number, 0u);
 	EXPECT_EQ(FileUtils::GetTempFile((tmp.Path() + "none").c_str(), "clip", number), "");
+}
+
+// The trail bytes of 表 ソ 能 are '\' and of ポ '|' in code page 932, and 😀
+// takes four bytes in UTF-8: no path function takes them for separators or
+// cuts them. Rows whose text the code page lacks are left out.
+TEST(DirPaths, MultiByteNamesStayWhole)
+{
+	const struct
+	{
+		const wchar_t* path;
+		CString (*op)(CString path);
+		const wchar_t* result;
+	} kRows[] = {
+		{ L"C:\\表", [](CString p) { return CString(DirUtils::EnsureTrailingBackslash(p)); }, L"C:\\表\\" },
+		{ L"C:\\ソ", [](CString p) { return CString(DirUtils::RemoveTrailingSlash(p)); }, L"C:\\ソ" },
+		{ L"C:\\能\\/", [](CString p) { return CString(DirUtils::RemoveTrailingSlash(p)); }, L"C:\\能" },
+		{ L"C:\\表\\ソ\\", [](CString p) { return DirUtils::ParseLastDir(p); }, L"ソ" },
+		{ L"C:\\能\\ポ.txt", [](CString p) { return DirUtils::ParseLastDir(p); }, L"能" },
+		{ L"C:\\😀\\x😀\\", [](CString p) { return DirUtils::ParseLastDir(p); }, L"x😀" },
+		{ L"C:\\表\\ソ\\", [](CString p) { return DirUtils::ParseParentDir(p); }, L"C:\\表\\" },
+		{ L"C:\\表", [](CString p) { return DirUtils::ParseParentDir(p); }, L"C:\\" },
+		{ L"C:\\表\\ソ", [](CString p) { return DirUtils::ParsePathFromFile(p); }, L"C:\\表\\" },
+		{ L"能", [](CString p) { return DirUtils::ParsePathFromFile(p); }, L"" },
+		{ L"C:\\a.b\\表", [](CString p) { return FileUtils::GetFileExt(p); }, L"" },
+		{ L"C:\\表.ТХТ", [](CString p) { return FileUtils::GetFileExt(p); }, L"ТХТ" },
+		{ L"C:\\表\\\\ソ\\能",
+			[](CString p) { return (DirUtils::BreakUpDirs(p, t_list), CString(Joined(t_list).c_str())); },
+			L"C:|表|ソ|能" },
+		{ L"\\\\srv表\\共有ソ\\😀",
+			[](CString p) { return (DirUtils::BreakUpDirs(p, t_list), CString(Joined(t_list).c_str())); },
+			L"\\\\srv表\\共有ソ|😀" },
+	};
+	int run = 0;
+	for (const auto& r : kRows)
+	{
+		CString path;
+		if (!kt::TryAnsi(r.path, path) || !kt::IsAnsi(r.result))
+			continue;
+		++run;
+		EXPECT_EQ(r.op(path), kt::Ansi(r.result)) << "row " << &r - kRows;
+	}
+	EXPECT_TRUE(::GetACP() == 1252 || run >= 12) << run;
+
+	if (!kt::IsAnsi(L"表ソ能"))
+		return;
+	TextArray list;
+	list.Add(kt::Ansi(L"C:\\表\\ソ\\"));
+	list.Add(kt::Ansi(L"C:\\表ソ\\"));
+	EXPECT_EQ(DirUtils::MakePathsRelative(kt::Ansi(L"C:\\表"), list), 1);
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"ソ\\|C:\\表ソ\\")));
+}
+
+// A real folder 表\ソ (made through the wide API) is listed, found and
+// given temporary names in whatever code page holds its name.
+TEST(DirListing, FoldersWithMultiByteNames)
+{
+	const wchar_t* const kName = ::GetACP() == CP_UTF8 ? L"表😀" : L"表";
+	if (!kt::IsAnsi(kName))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no " << CString(kName).GetString();
+	kt::TempDir tmp;
+	const std::wstring base = StringUtils::ToWide(tmp.Path().c_str());
+	ASSERT_TRUE(::CreateDirectoryW((base + kName).c_str(), NULL));
+	ASSERT_TRUE(::CreateDirectoryW((base + kName + L"\\ソ").c_str(), NULL));
+	const CString dir = CString(tmp.Path().c_str()) + kt::Ansi(kName);
+
+	EXPECT_EQ(Listed(tmp.Path(), DirUtils::ListSorted), std::string(kt::Ansi(kName) + "\\"));
+	EXPECT_EQ(Listed(std::string(dir) + "\\", 0), std::string(kt::Ansi(L"ソ\\")));
+	EXPECT_TRUE(DirUtils::HasSubdirectory(dir, 0) && DirUtils::IsDir(dir + "\\", false));
+	EXPECT_TRUE(DirUtils::DoesDirExist(dir + kt::Ansi(L"\\ソ\\")));
+
+	unsigned int number = 0;
+	const CString temp = FileUtils::GetTempFile(dir, kt::Ansi(L"能"), number);
+	CString expected;
+	expected.Format("%s\\%s%08X.tmp", dir.GetString(), kt::Ansi(L"能").GetString(), number);
+	EXPECT_EQ(temp, expected);
+	::RemoveDirectoryW((base + kName + L"\\ソ").c_str());
+	::RemoveDirectoryW((base + kName).c_str());
 }

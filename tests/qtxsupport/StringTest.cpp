@@ -118,3 +118,174 @@ TEST(TextArrayTest, SortOrders)
 		EXPECT_EQ(Joined(list), s.sorted) << s.entries;
 	}
 }
+
+namespace
+{
+
+// The character starts of text as NextChar finds them, and as PrevChar finds
+// them from the end.
+std::vector<int> Forward(const char* text)
+{
+	std::vector<int> starts;
+	for (const char* p = text; *p; p = StringUtils::NextChar(p))
+		starts.push_back(static_cast<int>(p - text));
+	return starts;
+}
+
+std::vector<int> Backward(const char* text)
+{
+	std::vector<int> starts;
+	for (const char* p = text + strlen(text); p > text;)
+	{
+		p = StringUtils::PrevChar(text, p);
+		starts.insert(starts.begin(), static_cast<int>(p - text));
+	}
+	return starts;
+}
+
+} // namespace
+
+// Each character of the wide text is one step, a character outside the BMP
+// included; a byte that is not part of a whole character is a step of its own.
+TEST(CharBoundaries, FollowTheCodePageBothWays)
+{
+	for (const wchar_t* wide : { L"a\u8868b", L"C:\\表\\ソ\\能\\", L"ポ|ポ", L"x😀y", L"ΣДｱ" })
+	{
+		CString text;
+		if (!kt::TryAnsi(wide, text))
+			continue;
+		std::vector<int> starts;
+		int pos = 0;
+		for (const wchar_t* w = wide; *w; w += IS_HIGH_SURROGATE(*w) ? 2 : 1)
+		{
+			starts.push_back(pos);
+			const int bytes = kt::Ansi(std::wstring(w, IS_HIGH_SURROGATE(*w) ? 2 : 1).c_str()).GetLength();
+			EXPECT_EQ(StringUtils::IsLeadByte(static_cast<BYTE>(text[pos])), bytes > 1) << pos;
+			pos += bytes;
+		}
+		EXPECT_EQ(Forward(text), starts) << text;
+		EXPECT_EQ(Backward(text), starts) << text;
+	}
+
+	const struct
+	{
+		UINT codePage;
+		const char* bytes;
+		std::vector<int> starts;
+	} kMalformed[] = {
+		{ 932, "a\x95", { 0, 1 } },             // a lead byte at the end
+		{ 932, "\x95\x5C\x95", { 0, 2 } },      // 表, then a lone lead byte
+		{ 65001, "\xE3\x81", { 0, 1 } },        // cut short
+		{ 65001, "\xF0\x9F\x98", { 0, 1, 2 } }, // four bytes cut short
+		{ 65001,
+			"\x80"
+			"a",
+			{ 0, 1 } },                                // a stray continuation byte
+		{ 65001, "\xE3\x82\xBD\x80", { 0, 3 } },       // ソ and a stray one
+		{ 65001, "\xC0\xAF", { 0, 1 } },               // overlong '/'
+		{ 65001, "\xE0\x80\xAF", { 0, 1, 2 } },        // overlong '/'
+		{ 65001, "\xED\xA0\x80", { 0, 1, 2 } },        // a surrogate
+		{ 65001, "\xF4\x90\x80\x80", { 0, 1, 2, 3 } }, // past U+10FFFF
+	};
+	for (const auto& m : kMalformed)
+	{
+		if (m.codePage != ::GetACP())
+			continue;
+		EXPECT_EQ(Forward(m.bytes), m.starts) << &m - kMalformed;
+		EXPECT_EQ(Backward(m.bytes), m.starts) << &m - kMalformed;
+	}
+
+	// Any bytes at all: the walks agree and stay inside the text.
+	const BYTE kBytes[] = { 'a', '\\', '|', 0x5C, 0x80, 0x83, 0x95, 0xA9, 0xB1, 0xC3, 0xE3, 0xF0, 0x9F,
+		0xBF };
+	unsigned int seed = 7;
+	for (int n = 0; n < 3000; ++n)
+	{
+		char text[9] = {};
+		const int length = 1 + n % 8;
+		for (int i = 0; i < length; ++i)
+		{
+			seed = seed * 1103515245u + 12345u;
+			text[i] = static_cast<char>(kBytes[(seed >> 16) % sizeof(kBytes)]);
+		}
+		const std::vector<int> forward = Forward(text);
+		ASSERT_EQ(forward, Backward(text)) << n;
+		ASSERT_TRUE(forward.empty() || forward.back() < length);
+	}
+
+	EXPECT_EQ(StringUtils::NextChar(NULL), nullptr);
+	const char* empty = "";
+	EXPECT_TRUE(StringUtils::NextChar(empty) == empty && StringUtils::PrevChar(empty, empty) == empty);
+	EXPECT_EQ(StringUtils::PrevChar(NULL, empty), nullptr);
+}
+
+// Text in the process code page; the trail bytes of 表 ソ 能 are '\', of ポ
+// '|', and of ア 'A'. Rows whose text the code page lacks are left out.
+TEST(StringUtilsTest, WholeCharactersInEveryCodePage)
+{
+	const struct
+	{
+		const wchar_t *text, *what;
+		CString (*op)(CString& text, const CString& what);
+		const wchar_t* result;
+	} kRows[] = {
+		{ L"表&ソ&&", L"",
+			[](CString& t, const CString&) { return (StringUtils::RemoveSingleAmpersand(t), t); }, L"表ソ&" },
+		{ L" 表\t\r\n", L"", [](CString& t, const CString&) { return StringUtils::Trim(t); }, L"表" },
+		{ L"表\\ソ\\x", L"\\",
+			[](CString& t, const CString& w) { return t.Left(StringUtils::FindLast(t, w)); }, L"表\\ソ" },
+		{ L"x能", L"\\", [](CString& t, const CString& w) { return t.Left(StringUtils::FindLast(t, w)); },
+			L"" },
+		{ L"表", L"\\",
+			[](CString& t, const CString& w)
+			{ return CString("01"[StringUtils::MatchLastChars(t, w, true)]); },
+			L"0" },
+		{ L"ファイル.ΤΧΤ", L".τχτ",
+			[](CString& t, const CString& w)
+			{ return CString("01"[StringUtils::MatchLastChars(t, w, false)]); },
+			L"1" },
+		{ L"ΣΔ表Ｚ", L"σδ表ｚ",
+			[](CString& t, const CString& w) { return CString('1' + StringUtils::CompareNoCase(t, w)); },
+			L"1" },
+		{ L"ア", L"ヂ",
+			[](CString& t, const CString& w) { return CString('1' + StringUtils::CompareNoCase(t, w)); },
+			L"0" },
+		{ L"\u3000", L"",
+			[](CString& t, const CString&) { return CString("01"[StringUtils::IsEffectivelyEmpty(t)]); },
+			L"0" },
+	};
+	int run = 0;
+	for (const auto& r : kRows)
+	{
+		CString text, what;
+		if (!kt::TryAnsi(r.text, text) || !kt::TryAnsi(r.what, what))
+			continue;
+		++run;
+		EXPECT_EQ(r.op(text, what), kt::Ansi(r.result)) << "row " << &r - kRows;
+	}
+	EXPECT_TRUE(::GetACP() == 1252 || run >= 6) << run;
+
+	// Bytes that cannot stand alone keep their value in the case tables.
+	for (int i = 0x80; i < 256; ++i)
+	{
+		if (!StringUtils::IsLeadByte(static_cast<BYTE>(i)) && ::GetACP() != CP_UTF8)
+			continue;
+		EXPECT_EQ(StringUtils::m_tableUppercase[i], static_cast<char>(i)) << i;
+		EXPECT_EQ(StringUtils::m_tableLowercase[i], static_cast<char>(i)) << i;
+	}
+}
+
+TEST(TextArrayTest, FindsAndSortsWholeCharacters)
+{
+	if (!kt::IsAnsi(L"アヂ表ΣДσд"))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese, Greek and Cyrillic letters";
+	TextArray list;
+	for (const wchar_t* w : { L"C:\\表\\", L"C:\\表a\\", L"C:\\ア\\", L"ΣД" })
+		list.Add(kt::Ansi(w));
+	bool found = false;
+	EXPECT_EQ(list.Find(kt::Ansi(L"σд"), false, found), 3);
+	EXPECT_FALSE(list.Have(kt::Ansi(L"C:\\ヂ\\"), false));
+	list.SetAt(3, kt::Ansi(L"C:\\ヂ\\"));
+	list.Sort(true, false, TextArray::ContentPaths);
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"C:\\ア\\|C:\\ヂ\\|C:\\表\\|C:\\表a\\")));
+}

@@ -6,6 +6,9 @@
 #include <objbase.h>
 #include <gdiplus.h>
 
+#include <stdio.h>
+#include <stdlib.h>
+
 #include <gtest/gtest.h>
 #include <kavrotest/TestSupport.h>
 
@@ -60,10 +63,32 @@ BOOL AFXAPI FailTestAtAssert(LPCSTR lpszFileName, int nLine)
 
 CWinApp theApp("kavro-tests");
 
+// A CTest entry that runs the executable in another code page names that
+// code page in KAVRO_TEST_CODEPAGE. A process that got a different one (the
+// locale missing, the manifest not read) would pass without testing what the
+// entry is for, so it stops before any case runs.
+bool RunsInTheWantedCodePage()
+{
+	const char* wanted = getenv("KAVRO_TEST_CODEPAGE");
+	if (wanted == NULL || *wanted == '\0')
+		return true;
+	const UINT codePage = ::GetACP();
+	if (strtoul(wanted, NULL, 10) == codePage)
+		return true;
+	fprintf(stderr,
+		"This entry is meant to run in code page %s, but the process runs in code page %u.\n"
+		"Code page 932 needs the glibc locale ja_JP.UTF-8 (tools/bootstrap.sh makes it); UTF-8 needs "
+		"the executable's .utf8.exe.manifest beside it.\n",
+		wanted, codePage);
+	return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+	if (!RunsInTheWantedCodePage())
+		return 1;
 	AfxSetAssertHook(&FailTestAtAssert);
 	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))
 	{

@@ -19,6 +19,22 @@ namespace kt
 {
 
 // ---------------------------------------------------------------------------
+// Text in the ANSI code page of the process. Executables whose cases touch
+// text also run in code page 932 and in UTF-8 (kavro_add_gtest's CODEPAGES);
+// their cases write strings as wide literals and narrow them at run time, so
+// that a case means the same characters in every code page.
+
+// text in the ANSI code page; false, with result empty, when a character has
+// no exact counterpart there (as 表 in code page 1252).
+bool TryAnsi(const wchar_t* text, CString& result);
+// True when every character of text exists in the ANSI code page.
+bool IsAnsi(const wchar_t* text);
+// text in the ANSI code page; a character that has no counterpart there fails
+// the running case (a case that cannot run in some code page asks IsAnsi and
+// skips).
+CString Ansi(const wchar_t* text);
+
+// ---------------------------------------------------------------------------
 // Pumps. Every message goes through the framework's PreTranslateMessage walk
 // first, as the application's own message loop would do it.
 
