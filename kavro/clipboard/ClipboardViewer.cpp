@@ -105,7 +105,10 @@ void CClipboardViewer::GetClipboardContent(TextArray& content) const
 
 BOOL CClipboardViewer::PreTranslateMessage(MSG* pMsg)
 {
-	if (pMsg->message == WM_CLIPBOARDUPDATE && pMsg->hwnd == m_hWnd)
+	// A later change already waiting in the queue arms the timer itself.
+	MSG msgLater;
+	if (pMsg->message == WM_CLIPBOARDUPDATE && pMsg->hwnd == m_hWnd &&
+		!::PeekMessageA(&msgLater, m_hWnd, WM_CLIPBOARDUPDATE, WM_CLIPBOARDUPDATE, PM_NOREMOVE))
 	{
 		// The quiet period runs from the change, not from the moment a busy
 		// thread comes round to its queue.

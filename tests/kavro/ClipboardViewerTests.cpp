@@ -222,6 +222,19 @@ TEST(ClipboardViewer, EachBurstGivesOneReadingOfItsLastChange)
 	kt::PumpFor(400);
 	ASSERT_EQ(owner.m_readings.size(), 2u);
 	EXPECT_EQ(owner.m_readings[1].content, Lines({ "change 19" }));
+
+	// Changes that waited in the queue while the thread was busy for longer
+	// than the quiet period: still one reading, of the last.
+	OnOtherThread(
+		[&](HWND hWnd)
+		{
+			for (int i = 0; i < 3; ++i)
+				Put(hWnd, { Text("queued " + std::to_string(i)) });
+		});
+	::Sleep(400);
+	kt::PumpFor(600);
+	ASSERT_EQ(owner.m_readings.size(), 3u);
+	EXPECT_EQ(owner.m_readings[2].content, Lines({ "queued 2" }));
 }
 
 // Each kind of content is collected by the first rule that applies, text
