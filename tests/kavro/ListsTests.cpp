@@ -484,6 +484,11 @@ TEST_F(ListsTest, CustomEntryKeepsAConfirmedColourAndForgetsACancelledOne)
 		const size_t nNotes = m_host.m_colors.size() + (row.crTyped != CLR_NONE);
 		m_host.m_answer = [&](HWND hDlg)
 		{
+			// Opened full, on the current colour.
+			const COLORREF crShown = RGB(::GetDlgItemInt(hDlg, 706, NULL, FALSE),
+				::GetDlgItemInt(hDlg, 707, NULL, FALSE), ::GetDlgItemInt(hDlg, 708, NULL, FALSE));
+			EXPECT_EQ(crShown, picker.GetColor());
+			EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(hDlg, 706)));
 			if (row.crTyped != CLR_NONE)
 				for (int i = 0; i < 3; ++i)
 					::SetDlgItemInt(hDlg, 706 + i, (row.crTyped >> (8 * i)) & 0xFF, FALSE);
