@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix named by $WINEPREFIX once: 64-bit, null-or-X11 graphics
 # driver, unmanaged windows, no crash dialog, Wine's own fonts linked in.
+# With KAVRO_DPI set (tools/wine-env.sh names such a prefix after it), the
+# screen runs at that DPI: the value LogPixels, which Wine 8 reads from either
+# key below; Windows keeps it in both.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 export WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
@@ -30,6 +33,17 @@ REGEDIT4
 [HKEY_CURRENT_USER\Control Panel\Desktop]
 "FontSmoothing"="0"
 REG
+if [ -n "${KAVRO_DPI:-}" ] && [ "$KAVRO_DPI" != 96 ]; then
+  dpi=$(printf '%08x' "$KAVRO_DPI")
+  cat >>"$settings" <<REG
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$dpi
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]
+"LogPixels"=dword:$dpi
+REG
+fi
 wine regedit /S "$settings" >/dev/null 2>&1
 wineserver -w
 rm -f "$settings"

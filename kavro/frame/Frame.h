@@ -58,6 +58,29 @@ class DateTime;
 extern void (*g_pfnProgressNow)(DateTime& now);
 
 /////////////////////////////////////////////////////////////////////////////
+// DPI. A size in pixels that a control uses (of an icon, a frame, a gap, an
+// offset) is its size at 96 DPI, scaled by the DPI of the control's own
+// window when it is used: at 96 DPI every picture stays as it was.
+
+const UINT kDefaultDpi = USER_DEFAULT_SCREEN_DPI;
+
+// The system's GetDpiForWindow, looked up when the library loads; where the
+// system has none, a function that answers 0. A test of the internals points
+// it elsewhere to give a window another DPI.
+extern UINT(WINAPI* g_pfnGetDpiForWindow)(HWND hWnd);
+
+// The DPI of the window: GetDpiForWindow, or when that has no answer the
+// LOGPIXELSY of the window's DC (of the screen for NULL). 96 when the answer
+// is 0 or beyond reason.
+UINT AFXAPI GetWindowDpi(HWND hWnd);
+
+// nPixels at 96 DPI at nDpi, rounded as MulDiv rounds.
+inline int ScaleToDpi(int nPixels, UINT nDpi)
+{
+	return ::MulDiv(nPixels, static_cast<int>(nDpi), static_cast<int>(kDefaultDpi));
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // Icons of the buttons and icon controls.
 
 // Loads the icon resource nID (its low word) at the resource's own size from

@@ -162,8 +162,10 @@ TEST(CStringTest, MultiByteCharactersAreNeverSplit)
 		{ L"ab表σд", [](CString& s) { return s.MakeUpper(); }, L"AB表ΣД" },
 		{ L"AB表ΣД", [](CString& s) { return s.MakeLower(); }, L"ab表σд" },
 		{ L"ｚé", [](CString& s) { return s.MakeUpper(); }, L"ＺÉ" },
-		// Upper-case I takes one byte in UTF-8, dotless i two: it stays.
-		{ L"ı", [](CString& s) { return s.MakeUpper(); }, L"ı" },
+		// In UTF-8 the other case of these takes another number of bytes
+		// (k one, the Kelvin sign three; ɐ two, Ɐ three): they stay.
+		{ L"\u212A\u0250", [](CString& s) { return s.MakeLower(); }, L"\u212A\u0250" },
+		{ L"\u212A\u0250", [](CString& s) { return s.MakeUpper(); }, L"\u212A\u0250" },
 		{ L"a表bソ", [](CString& s) { return s.MakeReverse(); }, L"ソb表a" },
 		{ L"x😀yя", [](CString& s) { return s.MakeReverse(); }, L"яy😀x" },
 		{ L"表\\ソ\\\\能",

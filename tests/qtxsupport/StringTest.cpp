@@ -219,60 +219,23 @@ TEST(CharBoundaries, FollowTheCodePageBothWays)
 	EXPECT_EQ(StringUtils::PrevChar(NULL, empty), nullptr);
 }
 
-// Text in the process code page; the trail bytes of 表 ソ 能 are '\', of ポ
-// '|', and of ア 'A'. Rows whose text the code page lacks are left out.
+// The trail bytes of 表 ソ 能 are '\\' in code page 932, and of ア 'A'.
 TEST(StringUtilsTest, WholeCharactersInEveryCodePage)
 {
-	const struct
-	{
-		const wchar_t *text, *what;
-		CString (*op)(CString& text, const CString& what);
-		const wchar_t* result;
-	} kRows[] = {
-		{ L"表&ソ&&", L"",
-			[](CString& t, const CString&) { return (StringUtils::RemoveSingleAmpersand(t), t); }, L"表ソ&" },
-		{ L" 表\t\r\n", L"", [](CString& t, const CString&) { return StringUtils::Trim(t); }, L"表" },
-		{ L"表\\ソ\\x", L"\\",
-			[](CString& t, const CString& w) { return t.Left(StringUtils::FindLast(t, w)); }, L"表\\ソ" },
-		{ L"x能", L"\\", [](CString& t, const CString& w) { return t.Left(StringUtils::FindLast(t, w)); },
-			L"" },
-		{ L"表", L"\\",
-			[](CString& t, const CString& w)
-			{ return CString("01"[StringUtils::MatchLastChars(t, w, true)]); },
-			L"0" },
-		{ L"ファイル.ΤΧΤ", L".τχτ",
-			[](CString& t, const CString& w)
-			{ return CString("01"[StringUtils::MatchLastChars(t, w, false)]); },
-			L"1" },
-		{ L"ΣΔ表Ｚ", L"σδ表ｚ",
-			[](CString& t, const CString& w) { return CString('1' + StringUtils::CompareNoCase(t, w)); },
-			L"1" },
-		{ L"ア", L"ヂ",
-			[](CString& t, const CString& w) { return CString('1' + StringUtils::CompareNoCase(t, w)); },
-			L"0" },
-		{ L"\u3000", L"",
-			[](CString& t, const CString&) { return CString("01"[StringUtils::IsEffectivelyEmpty(t)]); },
-			L"0" },
-	};
-	int run = 0;
-	for (const auto& r : kRows)
-	{
-		CString text, what;
-		if (!kt::TryAnsi(r.text, text) || !kt::TryAnsi(r.what, what))
-			continue;
-		++run;
-		EXPECT_EQ(r.op(text, what), kt::Ansi(r.result)) << "row " << &r - kRows;
-	}
-	EXPECT_TRUE(::GetACP() == 1252 || run >= 6) << run;
-
-	// Bytes that cannot stand alone keep their value in the case tables.
-	for (int i = 0x80; i < 256; ++i)
-	{
-		if (!StringUtils::IsLeadByte(static_cast<BYTE>(i)) && ::GetACP() != CP_UTF8)
-			continue;
-		EXPECT_EQ(StringUtils::m_tableUppercase[i], static_cast<char>(i)) << i;
-		EXPECT_EQ(StringUtils::m_tableLowercase[i], static_cast<char>(i)) << i;
-	}
+	if (!kt::IsAnsi(L"表ソ能アヂΣΔσδＺｚ"))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese and Greek letters";
+	CString text = kt::Ansi(L"表&ソ&&");
+	StringUtils::RemoveSingleAmpersand(text);
+	EXPECT_EQ(text, kt::Ansi(L"表ソ&"));
+	text = kt::Ansi(L" 表\t\r\n");
+	EXPECT_EQ(StringUtils::Trim(text), kt::Ansi(L"表"));
+	EXPECT_FALSE(StringUtils::IsEffectivelyEmpty(kt::Ansi(L"\u3000")));
+	EXPECT_EQ(StringUtils::FindLast(kt::Ansi(L"表\\ソ\\x"), "\\"), kt::Ansi(L"表\\ソ").GetLength());
+	EXPECT_EQ(StringUtils::FindLast(kt::Ansi(L"x能"), "\\"), -1);
+	EXPECT_FALSE(StringUtils::MatchLastChars(kt::Ansi(L"表"), "\\", true));
+	EXPECT_TRUE(StringUtils::MatchLastChars(kt::Ansi(L"ア.ΣΔ"), kt::Ansi(L".σδ"), false));
+	EXPECT_EQ(StringUtils::CompareNoCase(kt::Ansi(L"ΣΔ表Ｚ"), kt::Ansi(L"σδ表ｚ")), 0);
+	EXPECT_LT(StringUtils::CompareNoCase(kt::Ansi(L"ア"), kt::Ansi(L"ヂ")), 0);
 }
 
 TEST(TextArrayTest, FindsAndSortsWholeCharacters)

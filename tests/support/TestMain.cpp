@@ -47,6 +47,24 @@ bool ExpectedAssert::Take()
 	return true;
 }
 
+UINT Dpi()
+{
+	static const UINT nDpi = []
+	{
+		HDC hdc = ::GetDC(NULL);
+		const int n = hdc != NULL ? ::GetDeviceCaps(hdc, LOGPIXELSY) : 0;
+		if (hdc != NULL)
+			::ReleaseDC(NULL, hdc);
+		return n > 0 ? static_cast<UINT>(n) : 96u;
+	}();
+	return nDpi;
+}
+
+int Scaled(int n)
+{
+	return ::MulDiv(n, static_cast<int>(Dpi()), 96);
+}
+
 } // namespace kt
 
 namespace
@@ -83,11 +101,40 @@ bool RunsInTheWantedCodePage()
 	return false;
 }
 
+// Every CTest entry names the DPI it is meant to run at in KAVRO_DPI (96
+// without it), and its Wine prefix gives the screen that DPI. A process that
+// got another one (a prefix made before, a caller's own WINEPREFIX) would
+// pass without testing what the entry is for, so it stops before any case
+// runs. Both what the screen says and what a window says count: the controls
+// take their DPI from their window.
+bool RunsAtTheWantedDpi()
+{
+	const char* wanted = getenv("KAVRO_DPI");
+	const UINT nWanted = wanted != NULL && *wanted != '\0' ? strtoul(wanted, NULL, 10) : 96;
+	UINT nWindowDpi = kt::Dpi();
+	using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+	const auto pfnGetDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+		reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+	HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+	if (pfnGetDpiForWindow != NULL && hWnd != NULL)
+		nWindowDpi = pfnGetDpiForWindow(hWnd);
+	if (hWnd != NULL)
+		::DestroyWindow(hWnd);
+	if (kt::Dpi() == nWanted && nWindowDpi == nWanted)
+		return true;
+	fprintf(stderr,
+		"This entry is meant to run at %u DPI, but the screen is at %u DPI and a window at %u DPI.\n"
+		"KAVRO_DPI picks the Wine prefix (tools/wine-env.sh); a prefix is made at its DPI only once "
+		"(tools/make-prefix.sh).\n",
+		nWanted, kt::Dpi(), nWindowDpi);
+	return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-	if (!RunsInTheWantedCodePage())
+	if (!RunsInTheWantedCodePage() || !RunsAtTheWantedDpi())
 		return 1;
 	AfxSetAssertHook(&FailTestAtAssert);
 	if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_SHOWNORMAL))

@@ -172,6 +172,15 @@ HICON SolidIcon(COLORREF cr, int size = 16);
 Snapshot DrawOverHost(const HostWindow& host, const RECT& rc, const std::function<void(HDC)>& draw = {});
 
 // ---------------------------------------------------------------------------
+// DPI. Each CTest entry runs at one DPI (96, or 192 for the .dpi192 entries),
+// checked when the program starts.
+
+// The DPI of the screen the tests run at.
+UINT Dpi();
+// n pixels at 96 DPI at the DPI the tests run at, rounded as MulDiv rounds.
+int Scaled(int n);
+
+// ---------------------------------------------------------------------------
 // Text as the tests draw it. The test font is Tahoma at 13 pixels without
 // antialiasing, so that a picture is the same pixel for pixel every time.
 
