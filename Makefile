@@ -6,7 +6,7 @@ JOBS ?= 2
 CTEST_ARGS ?=
 SHOTS_DIR ?= $(BUILD_DIR)/screenshots
 
-.PHONY: all deps configure build test demo bench install format clean help
+.PHONY: all deps configure build test approve-pictures demo bench install format clean help
 
 all: build
 
@@ -16,6 +16,7 @@ help:
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
 	@echo "make bench   - run the benchmarks (they print ratios)"
 	@echo "make format  - put every C++ source into the house style (tools/format.sh)"
+	@echo "make approve-pictures - write the tests' approved pictures anew (look at what changed)"
 	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-L afx_tests' GTEST_FILTER='Dialog.*'"
 
 deps:
@@ -29,6 +30,13 @@ build: configure
 
 test: build
 	tools/run-tests.sh $(BUILD_DIR) -j 1 $(CTEST_ARGS)
+
+# Writes the pictures the tests compare with (tests/*/pictures/<dpi>/*.png)
+# from what the controls draw now. Look at every picture that changed before
+# committing it.
+approve-pictures: build
+	KAVRO_APPROVE_PICTURES=1 tools/run-tests.sh $(BUILD_DIR) -j 1 $(CTEST_ARGS)
+	git status --short -- 'tests/*/pictures'
 
 demo: build
 	tools/run-demo.sh $(BUILD_DIR) $(SHOTS_DIR)

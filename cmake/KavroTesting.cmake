@@ -52,6 +52,9 @@ function(kavro_add_gtest target)
   cmake_parse_arguments(ARG "CODEPAGES;DPI192" "" "SOURCES;LIBRARIES;RESOURCES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES} ${ARG_RESOURCES})
   target_link_libraries(${target} PRIVATE kavro_testsupport gtest ${ARG_LIBRARIES})
+  # Approved pictures (kt::MatchesApproved) live beside the sources, reached
+  # through Wine's drive Z:, the root of the host's file system.
+  target_compile_definitions(${target} PRIVATE KAVRO_PICTURES="Z:${CMAKE_CURRENT_SOURCE_DIR}/pictures")
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES TIMEOUT 180 LABELS ${target})
   if(ARG_DPI192)

@@ -269,8 +269,13 @@ void CImageMenuRichEdit::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/)
 void CImageMenuRichEdit::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 {
 	Default();
+	// A triple click remembers the view the selection leaves; the menu's
+	// select all remembers the one it was chosen in.
 	if (m_nTripleClickTimer != 0)
-		SelectAll();
+	{
+		SetSel(0, -1);
+		RememberView(0, -1);
+	}
 }
 
 void CImageMenuRichEdit::OnTimer(UINT_PTR nIDEvent)

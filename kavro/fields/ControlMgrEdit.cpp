@@ -38,6 +38,8 @@ ControlMgrEdit& ControlMgrEdit::operator=(const ControlMgrEdit& other)
 	ControlMgr::operator=(other);
 	m_rectLabel = other.m_rectLabel;
 	m_rectCtrl = other.m_rectCtrl;
+	// The label's font was just replaced: a live label must not keep the old one.
+	SetFontOnLabel(m_label, true);
 	return *this;
 }
 

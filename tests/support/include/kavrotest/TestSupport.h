@@ -141,11 +141,28 @@ public:
 	int Count(COLORREF cr) const { return Count(cr, { 0, 0, m_cx, m_cy }); }
 	// Smallest rectangle holding every pixel that is not cr (empty when none).
 	RECT Bounds(COLORREF crNot) const;
+	// A PNG file: written (false on failure) or read (empty on failure).
+	bool SavePng(const std::string& path) const;
+	static Snapshot LoadPng(const std::string& path);
 
 private:
 	int m_cx = 0, m_cy = 0;
 	std::vector<DWORD> m_pixels; // 0x00RRGGBB, top-down
 };
+
+// Compares a snapshot pixel for pixel with its approved picture, a PNG file
+// beside the test's sources: pictures/<dpi>/<name>.png, where <dpi> is the
+// screen's (96 by default). Pictures are approved at 96 DPI in code page
+// 1252; elsewhere a missing picture, or one with text (bText: the fonts of
+// other code pages draw it otherwise), skips the comparison. With
+// KAVRO_APPROVE_PICTURES set (make approve-pictures) the snapshot is written
+// as the approved picture instead; a picture that does not match is written
+// beside the test program as <name>.actual.png.
+// KAVRO_PICTURES, the folder of a test program's pictures, is defined by
+// kavro_add_gtest.
+::testing::AssertionResult MatchesApproved(const char* pictures, const Snapshot& shot, const char* name,
+	bool bText = false);
+#define EXPECT_APPROVED(shot, ...) EXPECT_TRUE(::kt::MatchesApproved(KAVRO_PICTURES, shot, __VA_ARGS__))
 
 // A square icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF cr, int size = 16);
