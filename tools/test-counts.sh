@@ -31,17 +31,17 @@ graphics|imports/graphics|tests/qtxgraphics
 menu|imports/menu|tests/qtxmenu
 timer|imports/timer|tests/qtxtimer
 print|imports/print|tests/qtxprint
-frame|kavro/frame $H/WndUtils.h $H/kavro.h|$T/FrameTests.cpp $T/WndUtilsTests.cpp
-labels|kavro/labels $H/TransparentStatic.h $H/BackgroundStatic.h $H/3DTextCtrl.h|$T/TransparentStaticTests.cpp $T/PanelTests.cpp
+frame|kavro/frame $H/WndUtils.h $H/kavro.h|$T/FrameTests.cpp $T/WndUtilsTests.cpp $T/WndUtilsTextTests.cpp
+labels|kavro/labels $H/TransparentStatic.h $H/BackgroundStatic.h $H/3DTextCtrl.h|$T/TransparentStaticTests.cpp $T/TransparentStaticTextTests.cpp $T/PanelTests.cpp
 buttons|kavro/buttons $H/QTXButton.h $H/TransparentCheckbox.h $H/TransparentIcon.h|$T/QTXButtonTests.cpp $T/TransparentButtonTests.cpp $T/TransparentButtonTestIds.h
-dirtree|kavro/dirtree $H/DirTreeCtrl.h|$T/DirTreeCtrlTests.cpp $T/DirTreeTestIds.h
+dirtree|kavro/dirtree $H/DirTreeCtrl.h|$T/DirTreeCtrlTests.cpp $T/DirTreeTextTests.cpp $T/DirTreeTestIds.h
 progress|kavro/progress $H/GradientProgressCtrl.h $H/TaskBarProgressCtrl.h|$T/ProgressTests.cpp $T/TaskBarProgressTests.cpp
-edits|kavro/edits $H/ImageMenuEdit.h $H/ImageMenuRichEdit.h|$T/ImageMenuEditTests.cpp $T/ImageMenuRichEditTests.cpp $T/EditTestSupport.h
+edits|kavro/edits $H/ImageMenuEdit.h $H/ImageMenuRichEdit.h|$T/ImageMenuEditTests.cpp $T/ImageMenuRichEditTests.cpp $T/ImageMenuEditTextTests.cpp $T/EditTestSupport.h
 lists|kavro/lists $H/MenuListbox.h $H/HighlightCheckListbox.h $H/IconComboBox.h $H/ColorPicker.h|$T/ListsTests.cpp $T/ListsTestIds.h
 clipboard|kavro/clipboard $H/ClipboardViewer.h|$T/ClipboardViewerTests.cpp
-fields|kavro/fields $H/ControlMgr.h $H/ControlMgrEdit.h $H/ControlMgrPhoto.h|$T/ControlMgrTests.cpp
+fields|kavro/fields $H/ControlMgr.h $H/ControlMgrEdit.h $H/ControlMgrPhoto.h|$T/ControlMgrTests.cpp $T/ControlMgrTextTests.cpp
 "
-SHARED="tests/support tests/package tests/host"
+SHARED="tests/support tests/package tests/host tests/kavro/TextSamples.h"
 
 code=$(lines afx imports kavro gallery bench tools)
 tests=$(lines tests)
