@@ -2,6 +2,7 @@
 
 #include "GraphicsTestUtil.h"
 
+#include <thread>
 #include <utility>
 
 namespace
@@ -83,4 +84,26 @@ TEST(MemDC, RectangleUsesTargetCoordinatesAndKeepsTheRest)
 	EXPECT_TRUE(!none.IsValid() && none.GetSafeHdc() == nullptr);
 	CDC empty;
 	EXPECT_FALSE(CMemDC(&empty).IsValid());
+}
+
+// A thread of the application's own that paints through a kept buffer and
+// ends leaves the process's heaps whole.
+TEST(MemDC, KeptBufferGoesWithAThreadOfAnotherModule)
+{
+	kt::HostWindow host(40, 30, kBlue);
+	const int before = kt::CountGdiObjects();
+	for (int i = 0; i < 20; ++i)
+	{
+		std::thread painter(
+			[&]
+			{
+				CClientDC client(&host);
+				CMemDC mem(&client, CRect(0, 0, 40, 30));
+				mem.FillSolidRect(0, 0, 40, 30, kRed);
+			});
+		painter.join();
+	}
+	EXPECT_TRUE(::HeapValidate(::GetProcessHeap(), 0, nullptr));
+	EXPECT_EQ(kt::CountGdiObjects(), before) << "each thread's kept buffer is freed when it ends";
+	EXPECT_EQ(kRed, kt::Snapshot(host.GetSafeHwnd()).At(20, 15));
 }
