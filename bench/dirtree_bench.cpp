@@ -1,7 +1,7 @@
 // dirtree_bench.cpp - opening a folder of many sub-folders in CDirTreeCtrl, against a plain tree.
 //
 // Classes in this file:
-//   Timing
+//   Timing, Ticker, BackgroundTiming
 //
 // The directory tree reads a branch when it is opened: it lists the
 // sub-folders, sorts them, asks every one whether it is shared and whether it
@@ -12,6 +12,15 @@
 // 20,000, and the pieces of the tree's work timed alone, so that a slow
 // opening shows what bounds it. Not a test: the numbers depend on the file
 // system and the machine's load.
+//
+// The background mode is timed at the smaller count: how soon the opening
+// returns to the message loop, against the plain tree; how soon the last
+// answer is applied, against the synchronous opening; and how late a message
+// posted to the application's window every few milliseconds is handled while
+// the answers come. The synchronous opening is set against the sum of its
+// documented pieces (the listing, one HasSubdirectory and one IsDirShared per
+// folder, the inserts). A second count on the command line (say 100000) adds
+// a background opening of that many folders.
 #include "BenchHost.h"
 #include "BenchTiming.h"
 
@@ -22,6 +31,8 @@
 #include <qtx/Support.h>
 
 #include <algorithm>
+#include <atomic>
+#include <process.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -143,8 +154,9 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 	return timing;
 }
 
-// The pieces of the tree's opening, each timed alone over the same folders.
-void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
+// The pieces of the tree's opening, each timed alone over the same folders;
+// returns the sum of those its documentation names.
+double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 {
 	TextArray list;
 	const double listing =
@@ -214,6 +226,134 @@ void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 		static_cast<int>(nStep));
 	printf("  FindFirstFile/FindNextFile %.1f, TVM_INSERTITEM and repaint %.1f\n", enumeration * 1000.0,
 		inserts * 1000.0);
+	return listing + sort + hasSub + shared + inserts;
+}
+
+// Posts the current time to a window every few milliseconds while it runs.
+class Ticker
+{
+public:
+	static const UINT kMessage = WM_APP + 1;
+
+	explicit Ticker(HWND hWnd)
+		: m_hWnd(hWnd)
+	{
+		m_hThread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &Ticker::Run, this, 0, NULL));
+	}
+	~Ticker()
+	{
+		m_bStop = true;
+		if (m_hThread != NULL)
+		{
+			::WaitForSingleObject(m_hThread, INFINITE);
+			::CloseHandle(m_hThread);
+		}
+	}
+
+private:
+	static unsigned __stdcall Run(void* pParam)
+	{
+		Ticker* pThis = static_cast<Ticker*>(pParam);
+		while (!pThis->m_bStop)
+		{
+			LARGE_INTEGER now;
+			::QueryPerformanceCounter(&now);
+			::PostMessageA(pThis->m_hWnd, kMessage, 0, static_cast<LPARAM>(now.QuadPart));
+			::Sleep(5);
+		}
+		return 0;
+	}
+
+	HWND m_hWnd;
+	HANDLE m_hThread;
+	std::atomic<bool> m_bStop{ false };
+};
+
+struct BackgroundTiming
+{
+	double opening;    // until the opening returned to the message loop
+	double lastAnswer; // until the last answer was applied
+	double worstDelay; // the longest a ticker message waited after the opening returned
+};
+
+// Opens strBench's only folder, of nCount sub-folders, with background
+// probing, and runs the message loop until every answer is applied.
+BackgroundTiming OpenInBackground(CDirTreeCtrl& tree, HWND hHost, const CString& strBench, int nCount)
+{
+	BackgroundTiming timing = { -1.0, -1.0, 0.0 };
+	tree.SetBackgroundProbe(true);
+	tree.SetRestrictToDir(strBench);
+	tree.Refresh(false);
+	while (tree.IsProbing())
+		AfxGetThread()->PumpMessage();
+	HTREEITEM hBranch = tree.GetRootItem();
+
+	Ticker ticker(hHost);
+	LARGE_INTEGER start, opened, now;
+	::QueryPerformanceCounter(&start);
+	tree.Expand(hBranch, TVE_EXPAND);
+	::QueryPerformanceCounter(&opened);
+	MSG msg;
+	while (tree.IsProbing() && ::GetMessageA(&msg, NULL, 0, 0))
+	{
+		::QueryPerformanceCounter(&now);
+		if (msg.hwnd == hHost && msg.message == Ticker::kMessage)
+		{
+			LARGE_INTEGER posted;
+			posted.QuadPart = static_cast<LONGLONG>(msg.lParam);
+			if (posted.QuadPart >= opened.QuadPart)
+				timing.worstDelay = std::max(timing.worstDelay, Seconds(posted, now));
+			continue;
+		}
+		if (!AfxGetThread()->PreTranslateMessage(&msg))
+		{
+			::TranslateMessage(&msg);
+			::DispatchMessageA(&msg);
+		}
+	}
+	::QueryPerformanceCounter(&now);
+	timing.opening = Seconds(start, opened);
+	timing.lastAnswer = Seconds(start, now);
+	if (CountChildren(tree, hBranch) != nCount)
+		timing.opening = -1.0;
+	tree.SetBackgroundProbe(false);
+	return timing;
+}
+
+// The median of kRepetitions background openings, each figure on its own.
+BackgroundTiming MeasureBackground(CDirTreeCtrl& tree, HWND hHost, const CString& strBench, int nCount)
+{
+	std::vector<double> openings, answers, delays;
+	for (int i = 0; i < kRepetitions; ++i)
+	{
+		const BackgroundTiming t = OpenInBackground(tree, hHost, strBench, nCount);
+		if (t.opening < 0)
+			return t;
+		openings.push_back(t.opening);
+		answers.push_back(t.lastAnswer);
+		delays.push_back(t.worstDelay);
+	}
+	std::sort(openings.begin(), openings.end());
+	std::sort(answers.begin(), answers.end());
+	return { openings[openings.size() / 2], answers[answers.size() / 2],
+		*std::max_element(delays.begin(), delays.end()) };
+}
+
+// The lines of the background mode, from one run.
+void PrintBackground(const BackgroundTiming& background, const Timing& synchronous, double documented,
+	int nCount)
+{
+	printf("%d sub-folders in the background: opening %.1f ms, last answer %.1f ms, worst message delay %.1f "
+		   "ms\n",
+		nCount, background.opening * 1000.0, background.lastAnswer * 1000.0, background.worstDelay * 1000.0);
+	printf("ratio DirTreeCtrl background opening/plain at %d %.3f (aim 1.5)\n", nCount,
+		background.opening / synchronous.plain);
+	printf("ratio DirTreeCtrl background last answer/synchronous opening at %d %.3f (aim 1.2)\n", nCount,
+		background.lastAnswer / synchronous.dirTree);
+	printf("ratio DirTreeCtrl background worst message delay/50 ms at %d %.3f (aim 1.0)\n", nCount,
+		background.worstDelay / 0.050);
+	printf("ratio DirTreeCtrl background off: opening/documented work at %d %.3f (aim 1.3)\n", nCount,
+		synchronous.dirTree / documented);
 }
 
 } // namespace
@@ -222,6 +362,7 @@ int main(int argc, char** argv)
 {
 	const int kFewer = argc > 1 && atoi(argv[1]) > 0 ? atoi(argv[1]) : kDefaultFewer;
 	const int kMore = 2 * kFewer;
+	const int kHuge = argc > 2 ? atoi(argv[2]) : 0;
 	// The run is long: each line shows as soon as it is printed.
 	setvbuf(stdout, NULL, _IONBF, 0);
 	if (!StartFramework("dirtree_bench"))
@@ -248,18 +389,35 @@ int main(int argc, char** argv)
 		ok = MakeSubFolders(strMany, i == 0 ? 0 : counts[i - 1], counts[i]);
 		if (!ok)
 			break;
-		PrintPieces(strMany, plain, counts[i]);
+		const double documented = PrintPieces(strMany, plain, counts[i]);
 		timings[i] = Measure(dirTree, plain, strBench, strMany, counts[i]);
 		ok = timings[i].dirTree > 0 && timings[i].plain > 0;
 		printf("%d sub-folders: CDirTreeCtrl opening %.1f ms, FindFirstFile + TVM_INSERTITEM %.1f ms\n",
 			counts[i], timings[i].dirTree * 1000.0, timings[i].plain * 1000.0);
 		printf("ratio DirTreeCtrl/plain at %d %.3f (aim 1.5)\n", counts[i],
 			timings[i].dirTree / timings[i].plain);
+		if (ok && i == 0)
+		{
+			const BackgroundTiming background =
+				MeasureBackground(dirTree, host.GetSafeHwnd(), strBench, counts[i]);
+			ok = background.opening > 0;
+			PrintBackground(background, timings[i], documented, counts[i]);
+		}
+	}
+	if (ok && kHuge > kMore)
+	{
+		ok = MakeSubFolders(strMany, kMore, kHuge);
+		const BackgroundTiming huge = ok ? OpenInBackground(dirTree, host.GetSafeHwnd(), strBench, kHuge)
+										 : BackgroundTiming{ -1.0, -1.0, 0.0 };
+		ok = huge.opening > 0;
+		printf("%d sub-folders in the background: opening %.1f ms, last answer %.1f ms, worst message delay "
+			   "%.1f ms\n",
+			kHuge, huge.opening * 1000.0, huge.lastAnswer * 1000.0, huge.worstDelay * 1000.0);
 	}
 	dirTree.DestroyWindow();
 	plain.DestroyWindow();
 	host.DestroyWindow();
-	RemoveSubFolders(strMany, kMore);
+	RemoveSubFolders(strMany, std::max(kMore, kHuge));
 	::RemoveDirectoryA(strMany);
 	::RemoveDirectoryA(strBench);
 	if (!ok)

@@ -186,6 +186,7 @@ void CDirTreeCtrl::Refresh(bool bEnsureVisible)
 	HTREEITEM hItem = SelectDirSiblingOrParentDir(strWanted.IsEmpty() ? strPrevious : strWanted);
 	if (hItem != NULL && bEnsureVisible)
 		EnsureVisible(hItem);
+	PrioritiseVisibleProbes(true);
 }
 
 bool CDirTreeCtrl::UpdateBranch(HTREEITEM hItem, bool& bChanged)

@@ -589,3 +589,21 @@ CString DirUtils::GetTempDir()
 	dir.ReleaseBuffer(length <= MAX_PATH ? static_cast<int>(length) : 0);
 	return EnsureTrailingBackslash(dir);
 }
+
+bool DirUtils::IsListedDirShared(const CString& path)
+{
+	// Roots, network and long paths take the whole question.
+	std::wstring parent, name;
+	try
+	{
+		if (!SplitDriveChild(ToFileSystemPath(path), parent, name))
+			return IsDirShared(path);
+	}
+	catch (...)
+	{
+		return IsDirShared(path);
+	}
+	WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+	attributes.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+	return IsChildShared(parent, name, attributes);
+}
