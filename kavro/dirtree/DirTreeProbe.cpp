@@ -1,4 +1,4 @@
-// DirTreeProbe.cpp - the directory tree's background probing: questions, the worker thread, applying the answers.
+// DirTreeProbe.cpp - the directory tree's background probing: the worker thread, and applying its answers.
 #include "DirTreeProbe.h"
 
 #include <kavro/DirTreeCtrl.h>

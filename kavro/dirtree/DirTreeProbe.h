@@ -1,7 +1,7 @@
-// DirTreeProbe.h - the directory tree's background probing: the questions waiting, and the worker that asks them.
+// DirTreeProbe.h - the directory tree's background probing: the questions waiting and the worker asking them.
 //
 // Classes in this file:
-//   CDirTreeProbe, Question, Answer, Items
+//   CDirTreeProbe
 #pragma once
 
 #include <afxwin.h>
