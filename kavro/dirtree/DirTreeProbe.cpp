@@ -1,4 +1,7 @@
 // DirTreeProbe.cpp - the directory tree's background probing: the worker thread, and applying its answers.
+//
+// Classes in this file:
+//   Lock
 #include "DirTreeProbe.h"
 
 #include <kavro/DirTreeCtrl.h>
@@ -21,6 +24,38 @@ const ULONGLONG kPostIntervalMs = 15;
 const DWORD kStopWaitMs = 3000;
 
 LONG g_nLastCookie = 0;
+
+// Holds a critical section for its scope, except between Leave and Enter.
+class Lock
+{
+public:
+	explicit Lock(CRITICAL_SECTION& cs)
+		: m_cs(cs)
+	{
+		Enter();
+	}
+	~Lock()
+	{
+		if (m_bHeld)
+			::LeaveCriticalSection(&m_cs);
+	}
+	Lock(const Lock&) = delete;
+	Lock& operator=(const Lock&) = delete;
+	void Enter()
+	{
+		::EnterCriticalSection(&m_cs);
+		m_bHeld = true;
+	}
+	void Leave()
+	{
+		m_bHeld = false;
+		::LeaveCriticalSection(&m_cs);
+	}
+
+private:
+	CRITICAL_SECTION& m_cs;
+	bool m_bHeld = false;
+};
 
 } // namespace
 
@@ -45,10 +80,12 @@ CDirTreeProbe::CDirTreeProbe(CDirTreeCtrl* pTree, bool bOnWorker)
 	, m_hWake(NULL)
 	, m_hThread(NULL)
 {
+	::InitializeCriticalSection(&m_lock);
 }
 
 CDirTreeProbe::~CDirTreeProbe()
 {
+	::DeleteCriticalSection(&m_lock);
 	if (m_hThread != NULL)
 		::CloseHandle(m_hThread);
 	if (m_hWake != NULL)
@@ -71,7 +108,7 @@ void CDirTreeProbe::Release(CDirTreeProbe* pProbe)
 {
 	HANDLE hThread;
 	{
-		std::lock_guard<std::mutex> lock(pProbe->m_lock);
+		Lock lock(pProbe->m_lock);
 		pProbe->m_bStop = true;
 		pProbe->m_pTree = NULL;
 		pProbe->m_hWnd = NULL;
@@ -82,7 +119,7 @@ void CDirTreeProbe::Release(CDirTreeProbe* pProbe)
 		::SetEvent(pProbe->m_hWake);
 		if (::WaitForSingleObject(hThread, kStopWaitMs) != WAIT_OBJECT_0)
 		{
-			std::lock_guard<std::mutex> lock(pProbe->m_lock);
+			Lock lock(pProbe->m_lock);
 			if (!pProbe->m_bExited)
 			{
 				// A question that takes this long (a network folder that does
@@ -109,7 +146,7 @@ void CDirTreeProbe::Ask(const CString& strPath, bool bRootLevel, const Items& it
 
 	bool bWake;
 	{
-		std::lock_guard<std::mutex> lock(m_lock);
+		Lock lock(m_lock);
 		// The worker waits only when it found nothing to ask.
 		bWake = m_questions.empty();
 		m_questions[nId] = Question{ nId, strPath, bRootLevel };
@@ -129,7 +166,7 @@ void CDirTreeProbe::Forget(CDirTreeCtrl& tree, HTREEITEM hItem)
 		m_idOfItem.clear();
 		m_nBranchQuestions.clear();
 		m_applying.clear();
-		std::lock_guard<std::mutex> lock(m_lock);
+		Lock lock(m_lock);
 		m_questions.clear();
 		m_order.clear();
 		m_urgent.clear();
@@ -156,7 +193,7 @@ void CDirTreeProbe::Forget(CDirTreeCtrl& tree, HTREEITEM hItem)
 		return;
 	for (UINT nId : ids)
 		Drop(nId);
-	std::lock_guard<std::mutex> lock(m_lock);
+	Lock lock(m_lock);
 	for (UINT nId : ids)
 		m_questions.erase(nId);
 }
@@ -176,7 +213,7 @@ void CDirTreeProbe::Drop(UINT nId)
 
 void CDirTreeProbe::SetUrgent(const std::vector<UINT>& ids)
 {
-	std::lock_guard<std::mutex> lock(m_lock);
+	Lock lock(m_lock);
 	m_urgent.assign(ids.begin(), ids.end());
 }
 
@@ -192,7 +229,7 @@ bool CDirTreeProbe::TakeItems(UINT nId, Items& items)
 
 void CDirTreeProbe::TakeAnswers()
 {
-	std::lock_guard<std::mutex> lock(m_lock);
+	Lock lock(m_lock);
 	m_applying.insert(m_applying.end(), m_answers.begin(), m_answers.end());
 	m_answers.clear();
 	m_bPosted = false;
@@ -200,7 +237,7 @@ void CDirTreeProbe::TakeAnswers()
 
 bool CDirTreeProbe::TakeQuestion(Question& question)
 {
-	std::lock_guard<std::mutex> lock(m_lock);
+	Lock lock(m_lock);
 	return TakeQuestionLocked(question);
 }
 
@@ -236,20 +273,20 @@ void CDirTreeProbe::Work()
 {
 	// The shell, which knows the shared folders, wants COM on the thread that asks it.
 	const HRESULT hrCom = ::CoInitializeEx(NULL, COINIT_MULTITHREADED);
-	std::unique_lock<std::mutex> lock(m_lock);
+	Lock lock(m_lock);
 	while (!m_bStop)
 	{
 		Question question;
 		if (!TakeQuestionLocked(question))
 		{
 			PostAnswersLocked(true);
-			lock.unlock();
+			lock.Leave();
 			::WaitForSingleObject(m_hWake, INFINITE);
-			lock.lock();
+			lock.Enter();
 			continue;
 		}
 		CDirTreeCtrl* pTree = m_pTree;
-		lock.unlock();
+		lock.Leave();
 		// A question that fails leaves the item as it was shown.
 		Answer answer = { question.nId, true, false };
 		try
@@ -261,7 +298,7 @@ void CDirTreeProbe::Work()
 			answer.bContent = true;
 			answer.bShared = false;
 		}
-		lock.lock();
+		lock.Enter();
 		if (m_bStop)
 			break;
 		try
@@ -274,14 +311,14 @@ void CDirTreeProbe::Work()
 		}
 		PostAnswersLocked(m_questions.empty());
 	}
-	lock.unlock();
+	lock.Leave();
 	if (SUCCEEDED(hrCom))
 		::CoUninitialize();
 
-	lock.lock();
+	lock.Enter();
 	m_bExited = true;
 	const bool bDelete = m_bOrphaned;
-	lock.unlock();
+	lock.Leave();
 	if (bDelete)
 		delete this;
 }

@@ -8,7 +8,6 @@
 #include <afxcmn.h>
 
 #include <deque>
-#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -116,7 +115,7 @@ private:
 	UINT m_nItemCount;
 
 	// Shared.
-	std::mutex m_lock;
+	CRITICAL_SECTION m_lock;
 	CDirTreeCtrl* m_pTree; // NULL once the tree lets go
 	HWND m_hWnd;           // where answers are posted; NULL once the tree lets go
 	std::unordered_map<UINT, Question> m_questions;

@@ -8,6 +8,7 @@
 
 #include "DirTreeTestIds.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,10 +22,56 @@ const DWORD kTreeStyle =
 const int kOptical = 0, kHardDisk = 2, kCableDrive = 3, kNetworkDrive = 5, kClosedFolder = 7, kOpenFolder = 9;
 const UINT kIcons[] = { 1470, 1471, 1472, 1473, 1474, 1475, 1476, 1477, 1479, 1480, 1482, 1483 };
 
-// Derived as an application would, to reach what the class leaves to derived classes.
+// Derived as an application would, to reach what the class leaves to derived
+// classes. It notes which folders it is asked about and on which thread, and
+// while held it keeps the question waiting.
 class CTestDirTree : public CDirTreeCtrl
 {
 public:
+	// An override that runs on the worker goes before the object does.
+	CTestDirTree() { ::InitializeCriticalSection(&m_lock); }
+	virtual ~CTestDirTree() override
+	{
+		Go();
+		SetBackgroundProbe(false);
+		::CloseHandle(m_hGo);
+		::DeleteCriticalSection(&m_lock);
+	}
+	virtual bool DoesFolderHaveContent(const CString& strPath) override
+	{
+		::EnterCriticalSection(&m_lock);
+		m_asked.push_back(std::string(DirUtils::ParseLastDir(strPath)));
+		m_nThread = ::GetCurrentThreadId();
+		::LeaveCriticalSection(&m_lock);
+		::WaitForSingleObject(m_hGo, m_nHoldMs);
+		return CDirTreeCtrl::DoesFolderHaveContent(strPath);
+	}
+	void Hold(DWORD nMs = 2000)
+	{
+		m_nHoldMs = nMs;
+		::ResetEvent(m_hGo);
+	}
+	void Go() { ::SetEvent(m_hGo); }
+	std::vector<std::string> Asked()
+	{
+		::EnterCriticalSection(&m_lock);
+		const std::vector<std::string> asked = m_asked;
+		::LeaveCriticalSection(&m_lock);
+		return asked;
+	}
+	void ClearAsked()
+	{
+		::EnterCriticalSection(&m_lock);
+		m_asked.clear();
+		::LeaveCriticalSection(&m_lock);
+	}
+	HANDLE m_hGo = ::CreateEventA(NULL, TRUE, TRUE, NULL);
+	DWORD m_nHoldMs = 0;
+	CRITICAL_SECTION m_lock;
+	std::vector<std::string> m_asked;
+	DWORD m_nThread = 0;
+
+	using CDirTreeCtrl::ExpandBranch;
 	using CDirTreeCtrl::GetDesiredSelectedDir;
 	using CDirTreeCtrl::GetDriveImageIndex;
 	using CDirTreeCtrl::GetPrivateImageList;
@@ -742,4 +789,167 @@ TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectBehind)
 	tree.reset();
 	kt::PumpPending();
 	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+}
+
+// ---------------------------------------------------------------------------
+// Background probing
+
+TEST_F(DirTreeTest, InTheBackgroundABranchShowsAtOnceAndItsButtonsGoAsTheAnswersCome)
+{
+	m_tree.SetBackgroundProbe(true);
+	Attach();
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	// The root level ends as it would have been decided at once.
+	std::string roots;
+	for (const char* label : { "Alpha", "beta", "Gamma", "zeta" })
+		roots += Children(Item(label)) + ",";
+	EXPECT_EQ(roots, "~,,,~,");
+
+	const std::string closed = std::to_string(kClosedFolder), open = std::to_string(kOpenFolder);
+	m_tree.Hold();
+	ClickButton(Item("Alpha"));
+	kt::MessageRecorder rec(m_hMsgWnd);
+	EXPECT_EQ(Children(Item("Alpha")), "n9|n10");
+	EXPECT_EQ(Children(Item("Alpha/n9")) + "," + Children(Item("Alpha/n10")), "~,~");
+	EXPECT_EQ(Images(Item("Alpha/n10")), closed + "/" + open);
+	EXPECT_TRUE(m_tree.IsProbing());
+	m_tree.Go();
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	rec.Separate();
+	EXPECT_EQ(Children(Item("Alpha/n9")) + "," + Children(Item("Alpha/n10")), "~,");
+	EXPECT_EQ(m_tree.Asked(), std::vector<std::string>({ "n9", "n10" }));
+	EXPECT_NE(m_tree.m_nThread, ::GetCurrentThreadId());
+	// The answers are none of the application's business.
+	EXPECT_TRUE(rec.Matches({ kt::kSeparator }, kTreeTraffic));
+
+	// Asked on the control's thread instead, after the opening.
+	ClickButton(Item("Alpha"));
+	m_tree.SetBackgroundProbe(true, false);
+	m_tree.ClearAsked();
+	m_tree.SetStateReset(true);
+	m_tree.ExpandBranch(Item("Alpha"), true);
+	EXPECT_TRUE(m_tree.Asked().empty());
+	EXPECT_EQ(Children(Item("Alpha/n9")) + "," + Children(Item("Alpha/n10")), "~,~");
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	EXPECT_EQ(Children(Item("Alpha/n9")) + "," + Children(Item("Alpha/n10")), "~,");
+	EXPECT_EQ(m_tree.m_nThread, ::GetCurrentThreadId());
+}
+
+TEST_F(DirTreeTest, InTheBackgroundTheFoldersOnScreenAreAskedAboutFirst)
+{
+	for (int i = 0; i < 40; ++i)
+		m_tmp.MakeDir("Many\\f" + std::to_string(100 + i));
+	m_tree.SetBackgroundProbe(true);
+	Attach();
+	m_tree.Hold();
+	ClickButton(Item("Many"));
+	ASSERT_TRUE(kt::PumpUntil([&] { return m_tree.Asked().size() == 1; }));
+	m_tree.SendMessage(WM_VSCROLL, SB_BOTTOM);
+	std::vector<std::string> onScreen = m_tree.Asked();
+	HTREEITEM hItem = m_tree.GetFirstVisibleItem();
+	for (; hItem != NULL; hItem = m_tree.GetNextVisibleItem(hItem))
+	{
+		const std::string label(m_tree.GetItemText(hItem));
+		if (label[0] == 'f')
+			onScreen.push_back(label);
+	}
+	ASSERT_EQ(onScreen.back(), "f139");
+	ASSERT_LT(onScreen.size(), 30u);
+	m_tree.Go();
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	const std::vector<std::string> asked = m_tree.Asked();
+	ASSERT_EQ(asked.size(), 40u);
+	EXPECT_EQ(std::vector<std::string>(asked.begin(), asked.begin() + onScreen.size()), onScreen);
+}
+
+// Each of these drops the questions not yet asked: the worker, held in the
+// first of Many's four folders, is asked about no other. The last row lets
+// all four be answered and destroys the tree before the answers are applied.
+TEST_F(DirTreeTest, InTheBackgroundClosingRefreshingRestrictingSwitchingOffAndDestroyingDropTheQuestions)
+{
+	for (const char* dir : { "Many\\a\\sub", "Many\\b", "Many\\c", "Many\\d" })
+		m_tmp.MakeDir(dir);
+	const int nThreads = kt::CountThreads();
+	const struct
+	{
+		std::function<void()> action;
+		size_t nAsked;
+	} rows[] = { { [&] { ClickButton(Item("Many")); }, 1 }, { [&] { m_tree.Refresh(false); }, 1 },
+		{ [&] { m_tree.SetRestrictToDir(m_tmp.Path().c_str()); }, 1 },
+		{ [&] { m_tree.SetBackgroundProbe(false); }, 1 }, { [&] { m_tree.DestroyWindow(); }, 1 },
+		{ [&]
+			{
+				m_tree.Go();
+				while (m_tree.Asked().size() < 4)
+					::Sleep(5);
+				::Sleep(50);
+				m_tree.DestroyWindow();
+			},
+			4 } };
+	for (const auto& row : rows)
+	{
+		const size_t nRow = &row - rows;
+		m_tree.SetBackgroundProbe(true);
+		if (m_tree.GetSafeHwnd() == NULL)
+			Attach();
+		m_tree.Refresh(false);
+		m_tree.Hold(300);
+		m_tree.ClearAsked();
+		ClickButton(Item("Many"));
+		ASSERT_TRUE(kt::PumpUntil([&] { return m_tree.Asked().size() == 1; })) << nRow;
+		row.action();
+		m_tree.Go();
+		EXPECT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); })) << nRow;
+		kt::PumpFor(50);
+		EXPECT_EQ(m_tree.Asked().size(), row.nAsked) << nRow;
+	}
+	EXPECT_EQ(kt::CountThreads(), nThreads);
+}
+
+TEST_F(DirTreeTest, InTheBackgroundFoldersThatChangeOrGoMeanwhileAreHandled)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	// A removable drive pulled while its folders are asked about: they lose their buttons.
+	const char letter = kt::WineDrive::FreeLetterBelow('Z');
+	const std::string root = std::string(1, letter) + ":\\";
+	for (const char* dir : { "R\\a\\sub", "R\\b\\sub" })
+		m_tmp.MakeDir(dir);
+	auto drive = std::make_unique<kt::WineDrive>(letter, DRIVE_REMOVABLE, m_tmp.Path() + "R");
+	ASSERT_TRUE(drive->m_bDefined);
+	m_tree.SetBackgroundProbe(true);
+	Attach(true);
+	m_tree.Hold();
+	ClickButton(Item(root));
+	ASSERT_TRUE(kt::PumpUntil([&] { return m_tree.Asked().size() == 1; }));
+	drive.reset();
+	m_tree.Go();
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	EXPECT_EQ(Children(Item(root)), "a|b");
+	EXPECT_EQ(Children(Item(root + "/a")) + "," + Children(Item(root + "/b")), ",");
+
+	// A folder opened before its answer is read at once, and its late answer
+	// is dropped; one renamed meanwhile loses its button.
+	m_tmp.MakeDir("Alpha\\n8\\sub");
+	m_tree.SetRestrictToDir(m_tmp.Path().c_str());
+	m_tree.Refresh(false);
+	m_tree.ClearAsked();
+	m_tree.Hold();
+	ClickButton(Item("Alpha"));
+	ASSERT_TRUE(kt::PumpUntil([&] { return m_tree.Asked().size() == 1; }));
+	ClickButton(Item("Alpha/n9"));
+	EXPECT_EQ(Children(Item("Alpha/n9")), "Deep");
+	ASSERT_TRUE(::MoveFileA(Path("Alpha\\n8").c_str(), Path("Alpha\\m8").c_str()));
+	m_tree.Go();
+	ASSERT_TRUE(kt::PumpUntil([&] { return !m_tree.IsProbing(); }));
+	EXPECT_EQ(Children(Item("Alpha/n8")) + "," + Children(Item("Alpha/n9")) + "," +
+				  Children(Item("Alpha/n10")),
+		",Deep,");
+	EXPECT_EQ(m_tree.Asked(), std::vector<std::string>({ "n8", "Deep", "n10" }));
+
+	// A share that does not answer lists nothing, and nothing waits.
+	m_tree.SetRestrictToDir("\\\\no-such-server\\share\\");
+	m_tree.Refresh(false);
+	EXPECT_EQ(Children(TVI_ROOT), "");
+	EXPECT_FALSE(m_tree.IsProbing());
 }
