@@ -479,6 +479,7 @@ void CDirTreeCtrl::AddDirectoryContent(CString strPath, HTREEITEM hParent)
 		CString strLabel = strEntry.Mid(strPath.GetLength());
 		AddFolderItem(hParent, strEntry, DirUtils::RemoveTrailingSlash(strLabel));
 	}
+	AddProvisionalButtons();
 	EndWaitCursor();
 }
 
@@ -486,10 +487,7 @@ void CDirTreeCtrl::AddFolderItem(HTREEITEM hParent, const CString& strPath, cons
 {
 	if (m_bBackgroundProbe && StartProbing())
 	{
-		// Shown at once as a closed folder that may have sub-folders; the answer comes later.
-		HTREEITEM hItem = InsertChild(hParent, strLabel, m_nClosedFolderImage, m_nOpenFolderImage);
-		if (hItem != NULL)
-			ProbeItem(hParent, hItem, InsertChild(hItem, "", 0, 0), strPath, false);
+		AddProbedItem(hParent, strPath, strLabel, false);
 		return;
 	}
 	const bool bAddDummy = DoesFolderHaveContent(strPath);
@@ -515,17 +513,13 @@ void CDirTreeCtrl::PopulateRoot(CString& strWanted)
 		for (__int64 i = 0; i < list.GetCount(); ++i)
 		{
 			const CString strEntry = list.GetCopyAt(i);
-			if (!bProbe)
-			{
+			if (bProbe)
+				AddProbedItem(TVI_ROOT, strEntry, DirUtils::ParseLastDir(strEntry), true);
+			else
 				AddToTree(TVI_ROOT, DirUtils::ParseLastDir(strEntry), m_nClosedFolderImage,
 					DirUtils::HasSubdirectory(strEntry, m_dwListFlags), m_nClosedFolderImage);
-				continue;
-			}
-			HTREEITEM hItem = InsertChild(TVI_ROOT, DirUtils::ParseLastDir(strEntry), m_nClosedFolderImage,
-				m_nClosedFolderImage);
-			if (hItem != NULL)
-				ProbeItem(TVI_ROOT, hItem, InsertChild(hItem, "", 0, 0), strEntry, true);
 		}
+		AddProvisionalButtons();
 		return;
 	}
 

@@ -141,17 +141,33 @@ void CDirTreeProbe::Ask(const CString& strPath, bool bRootLevel, const Items& it
 	const UINT nId = ++m_nLastId;
 	m_items[nId] = items;
 	m_idOfItem[items.hItem] = nId;
-	m_idOfItem[items.hDummy] = nId;
+	if (items.hDummy != NULL)
+		m_idOfItem[items.hDummy] = nId;
+	else
+		m_buttonless.push_back(nId);
 	++m_nBranchQuestions[items.hBranch];
+	m_noted.push_back(Question{ nId, strPath, bRootLevel });
+}
 
+void CDirTreeProbe::File()
+{
+	if (m_noted.empty())
+		return;
 	bool bWake;
 	{
 		Lock lock(m_lock);
 		// The worker waits only when it found nothing to ask.
 		bWake = m_questions.empty();
-		m_questions[nId] = Question{ nId, strPath, bRootLevel };
-		m_order.push_back(nId);
+		for (Question& question : m_noted)
+		{
+			// Dropped before it was filed.
+			if (m_items.count(question.nId) == 0)
+				continue;
+			m_order.push_back(question.nId);
+			m_questions.emplace(question.nId, std::move(question));
+		}
 	}
+	m_noted.clear();
 	if (bWake && m_hWake != NULL)
 		::SetEvent(m_hWake);
 }
@@ -166,6 +182,8 @@ void CDirTreeProbe::Forget(CDirTreeCtrl& tree, HTREEITEM hItem)
 		m_idOfItem.clear();
 		m_nBranchQuestions.clear();
 		m_applying.clear();
+		m_noted.clear();
+		m_buttonless.clear();
 		Lock lock(m_lock);
 		m_questions.clear();
 		m_order.clear();
@@ -237,6 +255,7 @@ void CDirTreeProbe::TakeAnswers()
 
 bool CDirTreeProbe::TakeQuestion(Question& question)
 {
+	File();
 	Lock lock(m_lock);
 	return TakeQuestionLocked(question);
 }
@@ -382,22 +401,46 @@ void CDirTreeCtrl::StopProbing()
 	m_pProbe = NULL;
 }
 
-void CDirTreeCtrl::ProbeItem(HTREEITEM hParent, HTREEITEM hItem, HTREEITEM hDummy, const CString& strPath,
+void CDirTreeCtrl::AddProbedItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel,
 	bool bRootLevel)
 {
-	if (hDummy == NULL)
+	// Shown at once as a closed folder; whether it has sub-folders is told later.
+	const int nClosedImage = m_nClosedFolderImage;
+	HTREEITEM hItem =
+		InsertChild(hParent, strLabel, nClosedImage, bRootLevel ? nClosedImage : m_nOpenFolderImage);
+	if (hItem == NULL)
 		return;
+	const bool bFirst = m_pProbe->m_noted.empty();
 	try
 	{
-		m_pProbe->Ask(strPath, bRootLevel, CDirTreeProbe::Items{ hParent, hItem, hDummy });
+		m_pProbe->Ask(strPath, bRootLevel, CDirTreeProbe::Items{ hParent, hItem, NULL });
 	}
 	catch (...)
 	{
-		// Unasked, the item keeps its button; opening it reads it.
+		// Unasked, the item gets no button; opening it still reads it.
 		return;
 	}
+	// The questions go to the worker when this message is handled, after the
+	// work in hand; or they are asked on this thread at the timer.
 	if (!m_pProbe->m_bOnWorker && !m_pProbe->m_bTimer)
 		m_pProbe->m_bTimer = SetTimer(kProbeTimerId, USER_TIMER_MINIMUM, NULL) != 0;
+	else if (m_pProbe->m_bOnWorker && bFirst)
+		PostMessage(MSG_DIR_TREE_PROBE_ANSWERS, 0, m_pProbe->m_nCookie);
+}
+
+void CDirTreeCtrl::AddProvisionalButtons()
+{
+	if (m_pProbe == NULL)
+		return;
+	for (UINT nId : m_pProbe->m_buttonless)
+	{
+		const auto it = m_pProbe->m_items.find(nId);
+		if (it == m_pProbe->m_items.end() || it->second.hDummy != NULL)
+			continue;
+		it->second.hDummy = InsertChild(it->second.hItem, "", 0, 0);
+		m_pProbe->m_idOfItem[it->second.hDummy] = nId;
+	}
+	m_pProbe->m_buttonless.clear();
 }
 
 void CDirTreeCtrl::ProbeFolder(const CString& strPath, bool bRootLevel, bool& bContent, bool& bShared)
@@ -413,6 +456,8 @@ void CDirTreeCtrl::PrioritiseVisibleProbes(bool bForce)
 {
 	if (m_pProbe == NULL || m_pProbe->m_items.empty())
 		return;
+	// Urgent questions must be filed ones.
+	m_pProbe->File();
 	HTREEITEM hFirst = GetFirstVisibleItem();
 	const UINT nCount = GetCount();
 	if (!bForce && hFirst == m_pProbe->m_hFirstVisible && nCount == m_pProbe->m_nItemCount)
@@ -438,7 +483,7 @@ void CDirTreeCtrl::ApplyProbeAnswer(UINT nId, bool bContent, bool bShared)
 		return;
 	if (bShared)
 		SetItemImage(items.hItem, m_nSharedFolderImage, m_nSharedFolderImage);
-	if (!bContent)
+	if (!bContent && items.hDummy != NULL)
 	{
 		m_bSendSelChangedMsg = false;
 		m_pProbe->m_bDeleting = true;
@@ -450,6 +495,7 @@ void CDirTreeCtrl::ApplyProbeAnswer(UINT nId, bool bContent, bool bShared)
 
 void CDirTreeCtrl::ApplyProbeAnswers()
 {
+	m_pProbe->File();
 	m_pProbe->TakeAnswers();
 	const DWORD dwStart = ::GetTickCount();
 	std::deque<CDirTreeProbe::Answer>& answers = m_pProbe->m_applying;

@@ -75,8 +75,11 @@ public:
 
 	// Operations (the tree's thread)
 public:
-	// Files a question about the folder strPath of items.hItem.
+	// Notes a question about the folder strPath of items.hItem; File hands it to the worker.
 	void Ask(const CString& strPath, bool bRootLevel, const Items& items);
+	// Hands the questions noted since the last time to the worker, which
+	// then starts on them; the tree's thread does it once its work is done.
+	void File();
 	// Drops the question whose item or provisional button is hItem, and every
 	// question of a branch at or below hItem; all of them for TVI_ROOT.
 	void Forget(CDirTreeCtrl& tree, HTREEITEM hItem);
@@ -109,7 +112,9 @@ private:
 	std::unordered_map<HTREEITEM, UINT> m_idOfItem; // items and provisional buttons
 	std::unordered_map<HTREEITEM, int> m_nBranchQuestions;
 	std::deque<Answer> m_applying;
-	bool m_bDeleting; // the tree deletes items that are forgotten already
+	std::vector<Question> m_noted;  // not yet filed
+	std::vector<UINT> m_buttonless; // items that wait for their provisional buttons
+	bool m_bDeleting;               // the tree deletes items that are forgotten already
 	bool m_bTimer;
 	HTREEITEM m_hFirstVisible; // the view when the urgent questions were chosen
 	UINT m_nItemCount;

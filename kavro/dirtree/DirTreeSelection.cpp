@@ -273,6 +273,7 @@ bool CDirTreeCtrl::DoUpdateBranch(const CString& strPath, HTREEITEM hItem, bool&
 				bChanged = bInserted = true;
 			}
 		}
+		AddProvisionalButtons();
 		if (bInserted)
 			SortChildren(hItem);
 		return bInserted;

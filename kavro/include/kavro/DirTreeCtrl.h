@@ -231,9 +231,11 @@ private:
 	// Background probing (DirTreeProbe.cpp).
 	// Makes the probe, and its worker when the questions go to one; false when that fails.
 	bool StartProbing();
-	// Asks about the folder strPath of hItem (a child of hParent) whose provisional button is hDummy.
-	void ProbeItem(HTREEITEM hParent, HTREEITEM hItem, HTREEITEM hDummy, const CString& strPath,
-		bool bRootLevel);
+	// Appends a closed folder item that may have sub-folders and notes the question about it.
+	void AddProbedItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel, bool bRootLevel);
+	// Gives the items just appended their provisional buttons; the tree control
+	// finds its items faster when they are asked for all together.
+	void AddProvisionalButtons();
 	// Puts the questions about the items on screen first; bForce also when the view seems unchanged.
 	void PrioritiseVisibleProbes(bool bForce);
 	// Applies the answers that came, for a few milliseconds at most.
