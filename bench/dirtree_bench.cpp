@@ -115,9 +115,10 @@ struct Timing
 };
 
 // Times the opening of strBench's only folder, which holds nCount sub-folders,
-// in both trees; a negative time when a tree did not end up with them all.
+// in both trees, the median of nRuns; a negative time when a tree did not end
+// up with them all.
 Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench, const CString& strMany,
-	int nCount)
+	int nCount, int nRuns = kRepetitions)
 {
 	Timing timing = { -1.0, -1.0 };
 
@@ -126,7 +127,7 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 	HTREEITEM hBranch = NULL;
 	dirTree.SetRestrictToDir(strBench);
 	double seconds = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			dirTree.Refresh(false);
@@ -137,7 +138,7 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 		timing.dirTree = seconds;
 
 	seconds = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			plain.DeleteAllItems();
@@ -154,37 +155,39 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 	return timing;
 }
 
-// The pieces of the tree's opening, each timed alone over the same folders;
-// returns the sum of those its documentation names.
-double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
+// The pieces of the tree's opening, each timed alone over the same folders
+// (the median of nRuns), printed when bPrint; returns the sum of those its
+// documentation names.
+double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount, int nRuns = kRepetitions,
+	bool bPrint = true)
 {
 	TextArray list;
 	const double listing =
-		MedianSeconds(kRepetitions, [&] { DirUtils::GetDirectoryList(strMany, list, kListFlags); });
+		MedianSeconds(nRuns, [&] { DirUtils::GetDirectoryList(strMany, list, kListFlags); });
 	TextArray sorted;
 	const double sort = MedianSeconds(
-		kRepetitions, [&] { sorted = list; }, [&] { sorted.Sort(true, false, TextArray::ContentPaths); });
-	const double hasSub = MedianSeconds(kRepetitions,
+		nRuns, [&] { sorted = list; }, [&] { sorted.Sort(true, false, TextArray::ContentPaths); });
+	const double hasSub = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); ++i)
 				DirUtils::HasSubdirectory(list.GetCopyAt(i), kListFlags);
 		});
-	const double exists = MedianSeconds(kRepetitions,
+	const double exists = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); ++i)
 				DirUtils::DoesDirExist(list.GetCopyAt(i));
 		});
 	const __int64 nStep = std::max<__int64>(1, list.GetCount() / kSharedSample);
-	const double sharedSample = MedianSeconds(kRepetitions,
+	const double sharedSample = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); i += nStep)
 				DirUtils::IsDirShared(list.GetCopyAt(i));
 		});
 	const double shared = sharedSample * static_cast<double>(nStep);
-	const double enumeration = MedianSeconds(kRepetitions,
+	const double enumeration = MedianSeconds(nRuns,
 		[&]
 		{
 			WIN32_FIND_DATAA data;
@@ -198,7 +201,7 @@ double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 		});
 	HTREEITEM hBranch = NULL;
 	const double inserts = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			plain.DeleteAllItems();
@@ -219,7 +222,9 @@ double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 			plain.Expand(hBranch, TVE_EXPAND);
 			plain.UpdateWindow();
 		});
-	printf("pieces at %d sub-folders, ms (median of up to %d runs):\n", nCount, kRepetitions);
+	if (!bPrint)
+		return listing + sort + hasSub + shared + inserts;
+	printf("pieces at %d sub-folders, ms (median of up to %d runs):\n", nCount, nRuns);
 	printf("  GetDirectoryList %.1f, Sort %.1f\n", listing * 1000.0, sort * 1000.0);
 	printf("  HasSubdirectory of each %.1f, DoesDirExist of each %.1f\n", hasSub * 1000.0, exists * 1000.0);
 	printf("  IsDirShared of each %.1f (every %dth timed, scaled up)\n", shared * 1000.0,
@@ -320,40 +325,44 @@ BackgroundTiming OpenInBackground(CDirTreeCtrl& tree, HWND hHost, const CString&
 	return timing;
 }
 
-// The median of kRepetitions background openings, each figure on its own.
-BackgroundTiming MeasureBackground(CDirTreeCtrl& tree, HWND hHost, const CString& strBench, int nCount)
+// The background lines at nCount sub-folders. Each ratio is the median of
+// kRepetitions rounds in which both of its figures are timed once, one right
+// after the other, so that a change in the machine's load strikes both alike.
+// False when a tree did not end up with all the folders.
+bool PrintBackground(CDirTreeCtrl& dirTree, CTreeCtrl& plain, HWND hHost, const CString& strBench,
+	const CString& strMany, int nCount)
 {
-	std::vector<double> openings, answers, delays;
+	std::vector<double> openings, answers, delays, offs;
 	for (int i = 0; i < kRepetitions; ++i)
 	{
-		const BackgroundTiming t = OpenInBackground(tree, hHost, strBench, nCount);
-		if (t.opening < 0)
-			return t;
-		openings.push_back(t.opening);
-		answers.push_back(t.lastAnswer);
-		delays.push_back(t.worstDelay);
+		const double documented = PrintPieces(strMany, plain, nCount, 1, false);
+		const Timing synchronous = Measure(dirTree, plain, strBench, strMany, nCount, 1);
+		const BackgroundTiming background = OpenInBackground(dirTree, hHost, strBench, nCount);
+		if (synchronous.dirTree < 0 || synchronous.plain < 0 || background.opening < 0)
+			return false;
+		printf("%d sub-folders, round %d, ms: documented work %.1f, synchronous opening %.1f, plain %.1f; "
+			   "in the background: opening %.1f, last answer %.1f, worst message delay %.1f\n",
+			nCount, i + 1, documented * 1000.0, synchronous.dirTree * 1000.0, synchronous.plain * 1000.0,
+			background.opening * 1000.0, background.lastAnswer * 1000.0, background.worstDelay * 1000.0);
+		openings.push_back(background.opening / synchronous.plain);
+		answers.push_back(background.lastAnswer / synchronous.dirTree);
+		offs.push_back(synchronous.dirTree / documented);
+		delays.push_back(background.worstDelay);
 	}
-	std::sort(openings.begin(), openings.end());
-	std::sort(answers.begin(), answers.end());
-	return { openings[openings.size() / 2], answers[answers.size() / 2],
-		*std::max_element(delays.begin(), delays.end()) };
-}
-
-// The lines of the background mode, from one run.
-void PrintBackground(const BackgroundTiming& background, const Timing& synchronous, double documented,
-	int nCount)
-{
-	printf("%d sub-folders in the background: opening %.1f ms, last answer %.1f ms, worst message delay %.1f "
-		   "ms\n",
-		nCount, background.opening * 1000.0, background.lastAnswer * 1000.0, background.worstDelay * 1000.0);
-	printf("ratio DirTreeCtrl background opening/plain at %d %.3f (aim 1.5)\n", nCount,
-		background.opening / synchronous.plain);
+	auto median = [](std::vector<double> values)
+	{
+		std::sort(values.begin(), values.end());
+		return values[values.size() / 2];
+	};
+	printf("ratio DirTreeCtrl background opening/plain at %d %.3f (aim 1.5)\n", nCount, median(openings));
 	printf("ratio DirTreeCtrl background last answer/synchronous opening at %d %.3f (aim 1.2)\n", nCount,
-		background.lastAnswer / synchronous.dirTree);
+		median(answers));
+	// A round's worst delay is one moment of the machine; the median of them tells the tree.
 	printf("ratio DirTreeCtrl background worst message delay/50 ms at %d %.3f (aim 1.0)\n", nCount,
-		background.worstDelay / 0.050);
+		median(delays) / 0.050);
 	printf("ratio DirTreeCtrl background off: opening/documented work at %d %.3f (aim 1.3)\n", nCount,
-		synchronous.dirTree / documented);
+		median(offs));
+	return true;
 }
 
 } // namespace
@@ -389,7 +398,7 @@ int main(int argc, char** argv)
 		ok = MakeSubFolders(strMany, i == 0 ? 0 : counts[i - 1], counts[i]);
 		if (!ok)
 			break;
-		const double documented = PrintPieces(strMany, plain, counts[i]);
+		PrintPieces(strMany, plain, counts[i]);
 		timings[i] = Measure(dirTree, plain, strBench, strMany, counts[i]);
 		ok = timings[i].dirTree > 0 && timings[i].plain > 0;
 		printf("%d sub-folders: CDirTreeCtrl opening %.1f ms, FindFirstFile + TVM_INSERTITEM %.1f ms\n",
@@ -397,12 +406,7 @@ int main(int argc, char** argv)
 		printf("ratio DirTreeCtrl/plain at %d %.3f (aim 1.5)\n", counts[i],
 			timings[i].dirTree / timings[i].plain);
 		if (ok && i == 0)
-		{
-			const BackgroundTiming background =
-				MeasureBackground(dirTree, host.GetSafeHwnd(), strBench, counts[i]);
-			ok = background.opening > 0;
-			PrintBackground(background, timings[i], documented, counts[i]);
-		}
+			ok = PrintBackground(dirTree, plain, host.GetSafeHwnd(), strBench, strMany, counts[i]);
 	}
 	if (ok && kHuge > kMore)
 	{
