@@ -6,7 +6,7 @@ JOBS ?= 2
 CTEST_ARGS ?=
 SHOTS_DIR ?= $(BUILD_DIR)/screenshots
 
-.PHONY: all deps configure build test demo bench install format clean help
+.PHONY: all deps configure build test approve-pictures demo bench install format clean help
 
 all: build
 
@@ -16,6 +16,7 @@ help:
 	@echo "make build   - build only;  make install PREFIX=dir - write the relocatable package"
 	@echo "make bench   - run the benchmarks (they print ratios)"
 	@echo "make format  - put every C++ source into the house style (tools/format.sh)"
+	@echo "make approve-pictures - write the tests' approved pictures anew (look at what changed)"
 	@echo "variables: BUILD_DIR=$(BUILD_DIR) JOBS=$(JOBS) CTEST_ARGS='-L afx_tests' GTEST_FILTER='Dialog.*'"
 
 deps:
@@ -30,12 +31,20 @@ build: configure
 test: build
 	tools/run-tests.sh $(BUILD_DIR) -j 1 $(CTEST_ARGS)
 
+# Writes the pictures the tests compare with (tests/*/pictures/<dpi>/*.png)
+# from what the controls draw now. Look at every picture that changed before
+# committing it.
+approve-pictures: build
+	KAVRO_APPROVE_PICTURES=1 tools/run-tests.sh $(BUILD_DIR) -j 1 $(CTEST_ARGS)
+	git status --short -- 'tests/*/pictures'
+
 demo: build
 	tools/run-demo.sh $(BUILD_DIR) $(SHOTS_DIR)
 
 # Benchmarks print ratios; they are not part of the test suite. Headless,
 # as the tests run.
 # DIRTREE_BENCH_FOLDERS: folders in the smaller directory-tree run (10000).
+# codepage-bench runs itself in code pages 1252 and 932 and prints the ratios.
 bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/dirlist-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/static-paint-bench.exe
@@ -47,6 +56,7 @@ bench: build
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/edit-large-text-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/list-scroll-bench.exe
 	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/form-fields-bench.exe
+	DISPLAY= $(BUILD_DIR)/wine-run.sh $(BUILD_DIR)/bin/codepage-bench.exe
 
 PREFIX ?= $(BUILD_DIR)/package
 install: build

@@ -26,6 +26,34 @@ CFoldersPage::CFoldersPage()
 {
 }
 
+CFoldersPage::~CFoldersPage()
+{
+	for (auto it = m_madeFolders.rbegin(); it != m_madeFolders.rend(); ++it)
+		::RemoveDirectoryW(*it);
+}
+
+CString CFoldersPage::MakeScriptFolders()
+{
+	// Names in Japanese (表 and ソ end in a backslash byte in code page 932),
+	// Greek, Cyrillic, and with a character outside the BMP; the process runs
+	// in UTF-8, which holds them all.
+	const wchar_t* const kNames[] = { L"", L"日本語", L"表示", L"表示\\ソース", L"ΕΛΛΗΝΙΚΑ", L"Русский",
+		L"𠮟る" };
+	CString strRoot;
+	strRoot.Format("%skavro-gallery-%lu\\", DirUtils::GetTempDir().GetString(), ::GetCurrentProcessId());
+	const CStringW strWideRoot(strRoot);
+	for (const wchar_t* pszName : kNames)
+	{
+		const CStringW strFolder = strWideRoot + pszName;
+		if (!::CreateDirectoryW(strFolder, NULL))
+			break;
+		m_madeFolders.push_back(strFolder);
+	}
+	if (m_madeFolders.size() != sizeof(kNames) / sizeof(kNames[0]))
+		return CString();
+	return strRoot;
+}
+
 void CFoldersPage::DoDataExchange(CDataExchange* pDX)
 {
 	CGalleryPage::DoDataExchange(pDX);
@@ -42,28 +70,46 @@ BOOL CFoldersPage::OnInitDialog()
 	CGalleryPage::OnInitDialog();
 
 	m_title.SetTextColor(kInk, false);
+	m_selected.SetFont(GetScriptsFont(), FALSE);
 	m_selected.SetContentType(CTransparentStatic::PathContent, false);
 	m_selected.UseEllipsis(CTransparentStatic::LeadingEllipsis, false);
 	m_selected.SetFormat(DT_SINGLELINE, false);
 	m_notification.SetFormat(DT_SINGLELINE, false);
 
+	// Restricted, the tree's top level is a temporary folder of folders named
+	// in several scripts, or the Windows folder when they cannot be made.
 	char szWindows[MAX_PATH] = "";
 	::GetWindowsDirectoryA(szWindows, MAX_PATH);
 	CString strWindows(szWindows);
 	DirUtils::EnsureTrailingBackslash(strWindows);
-	m_strRestrictDir = strWindows;
+	m_strRestrictDir = MakeScriptFolders();
 	CString strCaption;
-	strCaption.Format("Restricted lists the folders of %s as the top level.", strWindows.GetString());
+	if (m_strRestrictDir.IsEmpty())
+	{
+		m_strRestrictDir = strWindows;
+		strCaption.Format("Restricted lists the folders of %s as the top level.", strWindows.GetString());
+	}
+	else
+		strCaption =
+			"Restricted lists folders named in several scripts, made for the page, as the top level.";
 	m_captions[CaptionCount - 1].SetWindowTextA(strCaption, false);
 
 	// The tree filled itself with the drives when it was bound; from here on
 	// its selections and openings come to this page.
 	m_tree.SetMsgWnd(GetSafeHwnd());
 	LOGFONT lf;
-	GetFont()->GetLogFont(&lf);
+	GetScriptsFont()->GetLogFont(&lf);
 	m_tree.ApplyFont(lf, kInk);
 	CheckDlgButton(IDC_FLD_SYSTEM, BST_CHECKED);
-	m_tree.SetSelectedDir(strWindows, true);
+	if (m_strRestrictDir != strWindows)
+	{
+		CheckDlgButton(IDC_FLD_RESTRICTED, BST_CHECKED);
+		m_tree.SetRestrictToDir(m_strRestrictDir);
+		m_tree.Refresh(false);
+		m_tree.SetSelectedDir(CString(L"表示\\ソース\\"), true);
+	}
+	else
+		m_tree.SetSelectedDir(strWindows, true);
 	// Opening a branch scrolls it to the top; the drive above it belongs in the picture.
 	m_tree.Select(m_tree.GetRootItem(), TVGN_FIRSTVISIBLE);
 	return TRUE;
@@ -152,6 +198,12 @@ void CFoldersPage::OnMakeManyFolders()
 		::CreateDirectoryA(strFolder, NULL);
 	}
 	EndWaitCursor();
+	// The folder is found among the drives.
+	if (IsDlgButtonChecked(IDC_FLD_RESTRICTED))
+	{
+		CheckDlgButton(IDC_FLD_RESTRICTED, BST_UNCHECKED);
+		OnRestricted();
+	}
 	m_tree.SetSelectedDir(strMany, false);
 	m_tree.SetFocus();
 }

@@ -10,11 +10,14 @@
 #include <kavro/DirTreeCtrl.h>
 #include <kavro/TransparentStatic.h>
 
+#include <vector>
+
 class CFoldersPage : public CGalleryPage
 {
 // Construction
 public:
 	CFoldersPage();
+	virtual ~CFoldersPage();
 	enum
 	{
 		IDD = IDD_PAGE_FOLDERS
@@ -30,6 +33,9 @@ protected:
 	void ShowNotification(LPCSTR lpszName);
 	// Rebuilds the tree after a setting changed and brings its selection into view.
 	void RefreshTree();
+	// Makes folders named in several scripts in a temporary folder of their
+	// own; returns that folder's path, empty when they cannot all be made.
+	CString MakeScriptFolders();
 
 	enum
 	{
@@ -41,6 +47,8 @@ protected:
 	CTransparentStatic m_selected;
 	CTransparentStatic m_notification;
 	CString m_strRestrictDir;
+	// The folders made for the page, in the order made; removed with it.
+	std::vector<CStringW> m_madeFolders;
 	int m_nNotifications;
 
 // Message handlers

@@ -12,6 +12,22 @@ CGalleryPage::CGalleryPage(UINT nIDTemplate, LPCTSTR lpszTitle)
 {
 }
 
+CFont* CGalleryPage::GetScriptsFont()
+{
+	if (m_fontScripts.GetSafeHandle() == NULL)
+	{
+		LOGFONT lf;
+		GetFont()->GetLogFont(&lf);
+		// IPA P Gothic (Debian's fonts-ipafont-gothic) has every glyph the
+		// pages show; where it is missing the system picks a face of the
+		// same character set.
+		lf.lfCharSet = DEFAULT_CHARSET;
+		lstrcpynA(lf.lfFaceName, "IPAPGothic", LF_FACESIZE);
+		m_fontScripts.CreateFontIndirect(&lf);
+	}
+	return &m_fontScripts;
+}
+
 BOOL CGalleryPage::OnEraseBkgnd(CDC* pDC)
 {
 	CRect rc;

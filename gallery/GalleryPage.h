@@ -19,12 +19,17 @@ public:
 
 // Implementation
 protected:
+	// The page's font in a face with glyphs of Japanese, Greek, Cyrillic and
+	// characters outside the BMP, made at the first call.
+	CFont* GetScriptsFont();
+
 	// Enter and Esc inside a page belong to the gallery window, not the page.
 	virtual void OnOK() override {}
 	virtual void OnCancel() override {}
 
 	UINT m_nIDTemplate;
 	CString m_strTitle;
+	CFont m_fontScripts;
 
 // Message handlers
 protected:

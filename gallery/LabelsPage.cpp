@@ -23,6 +23,7 @@ void CLabelsPage::DoDataExchange(CDataExchange* pDX)
 	DDX_Control(pDX, IDC_LBL_PATH_TRAILING, m_pathTrailing);
 	DDX_Control(pDX, IDC_LBL_FILE_LEADING, m_fileLeading);
 	DDX_Control(pDX, IDC_LBL_FILE_TRAILING, m_fileTrailing);
+	DDX_Control(pDX, IDC_LBL_SCRIPTS, m_scripts);
 }
 
 BOOL CLabelsPage::OnInitDialog()
@@ -47,6 +48,25 @@ BOOL CLabelsPage::OnInitDialog()
 	m_fileTrailing.SetContentType(CTransparentStatic::FileContent, false);
 	m_fileTrailing.UseEllipsis(CTransparentStatic::TrailingEllipsis, false);
 
+	// Texts in several scripts, written wide and narrowed to the process's
+	// code page (UTF-8, as the manifest asks), in a face with their glyphs.
+	const struct
+	{
+		CTransparentStatic& label;
+		const wchar_t* text;
+	} scripts[] = {
+		{ m_textLeading, L"日本語のテキストは文字の途中で切れません" },
+		{ m_textTrailing, L"ΑΛΦΑΒΗΤΟ και русский алфавит" },
+		{ m_pathLeading, L"C:\\表示\\ソース\\能力\\ポイント\\" },
+		{ m_pathTrailing, L"C:\\𠮟る\\ΕΛΛΑΔΑ\\Россия\\日本" },
+		{ m_scripts, L"日本語   ΕΛΛΗΝΙΚΑ   Русский   𠮟る   Ünïcödé" },
+	};
+	for (const auto& s : scripts)
+	{
+		s.label.SetFont(GetScriptsFont(), FALSE);
+		s.label.SetWindowTextA(CString(s.text), false);
+	}
+
 	// Shortened labels keep to one line.
 	m_textLeading.SetFormat(DT_SINGLELINE, false);
 	m_textTrailing.SetFormat(DT_SINGLELINE, false);
@@ -54,5 +74,6 @@ BOOL CLabelsPage::OnInitDialog()
 	m_pathTrailing.SetFormat(DT_SINGLELINE, false);
 	m_fileLeading.SetFormat(DT_SINGLELINE, false);
 	m_fileTrailing.SetFormat(DT_SINGLELINE, false);
+	m_scripts.SetFormat(DT_SINGLELINE, false);
 	return TRUE;
 }

@@ -26,7 +26,7 @@ protected:
 
 	enum
 	{
-		CaptionCount = 11
+		CaptionCount = 12
 	};
 	CTransparentStatic m_captions[CaptionCount];
 	CTransparentStatic m_title;
@@ -41,4 +41,5 @@ protected:
 	CTransparentStatic m_pathTrailing;
 	CTransparentStatic m_fileLeading;
 	CTransparentStatic m_fileTrailing;
+	CTransparentStatic m_scripts;
 };

@@ -1,6 +1,7 @@
 // richedit.cpp - CRichEditCtrl and the loading of Msftedit.dll.
 
 #include "afxcmn.h"
+#include "mbcs_.h"
 
 #include <climits>
 #include <memory>
@@ -195,10 +196,12 @@ int CRichEditCtrl::GetTextRange(int nFirst, int nLast, CString& refString) const
 	}
 	else
 	{
-		// A double-byte character takes two bytes for one position.
-		if (nChars > (INT_MAX - 1) / 2)
+		// One position (a UTF-16 unit) takes up to two bytes in a
+		// double-byte code page and three in UTF-8; never less than two.
+		const int nPerUnit = AfxMaxBytesPerUnit() > 2 ? AfxMaxBytesPerUnit() : 2;
+		if (nChars > (INT_MAX - 1) / nPerUnit)
 			return 0;
-		LPSTR psz = refString.GetBuffer(nChars * 2 + 1);
+		LPSTR psz = refString.GetBuffer(nChars * nPerUnit + 1);
 		if (psz == NULL)
 			return 0;
 		TEXTRANGEA tr = { { nFirst, nLast }, psz };

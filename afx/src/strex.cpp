@@ -1,4 +1,10 @@
 // strex.cpp - CString comparison, searching, extraction and editing.
+//
+// CString behaves as MFC's multi-byte build does: searching, case, reversal,
+// trimming and the one-character edits step through the text a character at
+// a time (mbcs_.h), so they never match or change half of a double-byte or
+// UTF-8 character; positions and counts stay byte counts.
+#include "mbcs_.h"
 #include "strcore_.h"
 
 #include <ctype.h>
@@ -12,19 +18,33 @@ const unsigned char* U(const char* psz) throw()
 	return reinterpret_cast<const unsigned char*>(psz);
 }
 
-unsigned char* U(char* psz) throw()
+bool IsSpace(const char* pch) throw()
 {
-	return reinterpret_cast<unsigned char*>(psz);
+	return AfxCharLength(pch) == 1 && isspace(static_cast<unsigned char>(*pch)) != 0;
 }
 
-bool IsIn(char ch, const char* pszSet) throw()
+// Bytes of the leading characters of psz that are (bInSet) or are not in
+// pszSet, as _mbsspn and _mbscspn count them.
+int SpanLength(const char* psz, const char* pszSet, bool bInSet) throw()
 {
-	return ch != '\0' && strchr(pszSet, ch) != NULL;
+	const char* p = psz;
+	while (*p != '\0')
+	{
+		const int nLength = AfxCharLength(p);
+		if (AfxIsCharInSet(p, nLength, pszSet) != bInSet)
+			break;
+		p += nLength;
+	}
+	return static_cast<int>(p - psz);
 }
 
-bool IsSpace(char ch) throw()
+// Whether the nLength bytes at pch are whole characters of the text.
+bool IsWholeChars(const char* pch, int nLength) throw()
 {
-	return isspace(static_cast<unsigned char>(ch)) != 0;
+	const char* p = pch;
+	while (p < pch + nLength)
+		p = AfxCharNext(p);
+	return p == pch + nLength;
 }
 } // namespace
 
@@ -38,9 +58,10 @@ int CString::Compare(PCXSTR psz) const
 
 int CString::CompareNoCase(PCXSTR psz) const throw()
 {
-	return _mbsicmp(U(m_pszData), U(psz != NULL ? psz : ""));
+	return AfxCompareNoCase(m_pszData, psz != NULL ? psz : "");
 }
 
+// The C runtime's collation of its current locale.
 int CString::Collate(PCXSTR psz) const throw()
 {
 	return _mbscoll(U(m_pszData), U(psz != NULL ? psz : ""));
@@ -58,30 +79,45 @@ int CString::Find(PCXSTR pszSub, int iStart) const throw()
 {
 	if (pszSub == NULL || iStart < 0 || iStart > GetLength())
 		return -1;
-	const unsigned char* p = _mbsstr(U(m_pszData + iStart), U(pszSub));
-	return p == NULL ? -1 : static_cast<int>(p - U(m_pszData));
+	// A match begins and ends at character boundaries.
+	const int nSub = static_cast<int>(strlen(pszSub));
+	const char* pszEnd = m_pszData + GetLength();
+	for (const char* p = m_pszData + iStart; p + nSub <= pszEnd; p = AfxCharNext(p))
+	{
+		if (memcmp(p, pszSub, nSub) == 0 && IsWholeChars(p, nSub))
+			return static_cast<int>(p - m_pszData);
+		if (p == pszEnd)
+			break;
+	}
+	return -1;
 }
 
 int CString::Find(XCHAR ch, int iStart) const throw()
 {
 	if (iStart < 0 || iStart >= GetLength())
 		return -1;
-	const unsigned char* p = _mbschr(U(m_pszData + iStart), static_cast<unsigned char>(ch));
-	return p == NULL ? -1 : static_cast<int>(p - U(m_pszData));
+	const char* p = AfxFindChar(m_pszData + iStart, ch);
+	return p == NULL ? -1 : static_cast<int>(p - m_pszData);
 }
 
 int CString::ReverseFind(XCHAR ch) const throw()
 {
-	const unsigned char* p = _mbsrchr(U(m_pszData), static_cast<unsigned char>(ch));
-	return p == NULL ? -1 : static_cast<int>(p - U(m_pszData));
+	const char* pLast = NULL;
+	for (const char* p = AfxFindChar(m_pszData, ch); p != NULL; p = AfxFindChar(AfxCharNext(p), ch))
+	{
+		pLast = p;
+		if (*p == '\0')
+			break;
+	}
+	return pLast == NULL ? -1 : static_cast<int>(pLast - m_pszData);
 }
 
 int CString::FindOneOf(PCXSTR pszCharSet) const throw()
 {
 	if (pszCharSet == NULL)
 		return -1;
-	const unsigned char* p = _mbspbrk(U(m_pszData), U(pszCharSet));
-	return p == NULL ? -1 : static_cast<int>(p - U(m_pszData));
+	const int n = SpanLength(m_pszData, pszCharSet, false);
+	return m_pszData[n] == '\0' ? -1 : n;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -124,14 +160,14 @@ CString CString::SpanIncluding(PCXSTR pszCharSet) const
 {
 	if (pszCharSet == NULL)
 		return CString();
-	return Left(static_cast<int>(_mbsspn(U(m_pszData), U(pszCharSet))));
+	return Left(SpanLength(m_pszData, pszCharSet, true));
 }
 
 CString CString::SpanExcluding(PCXSTR pszCharSet) const
 {
 	if (pszCharSet == NULL)
 		return *this;
-	return Left(static_cast<int>(_mbscspn(U(m_pszData), U(pszCharSet))));
+	return Left(SpanLength(m_pszData, pszCharSet, false));
 }
 
 CString CString::Tokenize(PCXSTR pszTokens, int& iStart) const
@@ -151,14 +187,14 @@ CString CString::Tokenize(PCXSTR pszTokens, int& iStart) const
 		return strRest;
 	}
 
-	int nSkip = static_cast<int>(_mbsspn(U(m_pszData + iStart), U(pszTokens)));
+	int nSkip = SpanLength(m_pszData + iStart, pszTokens, true);
 	int iFrom = iStart + nSkip;
 	if (iFrom >= nLength)
 	{
 		iStart = -1;
 		return CString();
 	}
-	int nToken = static_cast<int>(_mbscspn(U(m_pszData + iFrom), U(pszTokens)));
+	int nToken = SpanLength(m_pszData + iFrom, pszTokens, false);
 	iStart = iFrom + nToken + 1;
 	return CString(m_pszData + iFrom, nToken);
 }
@@ -168,22 +204,48 @@ CString CString::Tokenize(PCXSTR pszTokens, int& iStart) const
 
 CString& CString::MakeUpper()
 {
-	if (!IsEmpty())
-		_mbsupr(U(m_pszData));
+	for (char* p = m_pszData; *p != '\0';)
+	{
+		const int nLength = AfxCharLength(p);
+		AfxCharUpper(p, nLength);
+		p += nLength;
+	}
 	return *this;
 }
 
 CString& CString::MakeLower()
 {
-	if (!IsEmpty())
-		_mbslwr(U(m_pszData));
+	for (char* p = m_pszData; *p != '\0';)
+	{
+		const int nLength = AfxCharLength(p);
+		AfxCharLower(p, nLength);
+		p += nLength;
+	}
 	return *this;
 }
 
 CString& CString::MakeReverse()
 {
-	if (!IsEmpty())
-		_mbsrev(U(m_pszData));
+	// Each character's bytes are reversed first, so that reversing the
+	// whole string puts them back in order.
+	char* pszEnd = m_pszData + GetLength();
+	for (char* p = m_pszData; p < pszEnd;)
+	{
+		char* pNext = AfxCharNext(p);
+		for (char *a = p, *b = pNext - 1; a < b; ++a, --b)
+		{
+			const char ch = *a;
+			*a = *b;
+			*b = ch;
+		}
+		p = pNext;
+	}
+	for (char *a = m_pszData, *b = pszEnd - 1; a < b; ++a, --b)
+	{
+		const char ch = *a;
+		*a = *b;
+		*b = ch;
+	}
 	return *this;
 }
 
@@ -195,12 +257,12 @@ int CString::Replace(XCHAR chOld, XCHAR chNew)
 	if (chOld == chNew)
 		return 0;
 	int nCount = 0;
-	int nLength = GetLength();
-	for (int i = 0; i < nLength; ++i)
+	char* pszEnd = m_pszData + GetLength();
+	for (char* p = m_pszData; p < pszEnd; p = AfxCharNext(p))
 	{
-		if (m_pszData[i] == chOld)
+		if (*p == chOld && AfxCharLength(p) == 1)
 		{
-			m_pszData[i] = chNew;
+			*p = chNew;
 			++nCount;
 		}
 	}
@@ -236,14 +298,20 @@ int CString::Replace(PCXSTR pszOld, PCXSTR pszNew)
 
 int CString::Remove(XCHAR chRemove)
 {
-	int nLength = GetLength();
-	int nKept = 0;
-	for (int i = 0; i < nLength; ++i)
+	const char* pszEnd = m_pszData + GetLength();
+	char* pKept = m_pszData;
+	for (const char* p = m_pszData; p < pszEnd;)
 	{
-		if (m_pszData[i] != chRemove)
-			m_pszData[nKept++] = m_pszData[i];
+		const int nLength = AfxCharLength(p);
+		if (nLength != 1 || *p != chRemove)
+		{
+			memmove(pKept, p, nLength);
+			pKept += nLength;
+		}
+		p += nLength;
 	}
-	int nCount = nLength - nKept;
+	const int nKept = static_cast<int>(pKept - m_pszData);
+	const int nCount = GetLength() - nKept;
 	if (nCount > 0)
 		SetLength(nKept);
 	return nCount;
@@ -308,19 +376,19 @@ CString& CString::Trim(PCXSTR pszTargets)
 
 CString& CString::TrimLeft()
 {
-	int n = 0;
-	while (n < GetLength() && IsSpace(m_pszData[n]))
-		++n;
-	Delete(0, n);
+	const char* p = m_pszData;
+	while (*p != '\0' && IsSpace(p))
+		p = AfxCharNext(p);
+	Delete(0, static_cast<int>(p - m_pszData));
 	return *this;
 }
 
 CString& CString::TrimLeft(XCHAR chTarget)
 {
-	int n = 0;
-	while (n < GetLength() && m_pszData[n] == chTarget)
-		++n;
-	Delete(0, n);
+	const char* p = m_pszData;
+	while (*p != '\0' && *p == chTarget && AfxCharLength(p) == 1)
+		++p;
+	Delete(0, static_cast<int>(p - m_pszData));
 	return *this;
 }
 
@@ -328,38 +396,51 @@ CString& CString::TrimLeft(PCXSTR pszTargets)
 {
 	if (pszTargets == NULL)
 		return *this;
-	int n = 0;
-	while (n < GetLength() && IsIn(m_pszData[n], pszTargets))
-		++n;
-	Delete(0, n);
+	Delete(0, SpanLength(m_pszData, pszTargets, true));
 	return *this;
 }
 
+// The right-hand trims walk forward and remember where the run of targets
+// that reaches the end began, as stepping backwards through multi-byte text
+// is not reliable.
 CString& CString::TrimRight()
 {
-	int n = GetLength();
-	while (n > 0 && IsSpace(m_pszData[n - 1]))
-		--n;
-	Truncate(n);
+	const char* pszEnd = m_pszData + GetLength();
+	const char* pRun = NULL;
+	for (const char* p = m_pszData; p < pszEnd; p = AfxCharNext(p))
+	{
+		if (!IsSpace(p))
+			pRun = NULL;
+		else if (pRun == NULL)
+			pRun = p;
+	}
+	if (pRun != NULL)
+		Truncate(static_cast<int>(pRun - m_pszData));
 	return *this;
 }
 
 CString& CString::TrimRight(XCHAR chTarget)
 {
-	int n = GetLength();
-	while (n > 0 && m_pszData[n - 1] == chTarget)
-		--n;
-	Truncate(n);
-	return *this;
+	const char sz[2] = { chTarget, '\0' };
+	return chTarget == '\0' ? *this : TrimRight(sz);
 }
 
 CString& CString::TrimRight(PCXSTR pszTargets)
 {
 	if (pszTargets == NULL)
 		return *this;
-	int n = GetLength();
-	while (n > 0 && IsIn(m_pszData[n - 1], pszTargets))
-		--n;
-	Truncate(n);
+	const char* pszEnd = m_pszData + GetLength();
+	const char* pRun = NULL;
+	for (const char* p = m_pszData; p < pszEnd;)
+	{
+		const int nLength = AfxCharLength(p);
+		if (!AfxIsCharInSet(p, nLength, pszTargets))
+			pRun = NULL;
+		else if (pRun == NULL)
+			pRun = p;
+		p += nLength;
+	}
+	if (pRun != NULL)
+		Truncate(static_cast<int>(pRun - m_pszData));
 	return *this;
 }

@@ -378,12 +378,11 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCm
 		DWORD nLen = ::GetModuleFileNameA(hInstance, szPath, MAX_PATH);
 		if (nLen > 0 && nLen < MAX_PATH)
 		{
-			const char* pszName = strrchr(szPath, '\\');
-			pszName = pszName != NULL ? pszName + 1 : szPath;
-			lstrcpynA(pApp->m_szExeName, pszName, MAX_PATH);
-			char* pszDot = strrchr(pApp->m_szExeName, '.');
-			if (pszDot != NULL)
-				*pszDot = '\0';
+			const CString strPath(szPath);
+			lstrcpynA(pApp->m_szExeName, strPath.Mid(strPath.ReverseFind('\\') + 1), MAX_PATH);
+			const int iDot = CString(pApp->m_szExeName).ReverseFind('.');
+			if (iDot >= 0)
+				pApp->m_szExeName[iDot] = '\0';
 			pApp->m_pszExeName = pApp->m_szExeName;
 			if (pApp->m_pszAppName == NULL)
 				pApp->m_pszAppName = pApp->m_szExeName;

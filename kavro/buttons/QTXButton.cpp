@@ -133,7 +133,7 @@ CSize CQTXButton::GetContentSize()
 			CClientDC dc(this);
 			CreateDefaultFont();
 			CFont* pOldFont = dc.SelectObject(&m_font);
-			size = dc.GetTextExtent(strText);
+			size = GetAnsiTextExtent(&dc, strText);
 			TEXTMETRIC tm;
 			if (dc.GetTextMetrics(&tm))
 			{
@@ -506,7 +506,7 @@ void CQTXButton::DrawFace(CDC* pDC, DRAWITEMSTRUCT& dis)
 			pDC->SetTextColor(m_crText);
 			if (!m_bShowUnderscore)
 				StringUtils::RemoveSingleAmpersand(strText);
-			pDC->DrawText(strText, &rcText, m_nTextAlign);
+			DrawAnsiText(pDC, strText, rcText, m_nTextAlign);
 		}
 	}
 	if (pOldFont != NULL)

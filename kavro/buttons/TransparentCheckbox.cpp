@@ -98,7 +98,7 @@ static void DrawStateItem(const CWnd* pButton, LPDRAWITEMSTRUCT lpDIS, const Sta
 	CString strMeasured(strCaption);
 	if (look.bShowUnderscore)
 		StringUtils::RemoveSingleAmpersand(strMeasured);
-	const CSize extent = pDC->GetTextExtent(strMeasured);
+	const CSize extent = GetAnsiTextExtent(pDC, strMeasured);
 	rect.bottom = iconPos.y + look.rcIcon.Height() - nDescent;
 	rect.top = rect.bottom - extent.cy - nDescent;
 	rect.right = rect.left + extent.cx;

@@ -105,15 +105,22 @@ void CClipboardViewer::GetClipboardContent(TextArray& content) const
 
 BOOL CClipboardViewer::PreTranslateMessage(MSG* pMsg)
 {
-	if (pMsg->message == WM_CLIPBOARDUPDATE && pMsg->hwnd == m_hWnd)
+	// A later change already waiting in the queue arms the timer itself.
+	MSG msgLater;
+	if (pMsg->message == WM_CLIPBOARDUPDATE && pMsg->hwnd == m_hWnd &&
+		!::PeekMessageA(&msgLater, m_hWnd, WM_CLIPBOARDUPDATE, WM_CLIPBOARDUPDATE, PM_NOREMOVE))
 	{
+		// The quiet period runs from the change, not from the moment a busy
+		// thread comes round to its queue.
+		const DWORD nQueuedMs = ::GetTickCount() - pMsg->time;
+		const UINT nTimeout = nQueuedMs < kQuietPeriodMs ? kQuietPeriodMs - nQueuedMs : 0;
 		if (m_pTimer == NULL)
 		{
-			m_pTimer = new TimerThread(MSG_GET_CLIPBOARD_CONTENT, m_hWnd, kQuietPeriodMs, false, 0, 0);
+			m_pTimer = new TimerThread(MSG_GET_CLIPBOARD_CONTENT, m_hWnd, nTimeout, false, 0, 0);
 			m_pTimer->SetPriority(THREAD_PRIORITY_BELOW_NORMAL);
 		}
 		else
-			m_pTimer->SetTimeout(kQuietPeriodMs);
+			m_pTimer->SetTimeout(nTimeout);
 	}
 	return CWnd::PreTranslateMessage(pMsg);
 }

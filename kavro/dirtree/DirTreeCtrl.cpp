@@ -241,7 +241,11 @@ CString CDirTreeCtrl::ParseDriveLetter(const CString& strLabel) const
 
 bool CDirTreeCtrl::IsDriveLetter(const CString& strText) const
 {
-	return strText.GetLength() == 3;
+	// Three characters, of whatever number of bytes.
+	int nChars = 0;
+	for (LPCSTR p = strText; *p != '\0' && nChars <= 3; p = StringUtils::NextChar(p))
+		++nChars;
+	return nChars == 3;
 }
 
 void CDirTreeCtrl::LoadDLLIcon(UINT nID, int& nIndex)

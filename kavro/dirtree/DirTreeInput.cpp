@@ -5,6 +5,8 @@
 #include <kavro/DirTreeCtrl.h>
 #include <qtx/ImageMenu.h>
 
+#include "Frame.h"
+
 // Where the keyboard's popup menu opens when nothing is selected, from the
 // client area's top-left corner.
 static const int kMenuOffset = 5;
@@ -221,7 +223,7 @@ void CDirTreeCtrl::OnPaint()
 	{
 		CRect rcLabel;
 		if ((GetItemState(hItem, TVIS_SELECTED) & TVIS_SELECTED) == 0 && GetItemRect(hItem, &rcLabel, TRUE))
-			memDC.TextOut(rcLabel.left + 2, rcLabel.top + 1, GetItemText(hItem));
+			AnsiTextOut(&memDC, rcLabel.left + 2, rcLabel.top + 1, GetItemText(hItem));
 	}
 
 	dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &memDC, rcClip.left, rcClip.top,

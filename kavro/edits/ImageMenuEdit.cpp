@@ -96,7 +96,11 @@ void CImageMenuEdit::OnContextMenu(CWnd* pWnd, CPoint point)
 	// EM_GETSEL with pointers: the packed answer stops at 65535 characters.
 	int nStart = 0, nEnd = 0;
 	GetSel(nStart, nEnd);
-	const int nLength = GetWindowTextLength();
+	// The end of the text in the selection's own units: the window text's
+	// length counts bytes of the ANSI code page, which a double-byte or UTF-8
+	// character outnumbers.
+	const int nLastLine = LineIndex(GetLineCount() - 1);
+	const int nLength = nLastLine + LineLength(nLastLine);
 	EditMenuState state;
 	state.bReadOnly = (GetStyle() & ES_READONLY) != 0;
 	state.bCanUndo = CanUndo() != FALSE;

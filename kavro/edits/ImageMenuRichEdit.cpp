@@ -6,8 +6,22 @@
 #include <qtx/Support.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "EditShared.h"
+#include "Frame.h"
+
+// True when a character outside the Basic Multilingual Plane, two positions
+// of the control, begins at nPos; only the text in UTF-16 shows it. Leaves
+// the selection changed.
+static bool IsSurrogatePairAt(CRichEditCtrl& edit, long nPos)
+{
+	edit.SetSel(nPos, nPos + 2);
+	wchar_t szUnits[3] = {};
+	GETTEXTEX gt = { sizeof(szUnits), GT_SELECTION, kUnicodeCodePage, NULL, NULL };
+	edit.SendMessage(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(szUnits));
+	return IS_HIGH_SURROGATE(szUnits[0]) && IS_LOW_SURROGATE(szUnits[1]);
+}
 
 IMPLEMENT_DYNCREATE(CImageMenuRichEdit, CRichEditCtrl)
 
@@ -22,6 +36,7 @@ BEGIN_MESSAGE_MAP(CImageMenuRichEdit, CRichEditCtrl)
 	ON_WM_NCCALCSIZE()
 	ON_WM_NCPAINT()
 	ON_WM_CTLCOLOR_REFLECT()
+	ON_MESSAGE(WM_GETTEXTLENGTH, &CImageMenuRichEdit::OnGetTextLength)
 	ON_COMMAND(ID_EDIT_COPY, &CImageMenuRichEdit::OnEditCopy)
 	ON_COMMAND(ID_EDIT_CUT, &CImageMenuRichEdit::OnEditCut)
 	ON_COMMAND(ID_EDIT_PASTE, &CImageMenuRichEdit::OnEditPaste)
@@ -89,9 +104,9 @@ int CImageMenuRichEdit::GetPercentFull() const
 	// difference of the two lengths is the number of breaks, which the fill
 	// leaves out. Two questions, however long the text (walking the lines
 	// asks the control to find each line from the start).
-	const long long nChars = GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE);
+	const long long nChars = GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage);
 	const long long nBreaks =
-		std::max(0LL, GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF) - nChars);
+		std::max(0LL, GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, kUnicodeCodePage) - nChars);
 	return static_cast<int>((nChars - nBreaks) * 100 / nLimit);
 }
 
@@ -233,7 +248,7 @@ void CImageMenuRichEdit::OnContextMenu(CWnd* pWnd, CPoint point)
 	long nStart = 0, nEnd = 0;
 	GetSel(nStart, nEnd);
 	// Counted the way selections count, one character for a line break.
-	const long nLength = GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE);
+	const long nLength = GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage);
 	EditMenuState state;
 	state.bReadOnly = (GetStyle() & ES_READONLY) != 0;
 	state.bCanUndo = CanUndo() != FALSE;
@@ -254,8 +269,13 @@ void CImageMenuRichEdit::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/)
 void CImageMenuRichEdit::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 {
 	Default();
+	// A triple click remembers the view the selection leaves; the menu's
+	// select all remembers the one it was chosen in.
 	if (m_nTripleClickTimer != 0)
-		SelectAll();
+	{
+		SetSel(0, -1);
+		RememberView(0, -1);
+	}
 }
 
 void CImageMenuRichEdit::OnTimer(UINT_PTR nIDEvent)
@@ -342,6 +362,29 @@ HBRUSH CImageMenuRichEdit::CtlColor(CDC* /*pDC*/, UINT /*nCtlColor*/)
 	return NULL;
 }
 
+LRESULT CImageMenuRichEdit::OnGetTextLength(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+	const LRESULT nLength = Default();
+	// A narrow caller sizes its buffer by this answer, which the narrow rich
+	// edit of some systems (Wine's) gives in UTF-16 units; characters of more
+	// than one byte in the ANSI code page outnumber them, and the text read
+	// into that buffer would be cut. Count the bytes of the text as read.
+	CPINFO info;
+	if (nLength <= 0 || !::GetCPInfo(CP_ACP, &info) || info.MaxCharSize <= 1)
+		return nLength;
+	GETTEXTLENGTHEX gtl = { GTL_NUMCHARS | GTL_PRECISE | GTL_USECRLF, kUnicodeCodePage };
+	const LRESULT nUnits = SendMessage(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gtl), 0);
+	if (nUnits <= 0)
+		return nLength;
+	std::vector<wchar_t> text(nUnits + 1);
+	GETTEXTEX gt = { static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_USECRLF, kUnicodeCodePage, NULL,
+		NULL };
+	const int nRead = static_cast<int>(
+		SendMessage(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&gt), reinterpret_cast<LPARAM>(text.data())));
+	return std::max<LRESULT>(nLength,
+		::WideCharToMultiByte(CP_ACP, 0, text.data(), nRead, NULL, 0, NULL, NULL));
+}
+
 void CImageMenuRichEdit::OnEditCopy()
 {
 	SendMessage(WM_COPY);
@@ -373,9 +416,9 @@ void CImageMenuRichEdit::OnEditClear()
 	{
 		// Without a selection the character after the caret goes, as the
 		// Delete key takes it; nothing at the end of the text.
-		if (nStart >= GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE))
+		if (nStart >= GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage))
 			return;
-		SetSel(nStart, nStart + 1);
+		SetSel(nStart, nStart + (IsSurrogatePairAt(*this, nStart) ? 2 : 1));
 	}
 	SendMessage(WM_CLEAR);
 	if (nStart == nEnd)

@@ -5,6 +5,8 @@
 #include <qtx/Print.h>
 #include <qtx/Support.h>
 
+#include "Frame.h"
+
 // 12 MB of text: far beyond the rich edit's default of 32 KB.
 static const long kTextLimit = 0x00C00000;
 
@@ -36,6 +38,8 @@ ControlMgrEdit& ControlMgrEdit::operator=(const ControlMgrEdit& other)
 	ControlMgr::operator=(other);
 	m_rectLabel = other.m_rectLabel;
 	m_rectCtrl = other.m_rectCtrl;
+	// The label's font was just replaced: a live label must not keep the old one.
+	SetFontOnLabel(m_label, true);
 	return *this;
 }
 
@@ -184,16 +188,15 @@ void ControlMgrEdit::DoSetFocus()
 	m_edit.SetFocus();
 	long start = 0, end = 0;
 	m_edit.GetSel(start, end);
-	if (start == 0 && end >= 1)
+	// Tabbing into a field selects all of it; typing should not replace it.
+	// The end is compared with the length in the selection's own units, UTF-16
+	// characters with a paragraph break as one (the window text's length
+	// counts bytes of the ANSI code page and a break as two); a select-all may
+	// end one past it, on the final paragraph mark.
+	if (start == 0 && end >= 1 && end >= m_edit.GetTextLengthEx(GTL_NUMCHARS | GTL_PRECISE, kUnicodeCodePage))
 	{
-		CString text;
-		m_edit.GetWindowText(text);
-		// Tabbing into a field selects all of it; typing should not replace it.
-		if (end == text.GetLength())
-		{
-			m_edit.SetSel(0, 0);
-			m_edit.SetSel(end, end);
-		}
+		m_edit.SetSel(0, 0);
+		m_edit.SetSel(end, end);
 	}
 }
 

@@ -26,6 +26,8 @@ ControlMgrPhoto& ControlMgrPhoto::operator=(const ControlMgrPhoto& other)
 	// The picture stays as it is, so its file counts as changed at the next
 	// ShowData of the same path.
 	m_nFileSize = 0;
+	// The label's font was just replaced: a live label must not keep the old one.
+	SetFontOnLabel(m_label, true);
 	return *this;
 }
 

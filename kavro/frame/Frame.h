@@ -58,6 +58,29 @@ class DateTime;
 extern void (*g_pfnProgressNow)(DateTime& now);
 
 /////////////////////////////////////////////////////////////////////////////
+// DPI. A size in pixels that a control uses (of an icon, a frame, a gap, an
+// offset) is its size at 96 DPI, scaled by the DPI of the control's own
+// window when it is used: at 96 DPI every picture stays as it was.
+
+const UINT kDefaultDpi = USER_DEFAULT_SCREEN_DPI;
+
+// The system's GetDpiForWindow, looked up when the library loads; where the
+// system has none, a function that answers 0. A test of the internals points
+// it elsewhere to give a window another DPI.
+extern UINT(WINAPI* g_pfnGetDpiForWindow)(HWND hWnd);
+
+// The DPI of the window: GetDpiForWindow, or when that has no answer the
+// LOGPIXELSY of the window's DC (of the screen for NULL). 96 when the answer
+// is 0 or beyond reason.
+UINT AFXAPI GetWindowDpi(HWND hWnd);
+
+// nPixels at 96 DPI at nDpi, rounded as MulDiv rounds.
+inline int ScaleToDpi(int nPixels, UINT nDpi)
+{
+	return ::MulDiv(nPixels, static_cast<int>(nDpi), static_cast<int>(kDefaultDpi));
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // Icons of the buttons and icon controls.
 
 // Loads the icon resource nID (its low word) at the resource's own size from
@@ -75,6 +98,14 @@ bool AFXAPI GetIconRect(HICON hIcon, CRect& rcIcon);
 /////////////////////////////////////////////////////////////////////////////
 // Captions of the labels and buttons.
 
+// Text in the ANSI code page of the process, drawn and measured through the
+// wide GDI functions. The narrow ones read the bytes in the code page of the
+// selected font's character set, which is not the process's when the font
+// lacks that character set (a Latin face in code page 932), and never UTF-8.
+int AFXAPI DrawAnsiText(CDC* pDC, const CString& strText, CRect& rect, UINT nFormat);
+CSize AFXAPI GetAnsiTextExtent(CDC* pDC, const CString& strText);
+BOOL AFXAPI AnsiTextOut(CDC* pDC, int x, int y, const CString& strText);
+
 // Draws strText into rect (DrawText, nFormat) in crText, or, when bEmbossed,
 // as a disabled caption: grey over a highlight copy one pixel down and right.
 // The DC's text colour is left at the last one used; the one it had before is
@@ -89,6 +120,9 @@ COLORREF AFXAPI DrawCaptionText(CDC* pDC, const CString& strText, CRect& rect, U
 const char* const kSampleText = "gM";
 // The face name that stands for the default face.
 const char* const kDefaultFace = "";
+// The code page that asks a rich edit for lengths in UTF-16 units, the units
+// of its positions and of its text limit, whatever the ANSI code page.
+const UINT kUnicodeCodePage = 1200;
 
 /////////////////////////////////////////////////////////////////////////////
 // Enciphered fixed texts, deciphered at the moment of use with

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <stdlib.h>
 
+#include "Frame.h"
+
 // Room for the list box's own margins around the widest text.
 static const int kListMargin = 3;
 // An owner-drawn entry is drawn with an icon or box in front of its text.
@@ -32,7 +34,7 @@ static int WidestEntry(TBox& box, void (TBox::*pfnGetText)(int, CString&) const)
 	for (int i = 0; i < box.GetCount(); ++i)
 	{
 		(box.*pfnGetText)(i, strText);
-		nWidest = std::max(nWidest, static_cast<int>(dc.GetTextExtent(strText).cx));
+		nWidest = std::max(nWidest, static_cast<int>(GetAnsiTextExtent(&dc, strText).cx));
 	}
 	if (pOldFont != NULL)
 		dc.SelectObject(pOldFont);

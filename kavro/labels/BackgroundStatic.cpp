@@ -3,6 +3,8 @@
 
 #include <kavro/BackgroundStatic.h>
 
+#include "Frame.h"
+
 // The panel's colour until the application sets one: a pale yellow.
 static const COLORREF kDefaultBackground = RGB(255, 255, 213);
 // The caption starts this far from the group frame's left edge.
@@ -129,7 +131,7 @@ void CGroupStatic::OnPaint()
 		CFont* pFont = GetFont();
 		if (pFont != NULL)
 			pOldFont = dc.SelectObject(pFont);
-		const CSize size = dc.GetTextExtent(strCaption);
+		const CSize size = GetAnsiTextExtent(&dc, strCaption);
 		rcCaption.SetRect(rc.left + kCaptionIndent, rc.top, rc.left + kCaptionIndent + size.cx,
 			rc.top + size.cy);
 		// The top edge runs through the caption's lower half.
@@ -173,7 +175,7 @@ void CGroupStatic::OnPaint()
 
 	// In the DC's own text colour: the group caption does not take the label's.
 	if (bCaption)
-		dc.DrawText(strCaption, &rcCaption, kCaptionFormat);
+		DrawAnsiText(&dc, strCaption, rcCaption, kCaptionFormat);
 
 	dc.SetBkMode(nOldBkMode);
 	if (pOldFont != NULL)

@@ -20,9 +20,7 @@ static const CString kSeparators("\\/");
 // Width of one line of text in the font selected into the DC.
 static int MeasureLine(CDC* pDC, const CString& strText)
 {
-	SIZE size = { 0, 0 };
-	::GetTextExtentPoint32A(pDC->m_hDC, strText, strText.GetLength(), &size);
-	return size.cx;
+	return GetAnsiTextExtent(pDC, strText).cx;
 }
 
 // Texts longer than this are shortened by replaying the passes on indexes.
@@ -30,31 +28,71 @@ static const int kReplayLength = 512;
 // The longest path the system accepts, in characters.
 static const int kLongestPath = 32767;
 
+// Where each character of strText starts (offsets, in bytes, with the text's
+// length last) and the width of the text up to each of those places (widths),
+// from one measurement of the running extents. The text is measured as UTF-16,
+// which every code page converts to: a character takes one unit, or two when
+// it lies outside the Basic Multilingual Plane (four bytes of UTF-8). False
+// when the text does not convert unit for character (it holds a byte sequence
+// that is no character), so that no width is taken for the wrong character.
+static bool MeasureCharacters(CDC* pDC, const CString& strText, std::vector<int>& offsets,
+	std::vector<int>& widths)
+{
+	const int nLength = strText.GetLength();
+	const int nUnits = ::MultiByteToWideChar(CP_ACP, 0, strText, nLength, NULL, 0);
+	if (nUnits <= 0)
+		return false;
+	std::vector<wchar_t> wide(nUnits);
+	std::vector<int> extents(nUnits);
+	SIZE size = { 0, 0 };
+	if (::MultiByteToWideChar(CP_ACP, 0, strText, nLength, wide.data(), nUnits) != nUnits ||
+		!::GetTextExtentExPointW(pDC->m_hDC, wide.data(), nUnits, 0, NULL, extents.data(), &size))
+		return false;
+
+	offsets.assign(1, 0);
+	widths.assign(1, 0);
+	offsets.reserve(nUnits + 1);
+	widths.reserve(nUnits + 1);
+	const bool bUtf8 = ::GetACP() == CP_UTF8;
+	const LPCSTR pszText = strText;
+	int nUnit = 0;
+	for (LPCSTR p = pszText; p < pszText + nLength;)
+	{
+		const LPCSTR pNext = StringUtils::NextChar(p);
+		nUnit += bUtf8 && pNext - p == 4 ? 2 : 1;
+		if (pNext == p || nUnit > nUnits)
+			return false;
+		offsets.push_back(static_cast<int>(pNext - pszText));
+		widths.push_back(extents[nUnit - 1]);
+		p = pNext;
+	}
+	return nUnit == nUnits;
+}
+
 // The pass-by-pass shortening measures the whole text on every pass, which is
 // quadratic in its length. Where every form the text takes is the ellipsis and
 // a piece of the original (a leading ellipsis, or a trailing one on plain
 // text), the widths of all forms follow from one measurement of the running
 // extents, so the same passes, with the same stop conditions, are replayed on
-// indexes and only the result is built. Returns false when it does not apply.
+// character indexes and only the result is built. Returns false when it does
+// not apply.
 static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient, bool bLeading,
 	bool bTextContent)
 {
-	const int nLength = strText.GetLength();
-	if (nLength <= kReplayLength || (!bLeading && !bTextContent))
+	if (strText.GetLength() <= kReplayLength || (!bLeading && !bTextContent))
 		return false;
-	std::vector<int> extents(nLength);
-	SIZE size = { 0, 0 };
-	if (!::GetTextExtentExPointA(pDC->m_hDC, strText, nLength, 0, NULL, extents.data(), &size))
+	std::vector<int> offsets, widths;
+	if (!MeasureCharacters(pDC, strText, offsets, widths))
 		return false;
+	const int nChars = static_cast<int>(offsets.size()) - 1;
 	const int cxEllipsis = MeasureLine(pDC, kEllipsis);
-	// Width of the first n characters.
-	auto prefix = [&extents](int n) { return n > 0 ? extents[n - 1] : 0; };
+	const LPCSTR pszText = strText;
 
 	int cxPrevious = -1;
 	int cx = cxText;
 	if (bLeading)
 	{
-		// The text is "..." followed by the original from index nStart on.
+		// The text is "..." followed by the original from character nStart on.
 		int nStart = 0;
 		// Where the search for the next separator goes on; it only moves on.
 		int nSep = 0;
@@ -65,34 +103,35 @@ static bool ReplayEllipsis(CDC* pDC, CString& strText, int cxText, int cxClient,
 				break;
 			cxPrevious = cx;
 			if (bTextContent || !bFirst)
-				nStart = nStart < nLength ? nStart + 1 : nLength;
+				nStart = nStart < nChars ? nStart + 1 : nChars;
 			if (!bTextContent)
 			{
 				if (nSep < nStart)
 					nSep = nStart;
-				while (nSep < nLength && strText[nSep] != '\\' && strText[nSep] != '/')
+				// A separator is a character of one byte, never part of another.
+				while (nSep < nChars && pszText[offsets[nSep]] != '\\' && pszText[offsets[nSep]] != '/')
 					++nSep;
-				if (nSep < nLength)
+				if (nSep < nChars)
 					nStart = nSep;
 			}
-			cx = cxEllipsis + prefix(nLength) - prefix(nStart);
+			cx = cxEllipsis + widths[nChars] - widths[nStart];
 			bFirst = false;
 		} while (cx >= cxClient);
-		strText = kEllipsis + strText.Mid(nStart);
+		strText = kEllipsis + strText.Mid(offsets[nStart]);
 	}
 	else
 	{
 		// The text is the original's first nKeep characters and "...".
-		int nKeep = nLength;
+		int nKeep = nChars;
 		do
 		{
 			if (cx == cxPrevious)
 				break;
 			cxPrevious = cx;
 			nKeep = nKeep > 0 ? nKeep - 1 : 0;
-			cx = prefix(nKeep) + cxEllipsis;
+			cx = widths[nKeep] + cxEllipsis;
 		} while (cx >= cxClient);
-		strText = strText.Left(nKeep) + kEllipsis;
+		strText = strText.Left(offsets[nKeep]) + kEllipsis;
 	}
 	return true;
 }
@@ -286,8 +325,9 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 
 		if (m_eEllipsis == LeadingEllipsis)
 		{
+			// The ellipsis and one more character go.
 			if (eContentType == TextContent || !bFirst)
-				strText = kEllipsis + strText.Mid(4);
+				strText = kEllipsis + StringUtils::NextChar(strText.GetString() + kEllipsis.GetLength());
 			if (eContentType != TextContent)
 			{
 				const int nSep = strText.FindOneOf(kSeparators);
@@ -299,7 +339,10 @@ void CTransparentStatic::ApplyEllipsis(CPaintDC* pDC, CString& strText) const
 		{
 			if (eContentType == TextContent)
 			{
-				strText = strText.Left(strText.GetLength() - 4) + kEllipsis;
+				const LPCSTR pszText = strText;
+				const LPCSTR pszLast =
+					StringUtils::PrevChar(pszText, pszText + strText.GetLength() - kEllipsis.GetLength());
+				strText = strText.Left(static_cast<int>(pszLast - pszText)) + kEllipsis;
 			}
 			else
 			{

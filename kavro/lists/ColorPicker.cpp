@@ -227,7 +227,7 @@ void CColorPicker::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 		dc.SetTextColor(crSwatch);
 	}
 	dc.SetBkMode(TRANSPARENT);
-	dc.TextOut(rcItem.left + q + 2, rcItem.top + 2, strText);
+	AnsiTextOut(&dc, rcItem.left + q + 2, rcItem.top + 2, strText);
 	dc.FillSolidRect(rcSwatch, crSwatch);
 	dc.FrameRect(rcSwatch, pFrameBrush);
 	dc.Detach();

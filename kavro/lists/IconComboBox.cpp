@@ -38,7 +38,7 @@ int CIconComboBox::InsertString(int /*nIndex*/, LPCTSTR /*lpszString*/)
 	return CB_ERR;
 }
 
-int CIconComboBox::DeleteString(UINT /*nIndex*/)
+int CIconComboBox::DeleteString(int /*nIndex*/)
 {
 	return CB_ERR;
 }

@@ -63,7 +63,7 @@ void DrawListEntry(CListBox& listBox, const DRAWITEMSTRUCT& dis, COLORREF crText
 		pOldFont = pDC->SelectObject(pFont);
 	CString strText;
 	listBox.GetText(static_cast<int>(dis.itemID), strText);
-	pDC->DrawText(strText, rcItem, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+	DrawAnsiText(pDC, strText, rcItem, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 	pDC->SetTextColor(crOldText);
 	pDC->SetBkColor(crOldBack);
 	if (pOldFont != NULL)

@@ -265,4 +265,62 @@ TEST_F(ReflectionTest, DrawItemAndMeasureItemReachTheControlsVirtuals)
 	EXPECT_EQ(23, combo.GetItemHeight(0));
 }
 
+// The framework's check list box: a click on the box or the space bar
+// toggles it, a click on the text only selects; the
+// application's item data survives the check state; three states cycle with
+// the three-state style; out of range, nothing; each box drawn as the
+// system draws a check box.
+TEST_F(ReflectionTest, CheckListBoxTogglesTellsAndDrawsItsBoxes)
+{
+	CCheckListBox list;
+	ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+		CRect(10, 10, 200, 150), &m_parent, IDC_LIST));
+	for (const char* text : { "alpha", "beta", "gamma" })
+		list.AddString(text);
+	list.SetItemData(0, 1234);
+	CRect rc;
+	list.GetItemRect(1, rc);
+	auto click = [&](int nIndex, int x)
+	{
+		const LPARAM pt = MAKELPARAM(x, rc.Height() * nIndex + rc.Height() / 2);
+		list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, pt);
+		list.SendMessage(WM_LBUTTONUP, 0, pt);
+	};
+	click(0, 5);
+	click(1, 60);
+	list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+	EXPECT_EQ(list.GetCheck(0) * 10 + list.GetCheck(1), 11);
+	EXPECT_EQ(list.GetItemData(0), 1234u);
+	EXPECT_EQ(list.GetCurSel(), 1);
+
+	list.SetCheck(1, 2); // two states by default
+	EXPECT_EQ(list.GetCheck(1), 1);
+	list.SetCheckStyle(BS_AUTO3STATE);
+	std::vector<int> seen;
+	for (int i = 0; i < 3; ++i)
+	{
+		click(0, 5);
+		seen.push_back(list.GetCheck(0));
+	}
+	EXPECT_EQ(seen, (std::vector<int>{ 2, 0, 1 }));
+	list.SetCheck(7, 1);
+	list.SetCheck(-1, 1);
+	EXPECT_EQ(list.GetCheck(7) + list.GetCheck(-1), 0);
+
+	list.SetCheck(0, 2);
+	list.SetCheck(1, 0);
+	kt::FlushPaint(m_parent.GetSafeHwnd());
+	const UINT states[] = { DFCS_BUTTON3STATE | DFCS_CHECKED, DFCS_BUTTONCHECK, DFCS_BUTTONCHECK };
+	for (int i = 0; i < 3; ++i)
+	{
+		RECT rcBox = { 1, (rc.Height() - 13) / 2, 14, (rc.Height() - 13) / 2 + 13 };
+		const kt::Snapshot want = kt::Snapshot::Draw(15, rc.Height(), ::GetSysColor(COLOR_WINDOW),
+			[&](HDC hdc) { ::DrawFrameControl(hdc, &rcBox, DFC_BUTTON, states[i]); });
+		EXPECT_EQ(kt::Snapshot(list.GetSafeHwnd(), CRect(0, rc.Height() * i, 15, rc.Height() * (i + 1)))
+					  .CountDiff(want),
+			0)
+			<< i;
+	}
+}
+
 } // namespace

@@ -74,6 +74,18 @@ TEST_P(RichEditTest, TextRangesSelectionAndPositions)
 		EXPECT_EQ(static_cast<int>(strlen(r.text)), m_edit.GetTextRange(r.nFirst, r.nLast, str));
 		EXPECT_STREQ(r.text, str) << r.nFirst << ".." << r.nLast;
 	}
+	// A character takes up to three bytes in UTF-8 and two in code page 932.
+	std::wstring wide;
+	for (int i = 0; i < 40; ++i)
+		wide += ::GetACP() == CP_UTF8 ? L"表ソ能😀" : L"表ソ能";
+	if (kt::IsAnsi(wide.c_str()))
+	{
+		m_edit.SetWindowText(kt::Ansi(wide.c_str()));
+		CString str;
+		EXPECT_EQ(m_edit.GetTextRange(0, -1, str), kt::Ansi(wide.c_str()).GetLength());
+		EXPECT_EQ(str, kt::Ansi(wide.c_str()));
+		m_edit.SetWindowText("alpha beta\r\ngamma");
+	}
 	// Rich edit controls answer positions through a POINTL.
 	EXPECT_GT(m_edit.GetCharPos(11).y, m_edit.GetCharPos(1).y);
 	EXPECT_EQ(m_edit.GetCharPos(1).y, m_edit.GetCharPos(6).y);
@@ -142,7 +154,8 @@ TEST_P(RichEditTest, RtfStreamsOutAndBackIn)
 		} };
 	m_edit.SetWindowText("streamed in");
 	EXPECT_GT(m_edit.StreamOut(SF_RTF, es), 0);
-	EXPECT_EQ(0u, rtf.find("{\\rtf"));
+	// In a UTF-8 process the control writes UTF-8 RTF, which opens with \\urtf.
+	EXPECT_TRUE(rtf.find("{\\rtf") == 0 || rtf.find("{\\urtf") == 0) << rtf.substr(0, 12);
 
 	m_edit.SetWindowText("");
 	es.pfnCallback = [](DWORD_PTR cookie, LPBYTE pb, LONG cb, LONG* pcb) -> DWORD

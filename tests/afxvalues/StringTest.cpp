@@ -7,6 +7,7 @@
 #include "resource.h"
 
 #include <gtest/gtest.h>
+#include <kavrotest/TestSupport.h>
 
 #include <climits>
 #include <string>
@@ -27,6 +28,12 @@ struct Row
 	T actual;
 	T expected;
 };
+
+// A character beyond ASCII that the ANSI code page holds.
+const wchar_t* NonAscii()
+{
+	return kt::IsAnsi(L"\u00e9") ? L"\u00e9" : L"\u8868";
+}
 
 template <class T, size_t N>
 void ExpectRows(const Row<T> (&rows)[N])
@@ -118,6 +125,81 @@ TEST(CStringTest, EditingReturnsTheNewLengthOrTheCount)
 	}
 }
 
+// The part before position i, or "-1" when nothing was found.
+CString Before(const CString& s, int i)
+{
+	return i < 0 ? CString("-1") : s.Left(i);
+}
+
+// Trail bytes equal to '\\' (表 ソ 能) and '|' (ポ) in code page 932, and a
+// character outside the BMP in UTF-8: searches, edits, case and reversal
+// treat every character whole. Rows whose text the code page cannot hold
+// are left out there.
+TEST(CStringTest, MultiByteCharactersAreNeverSplit)
+{
+	const struct
+	{
+		const wchar_t* text;
+		CString (*op)(CString& s);
+		const wchar_t* result;
+	} kRows[] = {
+		{ L"表ソ\\x", [](CString& s) { return Before(s, s.Find('\\')); }, L"表ソ" },
+		{ L"ポ|", [](CString& s) { return Before(s, s.Find('|')); }, L"ポ" },
+		{ L"能", [](CString& s) { return Before(s, s.Find('\\')); }, L"-1" },
+		{ L"a\\表", [](CString& s) { return Before(s, s.ReverseFind('\\')); }, L"a" },
+		{ L"表ポ|", [](CString& s) { return Before(s, s.FindOneOf("\\|")); }, L"表ポ" },
+		{ L"x表\\", [](CString& s) { return Before(s, s.Find("\\")); }, L"x表" },
+		{ L"ソ能x能", [](CString& s) { return Before(s, s.Find(kt::Ansi(L"能"), 1)); }, L"ソ" },
+		{ L"a😀b😀", [](CString& s) { return Before(s, s.Find(kt::Ansi(L"b😀"))); }, L"a😀" },
+		{ L"表\\ソ\\", [](CString& s) { return CString('0' + s.Replace('\\', '/')) + s; }, L"2表/ソ/" },
+		{ L"ポ|ポ", [](CString& s) { return CString('0' + s.Remove('|')) + s; }, L"1ポポ" },
+		{ L"表\\ソ", [](CString& s) { return s.SpanIncluding(kt::Ansi(L"\\表")); }, L"表\\" },
+		{ L"表ソ\\x", [](CString& s) { return s.SpanExcluding("\\"); }, L"表ソ" },
+		{ L"ソ\\\\", [](CString& s) { return s.TrimRight('\\'); }, L"ソ" },
+		{ L"表ポ", [](CString& s) { return s.TrimRight("\\|"); }, L"表ポ" },
+		{ L"|ポ|", [](CString& s) { return s.Trim('|'); }, L"ポ" },
+		{ L"\t表 \r\n", [](CString& s) { return s.Trim(); }, L"表" },
+		{ L"ab表σд", [](CString& s) { return s.MakeUpper(); }, L"AB表ΣД" },
+		{ L"AB表ΣД", [](CString& s) { return s.MakeLower(); }, L"ab表σд" },
+		{ L"ｚé", [](CString& s) { return s.MakeUpper(); }, L"ＺÉ" },
+		// In UTF-8 the other case of these takes another number of bytes
+		// (k one, the Kelvin sign three; ɐ two, Ɐ three): they stay.
+		{ L"\u212A\u0250", [](CString& s) { return s.MakeLower(); }, L"\u212A\u0250" },
+		{ L"\u212A\u0250", [](CString& s) { return s.MakeUpper(); }, L"\u212A\u0250" },
+		{ L"a表bソ", [](CString& s) { return s.MakeReverse(); }, L"ソb表a" },
+		{ L"x😀yя", [](CString& s) { return s.MakeReverse(); }, L"яy😀x" },
+		{ L"表\\ソ\\\\能",
+			[](CString& s)
+			{
+				CString tokens;
+				for (int pos = 0; pos >= 0;)
+					tokens += s.Tokenize("\\", pos) + "|";
+				return tokens;
+			},
+			L"表|ソ|能||" },
+	};
+	int nRun = 0;
+	for (const auto& r : kRows)
+	{
+		CString text;
+		if (!kt::TryAnsi(r.text, text) || !kt::IsAnsi(r.result))
+			continue;
+		++nRun;
+		EXPECT_EQ(kt::Ansi(r.result), r.op(text))
+			<< CStringW(r.text).GetLength() << " chars, row " << &r - kRows;
+	}
+	if (::GetACP() == 1252)
+	{
+		// A single byte follows the C runtime's locale, "C" by default: A-Z only.
+		EXPECT_STREQ("\xE9", CString("\xE9").MakeUpper());
+		return;
+	}
+	EXPECT_GT(nRun, 15);
+	const CString upper = kt::Ansi(L"ΣΔ表Я");
+	EXPECT_EQ(0, upper.CompareNoCase(kt::Ansi(L"σδ表я")));
+	EXPECT_GT(0, upper.CompareNoCase(kt::Ansi(L"σδ表яa")));
+}
+
 TEST(CStringTest, FormatHandlesLongOutputAndSelfReference)
 {
 	CString s;
@@ -194,16 +276,17 @@ TEST(CStringTest, TokenizeWalksTokensAndEndsWithMinusOne)
 
 TEST(CStringTest, AccessMoveAndGrowth)
 {
+	const CString accented = CString("Abcd") + kt::Ansi(NonAscii());
 	CString s("abcd");
-	s += L"\x00e9";
+	s += NonAscii();
 	s.SetAt(0, 'A');
 	s.SetAt(99, 'Z');
-	EXPECT_STREQ("Abcd\xe9", s);
+	EXPECT_STREQ(accented, s);
 	EXPECT_EQ('\0', s.GetAt(-1));
 	EXPECT_EQ('\0', s.GetAt(99));
 
 	CString moved(std::move(s));
-	EXPECT_STREQ("Abcd\xe9", moved);
+	EXPECT_STREQ(accented, moved);
 	EXPECT_TRUE(s.IsEmpty());
 
 	// Growing one character at a time keeps every byte.
@@ -224,7 +307,10 @@ TEST(CStringTest, LoadStringReadsTheStringTable)
 	EXPECT_STREQ("Hello from the string table", s);
 	// Stored as UTF-16, handed out in the ANSI code page.
 	ASSERT_TRUE(s.LoadString(IDS_VALUES_ACCENT));
-	EXPECT_STREQ("caf\xe9", s);
+	if (kt::IsAnsi(L"caf\u00e9"))
+	{
+		EXPECT_STREQ(kt::Ansi(L"caf\u00e9"), s);
+	}
 	EXPECT_STREQ("Hello from the string table", CString(MAKEINTRESOURCE(IDS_VALUES_GREETING)));
 	s.Format(IDS_VALUES_FORMAT, 3, "apples");
 	EXPECT_STREQ("3 apples", s);
@@ -237,18 +323,19 @@ TEST(CStringTest, LoadStringReadsTheStringTable)
 
 TEST(CStringWTest, ConvertsWithTheAnsiCodePageBothWays)
 {
-	CStringW w("caf\xe9");
-	EXPECT_STREQ(L"caf\u00e9", w);
-	const CString narrow("-\xe9-");
+	const CStringW ch = NonAscii();
+	CStringW w(kt::Ansi(L"caf" + ch).GetString());
+	EXPECT_STREQ(L"caf" + ch, w);
+	const CString narrow = kt::Ansi(L"-" + ch + L"-");
 	w = narrow;
 	w += "x";
-	EXPECT_STREQ(L"-\u00e9-x", w);
+	EXPECT_STREQ(L"-" + ch + L"-x", w);
 	EXPECT_EQ(3, CStringW(narrow).GetLength());
 
 	CString back = w;
-	EXPECT_STREQ("-\xe9-x", back);
-	back = CStringW(L"\u00e9t\u00e9");
-	EXPECT_STREQ("\xe9t\xe9", back);
+	EXPECT_STREQ(kt::Ansi(L"-" + ch + L"-x"), back);
+	back = CStringW(ch + L"t" + ch);
+	EXPECT_STREQ(kt::Ansi(ch + L"t" + ch), back);
 
 	// The string table is read as it is stored.
 	ASSERT_TRUE(w.LoadString(IDS_VALUES_ACCENT));

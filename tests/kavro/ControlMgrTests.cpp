@@ -265,13 +265,18 @@ TEST_F(FormTest, DataRoundTripAndTheModificationFlag)
 // partial selection is kept.
 TEST_F(FormTest, FocusPutsTheCaretAfterAWholeSelection)
 {
+	// The second text has a paragraph break: one position in a selection,
+	// two characters in the window text.
 	const struct
 	{
+		const char* text;
 		long selStart, selEnd, wantStart, wantEnd;
-	} cases[] = { { 0, 11, 11, 11 }, { 0, 4, 0, 4 }, { 3, 11, 3, 11 }, { 0, 0, 0, 0 } };
-	m_pName->ShowData("hello world");
+	} cases[] = { { "hello world", 0, 11, 11, 11 }, { "hello world", 0, 4, 0, 4 },
+		{ "hello world", 3, 11, 3, 11 }, { "hello world", 0, 0, 0, 0 }, { "hello\r\nworld", 0, 11, 11, 11 },
+		{ "hello\r\nworld", 0, 10, 0, 10 } };
 	for (const auto& c : cases)
 	{
+		m_pName->ShowData(c.text);
 		m_pCity->DoSetFocus();
 		m_pName->DoSendMessage(EM_SETSEL, c.selStart, c.selEnd);
 		m_pName->DoSetFocus();
@@ -353,6 +358,7 @@ TEST_F(FormTest, FieldsAndCopiesLeaveNoGdiObjectsBehind)
 {
 	auto cycle = [&]
 	{
+		const unsigned int nPhotoLabel = m_nNextId;
 		ControlMgrPhoto* pPhoto = Add<ControlMgrPhoto>("Photo", CRect(10, 170, 290, 220));
 		pPhoto->SetLabelFont(FontDef());
 		ControlMgrEdit* pEdit = Add<ControlMgrEdit>("Text", CRect(10, 230, 290, 290));
@@ -365,6 +371,11 @@ TEST_F(FormTest, FieldsAndCopiesLeaveNoGdiObjectsBehind)
 		photoCopy = *pPhoto;
 		EXPECT_EQ(editCopy.GetDataPropID() + photoCopy.GetDataPropID(), pEdit->GetDataPropID() * 2 - 1);
 		EXPECT_EQ(editCopy.GetLastCtrl(), (CWnd*)NULL);
+		// Assigned over live windows: the labels go on with a live font.
+		*pEdit = editCopy;
+		*pPhoto = photoCopy;
+		for (CWnd* pLabel : { m_dlg.GetDlgItem(pEdit->GetCtrlID() - 1), m_dlg.GetDlgItem(nPhotoLabel) })
+			EXPECT_NE(::GetObjectType(reinterpret_cast<HGDIOBJ>(pLabel->SendMessage(WM_GETFONT))), 0u);
 		m_fields.resize(3);
 	};
 	// The rich edit's module makes its own objects on first use, and the

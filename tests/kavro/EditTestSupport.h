@@ -87,10 +87,17 @@ inline std::string MenuLetters(const kt::MenuAnswer& answer)
 
 // A dialog as an application writes one around its edits: its Edit menu is
 // updated through the update handlers when it opens, and its commands go to
-// the control with the focus.
+// the control with the focus. It counts the rich edit's EN_CHANGE.
 class CEditDialog : public CDialog
 {
 public:
+	int m_nRichChanges = 0;
+
+	virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+	{
+		m_nRichChanges += wParam == MAKEWPARAM(102, EN_CHANGE);
+		return CDialog::OnCommand(wParam, lParam);
+	}
 	virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
 	{
 		CWnd* pFocus = GetFocus();

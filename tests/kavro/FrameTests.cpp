@@ -1,4 +1,7 @@
 // FrameTests.cpp - the library frame: messages, failure log, resources, resource chain, fixed texts.
+//
+// Classes in this file:
+//   WindowDpiOverride
 #include <kavrotest/CapturingLogger.h>
 #include <kavrotest/TestSupport.h>
 
@@ -204,4 +207,53 @@ TEST(FixedTexts, DecipherToTextsThatTheBinaryDoesNotHoldInPlain)
 		}
 	}
 	EXPECT_EQ(StringUtils::DecryptText(kTextCtrlWindow), CString("kavro control"));
+}
+
+// ---------------------------------------------------------------------------
+// DPI
+
+namespace
+{
+
+// Makes every window report nDpi through the library's GetDpiForWindow, as a
+// window on a monitor of another scale does, while it lives.
+class WindowDpiOverride
+{
+public:
+	explicit WindowDpiOverride(UINT nDpi)
+		: m_pfnSaved(g_pfnGetDpiForWindow)
+	{
+		s_nDpi = nDpi;
+		g_pfnGetDpiForWindow = &Reported;
+	}
+	~WindowDpiOverride() { g_pfnGetDpiForWindow = m_pfnSaved; }
+
+private:
+	static UINT WINAPI Reported(HWND) { return s_nDpi; }
+
+	static UINT s_nDpi;
+	UINT(WINAPI* m_pfnSaved)(HWND);
+};
+UINT WindowDpiOverride::s_nDpi = 0;
+
+} // namespace
+
+TEST(Dpi, AWindowsDpiFallsBackToTheScreenAndThenTo96)
+{
+	kt::HostWindow host(50, 50);
+	EXPECT_EQ(GetWindowDpi(host.m_hWnd), kt::Dpi());
+	EXPECT_EQ(GetWindowDpi(NULL), kt::Dpi());
+	// No answer from the system: the device context's; an absurd one: 96.
+	const struct
+	{
+		UINT nReported, nWant;
+	} cases[] = { { 144, 144 }, { 0, kt::Dpi() }, { 20, 96 }, { 100000, 96 }, { 0xFFFFFFFF, 96 } };
+	for (const auto& c : cases)
+	{
+		WindowDpiOverride dpi(c.nReported);
+		EXPECT_EQ(GetWindowDpi(host.m_hWnd), c.nWant) << c.nReported;
+	}
+	EXPECT_EQ(ScaleToDpi(16, 192), 32);
+	EXPECT_EQ(ScaleToDpi(1, 144), 2);
+	EXPECT_EQ(ScaleToDpi(7, 96), 7);
 }

@@ -30,12 +30,17 @@ TEST_F(EditTest, RichEditMenuEnablingFollowsTheControlWithTheFocus)
 	EXPECT_EQ(EditMenuLetters(), "utcpda");
 }
 
-TEST_F(EditTest, RichEditModifiedFlagInsertModeAndFill)
+// Typing is reported once by IsModified and to the parent as EN_CHANGE;
+// Insert flips the mode; the fill leaves line breaks out; Clear at a
+// paragraph break takes the break, after it the next character.
+TEST_F(EditTest, RichEditModifiedFlagInsertModeFillAndClear)
 {
 	EXPECT_FALSE(m_rich.IsModified());
 	for (bool bInsert : { false, true })
 	{
+		const int nChanges = m_dlg.m_nRichChanges;
 		m_rich.SendMessage(WM_CHAR, 'a');
+		EXPECT_EQ(m_dlg.m_nRichChanges, nChanges + 1);
 		EXPECT_TRUE(m_rich.IsModified());
 		EXPECT_FALSE(m_rich.IsModified());
 		m_rich.SendMessage(WM_KEYDOWN, VK_INSERT);
@@ -55,6 +60,14 @@ TEST_F(EditTest, RichEditModifiedFlagInsertModeAndFill)
 		m_rich.SetWindowText(r.text);
 		m_rich.LimitText(r.nLimit);
 		EXPECT_EQ(m_rich.GetPercentFull(), r.nPercent) << r.nLimit << r.text;
+	}
+	m_rich.SetFocus();
+	for (const auto& [nCaret, want] : { std::make_pair(2, "abcd"), std::make_pair(3, "ab\r\nd") })
+	{
+		m_rich.SetWindowText("ab\r\ncd");
+		m_rich.SetSel(nCaret, nCaret);
+		m_dlg.SendMessage(WM_COMMAND, ID_EDIT_CLEAR);
+		EXPECT_EQ(Text(m_rich), want) << nCaret;
 	}
 }
 

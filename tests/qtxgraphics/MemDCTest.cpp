@@ -2,6 +2,8 @@
 
 #include "GraphicsTestUtil.h"
 
+#include <utility>
+
 namespace
 {
 
@@ -10,24 +12,51 @@ const COLORREF kBlue = RGB(0, 0, 255);
 
 } // namespace
 
-TEST(MemDC, WholeClientAreaReachesTheWindowOnlyAtDestructionAndLeavesNothing)
+// A window's buffer is kept for the next one on the thread and replaced by a
+// larger one; a buffer over a memory DC goes with its object.
+TEST(MemDC, WholeClientAreaReachesTheWindowOnlyAtDestructionAndBuffersAreKeptOnce)
 {
 	kt::HostWindow host(80, 50, kBlue);
-	HDC memDc = nullptr;
-	HGDIOBJ memBitmap = nullptr;
+	CClientDC client(&host);
+	auto paint = [&](const CRect& rc, COLORREF cr)
 	{
-		CClientDC client(&host);
-		CMemDC mem(&client);
-		ASSERT_TRUE(mem.IsValid());
-		EXPECT_EQ(CRect(0, 0, 80, 50), mem.GetBufferRect());
-		mem.FillSolidRect(0, 0, 40, 50, kRed);
-		EXPECT_EQ(kBlue, kt::Snapshot(host.GetSafeHwnd()).At(10, 10)) << "drawn on the target too early";
-		memDc = mem.GetSafeHdc();
-		memBitmap = ::GetCurrentObject(memDc, OBJ_BITMAP);
-	}
-	kt::Snapshot shot(host.GetSafeHwnd());
-	EXPECT_TRUE(shot.At(10, 10) == kRed && shot.At(60, 10) == kBlue);
-	EXPECT_TRUE(::GetObjectType(memDc) == 0 && ::GetObjectType(memBitmap) == 0) << "DC or bitmap left";
+		const COLORREF crShown = kt::Snapshot(host.GetSafeHwnd()).At(rc.left, rc.top);
+		CMemDC mem(&client, rc);
+		EXPECT_TRUE(mem.IsValid());
+		mem.FillSolidRect(0, 0, 80, 50, cr);
+		CRect rcClip;
+		mem.GetClipBox(&rcClip);
+		EXPECT_EQ(rcClip, rc);
+		EXPECT_EQ(crShown, kt::Snapshot(host.GetSafeHwnd()).At(rc.left, rc.top))
+			<< "drawn on the target too early";
+		return std::make_pair(mem.GetSafeHdc(), ::GetCurrentObject(mem.GetSafeHdc(), OBJ_BITMAP));
+	};
+	const auto first = paint(CRect(0, 0, 40, 50), kRed);
+	EXPECT_EQ(kt::Snapshot(host.GetSafeHwnd()).At(50, 10), kBlue);
+	EXPECT_EQ(paint(CRect(40, 0, 80, 20), kRed), first) << "a smaller area reuses the kept buffer";
+	const auto larger = paint(CRect(0, 0, 80, 50), kRed);
+	EXPECT_TRUE(::GetObjectType(first.first) == 0 && ::GetObjectType(first.second) == 0)
+		<< "replaced, not freed";
+	EXPECT_EQ(kRed, kt::Snapshot(host.GetSafeHwnd()).At(70, 40));
+	const int before = kt::CountGdiObjects();
+	for (int i = 0; i < 10; ++i)
+		paint(CRect(i, i, 80, 50), kRed);
+	EXPECT_EQ(kt::CountGdiObjects(), before);
+
+	kt::Snapshot::Draw(10, 10, kBlue,
+		[&](HDC hdc)
+		{
+			CDC dc;
+			dc.Attach(hdc);
+			HDC memDc = nullptr;
+			{
+				CMemDC mem(&dc);
+				memDc = mem.GetSafeHdc();
+			}
+			EXPECT_NE(memDc, larger.first);
+			EXPECT_EQ(::GetObjectType(memDc), 0u) << "a memory DC's buffer is not kept";
+			dc.Detach();
+		});
 }
 
 TEST(MemDC, RectangleUsesTargetCoordinatesAndKeepsTheRest)

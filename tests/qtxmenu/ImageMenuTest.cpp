@@ -154,8 +154,14 @@ TEST(ImageMenuTrack, ItemsAreOwnerDrawnWhileOpenAndRestoredAfterwards)
 	EXPECT_EQ(open, "#|-|#|#|");
 	EXPECT_TRUE(answer.Popups()[0][3].state & MFS_GRAYED);
 
-	// Closed, each item has the application's data, type, text and state.
+	// Closed, each item has the application's data, type, text and state,
+	// a text of any length in full.
 	EXPECT_EQ(Describe(hMenu), "&Open|-|&Wrap\tF2|&Delete~");
+	CString strLong = CString('x', 700) + "\tF5", strBack;
+	menu.AppendMenu(MF_BYPOSITION, ID_TEST_ASCENDING, strLong);
+	answer.Press({});
+	menu.TrackPopupMenu(TPM_RIGHTBUTTON, 80, 80, &owner, NULL);
+	EXPECT_TRUE(menu.GetMenuString(ID_TEST_ASCENDING, strBack, MF_BYCOMMAND) > 0 && strBack == strLong);
 	EXPECT_EQ(ItemInfo(hMenu, ID_TEST_WRAP, FALSE).dwItemData, 0x1234u);
 	EXPECT_TRUE(menu.DestroyMenu());
 	EXPECT_FALSE(menu.TrackPopupMenu(0, 0, 0, &owner, NULL));

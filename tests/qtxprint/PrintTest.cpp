@@ -260,6 +260,32 @@ TEST_F(RichTextPrintTest, PlainTextWrapsAtWordBoundariesInsideTheBodyInItsColour
 		<< rcInk.left << "," << rcInk.top << "," << rcInk.right << "," << rcInk.bottom;
 }
 
+// A word of characters outside the BMP, each two positions, is cut between
+// characters, never between the halves of one.
+TEST_F(RichTextPrintTest, PlainTextNeverCutsACharacterInHalf)
+{
+	std::wstring text;
+	for (int i = 0; i < 60; ++i)
+		text += i % 3 ? L"\U0001F600" : L"\U00010348";
+	SETTEXTEX st = { ST_DEFAULT, 1200 };
+	m_edit.SendMessage(EM_SETTEXTEX, (WPARAM)&st, (LPARAM)text.c_str());
+	Format(200);
+
+	PrintInfo info;
+	info.m_rcMargins.SetRect(1500, 500, 1500, 500);
+	std::wstring printed;
+	int nLines = 0;
+	for (const TextRun& run : PrintToMetafile(info))
+	{
+		ASSERT_FALSE(run.text.empty());
+		EXPECT_FALSE(IS_LOW_SURROGATE(run.text.front()) || IS_HIGH_SURROGATE(run.text.back())) << nLines;
+		printed += run.text;
+		++nLines;
+	}
+	EXPECT_GT(nLines, 2);
+	EXPECT_EQ(printed, text);
+}
+
 TEST_F(RichTextPrintTest, BadJobsFailWithoutPrinting)
 {
 	FillLines(20);

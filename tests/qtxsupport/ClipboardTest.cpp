@@ -159,3 +159,35 @@ TEST(Clipboard, HeldOpenElsewhereFailsQuickly)
 	::CloseHandle(release);
 	EXPECT_EQ(ReadText(), "before");
 }
+
+// Text of the process code page goes on in both forms and comes back whole,
+// and text another program put on only in its wide form is read from that.
+TEST(Clipboard, InternationalTextKeepsItsCharacters)
+{
+	const wchar_t* const kText = ::GetACP() == CP_UTF8 ? L"表|ポ\r\nΣ😀" : L"表|ポ\r\nΣ";
+	if (!kt::IsAnsi(kText))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese or Greek letters";
+	ASSERT_TRUE(ClipboardUtils::CopyTextToClipboard(kt::Ansi(kText)));
+	ASSERT_TRUE(::OpenClipboard(NULL));
+	const wchar_t* wide = static_cast<const wchar_t*>(::GlobalLock(::GetClipboardData(CF_UNICODETEXT)));
+	EXPECT_STREQ(wide, kText);
+	::GlobalUnlock(::GetClipboardData(CF_UNICODETEXT));
+	::CloseClipboard();
+	TextArray list;
+	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
+	ASSERT_EQ(list.GetCount(), 2);
+	EXPECT_EQ(list.GetCopyAt(0), kt::Ansi(L"表|ポ"));
+	EXPECT_EQ(list.GetCopyAt(1), kt::Ansi(kText + 5));
+
+	HWND hWnd = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+	ASSERT_TRUE(::OpenClipboard(hWnd) && ::EmptyClipboard());
+	const size_t bytes = (wcslen(kText) + 1) * sizeof(wchar_t);
+	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+	memcpy(::GlobalLock(hData), kText, bytes);
+	::GlobalUnlock(hData);
+	EXPECT_TRUE(::SetClipboardData(CF_UNICODETEXT, hData) != NULL);
+	::CloseClipboard();
+	::DestroyWindow(hWnd);
+	ASSERT_TRUE(ClipboardUtils::ParseClipboardText(list, "~"));
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"表|ポ")) + "|" + std::string(kt::Ansi(kText + 5)));
+}

@@ -303,3 +303,70 @@ TEST(Files, ExistenceExtensionInfoAndTempNames)
 	EXPECT_EQ(number, 0u);
 	EXPECT_EQ(FileUtils::GetTempFile((tmp.Path() + "none").c_str(), "clip", number), "");
 }
+
+// The trail bytes of 表 ソ 能 are '\\' and of ポ '|' in code page 932, and 😀
+// takes four bytes in UTF-8: no path function takes them for separators or
+// cuts them.
+TEST(DirPaths, MultiByteNamesStayWhole)
+{
+	if (!kt::IsAnsi(L"表ソ能ポ共有"))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese letters";
+	CString path = kt::Ansi(L"C:\\表");
+	EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), kt::Ansi(L"C:\\表\\"));
+	path = kt::Ansi(L"C:\\ソ");
+	EXPECT_EQ(DirUtils::RemoveTrailingSlash(path), kt::Ansi(L"C:\\ソ"));
+	path = kt::Ansi(L"C:\\能\\/");
+	EXPECT_EQ(DirUtils::RemoveTrailingSlash(path), kt::Ansi(L"C:\\能"));
+	EXPECT_EQ(DirUtils::ParseLastDir(kt::Ansi(L"C:\\表\\ソ\\")), kt::Ansi(L"ソ"));
+	EXPECT_EQ(DirUtils::ParseLastDir(kt::Ansi(L"C:\\能\\ポ.txt")), kt::Ansi(L"能"));
+	EXPECT_EQ(DirUtils::ParseParentDir(kt::Ansi(L"C:\\表\\ソ\\")), kt::Ansi(L"C:\\表\\"));
+	EXPECT_EQ(DirUtils::ParseParentDir(kt::Ansi(L"C:\\表")), "C:\\");
+	EXPECT_EQ(DirUtils::ParsePathFromFile(kt::Ansi(L"C:\\表\\ソ")), kt::Ansi(L"C:\\表\\"));
+	EXPECT_EQ(DirUtils::ParsePathFromFile(kt::Ansi(L"能")), "");
+	EXPECT_EQ(FileUtils::GetFileExt(kt::Ansi(L"C:\\a.b\\表")), "");
+
+	TextArray list;
+	EXPECT_TRUE(DirUtils::BreakUpDirs(kt::Ansi(L"C:\\表\\\\ソ\\能"), list));
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"C:|表|ソ|能")));
+	EXPECT_TRUE(DirUtils::BreakUpDirs(kt::Ansi(L"\\\\srv表\\共有ソ\\ポ"), list));
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"\\\\srv表\\共有ソ|ポ")));
+	list.RemoveAll();
+	list.Add(kt::Ansi(L"C:\\表\\ソ\\"));
+	list.Add(kt::Ansi(L"C:\\表ソ\\"));
+	EXPECT_EQ(DirUtils::MakePathsRelative(kt::Ansi(L"C:\\表"), list), 1);
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"ソ\\|C:\\表ソ\\")));
+
+	if (::GetACP() == CP_UTF8)
+	{
+		EXPECT_EQ(DirUtils::ParseLastDir(kt::Ansi(L"C:\\😀\\x😀\\")), kt::Ansi(L"x😀"));
+		path = kt::Ansi(L"C:\\😀");
+		EXPECT_EQ(DirUtils::EnsureTrailingBackslash(path), kt::Ansi(L"C:\\😀\\"));
+	}
+}
+
+// A real folder 表\ソ (made through the wide API) is listed, found and
+// given temporary names in whatever code page holds its name.
+TEST(DirListing, FoldersWithMultiByteNames)
+{
+	const wchar_t* const kName = ::GetACP() == CP_UTF8 ? L"表😀" : L"表";
+	if (!kt::IsAnsi(kName))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no " << CString(kName).GetString();
+	kt::TempDir tmp;
+	const std::wstring base = StringUtils::ToWide(tmp.Path().c_str());
+	ASSERT_TRUE(::CreateDirectoryW((base + kName).c_str(), NULL));
+	ASSERT_TRUE(::CreateDirectoryW((base + kName + L"\\ソ").c_str(), NULL));
+	const CString dir = CString(tmp.Path().c_str()) + kt::Ansi(kName);
+
+	EXPECT_EQ(Listed(tmp.Path(), DirUtils::ListSorted), std::string(kt::Ansi(kName) + "\\"));
+	EXPECT_EQ(Listed(std::string(dir) + "\\", 0), std::string(kt::Ansi(L"ソ\\")));
+	EXPECT_TRUE(DirUtils::HasSubdirectory(dir, 0) && DirUtils::IsDir(dir + "\\", false));
+	EXPECT_TRUE(DirUtils::DoesDirExist(dir + kt::Ansi(L"\\ソ\\")));
+
+	unsigned int number = 0;
+	const CString temp = FileUtils::GetTempFile(dir, kt::Ansi(L"能"), number);
+	CString expected;
+	expected.Format("%s\\%s%08X.tmp", dir.GetString(), kt::Ansi(L"能").GetString(), number);
+	EXPECT_EQ(temp, expected);
+	::RemoveDirectoryW((base + kName + L"\\ソ").c_str());
+	::RemoveDirectoryW((base + kName).c_str());
+}

@@ -118,3 +118,137 @@ TEST(TextArrayTest, SortOrders)
 		EXPECT_EQ(Joined(list), s.sorted) << s.entries;
 	}
 }
+
+namespace
+{
+
+// The character starts of text as NextChar finds them, and as PrevChar finds
+// them from the end.
+std::vector<int> Forward(const char* text)
+{
+	std::vector<int> starts;
+	for (const char* p = text; *p; p = StringUtils::NextChar(p))
+		starts.push_back(static_cast<int>(p - text));
+	return starts;
+}
+
+std::vector<int> Backward(const char* text)
+{
+	std::vector<int> starts;
+	for (const char* p = text + strlen(text); p > text;)
+	{
+		p = StringUtils::PrevChar(text, p);
+		starts.insert(starts.begin(), static_cast<int>(p - text));
+	}
+	return starts;
+}
+
+} // namespace
+
+// Each character of the wide text is one step, a character outside the BMP
+// included; a byte that is not part of a whole character is a step of its own.
+TEST(CharBoundaries, FollowTheCodePageBothWays)
+{
+	for (const wchar_t* wide : { L"a\u8868b", L"C:\\表\\ソ\\能\\", L"ポ|ポ", L"x😀y", L"ΣДｱ" })
+	{
+		CString text;
+		if (!kt::TryAnsi(wide, text))
+			continue;
+		std::vector<int> starts;
+		int pos = 0;
+		for (const wchar_t* w = wide; *w; w += IS_HIGH_SURROGATE(*w) ? 2 : 1)
+		{
+			starts.push_back(pos);
+			const int bytes = kt::Ansi(std::wstring(w, IS_HIGH_SURROGATE(*w) ? 2 : 1).c_str()).GetLength();
+			EXPECT_EQ(StringUtils::IsLeadByte(static_cast<BYTE>(text[pos])), bytes > 1) << pos;
+			pos += bytes;
+		}
+		EXPECT_EQ(Forward(text), starts) << text;
+		EXPECT_EQ(Backward(text), starts) << text;
+	}
+
+	const struct
+	{
+		UINT codePage;
+		const char* bytes;
+		std::vector<int> starts;
+	} kMalformed[] = {
+		{ 932, "a\x95", { 0, 1 } },             // a lead byte at the end
+		{ 932, "\x95\x5C\x95", { 0, 2 } },      // 表, then a lone lead byte
+		{ 65001, "\xE3\x81", { 0, 1 } },        // cut short
+		{ 65001, "\xF0\x9F\x98", { 0, 1, 2 } }, // four bytes cut short
+		{ 65001,
+			"\x80"
+			"a",
+			{ 0, 1 } },                                // a stray continuation byte
+		{ 65001, "\xE3\x82\xBD\x80", { 0, 3 } },       // ソ and a stray one
+		{ 65001, "\xC0\xAF", { 0, 1 } },               // overlong '/'
+		{ 65001, "\xE0\x80\xAF", { 0, 1, 2 } },        // overlong '/'
+		{ 65001, "\xED\xA0\x80", { 0, 1, 2 } },        // a surrogate
+		{ 65001, "\xF4\x90\x80\x80", { 0, 1, 2, 3 } }, // past U+10FFFF
+	};
+	for (const auto& m : kMalformed)
+	{
+		if (m.codePage != ::GetACP())
+			continue;
+		EXPECT_EQ(Forward(m.bytes), m.starts) << &m - kMalformed;
+		EXPECT_EQ(Backward(m.bytes), m.starts) << &m - kMalformed;
+	}
+
+	// Any bytes at all: the walks agree and stay inside the text.
+	const BYTE kBytes[] = { 'a', '\\', '|', 0x5C, 0x80, 0x83, 0x95, 0xA9, 0xB1, 0xC3, 0xE3, 0xF0, 0x9F,
+		0xBF };
+	unsigned int seed = 7;
+	for (int n = 0; n < 3000; ++n)
+	{
+		char text[9] = {};
+		const int length = 1 + n % 8;
+		for (int i = 0; i < length; ++i)
+		{
+			seed = seed * 1103515245u + 12345u;
+			text[i] = static_cast<char>(kBytes[(seed >> 16) % sizeof(kBytes)]);
+		}
+		const std::vector<int> forward = Forward(text);
+		ASSERT_EQ(forward, Backward(text)) << n;
+		ASSERT_TRUE(forward.empty() || forward.back() < length);
+	}
+
+	EXPECT_EQ(StringUtils::NextChar(NULL), nullptr);
+	const char* empty = "";
+	EXPECT_TRUE(StringUtils::NextChar(empty) == empty && StringUtils::PrevChar(empty, empty) == empty);
+	EXPECT_EQ(StringUtils::PrevChar(NULL, empty), nullptr);
+}
+
+// The trail bytes of 表 ソ 能 are '\\' in code page 932, and of ア 'A'.
+TEST(StringUtilsTest, WholeCharactersInEveryCodePage)
+{
+	if (!kt::IsAnsi(L"表ソ能アヂΣΔσδＺｚ"))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese and Greek letters";
+	CString text = kt::Ansi(L"表&ソ&&");
+	StringUtils::RemoveSingleAmpersand(text);
+	EXPECT_EQ(text, kt::Ansi(L"表ソ&"));
+	text = kt::Ansi(L" 表\t\r\n");
+	EXPECT_EQ(StringUtils::Trim(text), kt::Ansi(L"表"));
+	EXPECT_FALSE(StringUtils::IsEffectivelyEmpty(kt::Ansi(L"\u3000")));
+	EXPECT_EQ(StringUtils::FindLast(kt::Ansi(L"表\\ソ\\x"), "\\"), kt::Ansi(L"表\\ソ").GetLength());
+	EXPECT_EQ(StringUtils::FindLast(kt::Ansi(L"x能"), "\\"), -1);
+	EXPECT_FALSE(StringUtils::MatchLastChars(kt::Ansi(L"表"), "\\", true));
+	EXPECT_TRUE(StringUtils::MatchLastChars(kt::Ansi(L"ア.ΣΔ"), kt::Ansi(L".σδ"), false));
+	EXPECT_EQ(StringUtils::CompareNoCase(kt::Ansi(L"ΣΔ表Ｚ"), kt::Ansi(L"σδ表ｚ")), 0);
+	EXPECT_LT(StringUtils::CompareNoCase(kt::Ansi(L"ア"), kt::Ansi(L"ヂ")), 0);
+}
+
+TEST(TextArrayTest, FindsAndSortsWholeCharacters)
+{
+	if (!kt::IsAnsi(L"アヂ表ΣДσд"))
+		GTEST_SKIP() << "code page " << ::GetACP() << " has no Japanese, Greek and Cyrillic letters";
+	TextArray list;
+	for (const wchar_t* w : { L"C:\\表\\", L"C:\\表a\\", L"C:\\ア\\", L"ΣД" })
+		list.Add(kt::Ansi(w));
+	bool found = false;
+	EXPECT_EQ(list.Find(kt::Ansi(L"σд"), false, found), 3);
+	EXPECT_FALSE(list.Have(kt::Ansi(L"C:\\ヂ\\"), false));
+	list.SetAt(3, kt::Ansi(L"C:\\ヂ\\"));
+	list.Sort(true, false, TextArray::ContentPaths);
+	EXPECT_EQ(Joined(list), std::string(kt::Ansi(L"C:\\ア\\|C:\\ヂ\\|C:\\表\\|C:\\表a\\")));
+}

@@ -17,6 +17,15 @@ CString RootOf(char letter)
 	return CString(letter) + ":\\";
 }
 
+const wchar_t kJapaneseLabel[] = L"データ表ソ";
+
+std::string Utf8(const wchar_t* text)
+{
+	char utf8[64] = "";
+	::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), NULL, NULL);
+	return utf8;
+}
+
 } // namespace
 
 TEST(Volumes, KindsBusesAndLabelsOfWineDrives)
@@ -47,12 +56,17 @@ TEST(Volumes, KindsBusesAndLabelsOfWineDrives)
 	{
 		const char at =
 			k.kind == VolumeUtils::DriveFloppy ? 'B' : (letter = kt::WineDrive::FreeLetterBelow(letter));
+		// Wine reads the label file as UTF-8; a label of the code page's own
+		// characters comes back in the code page.
+		const bool bJapanese = *k.label != '\0' && kt::IsAnsi(kJapaneseLabel);
 		if (*k.label != '\0')
-			tmp.MakeFile(std::string(1, at) + "\\.windows-label", k.label);
+			tmp.MakeFile(std::string(1, at) + "\\.windows-label", bJapanese ? Utf8(kJapaneseLabel) : k.label);
 		drives.push_back(std::make_unique<kt::WineDrive>(at, k.type, tmp.MakeDir(std::string(1, at))));
 		ASSERT_TRUE(drives.back()->m_bDefined) << at;
 		EXPECT_EQ(VolumeUtils::GetDriveTypeA(RootOf(at)), k.kind) << at;
-		EXPECT_EQ(VolumeUtils::GetVolumeName(RootOf(at)), k.label) << at;
+		EXPECT_EQ(VolumeUtils::GetVolumeName(RootOf(at)),
+			bJapanese ? kt::Ansi(kJapaneseLabel) : CString(k.label))
+			<< at;
 		expected.insert(std::string(RootOf(at)));
 	}
 	EXPECT_EQ(VolumeUtils::GetDriveTypeA("C:\\"), VolumeUtils::DriveFixed);

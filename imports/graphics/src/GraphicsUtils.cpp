@@ -164,11 +164,8 @@ bool OpenClipboardPatiently()
 
 const wchar_t* MimeTypeOf(const CString& path)
 {
-	int dot = path.ReverseFind('.');
-	int slash = path.ReverseFind('\\');
-	if (dot < 0 || dot < slash)
-		return nullptr;
-	CString ext = path.Mid(dot + 1);
+	// The support library knows where the name begins in multi-byte text.
+	const CString ext = FileUtils::GetFileExt(path);
 	if (ext.CompareNoCase("png") == 0)
 		return L"image/png";
 	if (ext.CompareNoCase("bmp") == 0)

@@ -378,14 +378,19 @@ void CImageMenu::BeginOwnerDraw()
 	const int nCount = ::GetMenuItemCount(m_hMenu);
 	for (int i = 0; i < nCount; ++i)
 	{
-		char szText[512] = "";
+		// The text's length first: a fixed buffer would cut a long text,
+		// which in UTF-8 takes up to three bytes a character.
 		MENUITEMINFOA mii = {};
 		mii.cbSize = sizeof(mii);
 		mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
-		mii.dwTypeData = szText;
-		mii.cch = sizeof(szText) - 1;
 		if (!::GetMenuItemInfoA(m_hMenu, i, TRUE, &mii))
 			continue;
+		CString strText;
+		mii.cch += 1;
+		mii.dwTypeData = strText.GetBuffer(static_cast<int>(mii.cch));
+		if (mii.dwTypeData == NULL || !::GetMenuItemInfoA(m_hMenu, i, TRUE, &mii))
+			continue;
+		strText.ReleaseBuffer();
 		// Separators, sub-menus and items the application draws itself keep
 		// their look.
 		if (mii.hSubMenu != NULL || (mii.fType & (MFT_SEPARATOR | MFT_OWNERDRAW | MFT_BITMAP)))
@@ -395,7 +400,7 @@ void CImageMenu::BeginOwnerDraw()
 		pItem->nID = mii.wID;
 		pItem->fType = mii.fType;
 		pItem->dwOldData = mii.dwItemData;
-		pItem->strText = szText;
+		pItem->strText = strText;
 		const int nTab = pItem->strText.Find('\t');
 		if (nTab >= 0)
 		{

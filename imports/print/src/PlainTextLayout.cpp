@@ -159,9 +159,14 @@ long PlainTextLayout::FitLine(HDC hdc, long cp, long cpPara, int cxLine) const
 	if (nFit >= nRest)
 		return nRest;
 
-	// Broken after the last space that fits, else inside the word.
+	// Broken after the last space that fits, else inside the word, but never
+	// between the two halves of a character outside the BMP.
 	long nLine = nFit;
 	while (nLine > 0 && m_text[cp + nLine] != L' ')
 		--nLine;
-	return nLine > 0 ? nLine : std::max(nFit, 1);
+	if (nLine == 0)
+		nLine = std::max(nFit, 1);
+	if (nLine < nRest && IS_LOW_SURROGATE(m_text[cp + nLine]))
+		nLine += nLine > 1 ? -1 : 1;
+	return nLine;
 }

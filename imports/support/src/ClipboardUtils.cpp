@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <oleidl.h>
 #include <string.h>
+#include <wchar.h>
 
 using namespace qtxsupport;
 
@@ -81,6 +82,51 @@ private:
 	const BYTE* m_pData;
 	SIZE_T m_size;
 };
+
+// A movable global block holding a copy of bytes; NULL when memory runs out.
+HGLOBAL NewBlock(const void* data, SIZE_T bytes)
+{
+	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+	void* pData = hData != NULL ? ::GlobalLock(hData) : NULL;
+	if (pData == NULL)
+	{
+		if (hData != NULL)
+			::GlobalFree(hData);
+		return NULL;
+	}
+	memcpy(pData, data, bytes);
+	::GlobalUnlock(hData);
+	return hData;
+}
+
+// The clipboard's text in the ANSI code page, read from the wide form when
+// there is one: the system makes the narrow form with the code page of the
+// clipboard's locale, which loses every character of a UTF-8 or double-byte
+// process that the locale's code page lacks. The blocks need not be
+// terminated; nothing past them is read. False when there is no text.
+bool ReadClipboardText(CString& text)
+{
+	GlobalView wide(::GetClipboardData(CF_UNICODETEXT));
+	if (wide.Data() != NULL)
+	{
+		const wchar_t* chars = reinterpret_cast<const wchar_t*>(wide.Data());
+		const SIZE_T count = wcsnlen(chars, wide.Size() / sizeof(wchar_t));
+		if (count > INT_MAX / 4)
+			return false;
+		text = CString(chars, static_cast<int>(count));
+		return true;
+	}
+	GlobalView narrow(::GetClipboardData(CF_TEXT));
+	if (narrow.Data() == NULL)
+		return false;
+	const char* chars = reinterpret_cast<const char*>(narrow.Data());
+	const void* nul = memchr(chars, '\0', narrow.Size());
+	SIZE_T length = nul != NULL ? static_cast<const char*>(nul) - chars : narrow.Size();
+	if (length > INT_MAX)
+		return false;
+	text.SetString(chars, static_cast<int>(length));
+	return true;
+}
 
 // Splits text into lines; a line break at the very end opens no new line.
 void SplitLines(const CString& text, const CString& emptyLine, TextArray& list)
@@ -163,17 +209,14 @@ bool ParseDropFiles(const BYTE* data, SIZE_T size, TextArray& list)
 bool ClipboardUtils::CopyTextToClipboard(const CString& text)
 {
 	SIZE_T bytes = static_cast<SIZE_T>(text.GetLength()) + 1;
-	HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+	HGLOBAL hData = NewBlock(text.GetString(), bytes);
 	if (hData == NULL)
 		return false;
-	void* pData = ::GlobalLock(hData);
-	if (pData == NULL)
-	{
-		::GlobalFree(hData);
-		return false;
-	}
-	memcpy(pData, text.GetString(), bytes);
-	::GlobalUnlock(hData);
+	// The wide form too: the system would make it from the narrow one with
+	// the code page of the keyboard's locale, which in a UTF-8 or
+	// double-byte process is not the code page of the text.
+	const std::wstring wide = StringUtils::ToWide(text);
+	HGLOBAL hWide = NewBlock(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 
 	// Emptying the clipboard makes the opening window its owner, and data can
 	// only be set with an owner; a message-only window of our own serves.
@@ -182,10 +225,16 @@ bool ClipboardUtils::CopyTextToClipboard(const CString& text)
 	{
 		ClipboardScope clipboard(hOwner);
 		if (clipboard.IsOpen() && ::EmptyClipboard())
+		{
 			done = ::SetClipboardData(CF_TEXT, hData) != NULL;
+			if (done && hWide != NULL && ::SetClipboardData(CF_UNICODETEXT, hWide) != NULL)
+				hWide = NULL;
+		}
 	}
 	if (!done)
 		::GlobalFree(hData);
+	if (hWide != NULL)
+		::GlobalFree(hWide);
 	if (hOwner != NULL)
 		::DestroyWindow(hOwner);
 	return done;
@@ -197,18 +246,8 @@ bool ClipboardUtils::ParseClipboardText(TextArray& list, const CString& emptyLin
 	CString text;
 	{
 		ClipboardScope clipboard;
-		if (!clipboard.IsOpen())
+		if (!clipboard.IsOpen() || !ReadClipboardText(text))
 			return false;
-		GlobalView view(::GetClipboardData(CF_TEXT));
-		if (view.Data() == NULL)
-			return false;
-		// The block need not be terminated; never read past it.
-		const char* chars = reinterpret_cast<const char*>(view.Data());
-		const void* nul = memchr(chars, '\0', view.Size());
-		SIZE_T length = nul != NULL ? static_cast<const char*>(nul) - chars : view.Size();
-		if (length > INT_MAX)
-			return false;
-		text.SetString(chars, static_cast<int>(length));
 	}
 	SplitLines(text, emptyLine, list);
 	return true;

@@ -41,19 +41,30 @@ bool IsShareRoot(const CString& path)
 	CString rest = path.Mid(2);
 	DirUtils::RemoveTrailingSlash(rest);
 	int separators = 0;
-	for (int i = 0; i < rest.GetLength(); ++i)
+	for (const char* p = rest.GetString(); *p; p = StringUtils::NextChar(p))
 	{
-		if (IsSeparator(rest[i]))
+		if (IsSeparator(*p) && CharLength(p) == 1)
 			++separators;
 	}
 	return separators <= 1;
 }
 
-int FindLastSeparator(const CString& path)
+// The last character of path is a separator.
+bool EndsWithSeparator(const CString& path)
 {
-	int back = path.ReverseFind('\\');
-	int slash = path.ReverseFind('/');
-	return back > slash ? back : slash;
+	const char* end = path.GetString() + path.GetLength();
+	const char* last = StringUtils::PrevChar(path.GetString(), end);
+	return last < end && end - last == 1 && IsSeparator(*last);
+}
+
+// The start of the next separator of path at or after pos (its length when none).
+int NextSeparator(const CString& path, int pos)
+{
+	const char* text = path.GetString();
+	const char* p = text + pos;
+	while (*p && !(IsSeparator(*p) && CharLength(p) == 1))
+		p = StringUtils::NextChar(p);
+	return static_cast<int>(p - text);
 }
 
 CString WithoutTrailingSeparators(const CString& path)
@@ -493,40 +504,46 @@ bool DirUtils::IsDirShared(const CString& path)
 
 CString& DirUtils::EnsureTrailingBackslash(CString& path)
 {
-	int length = path.GetLength();
-	if (length > 0 && !IsSeparator(path[length - 1]))
+	if (!path.IsEmpty() && !EndsWithSeparator(path))
 		path += '\\';
 	return path;
 }
 
 CString& DirUtils::RemoveTrailingSlash(CString& path)
 {
-	int length = path.GetLength();
-	while (length > 0 && IsSeparator(path[length - 1]))
-		--length;
-	path.Truncate(length);
+	// Separators are bytes of their own, but so is the second byte of some
+	// double-byte characters: only a whole character counts.
+	const char* text = path.GetString();
+	const char* end = text + path.GetLength();
+	for (;;)
+	{
+		const char* last = StringUtils::PrevChar(text, end);
+		if (last == end || end - last != 1 || !IsSeparator(*last))
+			break;
+		end = last;
+	}
+	path.Truncate(static_cast<int>(end - text));
 	return path;
 }
 
 CString DirUtils::ParseLastDir(const CString& path)
 {
 	CString folder;
-	int length = path.GetLength();
-	if (length == 0)
+	if (path.IsEmpty())
 		return folder;
-	if (IsSeparator(path[length - 1]))
+	if (EndsWithSeparator(path))
 	{
 		folder = WithoutTrailingSeparators(path);
 	}
 	else
 	{
 		// The last component is a file; its folder is wanted.
-		int sep = FindLastSeparator(path);
+		int sep = FindLastSeparator(path.GetString());
 		if (sep < 0)
 			return CString();
 		folder = WithoutTrailingSeparators(path.Left(sep));
 	}
-	int sep = FindLastSeparator(folder);
+	int sep = FindLastSeparator(folder.GetString());
 	return sep < 0 ? folder : folder.Mid(sep + 1);
 }
 
@@ -535,7 +552,7 @@ CString DirUtils::ParseParentDir(const CString& path)
 	CString folder = WithoutTrailingSeparators(path);
 	if (folder.IsEmpty() || IsDriveRoot(folder) || IsShareRoot(folder))
 		return CString();
-	int sep = FindLastSeparator(folder);
+	int sep = FindLastSeparator(folder.GetString());
 	if (sep < 0)
 		return CString();
 	CString parent = folder.Left(sep + 1);
@@ -548,7 +565,7 @@ CString DirUtils::ParseParentDir(const CString& path)
 
 CString DirUtils::ParsePathFromFile(const CString& path)
 {
-	int sep = FindLastSeparator(path);
+	int sep = FindLastSeparator(path.GetString());
 	return sep < 0 ? CString() : path.Left(sep + 1);
 }
 
@@ -561,14 +578,13 @@ bool DirUtils::BreakUpDirs(const CString& path, TextArray& list)
 	if (length > 2 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]))
 	{
 		// A share is one level: \\server\share.
-		int server = path.Mid(2).FindOneOf("\\/");
-		if (server < 0)
+		int server = NextSeparator(path, 2);
+		if (server >= length)
 		{
 			list.Add(path);
 			return true;
 		}
-		int share = path.Mid(2 + server + 1).FindOneOf("\\/");
-		pos = share < 0 ? length : 2 + server + 1 + share;
+		pos = NextSeparator(path, server + 1);
 		list.Add(path.Left(pos));
 	}
 
@@ -577,8 +593,7 @@ bool DirUtils::BreakUpDirs(const CString& path, TextArray& list)
 		while (pos < length && IsSeparator(path[pos]))
 			++pos;
 		int start = pos;
-		while (pos < length && !IsSeparator(path[pos]))
-			++pos;
+		pos = NextSeparator(path, pos);
 		if (pos > start)
 			list.Add(path.Mid(start, pos - start));
 	}
@@ -597,7 +612,13 @@ __int64 DirUtils::MakePathsRelative(const CString& base, TextArray& list)
 	for (__int64 i = 0; i < list.GetCount(); ++i)
 	{
 		CString entry = list.GetCopyAt(i);
-		if (entry.GetLength() < prefixLength ||
+		if (entry.GetLength() < prefixLength)
+			continue;
+		// The base must end where a character of the entry ends.
+		const char* p = entry.GetString();
+		while (p < entry.GetString() + prefixLength)
+			p = StringUtils::NextChar(p);
+		if (p != entry.GetString() + prefixLength ||
 			StringUtils::CompareNoCase(entry.Left(prefixLength), prefix) != 0)
 			continue;
 		list.SetAt(i, entry.Mid(prefixLength));

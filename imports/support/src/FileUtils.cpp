@@ -21,10 +21,12 @@ bool ReadAttributes(const CString& path, WIN32_FILE_ATTRIBUTE_DATA& data)
 
 bool IsValidFileNameText(const CString& text)
 {
-	for (const char* p = text.GetString(); *p; ++p)
+	// Only characters of one byte can be invalid: the second byte of a
+	// double-byte character may have the value of \ or |.
+	for (const char* p = text.GetString(); *p; p = StringUtils::NextChar(p))
 	{
 		unsigned char ch = static_cast<unsigned char>(*p);
-		if (ch < 0x20 || strchr("<>:\"/\\|?*", ch) != NULL)
+		if (CharLength(p) == 1 && (ch < 0x20 || strchr("<>:\"/\\|?*", ch) != NULL))
 			return false;
 	}
 	return true;
@@ -44,9 +46,7 @@ bool FileUtils::DoesFileExist(const CString& path)
 
 CString FileUtils::GetFileExt(const CString& path)
 {
-	int back = path.ReverseFind('\\');
-	int slash = path.ReverseFind('/');
-	int nameStart = (back > slash ? back : slash) + 1;
+	int nameStart = FindLastSeparator(path.GetString()) + 1;
 	int dot = path.ReverseFind('.');
 	if (dot < nameStart)
 		return CString();

@@ -4,6 +4,8 @@
 //   CaseTableInit, KeyStream
 #include "SupportImpl.h"
 
+using namespace qtxsupport;
+
 #include <new>
 #include <string.h>
 
@@ -68,7 +70,10 @@ struct CaseTableInit
 		{
 			char upper = static_cast<char>(i);
 			char lower = static_cast<char>(i);
-			if (i != 0)
+			// A lead byte, and in UTF-8 any byte above ASCII, is no character
+			// on its own: it keeps its value.
+			const bool alone = g_bUtf8 ? i < 0x80 : !g_leadBytes[i];
+			if (i != 0 && alone)
 			{
 				::CharUpperBuffA(&upper, 1);
 				::CharLowerBuffA(&lower, 1);
@@ -126,6 +131,69 @@ LPCSTR StringUtils::PrevChar(LPCSTR start, LPCSTR p)
 		--q;
 	return ((end - 2 - q) & 1) ? p - 2 : p - 1;
 }
+
+namespace
+{
+
+// The lower case of the character of length bytes at p, in place: the case
+// table for one byte, the system's case mapping through UTF-16 for more when
+// the result has as many bytes.
+void LowerChar(char* p, int length)
+{
+	if (length == 1)
+	{
+		*p = StringUtils::m_tableLowercase[static_cast<unsigned char>(*p)];
+		return;
+	}
+	wchar_t wide[2];
+	const int units = ::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, p, length, wide, 2);
+	if (units <= 0)
+		return;
+	::CharLowerBuffW(wide, static_cast<DWORD>(units));
+	char lower[8];
+	BOOL usedDefault = FALSE;
+	const int bytes = ::WideCharToMultiByte(CP_ACP, g_bUtf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, units, lower,
+		sizeof(lower), NULL, g_bUtf8 ? NULL : &usedDefault);
+	if (bytes == length && !usedDefault)
+		memcpy(p, lower, static_cast<size_t>(length));
+}
+
+unsigned int CharCode(const char* p, int length, bool caseSensitive)
+{
+	char ch[4] = {};
+	memcpy(ch, p, static_cast<size_t>(length));
+	if (!caseSensitive)
+		LowerChar(ch, length);
+	unsigned int code = 0;
+	for (int i = 0; i < length; ++i)
+		code = (code << 8) | static_cast<unsigned char>(ch[i]);
+	return code;
+}
+
+} // namespace
+
+namespace qtxsupport
+{
+
+int CompareChars(const char* a, int lengthA, const char* b, int lengthB, bool caseSensitive)
+{
+	const unsigned int codeA = CharCode(a, lengthA, caseSensitive);
+	const unsigned int codeB = CharCode(b, lengthB, caseSensitive);
+	return codeA == codeB ? 0 : codeA < codeB ? -1 : 1;
+}
+
+int FindLastSeparator(const char* text)
+{
+	int last = -1;
+	for (const char* p = text; *p; p = StringUtils::NextChar(p))
+	{
+		if (IsSeparator(*p) && CharLength(p) == 1)
+			last = static_cast<int>(p - text);
+	}
+	return last;
+}
+
+} // namespace qtxsupport
 
 namespace
 {
@@ -313,20 +381,25 @@ void StringUtils::RemoveSingleAmpersand(CString& text)
 	if (out == NULL)
 		return;
 	const char* in = text.GetString();
+	const char* end = in + length;
 	int n = 0;
-	for (int i = 0; i < length; ++i)
+	for (const char* p = in; p < end;)
 	{
-		if (in[i] == '&')
+		const int bytes = CharLength(p);
+		if (*p == '&')
 		{
 			// "&&" stands for one literal ampersand.
-			if (i + 1 < length && in[i + 1] == '&')
+			if (p[1] == '&')
 			{
 				out[n++] = '&';
-				++i;
+				++p;
 			}
+			++p;
 			continue;
 		}
-		out[n++] = in[i];
+		memcpy(out + n, p, static_cast<size_t>(bytes));
+		n += bytes;
+		p += bytes;
 	}
 	result.ReleaseBuffer(n);
 	text = result;
@@ -339,9 +412,9 @@ CString& StringUtils::Trim(CString& text)
 
 bool StringUtils::IsEffectivelyEmpty(const CString& text)
 {
-	for (const char* p = text.GetString(); *p; ++p)
+	for (const char* p = text.GetString(); *p; p = NextChar(p))
 	{
-		if (!qtxsupport::IsBlank(*p))
+		if (!IsBlank(*p))
 			return false;
 	}
 	return true;
@@ -353,13 +426,21 @@ int StringUtils::FindLast(const CString& text, const CString& what)
 	int whatLength = what.GetLength();
 	if (whatLength == 0 || whatLength > length)
 		return -1;
+	// A match starts at a character and ends where one ends.
 	const char* chars = text.GetString();
-	for (int i = length - whatLength; i >= 0; --i)
+	const char* last = chars + (length - whatLength);
+	int found = -1;
+	for (const char* p = chars; p <= last; p = NextChar(p))
 	{
-		if (memcmp(chars + i, what.GetString(), static_cast<size_t>(whatLength)) == 0)
-			return i;
+		if (memcmp(p, what.GetString(), static_cast<size_t>(whatLength)) != 0)
+			continue;
+		const char* q = p;
+		while (q < p + whatLength)
+			q = NextChar(q);
+		if (q == p + whatLength)
+			found = static_cast<int>(p - chars);
 	}
-	return -1;
+	return found;
 }
 
 bool StringUtils::MatchLastChars(const CString& text, const CString& tail, bool caseSensitive)
@@ -368,7 +449,13 @@ bool StringUtils::MatchLastChars(const CString& text, const CString& tail, bool 
 	int tailLength = tail.GetLength();
 	if (tailLength == 0 || tailLength > length)
 		return false;
+	// The tail must start where a character of the text starts.
 	const char* end = text.GetString() + (length - tailLength);
+	const char* p = text.GetString();
+	while (p < end)
+		p = NextChar(p);
+	if (p != end)
+		return false;
 	if (caseSensitive)
 		return memcmp(end, tail.GetString(), static_cast<size_t>(tailLength)) == 0;
 	return CompareNoCase(end, tail) == 0;
@@ -380,13 +467,15 @@ int StringUtils::CompareNoCase(const char* a, const char* b)
 		a = "";
 	if (b == NULL)
 		b = "";
-	for (;; ++a, ++b)
+	for (;;)
 	{
-		unsigned char ca = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*a)]);
-		unsigned char cb = static_cast<unsigned char>(m_tableLowercase[static_cast<unsigned char>(*b)]);
-		if (ca != cb)
-			return ca < cb ? -1 : 1;
-		if (ca == 0)
-			return 0;
+		const int lengthA = CharLength(a), lengthB = CharLength(b);
+		if (lengthA == 0 || lengthB == 0)
+			return lengthA == lengthB ? 0 : lengthA == 0 ? -1 : 1;
+		const int cmp = CompareChars(a, lengthA, b, lengthB, false);
+		if (cmp != 0)
+			return cmp;
+		a += lengthA;
+		b += lengthB;
 	}
 }

@@ -21,6 +21,24 @@ inline bool IsBlank(char ch)
 	return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
 
+// Compares the character of lengthA bytes at a with the character of
+// lengthB bytes at b (NextChar's steps): <0, 0, >0. Ignoring case, a
+// character of one byte goes through the case tables and a longer one takes
+// the system's lower case when that has as many bytes. Characters order by
+// their bytes, the first the most significant, so a double-byte character
+// follows every single byte and UTF-8 keeps the order of its code points.
+int CompareChars(const char* a, int lengthA, const char* b, int lengthB, bool caseSensitive);
+
+// The length of the character at p, as NextChar steps over it (0 at the
+// terminator).
+inline int CharLength(const char* p)
+{
+	return static_cast<int>(StringUtils::NextChar(p) - p);
+}
+
+// The start of the last separator (\ or /) of text, -1 when there is none.
+int FindLastSeparator(const char* text);
+
 // UTF-16 text in the ANSI code page. False when a character has no exact
 // counterpart there (no best-fit substitutes are accepted).
 bool Narrow(const wchar_t* text, int length, CString& result);

@@ -10,12 +10,6 @@ using namespace qtxsupport;
 namespace
 {
 
-inline unsigned char Fold(char ch, bool caseSensitive)
-{
-	return static_cast<unsigned char>(
-		caseSensitive ? ch : StringUtils::m_tableLowercase[static_cast<unsigned char>(ch)]);
-}
-
 inline bool IsDigit(char ch)
 {
 	return ch >= '0' && ch <= '9';
@@ -30,13 +24,16 @@ int CompareText(const CString& a, const CString& b, bool caseSensitive)
 
 // Folder-list order: end of text < separator < any other character, digit
 // runs by value. Equal values with different leading zeros fall back to the
-// plain text order at the end, so the order stays total.
+// plain text order at the end, so the order stays total. Digits and
+// separators count only as characters of their own, never as the second
+// byte of a double-byte character.
 int ComparePaths(const CString& a, const CString& b, bool caseSensitive)
 {
 	const char* p = a.GetString();
 	const char* q = b.GetString();
 	while (*p && *q)
 	{
+		const int lengthP = CharLength(p), lengthQ = CharLength(q);
 		if (IsDigit(*p) && IsDigit(*q))
 		{
 			while (*p == '0' && IsDigit(p[1]))
@@ -58,19 +55,18 @@ int ComparePaths(const CString& a, const CString& b, bool caseSensitive)
 			q = qEnd;
 			continue;
 		}
-		bool sepP = IsSeparator(*p);
-		bool sepQ = IsSeparator(*q);
+		bool sepP = lengthP == 1 && IsSeparator(*p);
+		bool sepQ = lengthQ == 1 && IsSeparator(*q);
 		if (sepP != sepQ)
 			return sepP ? -1 : 1;
 		if (!sepP)
 		{
-			unsigned char cp = Fold(*p, caseSensitive);
-			unsigned char cq = Fold(*q, caseSensitive);
-			if (cp != cq)
-				return cp < cq ? -1 : 1;
+			int cmp = CompareChars(p, lengthP, q, lengthQ, caseSensitive);
+			if (cmp != 0)
+				return cmp;
 		}
-		++p;
-		++q;
+		p += lengthP;
+		q += lengthQ;
 	}
 	if (*p || *q)
 		return *p ? 1 : -1;

@@ -33,7 +33,7 @@ public:
 	// Entries come from ShowIcons only: these do nothing and return CB_ERR.
 	int AddString(LPCTSTR lpszString);
 	int InsertString(int nIndex, LPCTSTR lpszString);
-	int DeleteString(UINT nIndex);
+	int DeleteString(int nIndex);
 
 // Overridables
 public:

@@ -108,6 +108,8 @@ protected:
 	afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
 	afx_msg void OnNcPaint();
 	afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+	// The text's length in bytes of the ANSI code page, at least.
+	afx_msg LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
 
 	afx_msg void OnEditCopy();
 	afx_msg void OnEditCut();

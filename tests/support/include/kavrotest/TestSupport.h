@@ -19,6 +19,22 @@ namespace kt
 {
 
 // ---------------------------------------------------------------------------
+// Text in the ANSI code page of the process. Executables whose cases touch
+// text also run in code page 932 and in UTF-8 (kavro_add_gtest's CODEPAGES);
+// their cases write strings as wide literals and narrow them at run time, so
+// that a case means the same characters in every code page.
+
+// text in the ANSI code page; false, with result empty, when a character has
+// no exact counterpart there (as 表 in code page 1252).
+bool TryAnsi(const wchar_t* text, CString& result);
+// True when every character of text exists in the ANSI code page.
+bool IsAnsi(const wchar_t* text);
+// text in the ANSI code page; a character that has no counterpart there fails
+// the running case (a case that cannot run in some code page asks IsAnsi and
+// skips).
+CString Ansi(const wchar_t* text);
+
+// ---------------------------------------------------------------------------
 // Pumps. Every message goes through the framework's PreTranslateMessage walk
 // first, as the application's own message loop would do it.
 
@@ -125,11 +141,28 @@ public:
 	int Count(COLORREF cr) const { return Count(cr, { 0, 0, m_cx, m_cy }); }
 	// Smallest rectangle holding every pixel that is not cr (empty when none).
 	RECT Bounds(COLORREF crNot) const;
+	// A PNG file: written (false on failure) or read (empty on failure).
+	bool SavePng(const std::string& path) const;
+	static Snapshot LoadPng(const std::string& path);
 
 private:
 	int m_cx = 0, m_cy = 0;
 	std::vector<DWORD> m_pixels; // 0x00RRGGBB, top-down
 };
+
+// Compares a snapshot pixel for pixel with its approved picture, a PNG file
+// beside the test's sources: pictures/<dpi>/<name>.png, where <dpi> is the
+// screen's (96 by default). Pictures are approved at 96 DPI in code page
+// 1252; elsewhere a missing picture, or one with text (bText: the fonts of
+// other code pages draw it otherwise), skips the comparison. With
+// KAVRO_APPROVE_PICTURES set (make approve-pictures) the snapshot is written
+// as the approved picture instead; a picture that does not match is written
+// beside the test program as <name>.actual.png.
+// KAVRO_PICTURES, the folder of a test program's pictures, is defined by
+// kavro_add_gtest.
+::testing::AssertionResult MatchesApproved(const char* pictures, const Snapshot& shot, const char* name,
+	bool bText = false);
+#define EXPECT_APPROVED(shot, ...) EXPECT_TRUE(::kt::MatchesApproved(KAVRO_PICTURES, shot, __VA_ARGS__))
 
 // A square icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF cr, int size = 16);
@@ -137,6 +170,15 @@ HICON SolidIcon(COLORREF cr, int size = 16);
 // The host's painting under rc (host client coordinates), then draw() on top
 // in rc's own coordinates: what a transparent control at rc should show.
 Snapshot DrawOverHost(const HostWindow& host, const RECT& rc, const std::function<void(HDC)>& draw = {});
+
+// ---------------------------------------------------------------------------
+// DPI. Each CTest entry runs at one DPI (96, or 192 for the .dpi192 entries),
+// checked when the program starts.
+
+// The DPI of the screen the tests run at.
+UINT Dpi();
+// n pixels at 96 DPI at the DPI the tests run at, rounded as MulDiv rounds.
+int Scaled(int n);
 
 // ---------------------------------------------------------------------------
 // Text as the tests draw it. The test font is Tahoma at 13 pixels without
