@@ -1,7 +1,7 @@
 // dirtree_bench.cpp - opening a folder of many sub-folders in CDirTreeCtrl, against a plain tree.
 //
 // Classes in this file:
-//   Timing
+//   Timing, Ticker, BackgroundTiming
 //
 // The directory tree reads a branch when it is opened: it lists the
 // sub-folders, sorts them, asks every one whether it is shared and whether it
@@ -12,6 +12,15 @@
 // 20,000, and the pieces of the tree's work timed alone, so that a slow
 // opening shows what bounds it. Not a test: the numbers depend on the file
 // system and the machine's load.
+//
+// The background mode is timed at the smaller count: how soon the opening
+// returns to the message loop, against the plain tree; how soon the last
+// answer is applied, against the synchronous opening; and how late a message
+// posted to the application's window every few milliseconds is handled while
+// the answers come. The synchronous opening is set against the sum of its
+// documented pieces (the listing, one HasSubdirectory and one IsDirShared per
+// folder, the inserts). A second count on the command line (say 100000) adds
+// a background opening of that many folders.
 #include "BenchHost.h"
 #include "BenchTiming.h"
 
@@ -22,6 +31,8 @@
 #include <qtx/Support.h>
 
 #include <algorithm>
+#include <atomic>
+#include <process.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -104,9 +115,10 @@ struct Timing
 };
 
 // Times the opening of strBench's only folder, which holds nCount sub-folders,
-// in both trees; a negative time when a tree did not end up with them all.
+// in both trees, the median of nRuns; a negative time when a tree did not end
+// up with them all.
 Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench, const CString& strMany,
-	int nCount)
+	int nCount, int nRuns = kRepetitions)
 {
 	Timing timing = { -1.0, -1.0 };
 
@@ -115,7 +127,7 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 	HTREEITEM hBranch = NULL;
 	dirTree.SetRestrictToDir(strBench);
 	double seconds = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			dirTree.Refresh(false);
@@ -126,7 +138,7 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 		timing.dirTree = seconds;
 
 	seconds = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			plain.DeleteAllItems();
@@ -143,36 +155,39 @@ Timing Measure(CDirTreeCtrl& dirTree, CTreeCtrl& plain, const CString& strBench,
 	return timing;
 }
 
-// The pieces of the tree's opening, each timed alone over the same folders.
-void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
+// The pieces of the tree's opening, each timed alone over the same folders
+// (the median of nRuns), printed when bPrint; returns the sum of those its
+// documentation names.
+double PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount, int nRuns = kRepetitions,
+	bool bPrint = true)
 {
 	TextArray list;
 	const double listing =
-		MedianSeconds(kRepetitions, [&] { DirUtils::GetDirectoryList(strMany, list, kListFlags); });
+		MedianSeconds(nRuns, [&] { DirUtils::GetDirectoryList(strMany, list, kListFlags); });
 	TextArray sorted;
 	const double sort = MedianSeconds(
-		kRepetitions, [&] { sorted = list; }, [&] { sorted.Sort(true, false, TextArray::ContentPaths); });
-	const double hasSub = MedianSeconds(kRepetitions,
+		nRuns, [&] { sorted = list; }, [&] { sorted.Sort(true, false, TextArray::ContentPaths); });
+	const double hasSub = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); ++i)
 				DirUtils::HasSubdirectory(list.GetCopyAt(i), kListFlags);
 		});
-	const double exists = MedianSeconds(kRepetitions,
+	const double exists = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); ++i)
 				DirUtils::DoesDirExist(list.GetCopyAt(i));
 		});
 	const __int64 nStep = std::max<__int64>(1, list.GetCount() / kSharedSample);
-	const double sharedSample = MedianSeconds(kRepetitions,
+	const double sharedSample = MedianSeconds(nRuns,
 		[&]
 		{
 			for (__int64 i = 0; i < list.GetCount(); i += nStep)
 				DirUtils::IsDirShared(list.GetCopyAt(i));
 		});
 	const double shared = sharedSample * static_cast<double>(nStep);
-	const double enumeration = MedianSeconds(kRepetitions,
+	const double enumeration = MedianSeconds(nRuns,
 		[&]
 		{
 			WIN32_FIND_DATAA data;
@@ -186,7 +201,7 @@ void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 		});
 	HTREEITEM hBranch = NULL;
 	const double inserts = MedianSeconds(
-		kRepetitions,
+		nRuns,
 		[&]
 		{
 			plain.DeleteAllItems();
@@ -207,13 +222,147 @@ void PrintPieces(const CString& strMany, CTreeCtrl& plain, int nCount)
 			plain.Expand(hBranch, TVE_EXPAND);
 			plain.UpdateWindow();
 		});
-	printf("pieces at %d sub-folders, ms (median of up to %d runs):\n", nCount, kRepetitions);
+	if (!bPrint)
+		return listing + sort + hasSub + shared + inserts;
+	printf("pieces at %d sub-folders, ms (median of up to %d runs):\n", nCount, nRuns);
 	printf("  GetDirectoryList %.1f, Sort %.1f\n", listing * 1000.0, sort * 1000.0);
 	printf("  HasSubdirectory of each %.1f, DoesDirExist of each %.1f\n", hasSub * 1000.0, exists * 1000.0);
 	printf("  IsDirShared of each %.1f (every %dth timed, scaled up)\n", shared * 1000.0,
 		static_cast<int>(nStep));
 	printf("  FindFirstFile/FindNextFile %.1f, TVM_INSERTITEM and repaint %.1f\n", enumeration * 1000.0,
 		inserts * 1000.0);
+	return listing + sort + hasSub + shared + inserts;
+}
+
+// Posts the current time to a window every few milliseconds while it runs.
+class Ticker
+{
+public:
+	static const UINT kMessage = WM_APP + 1;
+
+	explicit Ticker(HWND hWnd)
+		: m_hWnd(hWnd)
+	{
+		m_hThread = reinterpret_cast<HANDLE>(_beginthreadex(NULL, 0, &Ticker::Run, this, 0, NULL));
+	}
+	~Ticker()
+	{
+		m_bStop = true;
+		if (m_hThread != NULL)
+		{
+			::WaitForSingleObject(m_hThread, INFINITE);
+			::CloseHandle(m_hThread);
+		}
+	}
+
+private:
+	static unsigned __stdcall Run(void* pParam)
+	{
+		Ticker* pThis = static_cast<Ticker*>(pParam);
+		while (!pThis->m_bStop)
+		{
+			LARGE_INTEGER now;
+			::QueryPerformanceCounter(&now);
+			::PostMessageA(pThis->m_hWnd, kMessage, 0, static_cast<LPARAM>(now.QuadPart));
+			::Sleep(5);
+		}
+		return 0;
+	}
+
+	HWND m_hWnd;
+	HANDLE m_hThread;
+	std::atomic<bool> m_bStop{ false };
+};
+
+struct BackgroundTiming
+{
+	double opening;    // until the opening returned to the message loop
+	double lastAnswer; // until the last answer was applied
+	double worstDelay; // the longest a ticker message waited after the opening returned
+};
+
+// Opens strBench's only folder, of nCount sub-folders, with background
+// probing, and runs the message loop until every answer is applied.
+BackgroundTiming OpenInBackground(CDirTreeCtrl& tree, HWND hHost, const CString& strBench, int nCount)
+{
+	BackgroundTiming timing = { -1.0, -1.0, 0.0 };
+	tree.SetBackgroundProbe(true);
+	tree.SetRestrictToDir(strBench);
+	tree.Refresh(false);
+	while (tree.IsProbing())
+		AfxGetThread()->PumpMessage();
+	HTREEITEM hBranch = tree.GetRootItem();
+
+	Ticker ticker(hHost);
+	LARGE_INTEGER start, opened, now;
+	::QueryPerformanceCounter(&start);
+	tree.Expand(hBranch, TVE_EXPAND);
+	::QueryPerformanceCounter(&opened);
+	MSG msg;
+	while (tree.IsProbing() && ::GetMessageA(&msg, NULL, 0, 0))
+	{
+		::QueryPerformanceCounter(&now);
+		if (msg.hwnd == hHost && msg.message == Ticker::kMessage)
+		{
+			LARGE_INTEGER posted;
+			posted.QuadPart = static_cast<LONGLONG>(msg.lParam);
+			if (posted.QuadPart >= opened.QuadPart)
+				timing.worstDelay = std::max(timing.worstDelay, Seconds(posted, now));
+			continue;
+		}
+		if (!AfxGetThread()->PreTranslateMessage(&msg))
+		{
+			::TranslateMessage(&msg);
+			::DispatchMessageA(&msg);
+		}
+	}
+	::QueryPerformanceCounter(&now);
+	timing.opening = Seconds(start, opened);
+	timing.lastAnswer = Seconds(start, now);
+	if (CountChildren(tree, hBranch) != nCount)
+		timing.opening = -1.0;
+	tree.SetBackgroundProbe(false);
+	return timing;
+}
+
+// The background lines at nCount sub-folders. Each ratio is the median of
+// kRepetitions rounds in which both of its figures are timed once, one right
+// after the other, so that a change in the machine's load strikes both alike.
+// False when a tree did not end up with all the folders.
+bool PrintBackground(CDirTreeCtrl& dirTree, CTreeCtrl& plain, HWND hHost, const CString& strBench,
+	const CString& strMany, int nCount)
+{
+	std::vector<double> openings, answers, delays, offs;
+	for (int i = 0; i < kRepetitions; ++i)
+	{
+		const double documented = PrintPieces(strMany, plain, nCount, 1, false);
+		const Timing synchronous = Measure(dirTree, plain, strBench, strMany, nCount, 1);
+		const BackgroundTiming background = OpenInBackground(dirTree, hHost, strBench, nCount);
+		if (synchronous.dirTree < 0 || synchronous.plain < 0 || background.opening < 0)
+			return false;
+		printf("%d sub-folders, round %d, ms: documented work %.1f, synchronous opening %.1f, plain %.1f; "
+			   "in the background: opening %.1f, last answer %.1f, worst message delay %.1f\n",
+			nCount, i + 1, documented * 1000.0, synchronous.dirTree * 1000.0, synchronous.plain * 1000.0,
+			background.opening * 1000.0, background.lastAnswer * 1000.0, background.worstDelay * 1000.0);
+		openings.push_back(background.opening / synchronous.plain);
+		answers.push_back(background.lastAnswer / synchronous.dirTree);
+		offs.push_back(synchronous.dirTree / documented);
+		delays.push_back(background.worstDelay);
+	}
+	auto median = [](std::vector<double> values)
+	{
+		std::sort(values.begin(), values.end());
+		return values[values.size() / 2];
+	};
+	printf("ratio DirTreeCtrl background opening/plain at %d %.3f (aim 1.5)\n", nCount, median(openings));
+	printf("ratio DirTreeCtrl background last answer/synchronous opening at %d %.3f (aim 1.2)\n", nCount,
+		median(answers));
+	// A round's worst delay is one moment of the machine; the median of them tells the tree.
+	printf("ratio DirTreeCtrl background worst message delay/50 ms at %d %.3f (aim 1.0)\n", nCount,
+		median(delays) / 0.050);
+	printf("ratio DirTreeCtrl background off: opening/documented work at %d %.3f (aim 1.3)\n", nCount,
+		median(offs));
+	return true;
 }
 
 } // namespace
@@ -222,6 +371,7 @@ int main(int argc, char** argv)
 {
 	const int kFewer = argc > 1 && atoi(argv[1]) > 0 ? atoi(argv[1]) : kDefaultFewer;
 	const int kMore = 2 * kFewer;
+	const int kHuge = argc > 2 ? atoi(argv[2]) : 0;
 	// The run is long: each line shows as soon as it is printed.
 	setvbuf(stdout, NULL, _IONBF, 0);
 	if (!StartFramework("dirtree_bench"))
@@ -255,11 +405,23 @@ int main(int argc, char** argv)
 			counts[i], timings[i].dirTree * 1000.0, timings[i].plain * 1000.0);
 		printf("ratio DirTreeCtrl/plain at %d %.3f (aim 1.5)\n", counts[i],
 			timings[i].dirTree / timings[i].plain);
+		if (ok && i == 0)
+			ok = PrintBackground(dirTree, plain, host.GetSafeHwnd(), strBench, strMany, counts[i]);
+	}
+	if (ok && kHuge > kMore)
+	{
+		ok = MakeSubFolders(strMany, kMore, kHuge);
+		const BackgroundTiming huge = ok ? OpenInBackground(dirTree, host.GetSafeHwnd(), strBench, kHuge)
+										 : BackgroundTiming{ -1.0, -1.0, 0.0 };
+		ok = huge.opening > 0;
+		printf("%d sub-folders in the background: opening %.1f ms, last answer %.1f ms, worst message delay "
+			   "%.1f ms\n",
+			kHuge, huge.opening * 1000.0, huge.lastAnswer * 1000.0, huge.worstDelay * 1000.0);
 	}
 	dirTree.DestroyWindow();
 	plain.DestroyWindow();
 	host.DestroyWindow();
-	RemoveSubFolders(strMany, kMore);
+	RemoveSubFolders(strMany, std::max(kMore, kHuge));
 	::RemoveDirectoryA(strMany);
 	::RemoveDirectoryA(strBench);
 	if (!ok)

@@ -16,6 +16,8 @@ BEGIN_MESSAGE_MAP(CFoldersPage, CGalleryPage)
 	ON_BN_CLICKED(IDC_FLD_REFRESH, &CFoldersPage::OnRefresh)
 	ON_BN_CLICKED(IDC_FLD_RESTRICTED, &CFoldersPage::OnRestricted)
 	ON_BN_CLICKED(IDC_FLD_SYSTEM, &CFoldersPage::OnSystemFolders)
+	ON_BN_CLICKED(IDC_FLD_BACKGROUND, &CFoldersPage::OnBackgroundProbe)
+	ON_BN_CLICKED(IDC_FLD_MAKE_MANY, &CFoldersPage::OnMakeManyFolders)
 END_MESSAGE_MAP()
 
 CFoldersPage::CFoldersPage()
@@ -175,4 +177,33 @@ void CFoldersPage::OnSystemFolders()
 {
 	m_tree.SetShowSystemDirs(IsDlgButtonChecked(IDC_FLD_SYSTEM) != 0);
 	RefreshTree();
+}
+
+void CFoldersPage::OnBackgroundProbe()
+{
+	m_tree.SetBackgroundProbe(IsDlgButtonChecked(IDC_FLD_BACKGROUND) != 0);
+	RefreshTree();
+}
+
+void CFoldersPage::OnMakeManyFolders()
+{
+	static const int kFolders = 10000;
+	const CString strMany = DirUtils::GetTempDir() + "kavro-10000-folders\\";
+	CString strFolder;
+	BeginWaitCursor();
+	::CreateDirectoryA(strMany, NULL);
+	for (int i = 0; i < kFolders; ++i)
+	{
+		strFolder.Format("%sfolder%05d", strMany.GetString(), i);
+		::CreateDirectoryA(strFolder, NULL);
+	}
+	EndWaitCursor();
+	// The folder is found among the drives.
+	if (IsDlgButtonChecked(IDC_FLD_RESTRICTED))
+	{
+		CheckDlgButton(IDC_FLD_RESTRICTED, BST_UNCHECKED);
+		OnRestricted();
+	}
+	m_tree.SetSelectedDir(strMany, false);
+	m_tree.SetFocus();
 }

@@ -61,5 +61,10 @@ protected:
 	afx_msg void OnRefresh();
 	afx_msg void OnRestricted();
 	afx_msg void OnSystemFolders();
+	// Background probing of the folders of an opening branch, on or off.
+	afx_msg void OnBackgroundProbe();
+	// Makes a folder of 10,000 sub-folders in the temporary folder, to open
+	// with and without the background, and selects it.
+	afx_msg void OnMakeManyFolders();
 	DECLARE_MESSAGE_MAP()
 };

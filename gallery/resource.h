@@ -37,6 +37,8 @@
 #define IDC_FLD_RESTRICTED 1205
 #define IDC_FLD_SYSTEM 1206
 #define IDC_FLD_CAPTION_FIRST 1220
+#define IDC_FLD_BACKGROUND 1230
+#define IDC_FLD_MAKE_MANY 1231
 
 // Progress and panels page
 #define IDC_PRG_TITLE 1300

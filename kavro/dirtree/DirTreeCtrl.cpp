@@ -6,6 +6,7 @@
 #include <kavro/WndUtils.h>
 #include <qtx/Graphics.h>
 
+#include "DirTreeProbe.h"
 #include "Frame.h"
 #include "resource.h"
 
@@ -25,6 +26,13 @@ BEGIN_MESSAGE_MAP(CDirTreeCtrl, CTreeCtrl)
 	ON_NOTIFY_REFLECT(TVN_SELCHANGED, &CDirTreeCtrl::OnSelchanged)
 	ON_COMMAND(ID_EDIT_COPY, &CDirTreeCtrl::OnEditCopy)
 	ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CDirTreeCtrl::OnUpdateEditCopy)
+	ON_WM_DESTROY()
+	ON_WM_TIMER()
+	ON_WM_VSCROLL()
+	ON_WM_MOUSEWHEEL()
+	ON_MESSAGE(TVM_DELETEITEM, &CDirTreeCtrl::OnDeleteItem)
+	ON_MESSAGE(TVM_EXPAND, &CDirTreeCtrl::OnExpand)
+	ON_REGISTERED_MESSAGE(MSG_DIR_TREE_PROBE_ANSWERS, &CDirTreeCtrl::OnProbeAnswers)
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -51,11 +59,15 @@ CDirTreeCtrl::CDirTreeCtrl()
 	, m_hMsgWnd(NULL)
 	, m_pFont(NULL)
 	, m_crText(::GetSysColor(COLOR_WINDOWTEXT))
+	, m_bBackgroundProbe(false)
+	, m_bProbeOnWorker(true)
+	, m_pProbe(NULL)
 {
 }
 
 CDirTreeCtrl::~CDirTreeCtrl()
 {
+	StopProbing();
 	delete m_pFont;
 	m_pFont = NULL;
 	m_hMsgWnd = NULL;
@@ -111,6 +123,9 @@ void CDirTreeCtrl::SetRestrictToDir(const CString& strDir)
 	// Root labels are appended to it to make their paths.
 	m_strRestrictDir = strDir;
 	DirUtils::EnsureTrailingBackslash(m_strRestrictDir);
+	// The items asked about are replaced at the next Refresh.
+	if (m_pProbe != NULL)
+		m_pProbe->Forget(*this, TVI_ROOT);
 }
 
 CString CDirTreeCtrl::GetFirstFixedDrive() const
@@ -194,6 +209,8 @@ void CDirTreeCtrl::ApplyFont(const LOGFONTA& lf, DWORD crText)
 				TRUE);
 			Invalidate(TRUE);
 			UpdateWindow();
+			// Other items may be on screen now.
+			PrioritiseVisibleProbes(true);
 		}
 	}
 	catch (...)
@@ -297,18 +314,23 @@ bool CDirTreeCtrl::IsFolderImage(int nImage) const
 /////////////////////////////////////////////////////////////////////////////
 // Items and branches
 
+HTREEITEM CDirTreeCtrl::InsertChild(HTREEITEM hParent, const CString& strText, int nImage, int nSelectedImage)
+{
+	return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, strText, nImage,
+		nSelectedImage == -1 ? nImage : nSelectedImage, 0, 0, 0, hParent, TVI_LAST);
+}
+
 void CDirTreeCtrl::AddToTree(HTREEITEM hParent, const CString& strText, int nImage, bool bAddDummy,
 	int nSelectedImage)
 {
-	HTREEITEM hItem = InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, strText, nImage,
-		nSelectedImage == -1 ? nImage : nSelectedImage, 0, 0, 0, hParent, TVI_LAST);
+	HTREEITEM hItem = InsertChild(hParent, strText, nImage, nSelectedImage);
 	if (hItem != NULL && bAddDummy)
 		AddDummyNode(hItem);
 }
 
 void CDirTreeCtrl::AddDummyNode(HTREEITEM hItem)
 {
-	InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, "", 0, 0, 0, 0, 0, hItem, TVI_LAST);
+	InsertChild(hItem, "", 0, 0);
 }
 
 bool CDirTreeCtrl::IsDummyBranch(HTREEITEM hItem) const
@@ -369,14 +391,16 @@ void CDirTreeCtrl::ExpandBranch(HTREEITEM hItem, bool bExpand)
 		return;
 	if (m_bStateReset && (GetItemState(hItem, TVIS_EXPANDEDONCE) & TVIS_EXPANDEDONCE))
 		SetItemState(hItem, 0, TVIS_EXPANDEDONCE);
+	// A tree control tells of a change it is asked for only while the item
+	// has never been opened or its state was reset.
+	const bool bNotifies = (GetItemState(hItem, TVIS_EXPANDEDONCE) & TVIS_EXPANDEDONCE) == 0;
 	const bool bWasOpen = IsBranchExpanded(hItem);
 	Expand(hItem, bExpand ? TVE_EXPAND : TVE_COLLAPSE);
-	// Wine's tree control does not notify a collapse that it is asked for,
-	// where Windows' does. A branch closed without the notification still has
-	// what was read into it: close it the way the notification would have.
-	HTREEITEM hChild = GetChildItem(hItem);
-	if (!bExpand && bWasOpen && hChild != NULL &&
-		!(IsDummyBranch(hChild) && GetNextSiblingItem(hChild) == NULL))
+	// Wine's tree control does not tell of a collapse that it is asked for,
+	// even then. A branch closed without the notification still has what was
+	// read into it: close it the way the notification would have.
+	HTREEITEM hChild = bExpand || !bWasOpen || !bNotifies ? NULL : GetChildItem(hItem);
+	if (hChild != NULL && !(IsDummyBranch(hChild) && GetNextSiblingItem(hChild) == NULL))
 	{
 		OpenOrCloseBranch(hItem, false);
 		BroadcastMsgToParent(MSG_DIR_TREE_EXPAND);
@@ -387,6 +411,13 @@ void CDirTreeCtrl::OpenOrCloseBranch(HTREEITEM hBranch, bool bOpen)
 {
 	HTREEITEM hSelected = GetSelectedItem();
 	const bool bSelectionInside = IsChildBranch(hSelected, hBranch);
+	// The branch is read now or its content thrown away: what was asked about it is moot.
+	CDirTreeProbe* pProbe = m_pProbe;
+	if (pProbe != NULL)
+	{
+		pProbe->Forget(*this, hBranch);
+		pProbe->m_bDeleting = true;
+	}
 
 	SetRedraw(FALSE);
 	m_bDoDraw = false;
@@ -398,6 +429,8 @@ void CDirTreeCtrl::OpenOrCloseBranch(HTREEITEM hBranch, bool bOpen)
 		hChild = hNext;
 	}
 	m_bSendSelChangedMsg = true;
+	if (pProbe != NULL)
+		pProbe->m_bDeleting = false;
 
 	int nImage = -1, nSelectedImage = -1;
 	GetItemImage(hBranch, nImage, nSelectedImage);
@@ -450,13 +483,19 @@ void CDirTreeCtrl::AddDirectoryContent(CString strPath, HTREEITEM hParent)
 		CString strLabel = strEntry.Mid(strPath.GetLength());
 		AddFolderItem(hParent, strEntry, DirUtils::RemoveTrailingSlash(strLabel));
 	}
+	AddProvisionalButtons();
 	EndWaitCursor();
 }
 
 void CDirTreeCtrl::AddFolderItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel)
 {
+	if (m_bBackgroundProbe && StartProbing())
+	{
+		AddProbedItem(hParent, strPath, strLabel, false);
+		return;
+	}
 	const bool bAddDummy = DoesFolderHaveContent(strPath);
-	const bool bShared = DirUtils::IsDirShared(strPath);
+	const bool bShared = DirUtils::IsListedDirShared(strPath);
 	const int nOpenImage = bShared ? m_nSharedFolderImage : m_nOpenFolderImage;
 	const int nClosedImage = bShared ? m_nSharedFolderImage : m_nClosedFolderImage;
 	AddToTree(hParent, strLabel, nClosedImage, bAddDummy, nOpenImage);
@@ -474,12 +513,17 @@ void CDirTreeCtrl::PopulateRoot(CString& strWanted)
 		TextArray list;
 		DirUtils::GetDirectoryList(m_strRestrictDir, list,
 			m_dwListFlags | DirUtils::ListSkipLinks | DirUtils::ListSorted);
+		const bool bProbe = m_bBackgroundProbe && StartProbing();
 		for (__int64 i = 0; i < list.GetCount(); ++i)
 		{
 			const CString strEntry = list.GetCopyAt(i);
-			AddToTree(TVI_ROOT, DirUtils::ParseLastDir(strEntry), m_nClosedFolderImage,
-				DirUtils::HasSubdirectory(strEntry, m_dwListFlags), m_nClosedFolderImage);
+			if (bProbe)
+				AddProbedItem(TVI_ROOT, strEntry, DirUtils::ParseLastDir(strEntry), true);
+			else
+				AddToTree(TVI_ROOT, DirUtils::ParseLastDir(strEntry), m_nClosedFolderImage,
+					DirUtils::HasSubdirectory(strEntry, m_dwListFlags), m_nClosedFolderImage);
 		}
+		AddProvisionalButtons();
 		return;
 	}
 
@@ -517,4 +561,6 @@ void CDirTreeCtrl::OnItemexpanded(NMHDR* /*pNMHDR*/, LRESULT* pResult)
 {
 	*pResult = 0;
 	BroadcastMsgToParent(MSG_DIR_TREE_EXPAND);
+	// The branch's folders are on screen now.
+	PrioritiseVisibleProbes(true);
 }

@@ -62,6 +62,8 @@ void CDirTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)
 	m_strSelectedDir = strPath;
 	if (m_bSendSelChangedMsg)
 		BroadcastMsgToParent(MSG_DIR_TREE_SELCHANGED);
+	// A selection made by keys may have scrolled the view.
+	PrioritiseVisibleProbes(false);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -186,6 +186,7 @@ void CDirTreeCtrl::Refresh(bool bEnsureVisible)
 	HTREEITEM hItem = SelectDirSiblingOrParentDir(strWanted.IsEmpty() ? strPrevious : strWanted);
 	if (hItem != NULL && bEnsureVisible)
 		EnsureVisible(hItem);
+	PrioritiseVisibleProbes(true);
 }
 
 bool CDirTreeCtrl::UpdateBranch(HTREEITEM hItem, bool& bChanged)
@@ -272,6 +273,7 @@ bool CDirTreeCtrl::DoUpdateBranch(const CString& strPath, HTREEITEM hItem, bool&
 				bChanged = bInserted = true;
 			}
 		}
+		AddProvisionalButtons();
 		if (bInserted)
 			SortChildren(hItem);
 		return bInserted;

@@ -8,23 +8,71 @@
 
 #include "DirTreeTestIds.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 namespace
 {
 
-const UINT kId = 100;
 const DWORD kTreeStyle =
 	WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 // Places of the icons in the private image list when all of them load.
 const int kOptical = 0, kHardDisk = 2, kCableDrive = 3, kNetworkDrive = 5, kClosedFolder = 7, kOpenFolder = 9;
 const UINT kIcons[] = { 1470, 1471, 1472, 1473, 1474, 1475, 1476, 1477, 1479, 1480, 1482, 1483 };
 
-// Derived as an application would, to reach what the class leaves to derived classes.
+// Derived as an application would, to reach what the class leaves to derived
+// classes. It notes the folders it is asked about and the thread that asks,
+// and while held it keeps a question waiting.
 class CTestDirTree : public CDirTreeCtrl
 {
 public:
+	CTestDirTree() { ::InitializeCriticalSection(&m_lock); }
+	// The override runs on the worker, so the mode goes before the object does.
+	virtual ~CTestDirTree() override
+	{
+		Go();
+		SetBackgroundProbe(false);
+		::CloseHandle(m_hGo);
+		::DeleteCriticalSection(&m_lock);
+	}
+	virtual bool DoesFolderHaveContent(const CString& strPath) override
+	{
+		::EnterCriticalSection(&m_lock);
+		m_asked.push_back(std::string(DirUtils::ParseLastDir(strPath)));
+		m_nThread = ::GetCurrentThreadId();
+		::LeaveCriticalSection(&m_lock);
+		::WaitForSingleObject(m_hGo, m_nHoldMs);
+		return CDirTreeCtrl::DoesFolderHaveContent(strPath);
+	}
+	void Hold(DWORD nMs = 2000)
+	{
+		ClearAsked();
+		m_nHoldMs = nMs;
+		::ResetEvent(m_hGo);
+	}
+	void Go() { ::SetEvent(m_hGo); }
+	std::vector<std::string> Asked()
+	{
+		::EnterCriticalSection(&m_lock);
+		const std::vector<std::string> asked = m_asked;
+		::LeaveCriticalSection(&m_lock);
+		return asked;
+	}
+	void ClearAsked()
+	{
+		::EnterCriticalSection(&m_lock);
+		m_asked.clear();
+		::LeaveCriticalSection(&m_lock);
+	}
+
+	HANDLE m_hGo = ::CreateEventA(NULL, TRUE, TRUE, NULL);
+	DWORD m_nHoldMs = 0;
+	CRITICAL_SECTION m_lock;
+	std::vector<std::string> m_asked;
+	DWORD m_nThread = 0;
+
+	using CDirTreeCtrl::ExpandBranch;
 	using CDirTreeCtrl::GetDesiredSelectedDir;
 	using CDirTreeCtrl::GetDriveImageIndex;
 	using CDirTreeCtrl::GetPrivateImageList;
@@ -73,7 +121,7 @@ protected:
 	void Attach(bool bDrives = false)
 	{
 		HWND hWnd = ::CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 10, 10, 300, 260, m_host.GetSafeHwnd(),
-			reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kId)), NULL, NULL);
+			NULL, NULL, NULL);
 		if (!bDrives)
 			m_tree.SetRestrictToDir(m_tmp.Path().c_str());
 		m_tree.SetMsgWnd(m_hMsgWnd);
@@ -110,6 +158,15 @@ protected:
 			text += (text.empty() ? "" : "|") + (label.empty() ? "~" : label);
 		}
 		return text;
+	}
+
+	// The children of each item, joined by ','.
+	std::string Each(std::initializer_list<std::string> paths) const
+	{
+		std::string text;
+		for (const std::string& path : paths)
+			text += Children(Item(path)) + ",";
+		return text.substr(0, text.size() - 1);
 	}
 
 	std::string Images(HTREEITEM hItem) const
@@ -153,6 +210,17 @@ protected:
 		::SetKeyboardState(state);
 	}
 
+	// Runs the message loop until every background answer is applied.
+	bool Answered()
+	{
+		return kt::PumpUntil([&] { return !m_tree.IsProbing(); });
+	}
+	// Runs it until the worker has taken nAsked questions.
+	bool Taken(size_t nAsked)
+	{
+		return kt::PumpUntil([&] { return m_tree.Asked().size() == nAsked; });
+	}
+
 	kt::HostWindow m_host{ 420, 300 };
 	kt::TempDir m_tmp;
 	HWND m_hMsgWnd = NULL;
@@ -174,23 +242,27 @@ TEST_F(DirTreeTest, DrivesAreLabelledAndPicturedByKindAndLeftUnread)
 {
 	if (!kt::WineDrive::IsWine())
 		GTEST_SKIP() << "needs Wine";
+	// The floppy is told by its letter; the optical drive without a disc
+	// points at a folder that does not exist.
 	const struct
 	{
 		UINT type;
 		const char* label;
 		int image;
-	} kinds[] = { { DRIVE_CDROM, "Data", kOptical }, { DRIVE_REMOTE, "", kNetworkDrive },
-		{ DRIVE_REMOVABLE, "", kCableDrive }, { DRIVE_RAMDISK, "", kCableDrive },
-		{ DRIVE_REMOVABLE, "", kCableDrive } };
+		char letter;
+	} kinds[] = { { DRIVE_CDROM, "Data", kOptical, 0 }, { DRIVE_REMOTE, "", kNetworkDrive, 0 },
+		{ DRIVE_REMOVABLE, "", kCableDrive, 0 }, { DRIVE_RAMDISK, "", kCableDrive, 0 },
+		{ DRIVE_REMOVABLE, "", kCableDrive, 'B' }, { DRIVE_CDROM, "", kOptical, 0 } };
 	std::vector<std::unique_ptr<kt::WineDrive>> drives;
 	char letter = 'Z';
 	for (const auto& k : kinds)
 	{
-		// The last row is a floppy, which Wine tells by its letter.
-		const char at = &k == &kinds[4] ? 'B' : (letter = kt::WineDrive::FreeLetterBelow(letter));
+		const char at = k.letter ? k.letter : (letter = kt::WineDrive::FreeLetterBelow(letter));
 		if (*k.label != '\0')
 			m_tmp.MakeFile(std::string(1, at) + "\\.windows-label", k.label);
-		drives.push_back(std::make_unique<kt::WineDrive>(at, k.type, m_tmp.MakeDir(std::string(1, at))));
+		const std::string folder =
+			&k == &kinds[5] ? m_tmp.Path() + "no-disc" : m_tmp.MakeDir(std::string(1, at));
+		drives.push_back(std::make_unique<kt::WineDrive>(at, k.type, folder));
 		ASSERT_TRUE(drives.back()->m_bDefined) << at;
 	}
 	Attach(true);
@@ -209,10 +281,11 @@ TEST_F(DirTreeTest, DrivesAreLabelledAndPicturedByKindAndLeftUnread)
 		EXPECT_EQ(Children(hItem), "~") << label;
 		EXPECT_EQ(std::string(m_tree.GetItemPath(hItem)), root);
 	}
-	// A floppy opens without being read.
-	HTREEITEM hFloppy = Item("B:\\");
-	ClickButton(hFloppy);
-	EXPECT_EQ(Children(hFloppy), "~");
+	// A floppy opens without being read; a drive without its disc opens empty.
+	const std::string noDisc = std::string(1, drives[5]->m_letter) + ":\\";
+	ClickButton(Item("B:\\"));
+	ClickButton(Item(noDisc));
+	EXPECT_EQ(Each({ "B:\\", noDisc }), "~,");
 
 	const char cdLetter = drives[0]->m_letter;
 	EXPECT_EQ(std::string(m_tree.GetDriveName(static_cast<char>(cdLetter + 'a' - 'A'))), "Data");
@@ -237,19 +310,17 @@ TEST_F(DirTreeTest, DrivesAreLabelledAndPicturedByKindAndLeftUnread)
 		EXPECT_EQ(m_tree.GetDriveImageIndex(r.type, r.root), r.image) << r.type << " " << r.root.GetString();
 
 	// The whole label is copied, and only while something is selected.
-	m_tree.SelectDrive(static_cast<char>(cdLetter + 'a' - 'A'));
 	EnableProbe probe;
 	probe.m_nID = ID_EDIT_COPY;
-	m_tree.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &probe, NULL);
-	EXPECT_EQ(probe.m_nEnabled, TRUE);
-	m_tree.SendMessage(WM_COMMAND, ID_EDIT_COPY);
-	EXPECT_EQ(ClipboardText(), std::string(1, cdLetter) + ":\\ (Data)");
-	m_tree.SelectItem(NULL);
-	ClipboardUtils::CopyTextToClipboard("before");
-	m_tree.SendMessage(WM_COMMAND, ID_EDIT_COPY);
-	EXPECT_EQ(ClipboardText(), "before");
-	m_tree.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &probe, NULL);
-	EXPECT_EQ(probe.m_nEnabled, FALSE);
+	for (bool bSelected : { true, false })
+	{
+		m_tree.SelectItem(bSelected ? Item(std::string(1, cdLetter) + ":\\ (Data)") : NULL);
+		ClipboardUtils::CopyTextToClipboard("before");
+		m_tree.SendMessage(WM_COMMAND, ID_EDIT_COPY);
+		EXPECT_EQ(ClipboardText(), bSelected ? std::string(1, cdLetter) + ":\\ (Data)" : "before");
+		m_tree.OnCmdMsg(ID_EDIT_COPY, CN_UPDATE_COMMAND_UI, &probe, NULL);
+		EXPECT_EQ(probe.m_nEnabled, bSelected);
+	}
 }
 
 TEST_F(DirTreeTest, FolderPicturesFollowTheBranchAndComeFromTheLibrarysIcons)
@@ -290,15 +361,19 @@ TEST_F(DirTreeTest, FolderPicturesFollowTheBranchAndComeFromTheLibrarysIcons)
 
 TEST_F(DirTreeTest, OpeningReadsTheDiskAndClosingForgetsWhatWasRead)
 {
+	// Hidden system folders: one of the root level, and Gamma's only one.
+	for (const char* dir : { "sys", "Gamma\\sys" })
+		ASSERT_TRUE(
+			::SetFileAttributesA(m_tmp.MakeDir(dir).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 	Attach();
 	HTREEITEM hAlpha = Item("Alpha");
-	EXPECT_EQ(Children(hAlpha), "~");
+	EXPECT_EQ(Children(TVI_ROOT), "Alpha|beta|Gamma|sys|zeta");
+	EXPECT_EQ(Each({ "Alpha", "Gamma" }), "~,~");
 	EXPECT_EQ(std::string(m_tree.GetItemPath(Item("Alpha/"))), "");
 	ClickButton(hAlpha);
 	// Only a folder with sub-folders gets a dummy node.
 	EXPECT_EQ(Children(hAlpha), "n9|n10");
-	EXPECT_EQ(Children(Item("Alpha/n9")), "~");
-	EXPECT_EQ(Children(Item("Alpha/n10")), "");
+	EXPECT_EQ(Each({ "Alpha/n9", "Alpha/n10" }), "~,");
 	ClickButton(hAlpha);
 	EXPECT_EQ(Children(hAlpha), "~");
 
@@ -310,6 +385,12 @@ TEST_F(DirTreeTest, OpeningReadsTheDiskAndClosingForgetsWhatWasRead)
 	Key(VK_RETURN);
 	EXPECT_EQ(Children(hAlpha), "~");
 	EXPECT_FALSE(m_tree.GetItemState(hAlpha, TVIS_EXPANDED) & TVIS_EXPANDED);
+
+	// Without system folders, from the next listing on.
+	m_tree.SetShowSystemDirs(false);
+	m_tree.Refresh(false);
+	EXPECT_EQ(Children(TVI_ROOT), "Alpha|beta|Gamma|zeta");
+	EXPECT_EQ(Children(Item("Gamma")), "");
 }
 
 // The messages of a user's session, one line per action. Ctrl+Home is
@@ -321,7 +402,9 @@ const kt::Sequence kSessionSeq = {
 	kSelChanged, kt::kSeparator,                  // n9 inside it selected
 	kSelChanged, kExpand, kt::kSeparator,         // Alpha closed around the selection
 	kKeyDown, kKeyEnter, kExpand, kt::kSeparator, // Enter opens Alpha
-	kKeyDown, kKeyEnter, kExpand, kt::kSeparator, // and closes it again
+	kt::kSeparator,                               // a derived class closes it
+	kKeyDown, kKeyEnter, kExpand, kt::kSeparator, // Enter opens it again
+	kKeyDown, kKeyEnter, kExpand, kt::kSeparator, // and closes it
 	kKeyDown, kKeyEscape, kt::kSeparator,         // Escape
 	kSelChanged, kSelChanged, kt::kSeparator      // zeta selected, then Ctrl+Home
 };
@@ -345,6 +428,14 @@ TEST_F(DirTreeTest, SelectionsAndOpeningsArePostedAndKeysSentToTheParent)
 	Key(VK_RETURN);
 	rec.Separate();
 	EXPECT_EQ(Children(hAlpha), "n9|n10");
+	// A branch opened before closes as the tree control closes it, keeping
+	// what was read, unless the state is reset.
+	m_tree.ExpandBranch(hAlpha, false);
+	rec.Separate();
+	EXPECT_EQ(Children(hAlpha), "n9|n10");
+	EXPECT_FALSE(m_tree.GetItemState(hAlpha, TVIS_EXPANDED) & TVIS_EXPANDED);
+	Key(VK_RETURN);
+	rec.Separate();
 	Key(VK_RETURN);
 	rec.Separate();
 	Key(VK_ESCAPE);
@@ -456,13 +547,17 @@ TEST_F(DirTreeTest, RefreshSelectsTheNearestNeighbourOfAVanishedFolder)
 			m_tree.GetItemRect(m_tree.GetSelectedItem(), &rc, TRUE) && rcClient.PtInRect(rc.TopLeft()));
 	}
 
-	// A restricted tree holds no drive, so no full path is found.
-	m_tree.SetRestrictToDir(m_tmp.Path().c_str());
+	// A restricted tree holds no drive, so no full path is found. Its folder
+	// may be given without the backslash that ends a folder path.
+	std::string restrictDir = m_tmp.Path();
+	restrictDir.pop_back();
+	m_tree.SetRestrictToDir(restrictDir.c_str());
 	m_tree.Refresh(false);
 	EXPECT_EQ(m_tree.SetSelectedDir(Path("Alpha\\").c_str(), false), (HTREEITEM)NULL);
 	m_tree.Refresh(false);
 	EXPECT_EQ(m_tree.GetSelectedItem(), (HTREEITEM)NULL);
 	EXPECT_EQ(Children(TVI_ROOT), "Alpha|beta|Gamma|R|S|zeta");
+	EXPECT_EQ(std::string(m_tree.GetItemPath(Item("R"))), Path("R\\"));
 }
 
 // ---------------------------------------------------------------------------
@@ -488,8 +583,7 @@ TEST_F(DirTreeTest, UpdateBranchFollowsTheDisk)
 	rec.Separate();
 	EXPECT_TRUE(bChanged);
 	EXPECT_EQ(Children(hAlpha), "m5|n9");
-	EXPECT_EQ(Children(Item("Alpha/m5")), "~");
-	EXPECT_EQ(Children(Item("Alpha/n9")), "");
+	EXPECT_EQ(Each({ "Alpha/m5", "Alpha/n9" }), "~,");
 	// The selection moved off the vanished folder to its neighbour, and said so.
 	EXPECT_EQ(std::string(m_tree.GetSelectedDir(true)), Path("Alpha\\n9\\"));
 	EXPECT_TRUE(rec.Matches({ kSelChanged, kt::kSeparator }, kTreeTraffic));
@@ -504,16 +598,21 @@ TEST_F(DirTreeTest, UpdateDriveLettersFollowsTheDrives)
 	const std::string roots = Children(TVI_ROOT);
 	const char letter = kt::WineDrive::FreeLetterBelow('Z');
 	const std::string root = std::string(1, letter) + ":\\";
-	auto drive = std::make_unique<kt::WineDrive>(letter, DRIVE_FIXED, m_tmp.MakeDir("V"));
+	m_tmp.MakeDir("V\\old");
+	auto drive = std::make_unique<kt::WineDrive>(letter, DRIVE_FIXED, m_tmp.Path() + "V");
 	ASSERT_TRUE(drive->m_bDefined);
 	EXPECT_TRUE(m_tree.UpdateDriveLetters());
 	EXPECT_EQ(Children(Item(root)), "~");
-	// The volume gets a label (Wine reads it when the drive is defined).
+	// The open drive's volume gets a label (Wine reads it when the drive is
+	// defined): the label changes and the open branch follows the disk.
+	ClickButton(Item(root));
+	EXPECT_EQ(Children(Item(root)), "old");
 	drive.reset();
 	m_tmp.MakeFile("V\\.windows-label", "Backup");
+	m_tmp.MakeDir("V\\new");
 	drive = std::make_unique<kt::WineDrive>(letter, DRIVE_FIXED, m_tmp.Path() + "V");
 	EXPECT_TRUE(m_tree.UpdateDriveLetters());
-	EXPECT_NE(Item(root + " (Backup)"), (HTREEITEM)NULL) << Children(TVI_ROOT);
+	EXPECT_EQ(Children(Item(root + " (Backup)")), "new|old");
 	// Sorted in letter order among the others.
 	EXPECT_LT(Children(TVI_ROOT).find(root), Children(TVI_ROOT).find("Z:\\"));
 	drive.reset();
@@ -572,8 +671,7 @@ TEST_F(DirTreeTest, PopupMenuOpensUnderTheSelectionFromEveryKeyboardWayAndAtARig
 			}
 			rec.Separate();
 			EXPECT_EQ(answer.Loops(), nLoops + 1) << w.message << " " << w.vk;
-			EXPECT_EQ(answer.MenuRect().left, at.x) << w.message << " " << w.vk;
-			EXPECT_EQ(answer.MenuRect().top, at.y) << w.message << " " << w.vk;
+			EXPECT_EQ(CPoint(answer.MenuRect().left, answer.MenuRect().top), at) << w.message << " " << w.vk;
 		}
 	}
 	// Each time the chosen command went to the parent.
@@ -648,7 +746,7 @@ TEST_F(DirTreeTest, UnselectedLabelsAreDrawnInTheControlsFontAndColour)
 }
 
 // ---------------------------------------------------------------------------
-// Bad input
+// Bad input and lifetime
 
 TEST_F(DirTreeTest, BadInputFailsQuietly)
 {
@@ -694,36 +792,7 @@ TEST_F(DirTreeTest, BadInputFailsQuietly)
 	}
 }
 
-TEST_F(DirTreeTest, DriveWithoutMediumAndTreeWithoutParent)
-{
-	if (!kt::WineDrive::IsWine())
-		GTEST_SKIP() << "needs Wine";
-	// An optical drive whose disc is missing: listed, labelled by its root, empty when opened.
-	const char letter = kt::WineDrive::FreeLetterBelow('Z');
-	const std::string root = std::string(1, letter) + ":\\";
-	kt::WineDrive drive(letter, DRIVE_CDROM, m_tmp.Path() + "no-disc");
-	ASSERT_TRUE(drive.m_bDefined);
-	Attach(true);
-	HTREEITEM hDrive = Item(root);
-	ASSERT_NE(hDrive, (HTREEITEM)NULL) << Children(TVI_ROOT);
-	ClickButton(hDrive);
-	EXPECT_EQ(Children(hDrive), "");
-
-	// A tree with no parent gets no notifications reflected and sends no keys.
-	CTestDirTree orphan;
-	HWND hWnd = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 200, 200, NULL, NULL,
-		NULL, NULL);
-	orphan.SetContextMenu(IDR_TREE_MENU);
-	ASSERT_TRUE(orphan.SubclassWindow(hWnd));
-	EXPECT_EQ(std::string(orphan.GetSelectedDir(true)), "C:\\");
-	::PostMessageA(hWnd, WM_KEYDOWN, VK_APPS, 0);
-	::PostMessageA(hWnd, WM_KEYDOWN, VK_RETURN, 0);
-	kt::PumpPending();
-	EXPECT_EQ(orphan.SetSelectedDir(Path("Alpha\\").c_str(), false), (HTREEITEM)NULL);
-	orphan.DestroyWindow();
-}
-
-TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectBehind)
+TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectOrThreadBehind)
 {
 	Attach();
 	LOGFONTA lf = {};
@@ -739,15 +808,176 @@ TEST_F(DirTreeTest, CyclesAndDestructionLeaveNoGdiObjectBehind)
 			m_tree.Refresh(true);
 			kt::FlushPaint(m_host.GetSafeHwnd());
 		}));
-	const int nBefore = kt::CountGdiObjects();
+	const int nBefore = kt::CountGdiObjects(), nThreads = kt::CountThreads();
 
-	// What a control made goes with it.
+	// What a control made goes with it, its worker too.
 	auto tree = std::make_unique<CDirTreeCtrl>();
+	tree->SetBackgroundProbe(true);
 	tree->SubclassWindow(::CreateWindowExA(0, WC_TREEVIEWA, "", kTreeStyle, 10, 10, 300, 260,
 		m_host.GetSafeHwnd(), NULL, NULL, NULL));
+	tree->SetSelectedDir(Path("Alpha\\").c_str(), true);
 	kt::FlushPaint(m_host.GetSafeHwnd());
+	EXPECT_GT(kt::CountThreads(), nThreads);
 	EXPECT_GT(kt::CountGdiObjects(), nBefore);
 	tree.reset();
 	kt::PumpPending();
 	EXPECT_EQ(kt::CountGdiObjects(), nBefore);
+	EXPECT_EQ(kt::CountThreads(), nThreads);
+}
+
+// ---------------------------------------------------------------------------
+// Background probing
+
+TEST_F(DirTreeTest, InTheBackgroundABranchShowsAtOnceAndItsButtonsGoAsTheAnswersCome)
+{
+	m_tree.SetBackgroundProbe(true);
+	Attach();
+	ASSERT_TRUE(Answered());
+	// The root level ends as it would have been decided at once.
+	EXPECT_EQ(Each({ "Alpha", "beta", "Gamma", "zeta" }), "~,,,~");
+
+	const std::string closed = std::to_string(kClosedFolder), open = std::to_string(kOpenFolder);
+	m_tree.Hold();
+	ClickButton(Item("Alpha"));
+	kt::MessageRecorder rec(m_hMsgWnd);
+	EXPECT_EQ(Children(Item("Alpha")), "n9|n10");
+	EXPECT_EQ(Each({ "Alpha/n9", "Alpha/n10" }), "~,~");
+	EXPECT_EQ(Images(Item("Alpha/n10")), closed + "/" + open);
+	EXPECT_TRUE(m_tree.IsProbing());
+	m_tree.Go();
+	ASSERT_TRUE(Answered());
+	rec.Separate();
+	EXPECT_EQ(Each({ "Alpha/n9", "Alpha/n10" }), "~,");
+	EXPECT_EQ(m_tree.Asked(), std::vector<std::string>({ "n9", "n10" }));
+	EXPECT_NE(m_tree.m_nThread, ::GetCurrentThreadId());
+	// The answers are none of the application's business.
+	EXPECT_TRUE(rec.Matches({ kt::kSeparator }, kTreeTraffic));
+
+	// Asked on the control's thread instead, after the opening.
+	ClickButton(Item("Alpha"));
+	m_tree.SetBackgroundProbe(true, false);
+	m_tree.ClearAsked();
+	m_tree.SetStateReset(true);
+	m_tree.ExpandBranch(Item("Alpha"), true);
+	EXPECT_TRUE(m_tree.Asked().empty());
+	EXPECT_EQ(Each({ "Alpha/n9", "Alpha/n10" }), "~,~");
+	ASSERT_TRUE(Answered());
+	EXPECT_EQ(Each({ "Alpha/n9", "Alpha/n10" }), "~,");
+	EXPECT_EQ(m_tree.m_nThread, ::GetCurrentThreadId());
+}
+
+TEST_F(DirTreeTest, InTheBackgroundTheFoldersOnScreenAreAskedAboutFirst)
+{
+	for (int i = 0; i < 40; ++i)
+		m_tmp.MakeDir("Many\\f" + std::to_string(100 + i));
+	m_tree.SetBackgroundProbe(true);
+	Attach();
+	m_tree.Hold();
+	ClickButton(Item("Many"));
+	ASSERT_TRUE(Taken(1));
+	// Scrolled to the end while the first is asked about.
+	m_tree.SendMessage(WM_VSCROLL, SB_BOTTOM);
+	std::vector<std::string> onScreen = m_tree.Asked();
+	for (HTREEITEM hItem = m_tree.GetFirstVisibleItem(); hItem != NULL;
+		 hItem = m_tree.GetNextVisibleItem(hItem))
+	{
+		const std::string label(m_tree.GetItemText(hItem));
+		if (label[0] == 'f')
+			onScreen.push_back(label);
+	}
+	ASSERT_EQ(onScreen.back(), "f139");
+	ASSERT_LT(onScreen.size(), 30u);
+	m_tree.Go();
+	ASSERT_TRUE(Answered());
+	const std::vector<std::string> asked = m_tree.Asked();
+	ASSERT_EQ(asked.size(), 40u);
+	EXPECT_EQ(std::vector<std::string>(asked.begin(), asked.begin() + onScreen.size()), onScreen);
+}
+
+// Each of these drops the questions not yet asked: the worker, held in the
+// first of Many's four folders, is asked about no other. The last row lets
+// all four be answered and destroys the tree before the answers are applied.
+TEST_F(DirTreeTest, InTheBackgroundClosingRefreshingRestrictingSwitchingOffAndDestroyingDropTheQuestions)
+{
+	for (const char* dir : { "Many\\a\\sub", "Many\\b", "Many\\c", "Many\\d" })
+		m_tmp.MakeDir(dir);
+	const int nThreads = kt::CountThreads();
+	const struct
+	{
+		std::function<void()> action;
+		size_t nAsked;
+	} rows[] = { { [&] { ClickButton(Item("Many")); }, 1 }, { [&] { m_tree.Refresh(false); }, 1 },
+		{ [&] { m_tree.SetRestrictToDir(m_tmp.Path().c_str()); }, 1 },
+		{ [&] { m_tree.SetBackgroundProbe(false); }, 1 }, { [&] { m_tree.DestroyWindow(); }, 1 },
+		{ [&]
+			{
+				m_tree.Go();
+				while (m_tree.Asked().size() < 4)
+					::Sleep(5);
+				::Sleep(50);
+				m_tree.DestroyWindow();
+			},
+			4 } };
+	for (const auto& row : rows)
+	{
+		const size_t nRow = &row - rows;
+		m_tree.SetBackgroundProbe(true);
+		if (m_tree.GetSafeHwnd() == NULL)
+			Attach();
+		m_tree.Refresh(false);
+		m_tree.Hold(300);
+		ClickButton(Item("Many"));
+		ASSERT_TRUE(Taken(1)) << nRow;
+		row.action();
+		m_tree.Go();
+		EXPECT_TRUE(Answered()) << nRow;
+		kt::PumpFor(50);
+		EXPECT_EQ(m_tree.Asked().size(), row.nAsked) << nRow;
+	}
+	EXPECT_EQ(kt::CountThreads(), nThreads);
+}
+
+TEST_F(DirTreeTest, InTheBackgroundFoldersThatChangeOrGoMeanwhileAreHandled)
+{
+	if (!kt::WineDrive::IsWine())
+		GTEST_SKIP() << "needs Wine";
+	// A removable drive pulled while its folders are asked about: they lose their buttons.
+	const char letter = kt::WineDrive::FreeLetterBelow('Z');
+	const std::string root = std::string(1, letter) + ":\\";
+	for (const char* dir : { "R\\a\\sub", "R\\b\\sub" })
+		m_tmp.MakeDir(dir);
+	auto drive = std::make_unique<kt::WineDrive>(letter, DRIVE_REMOVABLE, m_tmp.Path() + "R");
+	ASSERT_TRUE(drive->m_bDefined);
+	m_tree.SetBackgroundProbe(true);
+	Attach(true);
+	m_tree.Hold();
+	ClickButton(Item(root));
+	ASSERT_TRUE(Taken(1));
+	drive.reset();
+	m_tree.Go();
+	ASSERT_TRUE(Answered());
+	EXPECT_EQ(Children(Item(root)), "a|b");
+	EXPECT_EQ(Each({ root + "/a", root + "/b" }), ",");
+
+	// A folder opened before its answer is read at once, and its late answer
+	// is dropped; one renamed meanwhile loses its button.
+	m_tmp.MakeDir("Alpha\\n8\\sub");
+	m_tree.SetRestrictToDir(m_tmp.Path().c_str());
+	m_tree.Refresh(false);
+	m_tree.Hold();
+	ClickButton(Item("Alpha"));
+	ASSERT_TRUE(Taken(1));
+	ClickButton(Item("Alpha/n9"));
+	EXPECT_EQ(Children(Item("Alpha/n9")), "Deep");
+	ASSERT_TRUE(::MoveFileA(Path("Alpha\\n8").c_str(), Path("Alpha\\m8").c_str()));
+	m_tree.Go();
+	ASSERT_TRUE(Answered());
+	EXPECT_EQ(Each({ "Alpha/n8", "Alpha/n9", "Alpha/n10" }), ",Deep,");
+	EXPECT_EQ(m_tree.Asked(), std::vector<std::string>({ "n8", "Deep", "n10" }));
+
+	// A share that does not answer lists nothing, and nothing waits.
+	m_tree.SetRestrictToDir("\\\\no-such-server\\share\\");
+	m_tree.Refresh(false);
+	EXPECT_EQ(Children(TVI_ROOT), "");
+	EXPECT_FALSE(m_tree.IsProbing());
 }

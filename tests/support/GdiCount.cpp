@@ -1,6 +1,7 @@
-// GdiCount.cpp - counting the process's live GDI objects.
+// GdiCount.cpp - counting the process's live GDI objects and its threads.
 #include <kavrotest/TestSupport.h>
 
+#include <tlhelp32.h>
 #include <winternl.h>
 
 namespace kt
@@ -34,6 +35,20 @@ int CountGdiObjects()
 		if (::GetObjectType(reinterpret_cast<HGDIOBJ>(i | (upper << 16))) != 0)
 			++nCount;
 	}
+	return nCount;
+}
+
+int CountThreads()
+{
+	HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+	if (hSnapshot == INVALID_HANDLE_VALUE)
+		return -1;
+	int nCount = 0;
+	THREADENTRY32 entry = {};
+	entry.dwSize = sizeof(entry);
+	for (BOOL bMore = ::Thread32First(hSnapshot, &entry); bMore; bMore = ::Thread32Next(hSnapshot, &entry))
+		nCount += entry.th32OwnerProcessID == ::GetCurrentProcessId();
+	::CloseHandle(hSnapshot);
 	return nCount;
 }
 

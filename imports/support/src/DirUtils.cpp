@@ -201,8 +201,7 @@ private:
 // The shell folder of the folder whose sub-folders were asked about last on
 // this thread. A tree asks about all the sub-folders of one folder in a row,
 // and binding a folder costs a parse of its whole path, which is the bulk of
-// a shell query. Released when the thread ends; the runtime keeps the module
-// loaded until then.
+// a shell query. Released when the thread ends.
 class BoundParentFolder
 {
 public:
@@ -274,7 +273,34 @@ private:
 	IShellFolder* m_folder = NULL;
 };
 
-thread_local BoundParentFolder t_boundParent;
+// Each thread's bound parent lives in a fiber-local slot, whose callback
+// releases it when the thread ends. The compiler's thread_local would do the
+// same, but with MinGW its clean-up at the end of a worker thread that another
+// module started frees memory that is not its own.
+void WINAPI ReleaseBoundParent(void* bound)
+{
+	delete static_cast<BoundParentFolder*>(bound);
+}
+
+const DWORD g_boundParentSlot = ::FlsAlloc(&ReleaseBoundParent);
+
+// This thread's bound parent; NULL when it cannot be made.
+BoundParentFolder* GetBoundParent()
+{
+	if (g_boundParentSlot == FLS_OUT_OF_INDEXES)
+		return NULL;
+	BoundParentFolder* bound = static_cast<BoundParentFolder*>(::FlsGetValue(g_boundParentSlot));
+	if (bound == NULL)
+	{
+		bound = new (std::nothrow) BoundParentFolder;
+		if (bound != NULL && !::FlsSetValue(g_boundParentSlot, bound))
+		{
+			delete bound;
+			bound = NULL;
+		}
+	}
+	return bound;
+}
 
 // Splits C:\dir\name into C:\dir\ and name. False for anything the bound
 // parent does not serve: drive roots, network and \\?\ paths, and names the
@@ -301,7 +327,8 @@ bool SplitDriveChild(const std::wstring& fsPath, std::wstring& parent, std::wstr
 bool IsChildShared(const std::wstring& parent, const std::wstring& name,
 	const WIN32_FILE_ATTRIBUTE_DATA& attributes)
 {
-	IShellFolder* folder = t_boundParent.Get(parent);
+	BoundParentFolder* bound = GetBoundParent();
+	IShellFolder* folder = bound != NULL ? bound->Get(parent) : NULL;
 	if (folder == NULL)
 		return false;
 
@@ -609,4 +636,22 @@ CString DirUtils::GetTempDir()
 	DWORD length = ::GetTempPathA(MAX_PATH + 1, buffer);
 	dir.ReleaseBuffer(length <= MAX_PATH ? static_cast<int>(length) : 0);
 	return EnsureTrailingBackslash(dir);
+}
+
+bool DirUtils::IsListedDirShared(const CString& path)
+{
+	// Roots, network and long paths take the whole question.
+	std::wstring parent, name;
+	try
+	{
+		if (!SplitDriveChild(ToFileSystemPath(path), parent, name))
+			return IsDirShared(path);
+	}
+	catch (...)
+	{
+		return IsDirShared(path);
+	}
+	WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+	attributes.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+	return IsChildShared(parent, name, attributes);
 }

@@ -22,6 +22,14 @@
 // Selection changes and openings are posted to the message window
 // (SetMsgWnd); Enter and Escape are sent to the parent. All four messages
 // carry 0 and 0; the receiver reads the new state with the getters.
+//
+// An opening branch asks every new folder item whether it has sub-folders
+// and whether it is shared, which is one look at the disk (one round trip on
+// a network share) per folder. SetBackgroundProbe moves those questions off
+// the opening: the items come at once with a button that may go, and a
+// worker thread of the tree asks about them, visible ones first.
+
+class CDirTreeProbe;
 
 class AFX_EXT_CLASS CDirTreeCtrl : public CTreeCtrl
 {
@@ -65,6 +73,18 @@ public:
 	// When set, a branch that the control opens or closes itself is read again
 	// even if it was opened before.
 	void SetStateReset(bool bReset);
+	// Off by default. When on, a branch that opens (and, restricted, the root
+	// level) shows its folders at once as closed folders with a button, and
+	// the tree's worker thread asks, visible items first, whether each has
+	// sub-folders and is shared; the answers take the buttons away and set the
+	// shared images as they come. With bOnWorker false the questions are asked
+	// on the control's thread instead, a few milliseconds at a time between
+	// the application's messages. Switching the mode drops the questions not
+	// yet answered, and so do closing their branch, Refresh, SetRestrictToDir
+	// and the window's destruction; the worker ends with the window.
+	void SetBackgroundProbe(bool bBackground, bool bOnWorker = true);
+	// True while background questions wait or their answers are being applied.
+	bool IsProbing() const;
 
 // Operations
 public:
@@ -87,6 +107,13 @@ protected:
 	virtual bool DoUpdateBranch(const CString& strPath, HTREEITEM hItem, bool& bChanged);
 	virtual HTREEITEM DoSetSelectedDir(const CString& strPath, bool bExpandLast);
 	// Whether a new folder item gets a dummy node: the folder has a sub-folder.
+	// With SetBackgroundProbe(true) it runs on the tree's worker thread: an
+	// override must then be safe to call from another thread, must not send
+	// messages to the control's thread, and should not touch the object after
+	// a call that may take long. The tree waits a few seconds for a running
+	// call when its window is destroyed; a class that overrides this and
+	// destroys the object before its window switches the mode off in its
+	// destructor.
 	virtual bool DoesFolderHaveContent(const CString& strPath);
 	// Appends one child of hParent per sub-folder of strPath, in sorted order.
 	virtual void AddDirectoryContent(CString strPath, HTREEITEM hParent);
@@ -186,6 +213,8 @@ protected:
 	CImageList m_imageList;
 
 private:
+	friend class CDirTreeProbe;
+
 	// Fills the empty root level; a first fixed drive becomes strWanted when that is empty.
 	void PopulateRoot(CString& strWanted);
 	// Reads a branch that opens, or forgets what was read into one that closes.
@@ -196,6 +225,33 @@ private:
 	// Deletes an item whose folder or drive is gone; a selection on it moves
 	// to a neighbour first, and that move is reported.
 	void DeleteVanished(HTREEITEM hItem);
+	// Appends a child with the image, and the selected image or the image when that is -1.
+	HTREEITEM InsertChild(HTREEITEM hParent, const CString& strText, int nImage, int nSelectedImage);
+
+	// Background probing (DirTreeProbe.cpp).
+	// Makes the probe, and its worker when the questions go to one; false when that fails.
+	bool StartProbing();
+	// Appends a closed folder item that may have sub-folders and notes the question about it.
+	void AddProbedItem(HTREEITEM hParent, const CString& strPath, const CString& strLabel, bool bRootLevel);
+	// Gives the items just appended their provisional buttons; the tree control
+	// finds its items faster when they are asked for all together.
+	void AddProvisionalButtons();
+	// Puts the questions about the items on screen first; bForce also when the view seems unchanged.
+	void PrioritiseVisibleProbes(bool bForce);
+	// Applies the answers that came, for a few milliseconds at most.
+	void ApplyProbeAnswers();
+	// Takes the provisional button away, or sets the shared image.
+	void ApplyProbeAnswer(UINT nId, bool bContent, bool bShared);
+	// Asks questions on this thread for a few milliseconds.
+	void RunProbesHere();
+	// Drops every question and ends the worker.
+	void StopProbing();
+	// The question itself, on the worker thread or on the control's.
+	void ProbeFolder(const CString& strPath, bool bRootLevel, bool& bContent, bool& bShared);
+
+	bool m_bBackgroundProbe;
+	bool m_bProbeOnWorker;
+	CDirTreeProbe* m_pProbe; // made at the first question
 
 // Message handlers
 protected:
@@ -207,6 +263,15 @@ protected:
 	afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
 	afx_msg void OnEditCopy();
 	afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+	afx_msg void OnDestroy();
+	afx_msg void OnTimer(UINT_PTR nIDEvent);
+	// Scrolling brings the questions about the folders now on screen forward.
+	afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+	afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+	// TVM_DELETEITEM and TVM_EXPAND: items about to go are forgotten by the background probing.
+	afx_msg LRESULT OnDeleteItem(WPARAM wParam, LPARAM lParam);
+	afx_msg LRESULT OnExpand(WPARAM wParam, LPARAM lParam);
+	afx_msg LRESULT OnProbeAnswers(WPARAM wParam, LPARAM lParam);
 
 	DECLARE_MESSAGE_MAP()
 };

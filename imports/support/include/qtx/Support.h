@@ -252,6 +252,9 @@ public:
 	// True when the folder exists and is shared on the network, as the shell
 	// sees it (the sharing hand in Explorer).
 	static bool IsDirShared(const CString& path);
+	// IsDirShared for a folder that a listing has just returned: the folder is
+	// taken to exist, so its attributes are not read from the disk again.
+	static bool IsListedDirShared(const CString& path);
 
 	// Appends a backslash unless path is empty or already ends with \ or /.
 	static CString& EnsureTrailingBackslash(CString& path);

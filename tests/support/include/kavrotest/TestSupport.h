@@ -446,5 +446,7 @@ struct WineDrive
 // shared GDI handle table (GetGuiResources answers 0 under Wine). Each
 // entry counts only when GetObjectType accepts its handle.
 int CountGdiObjects();
+// The number of threads of the process.
+int CountThreads();
 
 } // namespace kt
